@@ -1,0 +1,23 @@
+#include "entry/ModuleState.h"
+
+#include <cstring>
+#include <memory>
+
+namespace vks {
+namespace {
+std::unique_ptr<ModuleState>& holder() {
+    static std::unique_ptr<ModuleState> instance = std::make_unique<ModuleState>();
+    return instance;
+}
+} // namespace
+
+ModuleState& state() { return *holder(); }
+
+void resetModuleState() { holder() = std::make_unique<ModuleState>(); }
+
+std::string applicationTitle() {
+    const auto& title = state().tituloAplicacao;
+    return std::string(title.data(), strnlen(title.data(), title.size()));
+}
+
+} // namespace vks

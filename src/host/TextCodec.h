@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The one place that knows the encoding of texts crossing the host contract.
+// This platform's host speaks UTF-8, so both directions are copies; a host
+// with another code page changes these two functions only.
+namespace vks::codec {
+
+inline std::string toHost(std::string_view moduleText) { return std::string(moduleText); }
+inline std::string fromHost(std::string_view hostText) { return std::string(hostText); }
+
+} // namespace vks::codec

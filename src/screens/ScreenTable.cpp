@@ -1,0 +1,28 @@
+#include <array>
+
+#include <QDialog>
+
+#include "entry/ScreenTable.h"
+
+namespace vks {
+namespace {
+
+// One row per screen class the module can open. A class listed by the
+// dispatcher but absent here yields no screen (message 802).
+constexpr std::array<ScreenClass, 0> kScreens{};
+
+} // namespace
+
+const ScreenClass* findScreenClass(std::string_view className) {
+    for (const ScreenClass& screen : kScreens) {
+        if (screen.className == className) return &screen;
+    }
+    return nullptr;
+}
+
+std::string referenceNameOf(std::string_view className) {
+    if (!className.empty() && className.front() == 'T') className.remove_prefix(1);
+    return std::string(className);
+}
+
+} // namespace vks
