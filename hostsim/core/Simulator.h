@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "Catalogue.h"
+#include "vks/host_abi.h"
+
+namespace vks::sim {
+
+// One call of a host function, arguments rendered as text.
+struct CallRecord {
+    std::string function;
+    std::vector<std::string> arguments;
+};
+
+// A write (text set) or a clear (text empty optional) of the field store.
+struct FieldWrite {
+    std::int32_t field = 0;
+    int occurrence = 0;
+    std::optional<std::string> text;
+};
+
+struct ErrorReport {
+    std::int32_t code = 0;
+    std::string text;
+};
+
+// One layout entry as the host resolved it.
+struct RequestEntry {
+    std::uint16_t field = 0;
+    std::uint16_t occurrence = 0;
+    std::uint16_t width = 0;
+    std::uint16_t type = 0;
+    std::uint8_t block = 0;
+    std::string text; // the entry's formatted text in the request
+};
+
+struct AuthorizationRecord {
+    std::uint16_t code = 0;
+    std::uint16_t flag = 0;
+    std::int32_t mode = 0;
+    std::vector<RequestEntry> entries;
+    std::string request; // the entries' texts joined
+};
+
+// Behaviours a scenario configures; reset() restores these defaults.
+struct Behaviour {
+    std::optional<std::string> buildVersion; // wins over the module file's note
+    bool operatorValid = true;
+    std::int16_t cardStatus = 0;
+    std::string cardNumber = "6034567890123456"; // stored in 10104 when cardStatus is 0
+    std::map<std::pair<std::int32_t, int>, std::int16_t> refusedWrites; // field, occurrence -> status
+    bool authorizeResult = true;
+    std::map<std::string, std::string> keyboard; // typed character -> character for ValKeyBoard
+    std::string progressText = "Enviando solicitação...";
+    // Runs inside AutorizaTransacao after the request was recorded.
+    std::function<void(const AuthorizationRecord&)> onAuthorize;
+};
+
+// The simulated host: field store, catalogue, audit log, records of every
+// host call, and the behaviours the scenario configured. One per process,
+// shared by the five libraries; all methods are safe to call from a
+// callback that runs inside a host call.
+class Simulator {
+public:
+    Simulator();
+
+    // Clears the field store, audit log, records and behaviours. The
+    // catalogue stays loaded.
+    void reset();
+
+    // ---- Field store (scenario side: not recorded) ----
+    void setField(std::int32_t field, int occurrence, std::string text);
+    std::string field(std::int32_t field, int occurrence = 0) const; // unset -> empty
+    bool hasField(std::int32_t field, int occurrence = 0) const;
+
+    // ---- Field store (host-call side: recorded as writes) ----
+    // 0 stored; the configured status when the write is refused (nothing stored).
+    std::int16_t writeField(std::int32_t field, int occurrence, std::string text);
+    void clearField(std::int32_t field); // every occurrence
+
+    // ---- Catalogue ----
+    const MessageCatalogue& catalogue() const { return catalogue_; }
+    MessageCatalogue& catalogue() { return catalogue_; }
+    std::string message(std::int32_t id) const; // unknown -> "Mensagem <id> não cadastrada"
+    std::optional<std::int32_t> messageIdForText(std::string_view text) const;
+
+    // ---- Recording (called by the libraries) ----
+    void recordCall(std::string function, std::vector<std::string> arguments = {});
+    void appendAudit(std::string text);
+    void handBack();
+    void reportError(std::int32_t code, std::string text);
+    void setReceiptCopies(std::int32_t copies);
+
+    // ---- Host behaviours (called by the libraries) ----
+    std::string buildInfo(std::string_view moduleFile) const;
+    bool validateOperator() const;
+    std::int16_t readCard(); // stores the number in 10104 on status 0
+    std::string keyFor(std::string_view typed) const;
+    bool authorize(const VksRequestLayout& layout, const VksMessageLabel* label, std::int32_t mode);
+
+    // ---- Configuration ----
+    void setBuildVersion(std::optional<std::string> version);
+    void setOperatorValid(bool valid);
+    void setCard(std::int16_t status, std::string number);
+    void refuseWrite(std::int32_t field, int occurrence, std::int16_t status = 1);
+    void setAuthorizeResult(bool result);
+    void mapKey(std::string from, std::string to);
+    void setProgressText(std::string text);
+    void setAuthorizeHook(std::function<void(const AuthorizationRecord&)> hook);
+
+    // ---- Results (copies, in call order) ----
+    std::vector<CallRecord> calls() const;
+    int callCount(std::string_view function) const;
+    std::vector<FieldWrite> writes() const;
+    std::vector<std::string> auditLog() const;
+    int handBackCount() const;
+    std::vector<ErrorReport> errors() const;
+    std::vector<std::int32_t> receiptCopies() const;
+    std::vector<AuthorizationRecord> authorizations() const;
+    // Every record above as one JSON document.
+    std::string resultJson() const;
+
+private:
+    mutable std::recursive_mutex mutex_;
+    MessageCatalogue catalogue_;
+    std::map<std::pair<std::int32_t, int>, std::string> store_;
+    Behaviour behaviour_;
+    std::vector<CallRecord> calls_;
+    std::vector<FieldWrite> writes_;
+    std::vector<std::string> audit_;
+    int handBacks_ = 0;
+    std::vector<ErrorReport> errors_;
+    std::vector<std::int32_t> receiptCopies_;
+    std::vector<AuthorizationRecord> authorizations_;
+};
+
+// The process-wide simulator; loads the catalogue on first use.
+Simulator& simulator();
+
+} // namespace vks::sim
