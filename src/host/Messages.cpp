@@ -41,3 +41,12 @@ std::string trimmed(std::string_view text) {
 }
 
 } // namespace vks
+
+namespace vks {
+bool isBlank(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) > ' ') return false;
+    }
+    return true;
+}
+} // namespace vks

@@ -23,3 +23,9 @@ int toInt(std::string_view text, int fallback = 0);
 std::string trimmed(std::string_view text);
 
 } // namespace vks
+
+namespace vks {
+// True when the text holds nothing but blanks (no copy is made, so it is safe
+// on card numbers).
+bool isBlank(std::string_view text);
+} // namespace vks
