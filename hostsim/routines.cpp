@@ -34,7 +34,7 @@ std::string dollar(std::string_view source) {
 
 std::string replicate(std::string_view character, int count) {
     std::string out;
-    if (count <= 0) return out;
+    if (count <= 0 || character.size() > MaxGeneratedText / static_cast<std::size_t>(count)) return out;
     out.reserve(character.size() * static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) out.append(character);
     return out;
@@ -42,7 +42,8 @@ std::string replicate(std::string_view character, int count) {
 
 std::string preencherZerosEsquerda(std::string_view source, int width) {
     std::string out(source);
-    if (width > 0 && out.size() < static_cast<std::size_t>(width)) {
+    if (width > 0 && out.size() < static_cast<std::size_t>(width) &&
+        static_cast<std::size_t>(width) <= MaxGeneratedText) {
         out.insert(0, static_cast<std::size_t>(width) - out.size(), '0');
     }
     return out;
@@ -71,5 +72,7 @@ int stepComboSelection(int current, int count, std::string_view key) {
     if (key == "8") return std::max(current - 1, 0);
     return current;
 }
+
+bool isComboStepKey(std::string_view key) { return key == "2" || key == "8"; }
 
 } // namespace vks::sim::routines

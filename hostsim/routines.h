@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ std::string removeFormato(std::string_view source);
 // ("1500" -> "15,00", "5" -> "0,05"); only the digits of the source count,
 // and a source without digits gives an empty text.
 std::string dollar(std::string_view source);
+// Outputs never grow past MaxGeneratedText: an absurd count or width gives
+// an empty text (replicate) or the source unchanged (preencherZerosEsquerda).
+inline constexpr std::size_t MaxGeneratedText = 64u * 1024u * 1024u;
 std::string replicate(std::string_view character, int count);
 std::string preencherZerosEsquerda(std::string_view source, int width);
 // The check-digit rule; exactly eleven digits, not all equal.
@@ -23,5 +27,7 @@ std::string permiteNumericoBsEnter(std::string_view key);
 // The new selection after key on a list of count items ("2" next, "8"
 // previous), or current when the key does not move it.
 int stepComboSelection(int current, int count, std::string_view key);
+// "2" and "8", the keys the list consumes.
+bool isComboStepKey(std::string_view key);
 
 } // namespace vks::sim::routines

@@ -1,1 +1,119 @@
-// placeholder until the simulator lands
+// Rotlib: the host's shared routines (field access, message catalogue, text
+// and key routines, authorization).
+#include <algorithm>
+#include <cstring>
+
+#include "AbiText.h"
+#include "Simulator.h"
+#include "routines.h"
+
+namespace routines = vks::sim::routines;
+using vks::sim::simulator;
+using vks::sim::abi::number;
+using vks::sim::abi::keyText;
+using vks::sim::abi::putKey;
+using vks::sim::abi::putText;
+using vks::sim::abi::textIn;
+
+namespace {
+
+// The text routines share one shape: record the call, answer into a VksTextOut.
+void answer(VksTextOut* out, const char* function, std::vector<std::string> arguments, const std::string& result) {
+    simulator().recordCall(function, std::move(arguments));
+    putText(out, result);
+}
+
+} // namespace
+
+extern "C" {
+
+VKS_HOST_API void VKS_HOSTCALL LeCampo(VksTextOut* value, VksFieldId field, int32_t zero) {
+    answer(value, "LeCampo", {number(field), number(zero)}, simulator().field(field));
+}
+
+VKS_HOST_API int16_t VKS_HOSTCALL GravaCampoString(VksFieldId field, uint16_t occurrence, const char* text) {
+    const std::string value(textIn(text));
+    simulator().recordCall("GravaCampoString", {number(field), number(occurrence), value});
+    return simulator().writeField(field, occurrence, value);
+}
+
+VKS_HOST_API int32_t VKS_HOSTCALL KovarLeCampoMaxLen(VksFieldId field, int32_t zero, char* buffer, int32_t* length,
+                                                     int32_t capacity) {
+    simulator().recordCall("KovarLeCampoMaxLen", {number(field), number(zero), number(capacity)});
+    if (length != nullptr) *length = 0;
+    if (buffer == nullptr || capacity <= 0) return -1;
+    const std::string value = simulator().field(field);
+    const std::size_t copied = std::min(value.size(), static_cast<std::size_t>(capacity));
+    std::memset(buffer, 0, static_cast<std::size_t>(capacity));
+    std::memcpy(buffer, value.data(), copied);
+    if (length != nullptr) *length = static_cast<int32_t>(copied);
+    return 0;
+}
+
+VKS_HOST_API void VKS_HOSTCALL LeMensagens(VksTextOut* text, VksMessageId message) {
+    answer(text, "LeMensagens", {number(message)}, simulator().message(message));
+}
+
+VKS_HOST_API void VKS_HOSTCALL EnviaArquivoErroPDV(int32_t code, const char* text) {
+    simulator().recordCall("EnviaArquivoErroPDV", {number(code), std::string(textIn(text))});
+    simulator().reportError(code, std::string(textIn(text)));
+}
+
+VKS_HOST_API void VKS_HOSTCALL RemoveFormato(VksTextOut* result, const char* source) {
+    answer(result, "RemoveFormato", {std::string(textIn(source))}, routines::removeFormato(textIn(source)));
+}
+
+VKS_HOST_API void VKS_HOSTCALL Dollar(VksTextOut* result, const char* source) {
+    answer(result, "Dollar", {std::string(textIn(source))}, routines::dollar(textIn(source)));
+}
+
+VKS_HOST_API void VKS_HOSTCALL Replicate(VksTextOut* result, const char* character, int32_t count) {
+    answer(result, "Replicate", {std::string(textIn(character)), number(count)},
+           routines::replicate(textIn(character), count));
+}
+
+VKS_HOST_API void VKS_HOSTCALL PreencherZerosEsquerda(VksTextOut* result, const char* source, int32_t width) {
+    answer(result, "PreencherZerosEsquerda", {std::string(textIn(source)), number(width)},
+           routines::preencherZerosEsquerda(textIn(source), width));
+}
+
+VKS_HOST_API VksBool VKS_HOSTCALL VerificaCPF(const char* cpf) {
+    simulator().recordCall("VerificaCPF", {std::string(textIn(cpf))});
+    return routines::verificaCpf(textIn(cpf)) ? 1 : 0;
+}
+
+VKS_HOST_API void VKS_HOSTCALL ValKeyBoard(VksKey* key) {
+    const std::string typed = keyText(key);
+    simulator().recordCall("ValKeyBoard", {typed});
+    putKey(key, simulator().keyFor(typed));
+}
+
+VKS_HOST_API void VKS_HOSTCALL PermiteNumerico_BS_Enter(VksKey* key) {
+    const std::string typed = keyText(key);
+    simulator().recordCall("PermiteNumerico_BS_Enter", {typed});
+    putKey(key, routines::permiteNumericoBsEnter(typed));
+}
+
+VKS_HOST_API void VKS_HOSTCALL AvancaRetrocedeItemComboBox(VksComboBox* combo, VksKey* key) {
+    const std::string typed = keyText(key);
+    simulator().recordCall("AvancaRetrocedeItemComboBox", {typed});
+    if (!routines::isComboStepKey(typed)) return;
+    putKey(key, "");
+    if (combo == nullptr || combo->count == nullptr || combo->current == nullptr || combo->select == nullptr) return;
+    const int32_t current = combo->current(combo->context);
+    const int32_t next = routines::stepComboSelection(current, combo->count(combo->context), typed);
+    if (next != current) combo->select(combo->context, next);
+}
+
+VKS_HOST_API void VKS_HOSTCALL GetBuildInfo(VksTextOut* version, const char* moduleFile) {
+    answer(version, "GetBuildInfo", {std::string(textIn(moduleFile))}, simulator().buildInfo(textIn(moduleFile)));
+}
+
+VKS_HOST_API VksBool VKS_HOSTCALL AutorizaTransacao(const VksRequestLayout* layout, VksMessageLabel* label,
+                                                    int32_t mode) {
+    simulator().recordCall("AutorizaTransacao", {layout == nullptr ? "" : number(layout->code), number(mode)});
+    if (layout == nullptr) return 0;
+    return simulator().authorize(*layout, label, mode) ? 1 : 0;
+}
+
+} // extern "C"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "Simulator.h"
+
+namespace vks::sim {
+
+// Reads one field of the store: field identifier, occurrence.
+using FieldLookup = std::function<std::string(std::int32_t field, int occurrence)>;
+
+// The request the host builds from a layout; see RequestText.cpp for the rules.
+AuthorizationRecord buildRequest(const VksRequestLayout& layout, std::int32_t mode, const FieldLookup& lookup);
+
+// One value formatted to an entry's width and type.
+std::string formatEntryValue(std::string_view value, std::uint16_t width, std::uint16_t type);
+
+} // namespace vks::sim
