@@ -60,6 +60,15 @@ public:
     // Every required position of the displayed text holds a digit.
     bool isComplete(const QString& displayed) const;
 
+    // Typing into a displayed text: each character goes into the next
+    // editable position at or after `cursor` (a space blanks an optional
+    // one), and the cursor moves past it and past the literals after it.
+    // Characters no position takes are skipped. Returns whether any
+    // character was placed.
+    bool type(QString& displayed, qsizetype& cursor, const QString& typed) const;
+    // Blanks the editable positions in [from, from + count).
+    void blankRange(QString& displayed, qsizetype from, qsizetype count) const;
+
     // First editable position at or after `from`, or width() if none.
     qsizetype nextEditable(qsizetype from) const;
     // Last editable position before `before`, or -1 if none.
