@@ -1,0 +1,101 @@
+// Card reading before card transactions, the service-X transfer and the
+// wiping of card copies.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeHost.h"
+#include "entry/CardReading.h"
+#include "entry/ModuleState.h"
+#include "entry/WipedString.h"
+#include "host/Fields.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+struct CardCase {
+    const char* name;
+    std::string supplied;   // field 1059
+    std::int16_t status;    // PIN-pad status
+    std::string padNumber;  // what the PIN pad stores in 10104
+    bool refuseStore;       // 10104 refused
+    bool result;
+    int pinPadReads;
+    int handBacks;
+    std::vector<int> errors;
+    std::string identification; // field 10104 afterwards
+};
+
+const CardCase kCardCases[] = {
+    {"host number", "6034567890123456", 0, "", false, true, 0, 0, {}, "6034567890123456"},
+    {"blank host number", "   ", 0, "6034999999999999", false, true, 1, 0, {}, "6034999999999999"},
+    {"pin pad read", "", 0, "6034999999999999", false, true, 1, 0, {}, "6034999999999999"},
+    {"pin pad failure", "", 5, "", false, false, 1, 1, {}, ""},
+    {"read leaves nothing", "", 0, "  ", false, false, 1, 1, {}, "  "},
+    {"store refused", "6034567890123456", 0, "", true, false, 0, 0, {1591}, ""},
+};
+
+} // namespace
+
+TEST(CardReading, Cases) {
+    for (const CardCase& c : kCardCases) {
+        ScopedFakeHost fake;
+        state().ownerWindow = 0x33;
+        fake->set(field::CardNumber, c.supplied);
+        fake->cardStatus = c.status;
+        fake->cardNumber = c.padNumber;
+        if (c.refuseStore) fake->refuseWrite = {{field::Identification, 0}};
+
+        EXPECT_EQ(LeCartaoVKS(517), c.result) << c.name;
+        EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.pinPadReads) << c.name;
+        EXPECT_EQ(fake->handBacks, c.handBacks) << c.name;
+        EXPECT_EQ(fake->errorIds(), c.errors) << c.name;
+        EXPECT_EQ(fake->get(field::Identification), c.identification) << c.name;
+        // 10227 announces a PIN-pad read and nothing else.
+        EXPECT_EQ(fake->has(field::CardReadRequested), c.pinPadReads > 0) << c.name;
+        if (c.pinPadReads > 0) {
+            EXPECT_EQ(fake->cardReads[0].first, 0x33u);
+            EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(517));
+        }
+    }
+}
+
+TEST(ServiceX, CopiesTheTrimmedDataIntoField1099) {
+    const struct {
+        std::string data;
+        std::string stored;
+    } cases[] = {
+        {"  abc def  ", "abc def"},
+        {"", ""},
+        {std::string(3000, 'x'), std::string(2049, 'x')},
+        {std::string("ab\0cd", 5), "ab"},
+    };
+    for (const auto& c : cases) {
+        ScopedFakeHost fake;
+        fake->set(field::ServiceXData, c.data);
+        EXPECT_TRUE(TrataServicoX_VKS());
+        EXPECT_EQ(fake->get(field::ServiceXRequest), c.stored);
+        EXPECT_TRUE(fake->errors.empty());
+    }
+}
+
+TEST(ServiceX, RefusedStoreReports1591) {
+    ScopedFakeHost fake;
+    fake->refuseWrite = {{field::ServiceXRequest, 0}};
+    EXPECT_FALSE(TrataServicoX_VKS());
+    EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
+}
+
+TEST(WipedString, OverwritesItsTextAndTheSourceItWasMadeFrom) {
+    for (std::string text : {std::string("1234"), std::string("6034567890123456"), std::string(100, '9')}) {
+        std::string source = text;
+        WipedString held(std::move(source));
+        EXPECT_EQ(held.view(), text);
+        EXPECT_EQ(source, std::string(text.size(), '*')); // NOLINT: the moved-from source is wiped on purpose
+        held.wipe();
+        EXPECT_EQ(held.view(), std::string(text.size(), '*'));
+    }
+}

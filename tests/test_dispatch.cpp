@@ -1,0 +1,305 @@
+// Entry points and transaction dispatch, driven through the exported C
+// functions with the recording fake host.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeHost.h"
+#include "ModalDismisser.h"
+#include "entry/Dispatch.h"
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+#include "vks/vks.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::ModalDismisser;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+constexpr VksWindow kHostWindow = 0x4711;
+constexpr VksWindow kPreviousOwner = 0x99;
+
+std::string flagsFor(int type) {
+    std::string flags(21, '0');
+    flags[static_cast<std::size_t>(type - 1)] = '1';
+    return flags;
+}
+
+// Reference names of the screens a call tried to run: the screens that
+// opened and the ones reported missing with message 802.
+std::vector<std::string> attemptedScreens(const ModalDismisser& modal) {
+    std::vector<std::string> names = modal.screens;
+    const std::string prefix = FakeHost::messageText(802).substr(0, FakeHost::messageText(802).find("%s"));
+    for (const std::string& box : modal.boxes) {
+        if (box.rfind(prefix, 0) == 0) names.push_back(box.substr(prefix.size()));
+    }
+    return names;
+}
+
+class Dispatch : public ::testing::Test {
+protected:
+    void run(int type) {
+        fake->set(field::EnabledTransactions, flagsFor(type));
+        runRaw();
+    }
+    void runRaw() {
+        state().ownerWindow = kPreviousOwner;
+        ExecutaGenerico(kHostWindow, 0);
+        EXPECT_EQ(state().ownerWindow, kPreviousOwner) << "owner window not restored";
+    }
+    std::vector<std::string> attempted() const { return attemptedScreens(modal); }
+
+    ScopedFakeHost fake;
+    ModalDismisser modal;
+};
+
+} // namespace
+
+TEST(TransactionType, IsThePositionOfTheFirstOneWithinTwentyOnePlaces) {
+    const struct {
+        std::string flags;
+        int type;
+    } cases[] = {
+        {"", 0},
+        {"000000000000000000000", 0},
+        {"1", 1},
+        {"000001000000000000001", 6},
+        {"000000000000000000001", 21},
+        {"00000000000000000000001", 0}, // position 23
+        {"0000000000000000000001", 0},  // position 22
+        {"xx1", 3},
+        {"2221", 4},
+        {std::string(1 << 20, '0') + "1", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(transactionTypeOf(c.flags), c.type) << c.flags.substr(0, 30);
+}
+
+TEST_F(Dispatch, TagsTheFieldStoreAndCopiesTheHostCode) {
+    const struct {
+        std::string hostCode;
+        std::string copy;
+    } cases[] = {{"", "0000"}, {"12", "12"}, {"ABCD", "ABCD"}, {"\xff\xfe", "\xff\xfe"}};
+    for (const auto& c : cases) {
+        fake->writes.clear();
+        fake->set(field::HostCode, c.hostCode);
+        runRaw();
+        ASSERT_GE(fake->writes.size(), 2u);
+        EXPECT_EQ(fake->writes[0], (FakeHost::Write{field::ModuleTag, 0, "36"}));
+        EXPECT_EQ(fake->writes[1], (FakeHost::Write{field::HostCodeCopy, 0, c.copy}));
+    }
+}
+
+TEST_F(Dispatch, RefusedHostCodeCopyEndsBeforeAnyTransaction) {
+    fake->refuseWrite = {{field::HostCodeCopy, 0}};
+    run(5);
+    EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
+    EXPECT_EQ(fake->errors.at(0).first, 255);
+    EXPECT_TRUE(attempted().empty());
+}
+
+TEST_F(Dispatch, NothingEnabledRunsNothing) {
+    runRaw();
+    EXPECT_TRUE(attempted().empty());
+    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_EQ(fake->handBacks, 0);
+    EXPECT_EQ(fake->writes.size(), 2u);
+}
+
+TEST_F(Dispatch, EachTypeRunsItsScreen) {
+    const struct {
+        int type;
+        const char* screen;
+    } rows[] = {
+        {1, "FrmPagParcBRQ_VKSTrn"},    {2, "FrmPagParcBRQ_CncTrn"},     {3, "FrmValorBRQ_VKSAdc"},
+        {4, "FrmExtrato_CartaoVKS"},    {5, "FrmExtrato_CPFVKS"},        {7, "FrmAquis_MilhasVKS"},
+        {8, "FrmEstVenda_EstVenAquis"}, {9, "FrmEstAquis_EstVenAquis"},  {11, "FrmMilhas_GenCPF"},
+        {12, "FrmMExtrato_GenCartao"},  {13, "FrmMExtrato_GenCPF"},      {14, "FrmCBasico_FLivreCPF"},
+        {15, "FrmCBasico_FLivreCPF"},   {16, "FrmCartao_FLivreCartao"},  {17, "FrmCPF_FLivreCPF"},
+        {18, "FrmVCheque_AutGen"},      {19, "FrmCancVCheque_AutGen"},   {20, "FrmCompFatura_GenCartao"},
+        {21, "FrmCompFatura_GenCPF"},
+    };
+    for (const auto& row : rows) {
+        modal.screens.clear();
+        modal.boxes.clear();
+        fake->errors.clear();
+        fake->set(field::EntryType, "4");
+        fake->set(field::CardNumber, "6034567890123456");
+        run(row.type);
+        EXPECT_EQ(attempted(), std::vector<std::string>{row.screen}) << "type " << row.type;
+        EXPECT_TRUE(fake->errors.empty()) << "type " << row.type;
+    }
+}
+
+TEST_F(Dispatch, SubOptionAcceptsOnlyOneFourAndFive) {
+    const struct {
+        const char* value;
+        bool accepted;
+    } cases[] = {{"1", true},   {"4", true},  {"0004", true}, {"5", true},  {"", false},
+                 {"abc", false}, {"7", false}, {"4a", false},  {"99999999999999", false}};
+    for (int type : {1, 2}) {
+        for (const auto& c : cases) {
+            modal.screens.clear();
+            modal.boxes.clear();
+            fake->errors.clear();
+            fake->set(field::EntryType, c.value);
+            run(type);
+            EXPECT_EQ(attempted().size(), c.accepted ? 1u : 0u) << type << " / " << c.value;
+            EXPECT_EQ(fake->errorIds(), c.accepted ? std::vector<int>{} : std::vector<int>{823})
+                << type << " / " << c.value;
+        }
+    }
+}
+
+TEST_F(Dispatch, RefusedOperatorEndsSilently) {
+    fake->operatorValid = false;
+    fake->set(field::EntryType, "1");
+    fake->set(field::CardNumber, "6034567890123456");
+    for (int type : {2, 8, 9, 19}) {
+        fake->operatorChecks.clear();
+        run(type);
+        EXPECT_EQ(fake->operatorChecks, std::vector<VksWindow>{kHostWindow}) << type;
+    }
+    EXPECT_TRUE(attempted().empty());
+    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_EQ(fake->handBacks, 0);
+}
+
+TEST_F(Dispatch, CardTransactionsAskThePinPadWithTheirPrompt) {
+    const struct {
+        int type;
+        int prompt;
+    } rows[] = {{4, 517}, {6, 523}, {7, 527}, {8, 520}, {9, 521}, {12, 513}, {16, 431}, {20, 1607}};
+    fake->cardStatus = 3;
+    for (const auto& row : rows) {
+        fake->cardReads.clear();
+        fake->handBacks = 0;
+        run(row.type);
+        ASSERT_EQ(fake->cardReads.size(), 1u) << row.type;
+        EXPECT_EQ(fake->cardReads[0].first, kHostWindow);
+        EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(row.prompt));
+        EXPECT_EQ(fake->handBacks, 1) << row.type;
+    }
+    EXPECT_TRUE(attempted().empty());
+    EXPECT_TRUE(fake->errors.empty());
+}
+
+TEST_F(Dispatch, MilesSaleChoosesItsScreenByPaymentTerm) {
+    const struct {
+        const char* term;
+        const char* screen; // nullptr: message 1204
+    } cases[] = {{"1", "FrmAVista_VendaCartaoMilhas"},
+                 {"2", "FrmSJuros_ParcMilhas"},
+                 {"03", "FrmCJuros_ParcMilhas"},
+                 {"4", nullptr},
+                 {"", nullptr}};
+    fake->set(field::CardNumber, "6034567890123456");
+    for (const auto& c : cases) {
+        modal.screens.clear();
+        modal.boxes.clear();
+        fake->errors.clear();
+        fake->set(field::PaymentTerm, c.term);
+        run(6);
+        if (c.screen != nullptr) {
+            EXPECT_EQ(attempted(), std::vector<std::string>{c.screen}) << c.term;
+            EXPECT_TRUE(fake->errors.empty());
+        } else {
+            EXPECT_TRUE(attempted().empty()) << c.term;
+            EXPECT_EQ(fake->errorIds(), std::vector<int>{1204}) << c.term;
+        }
+    }
+}
+
+TEST_F(Dispatch, QuerySelectorOfTypeTen) {
+    const struct {
+        const char* selector;
+        const char* screen;
+        int handBacks;
+        int cardReads;
+    } cases[] = {
+        {"0", nullptr, 1, 0},
+        {"2", nullptr, 0, 0},
+        {"abc", nullptr, 1, 0}, // not a number reads as 0
+        {"1", "FrmMilhas_GenCartao", 0, 1},
+        {"9", "FrmIdOcorr_GenRegOcorr", 0, 0},
+        {"10", "FrmCancOcorr_GenRegOcorr", 0, 0},
+    };
+    for (const auto& c : cases) {
+        modal.screens.clear();
+        modal.boxes.clear();
+        fake->handBacks = 0;
+        fake->cardReads.clear();
+        fake->set(field::QueryEntryType, c.selector);
+        run(10);
+        const auto expected = c.screen ? std::vector<std::string>{c.screen} : std::vector<std::string>{};
+        EXPECT_EQ(attempted(), expected) << c.selector;
+        // A screen that opens and is cancelled hands back once more.
+        const int cancelledScreens = static_cast<int>(modal.screens.size());
+        EXPECT_EQ(fake->handBacks - cancelledScreens, c.handBacks) << c.selector;
+        EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.cardReads) << c.selector;
+        EXPECT_TRUE(fake->errors.empty());
+    }
+}
+
+TEST_F(Dispatch, ChequeIdentification) {
+    const struct {
+        int type;
+        const char* cpf;
+        const char* card;
+        const char* identification;
+    } cases[] = {
+        {18, "529.982.247-25", "6034567890123456", "52998224725"},
+        {18, "   ", "6034567890123456", "6034567890123456"},
+        {18, "", "", "0000000000000000"},
+        {18, "", "   ", "0000000000000000"},
+        {19, "529.982.247-25", "6034567890123456", "6034567890123456"},
+        {19, "529.982.247-25", "", "0000000000000000"},
+    };
+    for (const auto& c : cases) {
+        fake->set(field::Cpf, c.cpf);
+        fake->set(field::CardNumber, c.card);
+        run(c.type);
+        EXPECT_EQ(fake->get(field::Identification), c.identification) << c.type << " " << c.cpf << "/" << c.card;
+    }
+    EXPECT_TRUE(fake->errors.empty());
+}
+
+TEST_F(Dispatch, RefusedChequeIdentificationReports1591) {
+    fake->refuseWrite = {{field::Identification, 0}};
+    for (int type : {18, 19}) {
+        fake->errors.clear();
+        run(type);
+        EXPECT_EQ(fake->errorIds(), std::vector<int>{1591}) << type;
+    }
+    EXPECT_TRUE(attempted().empty());
+}
+
+TEST_F(Dispatch, UnsupportedEntryPointsReport130AndRestoreTheOwner) {
+    for (auto entry : {&ExecutaVenda, &ExecutaFuncaoADM, &ExecutaConsultaCheque, &ExecutaPreAutorizacao}) {
+        fake->errors.clear();
+        state().ownerWindow = kPreviousOwner;
+        entry(kHostWindow, 7);
+        EXPECT_EQ(fake->errorIds(), std::vector<int>{130});
+        EXPECT_EQ(state().ownerWindow, kPreviousOwner);
+    }
+    EXPECT_TRUE(fake->writes.empty());
+}
+
+TEST_F(Dispatch, NestedCallDuringATransactionIsRefused) {
+    std::size_t writesBefore = 0;
+    std::size_t writesAfter = 0;
+    modal.onModal = [&] {
+        writesBefore = fake->writes.size();
+        ExecutaGenerico(kHostWindow + 1, 0);
+        ExecutaVenda(kHostWindow + 1, 0);
+        writesAfter = fake->writes.size();
+        EXPECT_EQ(state().ownerWindow, kHostWindow);
+    };
+    // A box counts as well: the nested call happens while the module is modal.
+    fake->set(field::EntryType, "4");
+    run(1);
+    EXPECT_EQ(writesBefore, writesAfter);
+    EXPECT_TRUE(fake->errors.empty());
+}

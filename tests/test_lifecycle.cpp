@@ -1,0 +1,56 @@
+// Version report and module load/unload through the exports.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstring>
+
+#include "FakeHost.h"
+#include "entry/ModuleState.h"
+#include "host/RequestLayouts.h"
+#include "vks/vks.h"
+
+using namespace vks;
+using vks::test::ScopedFakeHost;
+
+TEST(Version, BeforeAnyScreenTheBuildVersionIsEmpty) {
+    ScopedFakeHost fake;
+    Initialize();
+    char iface[8];
+    char build[VKS_BUILD_VERSION_MAX];
+    std::memset(build, 'x', sizeof build);
+    EXPECT_EQ(ObtemVersao(iface, build), build);
+    EXPECT_STREQ(iface, "1.0.0.0");
+    EXPECT_STREQ(build, "");
+    EXPECT_EQ(ObtemVersao(nullptr, nullptr), nullptr);
+    Finalize();
+}
+
+TEST(Version, ReportsTheVersionTheScreensPublish) {
+    ScopedFakeHost fake;
+    Initialize();
+    state().versaoDoModulo = std::string(500, '7'); // longer than any buffer promise
+    char iface[8];
+    char build[VKS_BUILD_VERSION_MAX];
+    ObtemVersao(iface, build);
+    EXPECT_EQ(std::strlen(build), static_cast<std::size_t>(VKS_BUILD_VERSION_MAX - 1));
+    Finalize();
+}
+
+TEST(Lifecycle, UnloadForgetsEverythingAndKeepsTheHostApplication) {
+    QCoreApplication* hostApplication = QCoreApplication::instance();
+    ASSERT_NE(hostApplication, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        ScopedFakeHost fake;
+        Initialize();
+        state().versaoDoModulo = "9.9";
+        state().TipoConsulta = "02";
+        pCodigoValorMilhas[0] = 'x';
+        TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence = 12;
+        Finalize();
+        EXPECT_TRUE(state().versaoDoModulo.empty());
+        EXPECT_TRUE(state().TipoConsulta.empty());
+        EXPECT_EQ(pCodigoValorMilhas[0], '\0');
+        EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, 0);
+        EXPECT_EQ(QCoreApplication::instance(), hostApplication);
+    }
+}
