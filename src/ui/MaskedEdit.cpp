@@ -65,8 +65,9 @@ void MaskedEdit::setMaskedText(const QString& text)
         setText(text);
         return;
     }
-    const QString displayed = mask_.format(text);
-    showCells(displayed, displayed.size());
+    // The cursor goes to the start, as an assigned text leaves it, so that
+    // typing after a clear fills the field from its first position.
+    showCells(mask_.format(text), 0);
 }
 
 void MaskedEdit::clearMasked()
