@@ -303,3 +303,27 @@ TEST_F(Dispatch, NestedCallDuringATransactionIsRefused) {
     EXPECT_EQ(writesBefore, writesAfter);
     EXPECT_TRUE(fake->errors.empty());
 }
+
+TEST_F(Dispatch, AnyFieldContentIsSurvived) {
+    const std::string huge(1 << 20, '7');
+    const std::string invalidUtf8 = "\xc3\x28\xff\xfe\x80";
+    const std::string values[] = {"", "   ", "abc", huge, invalidUtf8, std::string(1 << 20, '1')};
+    for (const std::string& value : values) {
+        for (FieldId f : {field::EnabledTransactions, field::HostCode, field::EntryType, field::PaymentTerm,
+                          field::QueryEntryType, field::Cpf, field::CardNumber}) {
+            fake->set(f, value);
+        }
+        fake->cardStatus = 1;
+        runRaw();
+        fake->set(field::EnabledTransactions, "000001");
+        runRaw();
+        fake->set(field::EnabledTransactions, "0000000001");
+        runRaw();
+        fake->set(field::EnabledTransactions, "000000000000000001");
+        runRaw();
+    }
+    // The huge host code and card number travel unchanged.
+    fake->set(field::HostCode, huge);
+    runRaw();
+    EXPECT_EQ(fake->get(field::HostCodeCopy), huge);
+}
