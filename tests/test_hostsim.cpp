@@ -1,0 +1,506 @@
+// The simulated host libraries, called through their C functions as the
+// module calls them.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "BuildInfo.h"
+#include "Catalogue.h"
+#include "Simulator.h"
+#include "vks/host_abi.h"
+#include "vkssim.h"
+
+namespace {
+
+using vks::sim::simulator;
+
+class HostSim : public ::testing::Test {
+protected:
+    void SetUp() override { vkssim_reset(); }
+    void TearDown() override { vkssim_reset(); }
+};
+
+// Calls an output-text function with a buffer of exactly `capacity` bytes,
+// so a write past it is caught by the address sanitizer.
+template <typename Call>
+std::pair<std::string, std::uint32_t> readText(Call call, std::uint32_t capacity = 256) {
+    std::vector<char> buffer(capacity, 'x');
+    VksTextOut out{buffer.data(), capacity, 0};
+    call(&out);
+    return {std::string(buffer.data()), out.length};
+}
+
+std::string leCampo(VksFieldId field) {
+    return readText([&](VksTextOut* out) { LeCampo(out, field, 0); }).first;
+}
+
+// ---- Output texts ----------------------------------------------------------
+
+TEST_F(HostSim, LargeFieldThroughSmallBufferReportsFullLength) {
+    const std::string big(1u << 20, '7');
+    vkssim_set_field(1003, 0, big.c_str());
+    const auto [text, length] = readText([](VksTextOut* out) { LeCampo(out, 1003, 0); }, 16);
+    EXPECT_EQ(text, std::string(15, '7'));
+    EXPECT_EQ(length, big.size());
+    const auto [whole, wholeLength] = readText([](VksTextOut* out) { LeCampo(out, 1003, 0); }, length + 1);
+    EXPECT_EQ(whole, big);
+}
+
+TEST_F(HostSim, OutputTextToleratesMissingBuffers) {
+    vkssim_set_field(1003, 0, "1500");
+    LeCampo(nullptr, 1003, 0);
+    VksTextOut noData{nullptr, 10, 0};
+    LeCampo(&noData, 1003, 0);
+    EXPECT_EQ(noData.length, 4u);
+    char one = 'x';
+    VksTextOut zeroCapacity{&one, 0, 0};
+    LeCampo(&zeroCapacity, 1003, 0);
+    EXPECT_EQ(zeroCapacity.length, 4u);
+    EXPECT_EQ(one, 'x');
+    EXPECT_EQ(readText([](VksTextOut* out) { LeCampo(out, 4242, 0); }).first, "");
+}
+
+TEST_F(HostSim, LeCampoMaxLenCopiesAtMostCapacityIntoZeroFilledBuffer) {
+    struct Case {
+        std::string value;
+        int32_t capacity;
+        std::string expected;
+    };
+    for (const Case& c : {Case{"abc", 8, "abc"}, Case{"abcdefgh", 8, "abcdefgh"}, Case{"abcdefghij", 8, "abcdefgh"},
+                          Case{"", 4, ""}, Case{"x", 1, "x"}}) {
+        vkssim_set_field(20033, 0, c.value.c_str());
+        std::vector<char> buffer(static_cast<std::size_t>(c.capacity), '#');
+        int32_t length = -1;
+        EXPECT_EQ(KovarLeCampoMaxLen(20033, 0, buffer.data(), &length, c.capacity), 0);
+        EXPECT_EQ(length, static_cast<int32_t>(c.expected.size())) << c.value;
+        EXPECT_EQ(std::string(buffer.data(), c.expected.size()), c.expected);
+        for (std::size_t i = c.expected.size(); i < buffer.size(); ++i) EXPECT_EQ(buffer[i], '\0') << c.value;
+    }
+    int32_t length = 7;
+    EXPECT_NE(KovarLeCampoMaxLen(20033, 0, nullptr, &length, 10), 0);
+    EXPECT_EQ(length, 0);
+    char one = '#';
+    EXPECT_NE(KovarLeCampoMaxLen(20033, 0, &one, nullptr, 0), 0);
+    EXPECT_EQ(one, '#');
+}
+
+// ---- Field store writes and records -----------------------------------------
+
+TEST_F(HostSim, WritesAreStoredRefusedAndRecordedInOrder) {
+    vkssim_refuse_write(1007, 0);
+    EXPECT_EQ(GravaCampoString(1003, 0, "1500"), 0);
+    EXPECT_NE(GravaCampoString(1007, 0, "12345678909"), 0);
+    EXPECT_EQ(GravaCampoString(10162, 2, "x"), 0);
+    EXPECT_EQ(KovarGravaCampo(1050, 0, "1234567", 3), 0);
+    EXPECT_EQ(KovarGravaCampo(1051, 0, "ab", 100), 0); // length past the text: only the text
+    KovarLimpaCampo(1003);
+
+    EXPECT_EQ(leCampo(1003), "");
+    EXPECT_EQ(leCampo(1007), "");
+    EXPECT_EQ(leCampo(1050), "123");
+    EXPECT_EQ(leCampo(1051), "ab");
+    EXPECT_EQ(simulator().field(10162, 2), "x");
+    const auto writes = simulator().writes();
+    ASSERT_EQ(writes.size(), 5u);
+    EXPECT_EQ(writes[0].field, 1003);
+    EXPECT_EQ(writes[1].occurrence, 2);
+    EXPECT_FALSE(writes[4].text.has_value());
+    EXPECT_EQ(vkssim_count("GravaCampoString"), 3);
+}
+
+TEST_F(HostSim, HandBacksErrorsAuditAndReceiptCopiesAreRecorded) {
+    KovarGravaArquivo();
+    KovarGravaArquivo();
+    EnviaArquivoErroPDV(255, "Erro ao gravar os dados da transação.");
+    GravaAudit(0, "Criou: FrmXTAIL", 11);
+    KovarSetaViasCupomModulo(1);
+    EXPECT_EQ(vkssim_hand_back_count(), 2);
+    EXPECT_EQ(vkssim_error_count(), 1);
+    EXPECT_EQ(simulator().auditLog(), std::vector<std::string>{"Criou: FrmX"});
+    EXPECT_EQ(simulator().receiptCopies(), std::vector<int32_t>{1});
+
+    const auto [json, length] = readText([](VksTextOut* out) { vkssim_result_json(out); }, 1u << 16);
+    EXPECT_EQ(json.size(), length);
+    EXPECT_NE(json.find("\"handBacks\":2"), std::string::npos);
+    EXPECT_NE(json.find("\"messageId\":1591"), std::string::npos);
+}
+
+TEST_F(HostSim, ResultJsonStaysValidUtf8ForAnyFieldContent) {
+    vkssim_set_field(1081, 0, "a\"b\\c\x01\xff\xc3(\xc3\xa9");
+    const auto [json, length] = readText([](VksTextOut* out) { vkssim_result_json(out); }, 1u << 16);
+    EXPECT_NE(json.find(R"("a\"b\\c\u0001)"
+                        "\xEF\xBF\xBD\xEF\xBF\xBD(\xc3\xa9\""),
+              std::string::npos)
+        << json;
+}
+
+// ---- Text routines ----------------------------------------------------------
+
+TEST_F(HostSim, DollarAndRemoveFormatoRoundTrip) {
+    struct Case {
+        const char* bare;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"1500", "15,00"}, Case{"5", "0,05"}, Case{"0", "0,00"}, Case{"000123", "1,23"},
+                          Case{"123456789", "1234567,89"}, Case{"", ""}, Case{"abc", ""}}) {
+        const auto shown = readText([&](VksTextOut* out) { Dollar(out, c.bare); }).first;
+        EXPECT_EQ(shown, c.shown) << c.bare;
+        const auto bare = readText([&](VksTextOut* out) { RemoveFormato(out, shown.c_str()); }).first;
+        EXPECT_EQ(readText([&](VksTextOut* out) { Dollar(out, bare.c_str()); }).first, shown) << c.bare;
+    }
+    EXPECT_EQ(readText([](VksTextOut* out) { RemoveFormato(out, "05/12/2026"); }).first, "05122026");
+    EXPECT_EQ(readText([](VksTextOut* out) { Dollar(out, nullptr); }).first, "");
+}
+
+TEST_F(HostSim, ReplicateAndZeroPadding) {
+    EXPECT_EQ(readText([](VksTextOut* out) { Replicate(out, "*", 4); }).first, "****");
+    EXPECT_EQ(readText([](VksTextOut* out) { Replicate(out, "*", -1); }).first, "");
+    EXPECT_EQ(readText([](VksTextOut* out) { Replicate(out, "*", INT32_MAX); }).first, "");
+    EXPECT_EQ(readText([](VksTextOut* out) { PreencherZerosEsquerda(out, "", 4); }).first, "0000");
+    EXPECT_EQ(readText([](VksTextOut* out) { PreencherZerosEsquerda(out, "12345", 4); }).first, "12345");
+}
+
+TEST_F(HostSim, VerificaCpf) {
+    struct Case {
+        const char* cpf;
+        bool valid;
+    };
+    for (const Case& c : {Case{"52998224725", true}, Case{"11144477735", true}, Case{"52998224724", false},
+                          Case{"52998224735", false}, Case{"11111111111", false}, Case{"00000000000", false},
+                          Case{"5299822472", false}, Case{"529982247250", false}, Case{"529.982.247-25", false},
+                          Case{"5299822472a", false}, Case{"", false}}) {
+        EXPECT_EQ(VerificaCPF(c.cpf) != 0, c.valid) << c.cpf;
+    }
+    EXPECT_EQ(VerificaCPF(nullptr), 0);
+}
+
+// ---- Keys -------------------------------------------------------------------
+
+VksKey key(const char* text) {
+    VksKey k{};
+    std::strncpy(k.utf8, text, sizeof k.utf8 - 1);
+    return k;
+}
+
+TEST_F(HostSim, KeyRoutines) {
+    VksKey typed = key("a");
+    ValKeyBoard(&typed);
+    EXPECT_STREQ(typed.utf8, "a");
+    vkssim_map_key("a", "1");
+    ValKeyBoard(&typed);
+    EXPECT_STREQ(typed.utf8, "1");
+    VksKey unterminated;
+    std::memset(unterminated.utf8, 'z', sizeof unterminated.utf8);
+    ValKeyBoard(&unterminated);
+    ValKeyBoard(nullptr);
+
+    for (const char* passes : {"0", "9", "\b", "\r"}) {
+        VksKey k = key(passes);
+        PermiteNumerico_BS_Enter(&k);
+        EXPECT_STREQ(k.utf8, passes);
+    }
+    for (const char* cancelled : {"a", " ", "\xc3\xa9", "12"}) {
+        VksKey k = key(cancelled);
+        PermiteNumerico_BS_Enter(&k);
+        EXPECT_STREQ(k.utf8, "") << cancelled;
+    }
+}
+
+struct FakeList {
+    int32_t count;
+    int32_t current;
+    static int32_t VKS_HOSTCALL countOf(void* self) { return static_cast<FakeList*>(self)->count; }
+    static int32_t VKS_HOSTCALL currentOf(void* self) { return static_cast<FakeList*>(self)->current; }
+    static void VKS_HOSTCALL select(void* self, int32_t index) { static_cast<FakeList*>(self)->current = index; }
+};
+
+TEST_F(HostSim, ComboStepsWithTwoAndEightAndConsumesThem) {
+    struct Case {
+        int32_t count, current;
+        const char* key;
+        int32_t selected;
+        const char* keyAfter;
+    };
+    for (const Case& c : {Case{3, -1, "2", 0, ""}, Case{3, 0, "2", 1, ""}, Case{3, 2, "2", 2, ""},
+                          Case{3, 2, "8", 1, ""}, Case{3, 0, "8", 0, ""}, Case{0, -1, "2", -1, ""},
+                          Case{3, 1, "5", 1, "5"}}) {
+        FakeList list{c.count, c.current};
+        VksComboBox combo{&list, &FakeList::countOf, &FakeList::currentOf, &FakeList::select};
+        VksKey k = key(c.key);
+        AvancaRetrocedeItemComboBox(&combo, &k);
+        EXPECT_EQ(list.current, c.selected) << c.count << " " << c.current << " " << c.key;
+        EXPECT_STREQ(k.utf8, c.keyAfter);
+    }
+    VksKey k = key("2");
+    AvancaRetrocedeItemComboBox(nullptr, &k);
+    EXPECT_STREQ(k.utf8, "");
+}
+
+// ---- Behaviours -------------------------------------------------------------
+
+TEST_F(HostSim, CardOperatorAndForeground) {
+    vkssim_set_card(0, "6034000011112222");
+    EXPECT_EQ(LerCartaoTamMax(7, 1, "Venda de Milhas", 16), 0);
+    EXPECT_EQ(leCampo(10104), "6034000011112222");
+    vkssim_set_field(10104, 0, "");
+    vkssim_set_card(3, "6034000011112222");
+    EXPECT_EQ(LerCartaoTamMax(7, 1, "Venda de Milhas", 16), 3);
+    EXPECT_EQ(leCampo(10104), "");
+
+    EXPECT_NE(ValidarOperador(7, "3"), 0);
+    vkssim_set_operator_valid(0);
+    EXPECT_EQ(ValidarOperador(7, "3"), 0);
+    ColocaJanelaEmPrimeiroPlano(7);
+    EXPECT_EQ(vkssim_count("ColocaJanelaEmPrimeiroPlano"), 1);
+    EXPECT_EQ(vkssim_count("LerCartaoTamMax"), 2);
+    EXPECT_EQ(simulator().calls().front().arguments.at(2), "Venda de Milhas");
+}
+
+// ---- Build version ----------------------------------------------------------
+
+// A minimal little-endian ELF file with a null section, the section-name
+// table and the version note.
+std::vector<std::uint8_t> elfWithVersion(bool is64, const std::string& version) {
+    std::vector<std::uint8_t> image;
+    auto put = [&](std::uint64_t value, std::size_t width) {
+        for (std::size_t i = 0; i < width; ++i) image.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    auto patch = [&](std::size_t at, std::uint64_t value, std::size_t width) {
+        for (std::size_t i = 0; i < width; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    const std::size_t word = is64 ? 8 : 4;
+    const std::size_t headerSize = is64 ? 64 : 52;
+    const std::size_t sectionSize = is64 ? 64 : 40;
+    image = {0x7f, 'E', 'L', 'F', static_cast<std::uint8_t>(is64 ? 2 : 1), 1, 1};
+    image.resize(headerSize, 0);
+
+    const std::string names = std::string("\0.shstrtab\0.note.vks.version\0", 29);
+    const std::size_t namesAt = image.size();
+    image.insert(image.end(), names.begin(), names.end());
+    while (image.size() % 4) image.push_back(0);
+    const std::size_t noteAt = image.size();
+    std::string desc = version + '\0';
+    while (desc.size() % 4) desc.push_back('\0');
+    put(4, 4);
+    put(desc.size(), 4);
+    put(1, 4);
+    image.insert(image.end(), {'V', 'K', 'S', 0});
+    image.insert(image.end(), desc.begin(), desc.end());
+    const std::size_t noteSize = image.size() - noteAt;
+    while (image.size() % 8) image.push_back(0);
+
+    const std::size_t sectionsAt = image.size();
+    auto section = [&](std::uint32_t name, std::uint32_t type, std::size_t offset, std::size_t size) {
+        put(name, 4);
+        put(type, 4);
+        put(0, word); // flags
+        put(0, word); // address
+        put(offset, word);
+        put(size, word);
+        put(0, 4); // link
+        put(0, 4); // info
+        put(1, word);
+        put(0, word);
+    };
+    section(0, 0, 0, 0);
+    section(1, 3, namesAt, names.size());
+    section(11, 7, noteAt, noteSize);
+    EXPECT_EQ(image.size() - sectionsAt, 3 * sectionSize);
+
+    patch(is64 ? 0x28 : 0x20, sectionsAt, word);
+    patch(is64 ? 0x3a : 0x2e, sectionSize, 2);
+    patch(is64 ? 0x3c : 0x30, 3, 2);
+    patch(is64 ? 0x3e : 0x32, 1, 2);
+    return image;
+}
+
+class TempFile {
+public:
+    explicit TempFile(const std::vector<std::uint8_t>& bytes)
+        : path_(std::filesystem::temp_directory_path() /
+                ("vks_hostsim_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".so")) {
+        std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<std::streamsize>(bytes.size()));
+    }
+    ~TempFile() { std::filesystem::remove(path_); }
+    std::string path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string buildInfo(const std::string& file) {
+    return readText([&](VksTextOut* out) { GetBuildInfo(out, file.c_str()); }).first;
+}
+
+TEST_F(HostSim, BuildInfoReadsTheVersionNoteOfElf32AndElf64) {
+    for (bool is64 : {false, true}) {
+        for (const std::string version : {"1.0.0.1", "12.34.56.789", ""}) {
+            TempFile file(elfWithVersion(is64, version));
+            EXPECT_EQ(buildInfo(file.path()), version) << is64;
+        }
+    }
+    TempFile file(elfWithVersion(true, "2.0.0.5"));
+    vkssim_set_build_version("9.9.9.9");
+    EXPECT_EQ(buildInfo(file.path()), "9.9.9.9");
+    vkssim_set_build_version(nullptr);
+    EXPECT_EQ(buildInfo(file.path()), "2.0.0.5");
+}
+
+TEST_F(HostSim, BuildInfoOfBogusFilesIsEmpty) {
+    EXPECT_EQ(buildInfo("/nonexistent/libvks.so"), "");
+    EXPECT_EQ(buildInfo(std::filesystem::temp_directory_path().string()), "");
+    EXPECT_EQ(readText([](VksTextOut* out) { GetBuildInfo(out, nullptr); }).first, "");
+    TempFile text(std::vector<std::uint8_t>{'n', 'o', 't', ' ', 'e', 'l', 'f'});
+    EXPECT_EQ(buildInfo(text.path()), "");
+    TempFile bigEndian([] {
+        auto image = elfWithVersion(true, "1.2.3.4");
+        image[5] = 2;
+        return image;
+    }());
+    EXPECT_EQ(buildInfo(bigEndian.path()), "");
+}
+
+TEST(HostSimElf, TruncatedOrCorruptedImagesNeverReadOutOfBounds) {
+    for (bool is64 : {false, true}) {
+        const auto image = elfWithVersion(is64, "1.2.3.4");
+        for (std::size_t size = 0; size < image.size(); ++size) {
+            // Exact-size copies so the sanitizer sees any read past the end.
+            const std::vector<std::uint8_t> prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
+            const auto version = vks::sim::versionFromElfImage(prefix);
+            EXPECT_TRUE(version.empty() || version == "1.2.3.4") << size;
+        }
+        for (std::size_t at = 0; at < image.size(); ++at) {
+            for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7f}, std::uint8_t{0xff}}) {
+                auto corrupted = image;
+                corrupted[at] = value;
+                (void)vks::sim::versionFromElfImage(corrupted);
+            }
+        }
+    }
+}
+
+// ---- Authorization request --------------------------------------------------
+
+struct Entry {
+    uint16_t field, occurrence, width, type;
+    uint8_t block;
+    const char* fixed;
+};
+
+VksRequestLayout layoutOf(uint16_t code, uint16_t flag, std::initializer_list<Entry> entries, bool terminate = true) {
+    VksRequestLayout layout{};
+    layout.code = code;
+    layout.flag = flag;
+    std::size_t i = 0;
+    for (const Entry& e : entries) layout.entries[i++] = {e.field, e.occurrence, e.width, e.type, e.block, e.fixed};
+    if (terminate) layout.entries[i] = {VKS_FIELD_END, 0, 0, 0, 0, ""};
+    return layout;
+}
+
+struct Progress {
+    std::vector<std::string> texts;
+    static void VKS_HOSTCALL set(void* self, const char* text) { static_cast<Progress*>(self)->texts.push_back(text); }
+};
+
+TEST_F(HostSim, RequestTextFollowsWidthAndTypeRules) {
+    vkssim_set_field(1003, 0, "15,00");
+    vkssim_set_field(1050, 0, "1234567890");
+    vkssim_set_field(1081, 0, "JOSÉ");
+    vkssim_set_field(10162, 3, "7");
+    const VksRequestLayout layout = layoutOf(80, 1,
+                                             {{1003, 0, 0, 4, 0, ""},     // width 0: as stored
+                                              {0, 0, 0, 0, 0, "1"},       // fixed text
+                                              {1003, 0, 8, 1, 255, ""},   // digits, zero-filled
+                                              {1050, 0, 4, 1, 255, ""},   // too long: last digits
+                                              {1081, 0, 6, 2, 255, ""},   // text, blank-filled
+                                              {1081, 0, 3, 2, 255, ""},   // text cut by characters
+                                              {0, 0, 3, 0, 255, "0"},     // fixed text with a width
+                                              {10162, 3, 2, 1, 0, ""},    // occurrence
+                                              {4242, 0, 3, 3, 0, ""},     // unset field
+                                              {0, 0, 0, 0, 0, nullptr}}); // null fixed text
+    Progress progress;
+    VksMessageLabel label{&progress, &Progress::set};
+    EXPECT_NE(AutorizaTransacao(&layout, &label, 1), 0);
+
+    const auto records = simulator().authorizations();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].code, 80);
+    EXPECT_EQ(records[0].mode, 1);
+    EXPECT_EQ(records[0].entries.size(), 10u);
+    EXPECT_EQ(records[0].request, "15,00" "1" "00001500" "7890" "JOSÉ  " "JOS" "0  " "07" "   ");
+    EXPECT_EQ(progress.texts, std::vector<std::string>{"Enviando solicitação..."});
+}
+
+TEST_F(HostSim, RequestWithoutTerminatorStopsAfterAllEntriesAndResultIsConfigured) {
+    VksRequestLayout layout{};
+    for (auto& entry : layout.entries) entry = {0, 0, 1, 1, 0, "9"};
+    vkssim_set_authorize(0);
+    EXPECT_EQ(AutorizaTransacao(&layout, nullptr, 0), 0);
+    EXPECT_EQ(simulator().authorizations().at(0).request, std::string(VKS_LAYOUT_ENTRIES, '9'));
+
+    const VksRequestLayout empty = layoutOf(96, 0, {});
+    vkssim_set_authorize(1);
+    EXPECT_NE(AutorizaTransacao(&empty, nullptr, 0), 0);
+    EXPECT_EQ(simulator().authorizations().at(1).request, "");
+    EXPECT_EQ(AutorizaTransacao(nullptr, nullptr, 0), 0);
+}
+
+TEST_F(HostSim, AuthorizeHookSeesTheRequest) {
+    std::string seen;
+    simulator().setAuthorizeHook([&](const vks::sim::AuthorizationRecord& r) {
+        seen = r.request;
+        simulator().setField(1009, 0, "0"); // a hook may answer through the field store
+    });
+    const VksRequestLayout layout = layoutOf(64, 1, {{0, 0, 0, 0, 0, "ABC"}});
+    AutorizaTransacao(&layout, nullptr, 0);
+    EXPECT_EQ(seen, "ABC");
+    EXPECT_EQ(leCampo(1009), "0");
+}
+
+// ---- Catalogue --------------------------------------------------------------
+
+TEST(HostSimCatalogue, IdsAndTextsAreUniqueAndMapBack) {
+    std::ifstream file(vks::sim::MessageCatalogue::defaultPath());
+    ASSERT_TRUE(file) << vks::sim::MessageCatalogue::defaultPath();
+    std::set<std::string> ids, texts;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab = line.find('\t');
+        ASSERT_NE(tab, std::string::npos) << line;
+        EXPECT_TRUE(ids.insert(line.substr(0, tab)).second) << "duplicate id " << line;
+        EXPECT_TRUE(texts.insert(line.substr(tab + 1)).second) << "duplicate text " << line;
+    }
+    EXPECT_GT(ids.size(), 150u);
+
+    const auto& catalogue = simulator().catalogue();
+    for (const auto& [id, text] : catalogue.entries()) EXPECT_EQ(catalogue.idForText(text), id) << text;
+    EXPECT_EQ(vkssim_message_id("Não foi possível criar a tela FrmPagParcBRQ_VKSTrn."), 802);
+    EXPECT_EQ(vkssim_message_id(catalogue.text(319).value_or("").c_str()), 319);
+    EXPECT_EQ(vkssim_message_id("nada disso"), -1);
+}
+
+TEST(HostSimCatalogue, TemplatesCarryTheirPlaceholders) {
+    const auto& catalogue = simulator().catalogue();
+    auto holes = [&](int32_t id) {
+        const std::string text = catalogue.text(id).value_or("");
+        std::size_t count = 0;
+        for (auto at = text.find("%s"); at != std::string::npos; at = text.find("%s", at + 2)) ++count;
+        return count;
+    };
+    EXPECT_EQ(holes(802), 1u);
+    EXPECT_EQ(holes(319), 2u);
+    EXPECT_TRUE(vks::sim::matchesTemplate("de %s a %s.", "de 1 a 99."));
+    EXPECT_FALSE(vks::sim::matchesTemplate("de %s a %s.", "de 1 e 99."));
+    EXPECT_EQ(readText([](VksTextOut* out) { LeMensagens(out, 99999); }).first, "Mensagem 99999 não cadastrada");
+}
+
+} // namespace
