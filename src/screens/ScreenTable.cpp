@@ -3,13 +3,17 @@
 #include <QDialog>
 
 #include "entry/ScreenTable.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 
 namespace vks {
 namespace {
 
 // One row per screen class the module can open. A class listed by the
 // dispatcher but absent here yields no screen (message 802).
-constexpr std::array<ScreenClass, 0> kScreens{};
+constexpr std::array kScreens{
+    ScreenClass{"TFrmPagParcBRQ_VKSTrn", createScreen<TFrmPagParcBRQ_VKSTrn>},
+};
 
 } // namespace
 

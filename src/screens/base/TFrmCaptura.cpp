@@ -1,0 +1,291 @@
+#include "screens/base/TFrmCaptura.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "entry/CardReading.h"
+#include "entry/ModuleState.h"
+#include "host/Messages.h"
+#include "ui/CardEdit.h"
+#include "ui/KeyFilters.h"
+#include "ui/KeyPreview.h"
+#include "ui/MaskedEdit.h"
+#include "ui/TabOrder.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kConfirmCaption = 553;
+constexpr MessageId kCancelCaption = 554;
+constexpr MessageId kConfirmHint = 46;
+constexpr MessageId kCancelHint = 48;
+
+// The layout of a screen that sends nothing: the header alone.
+const VksRequestLayout& emptyLayout() {
+    static const VksRequestLayout layout = [] {
+        VksRequestLayout empty{};
+        empty.entries[0].field = 65535;
+        empty.entries[0].fixed_text = "";
+        return empty;
+    }();
+    return layout;
+}
+
+// The list as the host's stepping routine sees it.
+class ComboList final : public ComboAccess {
+public:
+    explicit ComboList(QComboBox& combo) : combo_(combo) {}
+    int count() const override { return combo_.count(); }
+    int current() const override { return combo_.currentIndex(); }
+    void select(int index) override { combo_.setCurrentIndex(index >= -1 && index < combo_.count() ? index : -1); }
+
+private:
+    QComboBox& combo_;
+};
+
+void installKeys(QWidget& control, Keys keys) {
+    switch (keys) {
+    case Keys::Any:
+        break;
+    case Keys::Digits:
+        new ui::CharFilter(control, ui::isDigitBackspaceEnter);
+        break;
+    case Keys::HostNumeric:
+        new ui::CharFilter(control, [](const QString& key) {
+            return !host().PermiteNumerico_BS_Enter(key.toStdString()).empty();
+        });
+        break;
+    case Keys::ListSteps:
+        if (auto* combo = qobject_cast<QComboBox*>(&control)) {
+            new ui::CharHandler(control, [combo](const QString& key) {
+                ComboList list(*combo);
+                host().AvancaRetrocedeItemComboBox(list, key.toStdString());
+                return true; // the list takes no typed text of its own
+            });
+        }
+        break;
+    }
+}
+
+bool isButton(const QWidget* w) { return qobject_cast<const QAbstractButton*>(w) != nullptr; }
+
+} // namespace
+
+void setButtonCaption(QPushButton& button, const QString& caption) {
+    button.setText(caption);
+    button.setShortcut(QKeySequence());
+}
+
+TFrmCaptura::TFrmCaptura(std::string_view className) : TFrmMod(className) {
+    pnCaptura = new QFrame(this);
+    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
+    pnCaptura->setGeometry(20, 58, 583, 252);
+    captureGrid_ = new QGridLayout(pnCaptura);
+    captureGrid_->setContentsMargins(12, 10, 12, 10);
+    captureGrid_->setHorizontalSpacing(10);
+    captureGrid_->setVerticalSpacing(8);
+    captureGrid_->setColumnStretch(2, 1);
+    captureGrid_->setRowStretch(99, 1);
+
+    pnBotoes = new QFrame(this);
+    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
+    pnBotoes->setGeometry(20, 316, 583, 44);
+    auto* row = new QHBoxLayout(pnBotoes);
+    row->setContentsMargins(0, 4, 0, 4);
+    row->setSpacing(24);
+    row->addStretch();
+    for (auto [button, name, design] : {std::tuple{&btConfirma, "btConfirma", "&1 - Confirma"},
+                                         std::tuple{&btRetorna, "btRetorna", "&9 - Cancela"}}) {
+        *button = new QPushButton(pnBotoes);
+        (*button)->setObjectName(QLatin1String(name));
+        (*button)->setAutoDefault(false);
+        (*button)->setDefault(false);
+        (*button)->setMinimumSize(150, 32);
+        (*button)->setFocusPolicy(Qt::StrongFocus);
+        setButtonCaption(**button, QString::fromUtf8(design));
+        (*button)->hide();
+        row->addWidget(*button);
+    }
+    row->addStretch();
+    connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
+    connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+    hintOnEntry(*btConfirma, kConfirmHint);
+    hintOnEntry(*btRetorna, kCancelHint);
+
+    new ui::KeyPreview(*this, [this](QWidget* focus, const QKeyEvent& event, QString& key) {
+        return FormKeyPress(focus, event, key);
+    });
+    chainTabOrder();
+}
+
+void TFrmCaptura::FormCreate() {
+    TFrmMod::FormCreate();
+    state().bControlaKeyPreview = true;
+    IniciaCamposForm();
+}
+
+void TFrmCaptura::FormShow() {
+    btConfirma->show();
+    btRetorna->show();
+    TFrmMod::FormShow();
+}
+
+bool TFrmCaptura::GravaCamposKovar() { return true; }
+
+bool TFrmCaptura::VerificaAutorizaTransacao() { return AutorizaTransacao(1); }
+
+void TFrmCaptura::IniciaCamposForm() {
+    setButtonCaption(*btConfirma, text(kConfirmCaption));
+    setButtonCaption(*btRetorna, text(kCancelCaption));
+    for (const auto& [label, caption] : captions_) label->setText(text(caption));
+}
+
+bool TFrmCaptura::AutorizaTransacao(int mode) {
+    return host().AutorizaTransacao(layout_ != nullptr ? *layout_ : emptyLayout(), messageLine(), mode);
+}
+
+void TFrmCaptura::btConfirmaClick() {
+    state().bControlaKeyPreview = false;
+    if (!ValidaCamposForm()) return;
+    if (!GravaCamposKovar()) return;
+    setEnabled(false);
+    btConfirma->setEnabled(false);
+    btRetorna->setEnabled(false);
+    AutorizaTransacao(0);
+    if (toInt(host().LeCampo(field::ConfirmationSwitch), 255) == 0 &&
+        toInt(host().LeCampo(field::ServiceXSwitch), 0) > 0 && !TrataServicoX_VKS()) {
+        return; // reported to the host; the screen takes no more input
+    }
+    if (toInt(host().LeCampo(field::ReceiptCopies), 0) > 0) host().KovarSetaViasCupomModulo(1);
+    host().KovarGravaArquivo();
+    done(kModalOk);
+}
+
+void TFrmCaptura::btRetornaClick() { done(kModalCancel); }
+
+bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
+    auto press = [](QPushButton* button) {
+        if (button->isEnabled() && button->isVisible()) button->click();
+        return true;
+    };
+    // Escape is the cashier's cancel key and nothing else.
+    if (event.key() == Qt::Key_Escape) return press(btRetorna);
+    // The buttons' mnemonics: Alt+1 and Alt+9 wherever the focus is.
+    if (event.modifiers() & Qt::AltModifier) {
+        if (key == QLatin1String("1")) return press(btConfirma);
+        if (key == QLatin1String("9")) return press(btRetorna);
+        return true;
+    }
+
+    key = QString::fromStdString(host().ValKeyBoard(key.toStdString()));
+    bool used = false;
+    if (state().bControlaKeyPreview && key == QLatin1String("\r") && !isButton(focus)) {
+        focusNextControl();
+        used = true;
+    }
+    state().bControlaKeyPreview = true;
+    if (used || !isButton(focus)) return used;
+
+    // A button has the focus: Enter presses it, 1 and 9 press theirs.
+    if (key == QLatin1String("\r")) return press(static_cast<QPushButton*>(focus));
+    if (key == QLatin1String("1")) return press(btConfirma);
+    if (key == QLatin1String("9")) return press(btRetorna);
+    return false;
+}
+
+void TFrmCaptura::place(QWidget& control, const Control& spec) {
+    control.setObjectName(QLatin1String(spec.name));
+    control.setFocusPolicy(Qt::StrongFocus);
+    control.setContextMenuPolicy(Qt::NoContextMenu);
+    control.setAcceptDrops(false);
+    const int row = rows_++;
+    if (spec.label != nullptr) {
+        auto* label = new QLabel(QString::fromUtf8(spec.design), pnCaptura);
+        label->setObjectName(QLatin1String(spec.label));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(nullptr);
+        captureGrid_->addWidget(label, row, 0);
+        labels_[&control] = label;
+        if (spec.caption != 0) captions_.emplace_back(label, spec.caption);
+    }
+    captureGrid_->addWidget(&control, row, 1);
+    if (spec.hint != 0) hintOnEntry(control, spec.hint);
+    installKeys(control, spec.keys);
+    tabSequence_.push_back(&control);
+    chainTabOrder();
+}
+
+namespace {
+
+// An edit field wide enough for its longest text.
+void sizeEdit(QLineEdit& edit, int maxLength) {
+    if (maxLength > 0) edit.setMaxLength(maxLength);
+    const int chars = maxLength > 0 ? std::min(maxLength, 40) : 20;
+    edit.setFixedWidth(edit.fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2) + 12);
+}
+
+} // namespace
+
+QLineEdit* TFrmCaptura::addEdit(const Control& control) {
+    auto* edit = new QLineEdit(pnCaptura);
+    sizeEdit(*edit, control.maxLength);
+    place(*edit, control);
+    return edit;
+}
+
+ui::MaskedEdit* TFrmCaptura::addMaskedEdit(const Control& control) {
+    auto* edit = new ui::MaskedEdit(pnCaptura);
+    if (control.mask != nullptr) edit->setEditMask(QString::fromUtf8(control.mask));
+    sizeEdit(*edit, control.maxLength);
+    place(*edit, control);
+    return edit;
+}
+
+ui::CardEdit* TFrmCaptura::addCardEdit(const Control& control) {
+    auto* edit = new ui::CardEdit(pnCaptura);
+    sizeEdit(*edit, control.maxLength);
+    place(*edit, control);
+    return edit;
+}
+
+QComboBox* TFrmCaptura::addList(const Control& control, const QStringList& items) {
+    auto* list = new QComboBox(pnCaptura);
+    list->setEditable(false);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    list->setMinimumWidth(260);
+    list->setMaxVisibleItems(items.size());
+    place(*list, control);
+    return list;
+}
+
+QLabel* TFrmCaptura::labelOf(const QWidget& control) const {
+    const auto it = labels_.find(&control);
+    return it == labels_.end() ? nullptr : it->second;
+}
+
+void TFrmCaptura::showWithLabel(QWidget& control, bool shown) {
+    control.setVisible(shown);
+    if (QLabel* label = labelOf(control)) label->setVisible(shown);
+}
+
+void TFrmCaptura::setCaptureTabOrder(std::vector<QWidget*> controls) {
+    tabSequence_ = std::move(controls);
+    chainTabOrder();
+}
+
+void TFrmCaptura::chainTabOrder() {
+    std::vector<QWidget*> order = tabSequence_;
+    order.push_back(btConfirma);
+    order.push_back(btRetorna);
+    ui::setTabSequence(order);
+}
+
+} // namespace vks

@@ -1,0 +1,71 @@
+#include "screens/base/TFrmCnc_Trn.h"
+
+#include <QDate>
+#include <QLineEdit>
+
+#include "host/Messages.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+constexpr MessageId kDateCaption = 564;
+constexpr MessageId kNsuCaption = 783;
+constexpr MessageId kDateHint = 37;
+constexpr MessageId kNsuHint = 52;
+constexpr MessageId kDateInvalid = 787;
+constexpr MessageId kNsuMissing = 811;
+} // namespace
+
+TFrmCnc_Trn::TFrmCnc_Trn(std::string_view className)
+    : TFrmTrn_Mod(className), clique_(*this, *btConfirma, [this] { btConfirmaClick(); }) {
+    edDtTransacao = addMaskedEdit({.name = "edDtTransacao", .label = "lbDtTransacao",
+                                   .design = "Data da Transação:", .caption = kDateCaption, .hint = kDateHint,
+                                   .maxLength = 10, .mask = "!99/99/9999;1;_"});
+    lbDtTransacao = labelOf(*edDtTransacao);
+    edNumDocumento = addEdit({.name = "edNumDocumento", .label = "lbNumDocumento", .design = "NSU:",
+                              .caption = kNsuCaption, .hint = kNsuHint, .maxLength = 9, .keys = Keys::HostNumeric});
+    lbNumDocumento = labelOf(*edNumDocumento);
+}
+
+bool TFrmCnc_Trn::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    if (!transactionDateValid()) return rejectInput(kDateInvalid, *edDtTransacao, Retry::ClearFocusIfEnabled);
+    if (trimmed(edNumDocumento->text().toStdString()).empty()) {
+        return rejectInput(kNsuMissing, *edNumDocumento, Retry::EnableClearFocus);
+    }
+    return true;
+}
+
+bool TFrmCnc_Trn::GravaCamposKovar() {
+    if (!TFrmTrn_Mod::GravaCamposKovar()) return false;
+    const std::string date = host().RemoveFormato(edDtTransacao->maskedText().toStdString());
+    if (host().GravaCampoString(field::TransactionDate, 0, date) != 0) return false;
+    const std::string nsu = edNumDocumento->text().toStdString();
+    if (!trimmed(nsu).empty() && host().GravaCampoString(field::Nsu, 0, nsu) != 0) return false;
+    return true;
+}
+
+bool TFrmCnc_Trn::VerificaAutorizaTransacao() { return TFrmTrn_Mod::VerificaAutorizaTransacao(); }
+
+void TFrmCnc_Trn::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    const std::string date = host().LeCampo(field::TransactionDate);
+    if (!trimmed(date).empty()) {
+        const QString digits = QString::fromStdString(date);
+        edDtTransacao->setMaskedText(digits.mid(0, 2) + u'/' + digits.mid(2, 2) + u'/' + digits.mid(4, 4));
+        edDtTransacao->setEnabled(false);
+    }
+    edNumDocumento->setText(QString::fromStdString(host().LeCampo(field::Nsu)));
+    if (!edNumDocumento->text().isEmpty()) edNumDocumento->setEnabled(false);
+}
+
+// Eight digits forming a real day/month/year date, today at the latest.
+bool TFrmCnc_Trn::transactionDateValid() const {
+    const QString shown = edDtTransacao->maskedText();
+    const std::string bare = trimmed(host().RemoveFormato(shown.toStdString()));
+    if (bare.size() != 8) return false;
+    const QDate date = QDate::fromString(shown, QStringLiteral("dd/MM/yyyy"));
+    return date.isValid() && date <= QDate::currentDate();
+}
+
+} // namespace vks

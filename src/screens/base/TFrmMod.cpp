@@ -1,0 +1,165 @@
+#include "screens/base/TFrmMod.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "entry/ModuleFile.h"
+#include "entry/ModuleState.h"
+#include "entry/ScreenTable.h"
+#include "host/Messages.h"
+#include "ui/EntryHint.h"
+#include "ui/MaskedEdit.h"
+#include "ui/MessageBox.h"
+#include "ui/OwnerWindow.h"
+#include "ui/Pictures.h"
+#include "ui/TabOrder.h"
+
+namespace vks {
+namespace {
+
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kTitleColour(Qt::white);
+
+QLabel* makeLabel(QWidget& parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, &parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+void makeBold(QWidget& widget) {
+    QFont font = widget.font();
+    font.setBold(true);
+    widget.setFont(font);
+}
+
+void storeTitle(const std::string& title) {
+    auto& buffer = state().tituloAplicacao;
+    buffer.fill('\0');
+    std::memcpy(buffer.data(), title.data(), std::min(title.size(), buffer.size() - 1));
+}
+
+} // namespace
+
+void setFixedColour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+    }
+    widget.setPalette(palette);
+}
+
+void TFrmMod::LabelLine::setMessage(const std::string& text) {
+    screen_.lbMensagem->setText(QString::fromStdString(text));
+}
+
+TFrmMod::TFrmMod(std::string_view className) : referenceName_(referenceNameOf(className)), messageLine_(*this) {
+    setObjectName(QString::fromStdString(referenceName_));
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(kWidth, kHeight);
+
+    ImgFundo = makeLabel(*this, "ImgFundo", QString(), rect());
+    ImgFundo->setPixmap(ui::backgroundPicture());
+    ImgFundo->setScaledContents(true);
+
+    lbTitulo = makeLabel(*this, "lbTitulo", QStringLiteral("FORMULÁRIO PADRÃO"), QRect(12, 8, 470, 30));
+    makeBold(*lbTitulo);
+    setFixedColour(*lbTitulo, kTitleColour);
+
+    lbMensagem =
+        makeLabel(*this, "lbMensagem", QStringLiteral("Mensagem informativa ao operador"), QRect(20, 368, 583, 22));
+    makeBold(*lbMensagem);
+    setFixedColour(*lbMensagem, kNavy);
+
+    panelLogo = new QFrame(this);
+    panelLogo->setObjectName(QStringLiteral("panelLogo"));
+    panelLogo->setGeometry(491, 9, 120, 28);
+    ImageLogo = makeLabel(*panelLogo, "ImageLogo", QString(), QRect(0, 0, 120, 28));
+    ImageLogo->setPixmap(ui::logoPicture());
+    ImageLogo->setScaledContents(true);
+
+    lbVersao = makeLabel(*this, "lbVersao", QString(), QRect(303, 396, 300, 20));
+    lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    makeBold(*lbVersao);
+    setFixedColour(*lbVersao, kNavy);
+
+    ui::attachToOwner(*this);
+}
+
+TFrmMod::~TFrmMod() { host().GravaAudit("Destruiu: " + referenceName_); }
+
+void TFrmMod::FormCreate() {
+    state().versaoDoModulo = host().GetBuildInfo(moduleFilePath());
+    const std::string title = "VKS - v" + state().versaoDoModulo;
+    lbVersao->setText(QString::fromStdString(title));
+    storeTitle(title);
+    host().GravaAudit("Criou: " + referenceName_);
+}
+
+void TFrmMod::FormShow() {
+    setFixedSize(kWidth, kHeight);
+    centre();
+    host().ColocaJanelaEmPrimeiroPlano(state().ownerWindow);
+    lbMensagem->clear();
+    setFocus();
+    focusFirstControl();
+}
+
+void TFrmMod::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFrmMod::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+
+void TFrmMod::centre() {
+    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (where == nullptr) return;
+    const QRect area = where->availableGeometry();
+    move(area.center() - QPoint(kWidth / 2, kHeight / 2));
+}
+
+QString TFrmMod::text(MessageId message) { return QString::fromStdString(catalogueText(message)); }
+
+void TFrmMod::hintOnEntry(QWidget& control, MessageId message) {
+    new ui::EntryHint(control, *lbMensagem, [message] { return text(message); });
+}
+
+void TFrmMod::focusFirstControl() {
+    if (QWidget* first = ui::firstTabStop(*this)) first->setFocus(Qt::TabFocusReason);
+}
+
+void TFrmMod::focusNextControl() {
+    if (QWidget* next = ui::nextTabStop(*this, focusWidget())) next->setFocus(Qt::TabFocusReason);
+}
+
+void TFrmMod::showError(MessageId message) { ui::showMessage(catalogueText(message), this); }
+
+bool TFrmMod::rejectInput(MessageId message, QWidget& control, Retry retry) {
+    showError(message);
+    const bool enable = retry == Retry::EnableClearFocus || retry == Retry::EnableFocus;
+    if (enable) control.setEnabled(true);
+    const bool usable = control.isEnabled() && control.isVisibleTo(this);
+    if (usable && (retry == Retry::EnableClearFocus || retry == Retry::ClearFocusIfEnabled)) {
+        if (auto* masked = qobject_cast<ui::MaskedEdit*>(&control)) {
+            masked->clearMasked();
+        } else if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+            edit->clear();
+        }
+    }
+    if (usable) {
+        control.setFocus(Qt::OtherFocusReason);
+    } else {
+        focusFirstControl();
+    }
+    return false;
+}
+
+} // namespace vks

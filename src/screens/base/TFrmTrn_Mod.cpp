@@ -1,0 +1,96 @@
+#include "screens/base/TFrmTrn_Mod.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "host/Messages.h"
+#include "ui/KeyFilters.h"
+#include "ui/Pictures.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kAmountCaption = 546;
+constexpr MessageId kAmountHint = 26;
+constexpr MessageId kAmountMissing = 26;
+constexpr MessageId kAmountInvalid = 790;
+
+// An amount as typed: digits with at most one decimal separator, and at
+// least one digit. Its value is greater than zero when any digit is not 0.
+bool isPositiveAmount(const QString& text) {
+    bool separator = false;
+    bool digit = false;
+    bool nonZero = false;
+    for (QChar c : text) {
+        if (c == QLatin1Char(kDecimalSeparator) && !separator) {
+            separator = true;
+        } else if (c.unicode() >= '0' && c.unicode() <= '9') {
+            digit = true;
+            nonZero = nonZero || c != QLatin1Char('0');
+        } else {
+            return false;
+        }
+    }
+    return digit && nonZero;
+}
+
+QString formattedAmount(const QString& text) {
+    const std::string bare = host().RemoveFormato(text.toStdString());
+    return QString::fromStdString(host().Dollar(bare));
+}
+
+} // namespace
+
+TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className) : TFrmCaptura(className) {
+    lbTitulo->setText(QStringLiteral("FORMULÁRIO PADRÃO PARA CAPTURA DE DADOS"));
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(rect());
+    Image1->setPixmap(ui::backgroundPicture());
+    Image1->setScaledContents(true);
+    Image1->stackUnder(lbTitulo);
+
+    edValor = addEdit({.name = "edValor", .label = "lbValor", .design = "Valor:", .caption = kAmountCaption,
+                       .hint = kAmountHint, .maxLength = 12});
+    lbValor = labelOf(*edValor);
+    new ui::CharHandler(*edValor, [this](const QString& key) { return edValorKeyPress(key); });
+    connect(edValor, &QLineEdit::textChanged, this, [this] { edValorChange(); });
+}
+
+bool TFrmTrn_Mod::ValidaCamposForm() {
+    if (edValor->text().isEmpty()) return rejectInput(kAmountMissing, *edValor, Retry::EnableClearFocus);
+    if (!isPositiveAmount(edValor->text())) return rejectInput(kAmountInvalid, *edValor, Retry::EnableClearFocus);
+    return true;
+}
+
+bool TFrmTrn_Mod::GravaCamposKovar() {
+    return host().GravaCampoString(field::Amount, 0, host().RemoveFormato(edValor->text().toStdString())) == 0;
+}
+
+bool TFrmTrn_Mod::VerificaAutorizaTransacao() { return TFrmCaptura::VerificaAutorizaTransacao(); }
+
+void TFrmTrn_Mod::IniciaCamposForm() {
+    TFrmCaptura::IniciaCamposForm();
+    edValor->setText(formattedAmount(QString::fromStdString(host().LeCampo(field::Amount))));
+    edValor->setEnabled(trimmed(edValor->text().toStdString()).empty());
+}
+
+// Digits, Backspace, Enter and one decimal separator (typed as "," or ".").
+bool TFrmTrn_Mod::edValorKeyPress(const QString& key) {
+    if (key == QLatin1String(",") || key == QLatin1String(".")) {
+        const QChar separator = QLatin1Char(kDecimalSeparator);
+        if (!edValor->text().contains(separator)) edValor->insert(separator);
+        return true;
+    }
+    return !ui::isDigitBackspaceEnter(key);
+}
+
+// The amount is shown formatted as it is typed, the caret at its end.
+void TFrmTrn_Mod::edValorChange() {
+    if (edValor->text().isEmpty()) return;
+    const QString formatted = formattedAmount(edValor->text());
+    if (formatted != edValor->text()) edValor->setText(formatted);
+    edValor->setCursorPosition(static_cast<int>(edValor->text().size()));
+}
+
+} // namespace vks

@@ -1,0 +1,99 @@
+#include "screens/miles/AccountIdentification.h"
+
+#include <array>
+
+#include <QLineEdit>
+
+#include "entry/WipedString.h"
+#include "host/HostServices.h"
+#include "host/Messages.h"
+#include "screens/base/CardNumber.h"
+#include "ui/CardEdit.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kDocumentMissing = 846;
+constexpr MessageId kCpfInvalid = 803;
+constexpr MessageId kCardMissing = 198;
+
+constexpr std::array<EntryTypeRow, 3> kEntryTypes{{
+    {EntryType::Document, 1, field::DocumentData, 779},
+    {EntryType::Cpf, 4, field::Cpf, 589},
+    {EntryType::Card, 5, field::CardNumber, 782},
+}};
+
+std::string cpfDigits(const ui::MaskedEdit& cpf) {
+    return trimmed(host().RemoveFormato(cpf.maskedText().toStdString()));
+}
+
+// The card number trimmed, through copies that are wiped.
+void takeCardNumber(const ui::CardEdit& card, WipedString& into) {
+    const WipedString whole(card.number());
+    into.assign(trimmed(whole.view()));
+}
+
+} // namespace
+
+const EntryTypeRow* readEntryType() {
+    const int value = toInt(host().LeCampo(field::EntryType), 0);
+    for (const EntryTypeRow& row : kEntryTypes) {
+        if (row.value == value) return &row;
+    }
+    return nullptr;
+}
+
+AccountIdentification::AccountIdentification(QLineEdit& document, ui::MaskedEdit& cpf, ui::CardEdit& card)
+    : document_(document), cpf_(cpf), card_(card) {}
+
+QWidget& AccountIdentification::controlFor(const EntryTypeRow& row) const {
+    switch (row.type) {
+    case EntryType::Cpf: return cpf_;
+    case EntryType::Card: return card_;
+    default: return document_;
+    }
+}
+
+void AccountIdentification::fill(const EntryTypeRow& row, std::string_view supplied) {
+    switch (row.type) {
+    case EntryType::Cpf: cpf_.setMaskedText(QString::fromStdString(std::string(supplied))); break;
+    case EntryType::Card:
+        if (!supplied.empty()) card_.setConcealedNumber(std::string(supplied), concealedCardNumber(supplied));
+        break;
+    default: document_.setText(QString::fromStdString(std::string(supplied))); break;
+    }
+    controlFor(row).setEnabled(supplied.empty());
+}
+
+std::optional<AccountIdentification::Rejection> AccountIdentification::rejection(const QWidget& screen) const {
+    // Only the first identification shown is checked.
+    if (document_.isVisibleTo(&screen)) {
+        if (isBlank(document_.text().toStdString())) return Rejection{kDocumentMissing, &document_};
+    } else if (cpf_.isVisibleTo(&screen)) {
+        if (!host().VerificaCPF(cpfDigits(cpf_))) return Rejection{kCpfInvalid, &cpf_};
+    } else if (card_.isVisibleTo(&screen)) {
+        WipedString number;
+        takeCardNumber(card_, number);
+        if (number.empty()) return Rejection{kCardMissing, &card_};
+    }
+    return std::nullopt;
+}
+
+bool AccountIdentification::store(const EntryTypeRow* row) {
+    WipedString identification;
+    if (row != nullptr) {
+        switch (row->type) {
+        case EntryType::Cpf: identification.assign(cpfDigits(cpf_)); break;
+        case EntryType::Card:
+            takeCardNumber(card_, identification);
+            card_.conceal(concealedCardNumber(identification.view()));
+            break;
+        default: identification.assign(trimmed(document_.text().toStdString())); break;
+        }
+        if (host().GravaCampoString(row->field, 0, identification.view()) != 0) return false;
+    }
+    return host().GravaCampoString(field::IdentificationWritten, 0, identification.view()) == 0;
+}
+
+} // namespace vks

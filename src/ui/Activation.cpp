@@ -1,0 +1,42 @@
+#include "ui/Activation.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include "ui/MessageBox.h"
+
+namespace vks::ui {
+namespace {
+
+bool isModuleMessageBox(const QWidget* w) { return w != nullptr && w->objectName() == QLatin1String(kMessageBoxName); }
+
+} // namespace
+
+ActivationWatcher::ActivationWatcher(QWidget& window, std::function<void()> activated)
+    : QObject(&window), window_(&window), activated_(std::move(activated)) {
+    window.installEventFilter(this);
+}
+
+bool ActivationWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_) return false;
+    if (event->type() == QEvent::WindowDeactivate) {
+        // Who takes over decides what the next activation means.
+        leftForMessageBox_ =
+            isModuleMessageBox(QApplication::activeModalWidget()) || isModuleMessageBox(QApplication::activeWindow());
+    } else if (event->type() == QEvent::WindowActivate) {
+        if (leftForMessageBox_) {
+            leftForMessageBox_ = false;
+            return false;
+        }
+        // The platform may report the activation before the focus is placed
+        // (the offscreen one does): report from the event loop, afterwards.
+        QTimer::singleShot(0, this, [this] {
+            if (window_ != nullptr && window_->isVisible()) activated_();
+        });
+    }
+    return false;
+}
+
+} // namespace vks::ui

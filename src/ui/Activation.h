@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace vks::ui {
+
+// Reports when a window becomes the active window: when it is first shown,
+// and when the cashier comes back to it from another application. Coming
+// back from one of the module's own message boxes is not an activation.
+// The report comes once the activation has completed (the focus placed),
+// from the event loop.
+class ActivationWatcher final : public QObject {
+public:
+    ActivationWatcher(QWidget& window, std::function<void()> activated);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> window_;
+    std::function<void()> activated_;
+    bool leftForMessageBox_ = false;
+};
+
+} // namespace vks::ui

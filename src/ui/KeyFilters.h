@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace vks::ui {
+
+// A control's key filter: a typed character the rule does not accept is
+// discarded before the control sees it. The character tested is the one the
+// screen's key preview handed on (the host's reading of the key).
+class CharFilter final : public QObject {
+public:
+    using Rule = std::function<bool(const QString& key)>;
+    CharFilter(QWidget& control, Rule accepts);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Rule accepts_;
+};
+
+// A control's key handler: gets every typed character first and returns
+// true when it has dealt with it (the control then does not see it).
+class CharHandler final : public QObject {
+public:
+    using Handler = std::function<bool(const QString& key)>;
+    CharHandler(QWidget& control, Handler handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Handler handler_;
+};
+
+// Digits "0" to "9", Backspace and Enter.
+bool isDigitBackspaceEnter(const QString& key);
+
+} // namespace vks::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+// GoogleTest driver of the module's modal screens: a script of cashier steps
+// that runs inside the screen's event loop. A step that is not met in time
+// fails the test and closes every open window, so nothing hangs.
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "host/HostServices.h"
+#include "operator/Operator.h"
+
+class QDialog;
+
+namespace vks::test {
+
+using namespace std::chrono_literals;
+
+class Operator {
+public:
+    explicit Operator(std::chrono::milliseconds stepTimeout = 3000ms);
+
+    Operator& type(const std::string& text);
+    Operator& press(const op::KeyStroke& key);
+    Operator& enter() { return press(op::KeyStroke::enter()); }
+    Operator& tab() { return press(op::KeyStroke::tab()); }
+    Operator& backspace() { return press(op::KeyStroke::backspace()); }
+    Operator& escape() { return press(op::KeyStroke::escape()); }
+    Operator& alt(char c) { return press(op::KeyStroke::alt(c)); }
+
+    Operator& expectFocus(const std::string& control);
+    // A message box showing catalogue message `id`, acknowledged with OK.
+    Operator& dismissMessage(MessageId id);
+    // No message box appears for `quiet`.
+    Operator& expectNoMessage(std::chrono::milliseconds quiet = 100ms);
+    Operator& expectText(const std::string& control, const std::string& text);
+    Operator& expectEnabled(const std::string& control, bool enabled);
+    Operator& expectVisible(const std::string& control, bool visible);
+    // Test code run at this point of the script (expectations, changes).
+    Operator& check(const std::string& what, std::function<void()> body);
+    Operator& pause(std::chrono::milliseconds duration);
+
+    // Shows `screen` modally while the script runs; its modal result. The
+    // script ends by waiting for every window to close.
+    int run(QDialog& screen);
+    // Runs `body`, which opens the module's windows, while the script runs.
+    void run(const std::function<void()>& body);
+
+private:
+    op::Script script_;
+};
+
+} // namespace vks::test
