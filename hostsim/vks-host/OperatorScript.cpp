@@ -1,0 +1,172 @@
+#include "OperatorScript.h"
+
+#include <chrono>
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include "ScreenWatcher.h"
+
+namespace vkshost {
+
+namespace op = vks::op;
+using std::chrono::milliseconds;
+
+namespace {
+
+// The open message box as a person reads it: identifier and text.
+QString boxDescription() {
+    const QString text = QString::fromStdString(op::messageBoxText());
+    const int id = messageIdOf(text);
+    return QString("message box %1 \"%2\"").arg(id < 0 ? QString("?") : QString::number(id), text.left(200));
+}
+
+QString sceneDescription() {
+    QString scene = QString("active screen \"%1\", focus \"%2\"")
+                        .arg(QString::fromStdString(op::screenName()), QString::fromStdString(op::focusedControl()));
+    if (op::messageBoxUp()) scene += ", " + boxDescription() + " is up";
+    return scene;
+}
+
+// Steps that may act while a message box is up: the box's own.
+bool mayMeetBox(StepKind kind) {
+    return kind == StepKind::ExpectBox || kind == StepKind::Ok || kind == StepKind::Wait || kind == StepKind::Shot;
+}
+
+// Enabled/disabled/visible/hidden: the state read and the value wanted.
+bool controlInState(const Step& step) {
+    const std::string name = step.target.toStdString();
+    const bool wantEnabled = step.kind == StepKind::ExpectEnabled || step.kind == StepKind::ExpectDisabled;
+    const std::optional<bool> state = wantEnabled ? op::controlEnabled(name) : op::controlVisible(name);
+    const bool wanted = step.kind == StepKind::ExpectEnabled || step.kind == StepKind::ExpectVisible;
+    return state.has_value() && *state == wanted;
+}
+
+op::Script::Condition conditionOf(const Step& step) {
+    const std::string target = step.target.toStdString();
+    switch (step.kind) {
+    case StepKind::ExpectScreen: return [target] { return op::screenName() == target && !op::messageBoxUp(); };
+    case StepKind::ExpectFocus: return [target] { return op::focusedControl() == target && !op::messageBoxUp(); };
+    case StepKind::ExpectText: {
+        const std::string text = step.text.toStdString();
+        return [target, text] { return op::controlText(target) == text; };
+    }
+    case StepKind::ExpectBox: {
+        const int id = step.number;
+        return [id] { return op::messageBoxUp() && messageIdOf(QString::fromStdString(op::messageBoxText())) == id; };
+    }
+    default:
+        return [step] { return controlInState(step); };
+    }
+}
+
+} // namespace
+
+OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs)
+    : steps_(steps), shotsDir_(shotsDir), returnTimeoutMs_(returnTimeoutMs),
+      script_(milliseconds(kExpectTimeoutMs)) {
+    for (int i = 0; i < int(steps_.size()); ++i) add(steps_[size_t(i)], i);
+    script_.then("every step done", [this] { stepsDone_ = true; });
+    script_.waitFor("the call to return", [] { return false; }, milliseconds(returnTimeoutMs_));
+    script_.onFailure([this](const std::string&) { fail(); });
+}
+
+QString OperatorScript::place(int index) const {
+    return QString("operator[%1] \"%2\"").arg(index).arg(steps_[size_t(index)].source.left(200));
+}
+
+void OperatorScript::add(const Step& step, int index) {
+    script_.then(place(index).toStdString(), [this, index] { current_ = index; });
+    // A box that is up when a step wants to act fails the run at once.
+    if (!mayMeetBox(step.kind)) script_.waitFor("no message box", [] { return !op::messageBoxUp(); }, milliseconds(0));
+    switch (step.kind) {
+    case StepKind::Type: {
+        const std::string text = step.target.toStdString();
+        addAction(index, [text] { op::type(text); });
+        return;
+    }
+    case StepKind::Key: {
+        const op::KeyStroke key = *op::KeyStroke::parse(step.target.toStdString());
+        addAction(index, [key] { op::press(key); });
+        return;
+    }
+    case StepKind::Ok: {
+        // Done once OK is pressed: the module may return as soon as the box closes.
+        script_.waitFor("a message box", [] { return op::messageBoxUp(); });
+        auto box = std::make_shared<QPointer<QWidget>>();
+        addAction(index, [box] {
+            *box = op::messageBox();
+            op::acceptMessageBox();
+        });
+        script_.waitFor("the message box to close", [box] { return box->isNull() || !(*box)->isVisible(); });
+        return;
+    }
+    case StepKind::Wait:
+        script_.pause(milliseconds(step.number));
+        addAction(index, [] {});
+        return;
+    case StepKind::Shot: {
+        const QString name = step.target;
+        addAction(index, [this, name] { takeShot(name); });
+        return;
+    }
+    default:
+        addExpectation(index, conditionOf(step));
+        return;
+    }
+}
+
+void OperatorScript::addAction(int index, std::function<void()> action) {
+    script_.then(place(index).toStdString(), [this, index, action] {
+        action();
+        completed_ = index + 1;
+    });
+}
+
+void OperatorScript::addExpectation(int index, op::Script::Condition condition) {
+    script_.waitFor(place(index).toStdString(), std::move(condition));
+    script_.then("done", [this, index] { completed_ = index + 1; });
+}
+
+void OperatorScript::start(FailureHandler onFailure) {
+    onFailure_ = std::move(onFailure);
+    script_.start();
+}
+
+void OperatorScript::fail() {
+    if (stepsDone_) {
+        timedOut_ = true;
+        failure_ = QString("the call did not return within %1 ms after the last step; %2; the screen was cancelled")
+                       .arg(returnTimeoutMs_)
+                       .arg(sceneDescription());
+    } else {
+        const Step& step = steps_[size_t(current_)];
+        failure_ = place(current_) + ": " +
+                   (!mayMeetBox(step.kind) && op::messageBoxUp()
+                        ? boxDescription() + " is up"
+                        : QString("not met within %1 ms; %2").arg(kExpectTimeoutMs).arg(sceneDescription()));
+    }
+    if (onFailure_) onFailure_();
+}
+
+QString OperatorScript::unfinishedStep() const {
+    for (int i = completed_; i < int(steps_.size()); ++i)
+        if (steps_[size_t(i)].kind != StepKind::Wait)
+            return place(i) + ": the call returned before this step was done";
+    return {};
+}
+
+void OperatorScript::takeShot(const QString& name) const {
+    if (shotsDir_.isEmpty()) return;
+    QWidget* window = op::activeModal();
+    if (window == nullptr) window = QApplication::activeWindow();
+    if (window == nullptr) return;
+    QDir().mkpath(shotsDir_);
+    window->grab().save(QDir(shotsDir_).filePath(name + ".png"), "PNG");
+}
+
+} // namespace vkshost

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+#include "Operator.h"
+#include "Step.h"
+
+namespace vkshost {
+
+// The scenario's cashier actions as a script that runs inside the module's
+// modal event loops, followed by a bounded wait for the call to return.
+// When a step fails or the call does not return in time, every open window
+// is cancelled and `onFailure` runs once.
+class OperatorScript {
+public:
+    using FailureHandler = std::function<void()>;
+
+    OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs);
+
+    void start(FailureHandler onFailure);
+    void stop() { script_.stop(); }
+
+    // After the call returned: the first step that did not get its turn,
+    // "" when every step that needed to ran.
+    QString unfinishedStep() const;
+    bool failed() const { return !failure_.isEmpty(); }
+    bool timedOut() const { return timedOut_; }
+    const QString& failure() const { return failure_; }
+
+    // Bound for a step that waits for the screens, in milliseconds.
+    static constexpr int kExpectTimeoutMs = 2000;
+
+private:
+    void add(const Step& step, int index);
+    void addAction(int index, std::function<void()> action);
+    void addExpectation(int index, vks::op::Script::Condition condition);
+    void fail();
+    QString place(int index) const;
+    void takeShot(const QString& name) const;
+
+    std::vector<Step> steps_;
+    QString shotsDir_;
+    int returnTimeoutMs_;
+    vks::op::Script script_;
+    FailureHandler onFailure_;
+    int current_ = 0;   // the step under way
+    int completed_ = 0; // steps done
+    bool stepsDone_ = false;
+    bool timedOut_ = false;
+    QString failure_;
+};
+
+} // namespace vkshost

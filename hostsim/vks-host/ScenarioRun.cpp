@@ -1,0 +1,196 @@
+#include "ScenarioRun.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QTimer>
+#include <QWidget>
+
+#include "Expectations.h"
+#include "ModuleLibrary.h"
+#include "OperatorScript.h"
+#include "Result.h"
+#include "ScreenWatcher.h"
+#include "Simulator.h"
+#include "Summary.h"
+
+namespace vkshost {
+
+namespace {
+
+// Time the cancelled screens get to close before the call is abandoned.
+constexpr int kCancelGraceMs = 2000;
+
+void writeOut(FILE* stream, const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// "VKS.INI" beside the running program for the length of one run; a file
+// left there by an earlier run never leaks into this one.
+class IniFile {
+public:
+    explicit IniFile(const std::optional<QByteArray>& content)
+        : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")) {
+        QFile::remove(path_);
+        if (!content) return;
+        QFile file(path_);
+        if (file.open(QIODevice::WriteOnly)) file.write(*content);
+    }
+    ~IniFile() { QFile::remove(path_); }
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+private:
+    QString path_;
+};
+
+// Ends the process when the module stops processing events altogether, so
+// that no run can hang whatever the module does.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::milliseconds limit) : thread_([this, limit] { watch(limit); }) {}
+    ~Watchdog() {
+        {
+            std::scoped_lock lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    void watch(std::chrono::milliseconds limit) {
+        std::unique_lock lock(mutex_);
+        if (wake_.wait_for(lock, limit, [this] { return done_; })) return;
+        static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
+        [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
+        ::_exit(kTimedOut);
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& options) {
+    qint64 limit = options.timeoutMs + kCancelGraceMs + 10000;
+    for (const Step& step : scenario.steps)
+        limit += OperatorScript::kExpectTimeoutMs + (step.kind == StepKind::Wait ? step.number : 0);
+    return std::chrono::milliseconds(limit);
+}
+
+void configureHost(const Scenario& scenario) {
+    vks::sim::Simulator& sim = vks::sim::simulator();
+    sim.reset();
+    for (const FieldSetting& field : scenario.fields) sim.setField(field.field, field.occurrence, field.text);
+    const HostSettings& host = scenario.host;
+    if (host.buildVersion) sim.setBuildVersion(host.buildVersion);
+    if (host.operatorValid) sim.setOperatorValid(*host.operatorValid);
+    if (host.card) sim.setCard(host.card->status, host.card->number.value_or(vks::sim::Behaviour{}.cardNumber));
+    for (const RefusedWrite& refusal : host.refusedWrites)
+        sim.refuseWrite(refusal.field, refusal.occurrence, refusal.status);
+    if (host.authorize) sim.setAuthorizeResult(*host.authorize);
+    for (const auto& [typed, meant] : host.keyboard) sim.mapKey(typed, meant);
+    if (host.progressText) sim.setProgressText(*host.progressText);
+}
+
+// Everything one run produces, and how it is reported.
+class Report {
+public:
+    Report(const Scenario& scenario, const RunOptions& options) : scenario_(scenario), options_(options) {}
+
+    int finish(bool returned, const ScreenWatcher& watcher, QStringList failures, bool timedOut) const {
+        const QJsonObject result = buildResult(scenario_.name, returned, watcher);
+        failures += checkExpectations(scenario_.expect, result);
+        const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
+        if (!options_.outPath.isEmpty()) {
+            QFile out(options_.outPath);
+            if (out.open(QIODevice::WriteOnly)) out.write(json);
+        } else if (!options_.summaryToStdout) {
+            writeOut(stdout, json);
+        }
+        const QByteArray summary = summarize(result, scenario_.description, failures).toUtf8();
+        if (options_.summaryToStdout)
+            writeOut(stdout, summary);
+        else if (!options_.quiet)
+            writeOut(stderr, summary);
+        for (const QString& failure : failures) writeOut(stderr, ("failed: " + failure + "\n").toUtf8());
+        if (timedOut) return kTimedOut;
+        return failures.isEmpty() ? kPassed : kExpectationFailed;
+    }
+
+private:
+    const Scenario& scenario_;
+    const RunOptions& options_;
+};
+
+VksWindow hostWindow(std::unique_ptr<QWidget>& window) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return 0;
+    window = std::make_unique<QWidget>();
+    window->setWindowTitle("vks-host");
+    return VksWindow(window->winId());
+}
+
+} // namespace
+
+int runScenario(const Scenario& scenario, const RunOptions& options) {
+    const QString modulePath = options.modulePath.isEmpty() ? ModuleLibrary::defaultPath() : options.modulePath;
+    std::unique_ptr<ModuleLibrary> module;
+    try {
+        module = std::make_unique<ModuleLibrary>(modulePath);
+    } catch (const ModuleError& error) {
+        writeOut(stderr, QByteArray("vks-host: ") + error.what() + "\n");
+        return kModuleUnusable;
+    }
+
+    configureHost(scenario);
+    IniFile ini(scenario.ini);
+    ScreenWatcher watcher;
+    Report report(scenario, options);
+    Watchdog watchdog(runLimit(scenario, options));
+    std::unique_ptr<QWidget> window;
+    const VksWindow handle = hostWindow(window);
+
+    OperatorScript script(scenario.steps, options.shotsDir, options.timeoutMs);
+    // After a failure the script cancels every window; a call that still
+    // does not return is abandoned: the result is reported from here.
+    QTimer abandon;
+    abandon.setSingleShot(true);
+    abandon.setInterval(kCancelGraceMs);
+    QObject::connect(&abandon, &QTimer::timeout, [&] {
+        const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
+        ::_exit(status);
+    });
+
+    module->initialize();
+    script.start([&] { abandon.start(); });
+    module->entry(scenario.entry)(handle, 0);
+    script.stop();
+    abandon.stop();
+    // Screens released with deleteLater are destroyed (and audited) now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QStringList failures;
+    if (script.failed()) failures << script.failure();
+    else if (const QString unfinished = script.unfinishedStep(); !unfinished.isEmpty()) failures << unfinished;
+    const int status = report.finish(!script.timedOut(), watcher, failures, script.timedOut());
+    module->finalize();
+    return status;
+}
+
+} // namespace vkshost
