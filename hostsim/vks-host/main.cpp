@@ -65,6 +65,18 @@ std::optional<CommandLine> parseCommandLine(const QStringList& args) {
     return line;
 }
 
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns about every window it cannot raise or size;
+// that says nothing about the run.
+void withoutPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (defaultHandler != nullptr)
+        defaultHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 bool hasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
@@ -97,6 +109,7 @@ int main(int argc, char** argv) {
         return vkshost::kInvalidScenario;
     }
     if (line->offscreen || !hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(withoutPlatformNoise);
 
     // Qt must not take any of our arguments for its own.
     int qtArgc = 1;
