@@ -4,7 +4,11 @@
 
 #include "entry/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
+#include "screens/queries/TFrmExtrato_CPFVKS.h"
+#include "screens/queries/TFrmExtrato_CartaoVKS.h"
+#include "screens/queries/TFrmValorBRQ_VKSAdc.h"
 
 namespace vks {
 namespace {
@@ -13,6 +17,10 @@ namespace {
 // dispatcher but absent here yields no screen (message 802).
 constexpr std::array kScreens{
     ScreenClass{"TFrmPagParcBRQ_VKSTrn", createScreen<TFrmPagParcBRQ_VKSTrn>},
+    ScreenClass{"TFrmPagParcBRQ_CncTrn", createScreen<TFrmPagParcBRQ_CncTrn>},
+    ScreenClass{"TFrmValorBRQ_VKSAdc", createScreen<TFrmValorBRQ_VKSAdc>},
+    ScreenClass{"TFrmExtrato_CartaoVKS", createScreen<TFrmExtrato_CartaoVKS>},
+    ScreenClass{"TFrmExtrato_CPFVKS", createScreen<TFrmExtrato_CPFVKS>},
 };
 
 } // namespace

@@ -1,0 +1,40 @@
+#include "screens/queries/QueryContext.h"
+
+#include "host/HostServices.h"
+#include "host/Messages.h"
+
+namespace vks::query {
+namespace {
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
+// Byte length of the first `count` characters of `text`.
+std::size_t prefixBytes(std::string_view text, std::size_t count) {
+    std::size_t at = 0;
+    for (std::size_t taken = 0; taken < count && at < text.size(); ++taken) {
+        ++at;
+        while (at < text.size() && isContinuationByte(text[at])) ++at;
+    }
+    return at;
+}
+
+} // namespace
+
+std::string loadedValue(std::string_view text, std::size_t length, std::string_view fallback) {
+    const std::string_view head = text.substr(0, prefixBytes(text, length));
+    return std::string(isBlank(head) ? fallback : head);
+}
+
+void load(const ContextValue& context) {
+    set(context, loadedValue(host().LeCampo(context.field), context.length, context.fallback));
+}
+
+const std::string& valueOf(const ContextValue& context) { return state().*context.value; }
+
+void set(const ContextValue& context, std::string value) { state().*context.value = std::move(value); }
+
+bool store(const ContextValue& context) {
+    return host().GravaCampoString(context.field, 0, valueOf(context)) == 0;
+}
+
+} // namespace vks::query

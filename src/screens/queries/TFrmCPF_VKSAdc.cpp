@@ -1,0 +1,33 @@
+#include "screens/queries/TFrmCPF_VKSAdc.h"
+
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+constexpr MessageId kCpfCaption = 589;
+constexpr MessageId kCpfHint = 11;
+constexpr MessageId kCpfInvalid = 803;
+} // namespace
+
+TFrmCPF_VKSAdc::TFrmCPF_VKSAdc(std::string_view className)
+    : TFrmVKS_Adc(className),
+      edCPF(addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = kCpfCaption,
+                           .hint = kCpfHint, .maxLength = 14, .keys = Keys::Digits,
+                           .mask = "999.999.999-99;0;_"})) {
+    lbCPF = labelOf(*edCPF);
+}
+
+bool TFrmCPF_VKSAdc::ValidaCamposForm() {
+    if (!TFrmVKS_Adc::ValidaCamposForm()) return false;
+    if (!host().VerificaCPF(cpfDigits())) return rejectInput(kCpfInvalid, *edCPF, Retry::EnableClearFocus);
+    return true;
+}
+
+bool TFrmCPF_VKSAdc::GravaCamposKovar() {
+    if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
+    return host().GravaCampoString(field::Cpf, 0, cpfDigits()) == 0;
+}
+
+std::string TFrmCPF_VKSAdc::cpfDigits() const { return host().RemoveFormato(edCPF->maskedText().toStdString()); }
+
+} // namespace vks

@@ -1,0 +1,43 @@
+#include "screens/queries/TFrmCartao_VKSAdc.h"
+
+#include "entry/WipedString.h"
+#include "host/Messages.h"
+#include "screens/base/CardNumber.h"
+#include "ui/CardEdit.h"
+
+namespace vks {
+namespace {
+constexpr MessageId kCardHint = 233;
+constexpr MessageId kCardMissing = 198;
+} // namespace
+
+TFrmCartao_VKSAdc::TFrmCartao_VKSAdc(std::string_view className)
+    : TFrmVKS_Adc(className),
+      edCartao(addCardEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:",
+                            .hint = kCardHint, .maxLength = 16, .keys = Keys::Digits})) {
+    lbCartao = labelOf(*edCartao);
+}
+
+void TFrmCartao_VKSAdc::IniciaCamposForm() {
+    TFrmVKS_Adc::IniciaCamposForm();
+    edCartao->clear();
+    const WipedString read(trimmed(host().LeCampo(field::Identification)));
+    // Only the concealed form reaches the screen.
+    if (!read.empty()) edCartao->setText(concealedCardNumber(read.view()));
+    edCartao->setEnabled(edCartao->text().isEmpty());
+}
+
+bool TFrmCartao_VKSAdc::ValidaCamposForm() {
+    if (edCartao->text().isEmpty()) return rejectInput(kCardMissing, *edCartao, Retry::ClearFocusIfEnabled);
+    return TFrmVKS_Adc::ValidaCamposForm();
+}
+
+bool TFrmCartao_VKSAdc::takeTypedNumber(WipedString& number) {
+    if (!edCartao->isEnabled()) return false;
+    const WipedString whole(edCartao->number());
+    number.assign(trimmed(whole.view()));
+    edCartao->conceal(concealedCardNumber(number.view()));
+    return true;
+}
+
+} // namespace vks

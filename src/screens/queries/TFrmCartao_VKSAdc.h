@@ -1,0 +1,31 @@
+#pragma once
+
+#include "screens/base/TFrmVKS_Adc.h"
+
+namespace vks {
+
+class WipedString;
+namespace ui {
+class CardEdit;
+}
+
+// Base of every query by card: the card number read before the screen
+// (field 10104), shown concealed and locked, or typed by the cashier when
+// none came. The number the host supplied is not kept by the screen.
+class TFrmCartao_VKSAdc : public TFrmVKS_Adc {
+public:
+    explicit TFrmCartao_VKSAdc(std::string_view className = "TFrmCartao_VKSAdc");
+
+    bool ValidaCamposForm() override;
+    void IniciaCamposForm() override;
+
+protected:
+    // When the cashier typed the number: puts it, trimmed, into `number`,
+    // shows it concealed and returns true.
+    bool takeTypedNumber(WipedString& number);
+
+    QLabel* lbCartao;
+    ui::CardEdit* edCartao;
+};
+
+} // namespace vks

@@ -1,0 +1,77 @@
+#include "screens/queries/TFrmValorBRQ_VKSAdc.h"
+
+#include <array>
+
+#include <QLineEdit>
+
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/queries/QueryContext.h"
+#include "ui/KeyFilters.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kTitle = 518;
+constexpr MessageId kDocumentHint = 264;
+constexpr MessageId kDocumentMissing = 803;
+
+// Caption of the document by entry type; any other keeps the design text.
+struct DocumentCaption {
+    const char* entryType;
+    MessageId caption;
+};
+constexpr std::array<DocumentCaption, 3> kDocumentCaptions{{{"01", 779}, {"02", 780}, {"03", 781}}};
+
+bool isDocumentKey(const QString& key) {
+    return ui::isDigitBackspaceEnter(key) || key == QLatin1String(",") || key == QLatin1String(".");
+}
+
+} // namespace
+
+TFrmValorBRQ_VKSAdc::TFrmValorBRQ_VKSAdc()
+    : TFrmVKS_Adc("TFrmValorBRQ_VKSAdc"),
+      edDadosDocumento(addEdit({.name = "edDadosDocumento", .label = "lbDadosDocumento",
+                                .design = "Código Resumido:", .hint = kDocumentHint, .maxLength = 47})) {
+    lbDadosDocumento = labelOf(*edDadosDocumento);
+    new ui::CharFilter(*edDadosDocumento, isDocumentKey);
+    setCaptureTabOrder({edDadosDocumento, edTipoEntrada});
+}
+
+void TFrmValorBRQ_VKSAdc::IniciaCamposForm() {
+    TFrmVKS_Adc::IniciaCamposForm();
+    setRequestLayout(TrnConsultaValorDocumentoBRQ);
+    showWithLabel(*edTipoEntrada, false);
+    lbTitulo->setText(text(kTitle));
+    query::load(query::TipoConsulta);
+    query::load(query::SaidaConsulta);
+
+    QString entryType = QString::fromStdString(host().LeCampo(field::EntryType));
+    while (entryType.size() < 2) entryType.prepend(QLatin1Char('0'));
+    edTipoEntrada->setText(entryType);
+    for (const DocumentCaption& row : kDocumentCaptions) {
+        if (edTipoEntrada->text() == QLatin1String(row.entryType)) lbDadosDocumento->setText(text(row.caption));
+    }
+
+    edDadosDocumento->setText(QString::fromStdString(host().LeCampo(field::DocumentData)));
+    // A document passed in by the host cannot be changed.
+    if (!isBlank(edDadosDocumento->text().toStdString())) edDadosDocumento->setEnabled(false);
+}
+
+bool TFrmValorBRQ_VKSAdc::ValidaCamposForm() {
+    if (!TFrmVKS_Adc::ValidaCamposForm()) return false;
+    if (isBlank(edDadosDocumento->text().toStdString())) {
+        return rejectInput(kDocumentMissing, *edDadosDocumento, Retry::EnableClearFocus);
+    }
+    return true;
+}
+
+bool TFrmValorBRQ_VKSAdc::GravaCamposKovar() {
+    if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
+    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0 && query::store(query::TipoConsulta) &&
+           query::store(query::SaidaConsulta) &&
+           host().GravaCampoString(field::EntryType, 0, edTipoEntrada->text().toStdString()) == 0 &&
+           host().GravaCampoString(field::DocumentData, 0, edDadosDocumento->text().toStdString()) == 0;
+}
+
+} // namespace vks
