@@ -6,14 +6,13 @@ class QWidget;
 
 namespace vks::ui {
 
-// Tab order of a window: its tab stops (controls taking focus by Tab) that
-// are visible and enabled, in focus-chain order.
+// Tab order of a window: the controls in `order` (or, when it is empty, the
+// window's focus chain) that take focus by Tab and are visible and enabled.
 
-// The window's first tab stop, nullptr when it has none.
-QWidget* firstTabStop(QWidget& window);
-// The tab stop after `from` (wrapping round), nullptr when there is none.
-QWidget* nextTabStop(QWidget& window, QWidget* from);
-// Chains the controls in the given order, each after the one before.
-void setTabSequence(const std::vector<QWidget*>& controls);
+// The first tab stop, nullptr when there is none.
+QWidget* firstTabStop(QWidget& window, const std::vector<QWidget*>& order);
+// The tab stop after (or before) `from`, wrapping round; nullptr when there
+// is none. A `from` outside the order starts from the beginning.
+QWidget* nextTabStop(QWidget& window, const std::vector<QWidget*>& order, QWidget* from, bool forward = true);
 
 } // namespace vks::ui

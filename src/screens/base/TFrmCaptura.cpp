@@ -17,7 +17,6 @@
 #include "ui/KeyFilters.h"
 #include "ui/KeyPreview.h"
 #include "ui/MaskedEdit.h"
-#include "ui/TabOrder.h"
 
 namespace vks {
 namespace {
@@ -122,7 +121,7 @@ TFrmCaptura::TFrmCaptura(std::string_view className) : TFrmMod(className) {
     new ui::KeyPreview(*this, [this](QWidget* focus, const QKeyEvent& event, QString& key) {
         return FormKeyPress(focus, event, key);
     });
-    chainTabOrder();
+    updateTabOrder();
 }
 
 void TFrmCaptura::FormCreate() {
@@ -218,8 +217,8 @@ void TFrmCaptura::place(QWidget& control, const Control& spec) {
     captureGrid_->addWidget(&control, row, 1);
     if (spec.hint != 0) hintOnEntry(control, spec.hint);
     installKeys(control, spec.keys);
-    tabSequence_.push_back(&control);
-    chainTabOrder();
+    captureOrder_.push_back(&control);
+    updateTabOrder();
 }
 
 namespace {
@@ -277,15 +276,15 @@ void TFrmCaptura::showWithLabel(QWidget& control, bool shown) {
 }
 
 void TFrmCaptura::setCaptureTabOrder(std::vector<QWidget*> controls) {
-    tabSequence_ = std::move(controls);
-    chainTabOrder();
+    captureOrder_ = std::move(controls);
+    updateTabOrder();
 }
 
-void TFrmCaptura::chainTabOrder() {
-    std::vector<QWidget*> order = tabSequence_;
+void TFrmCaptura::updateTabOrder() {
+    std::vector<QWidget*> order = captureOrder_;
     order.push_back(btConfirma);
     order.push_back(btRetorna);
-    ui::setTabSequence(order);
+    setTabSequence(std::move(order));
 }
 
 } // namespace vks

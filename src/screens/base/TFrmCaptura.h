@@ -92,12 +92,12 @@ protected:
 
 private:
     void place(QWidget& control, const Control& spec);
-    void chainTabOrder();
+    void updateTabOrder();
 
     QGridLayout* captureGrid_;
     int rows_ = 0;
     const VksRequestLayout* layout_ = nullptr;
-    std::vector<QWidget*> tabSequence_;
+    std::vector<QWidget*> captureOrder_;
     std::map<const QWidget*, QLabel*> labels_;
     std::vector<std::pair<QLabel*, MessageId>> captions_;
 };

@@ -132,12 +132,20 @@ void TFrmMod::hintOnEntry(QWidget& control, MessageId message) {
     new ui::EntryHint(control, *lbMensagem, [message] { return text(message); });
 }
 
+void TFrmMod::setTabSequence(std::vector<QWidget*> controls) { tabSequence_ = std::move(controls); }
+
 void TFrmMod::focusFirstControl() {
-    if (QWidget* first = ui::firstTabStop(*this)) first->setFocus(Qt::TabFocusReason);
+    if (QWidget* first = ui::firstTabStop(*this, tabSequence_)) first->setFocus(Qt::TabFocusReason);
 }
 
 void TFrmMod::focusNextControl() {
-    if (QWidget* next = ui::nextTabStop(*this, focusWidget())) next->setFocus(Qt::TabFocusReason);
+    if (QWidget* next = ui::nextTabStop(*this, tabSequence_, focusWidget())) next->setFocus(Qt::TabFocusReason);
+}
+
+bool TFrmMod::focusNextPrevChild(bool next) {
+    QWidget* to = ui::nextTabStop(*this, tabSequence_, focusWidget(), next);
+    if (to != nullptr) to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void TFrmMod::showError(MessageId message) { ui::showMessage(catalogueText(message), this); }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QDialog>
 #include <QFrame>
@@ -51,6 +52,9 @@ protected:
     // line whenever it gets the focus.
     void hintOnEntry(QWidget& control, MessageId message);
 
+    // The screen's tab order (tab stops only; hidden and disabled controls
+    // are passed over when moving).
+    void setTabSequence(std::vector<QWidget*> controls);
     // The first control in tab order (visible, enabled), focused.
     void focusFirstControl();
     // The next control in tab order after the focused one, focused.
@@ -65,6 +69,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     // No dialog keys: Enter and Escape mean only what the screen makes them.
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Backtab follow the screen's tab order.
+    bool focusNextPrevChild(bool next) override;
     // Closing from outside (window manager) does not end the screen.
     void reject() override {}
 
@@ -89,6 +95,7 @@ private:
 
     std::string referenceName_;
     LabelLine messageLine_;
+    std::vector<QWidget*> tabSequence_;
 };
 
 // A label's colour kept when the screen is disabled (the host writes its

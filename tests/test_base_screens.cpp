@@ -1,0 +1,429 @@
+// The base screens: creation and destruction, the confirm flow's order and
+// stops, the keyboard (Enter, mnemonics, Escape, the amount field), the
+// self-confirming timer and the cancellation screen's date and NSU.
+#include <gtest/gtest.h>
+
+#include <QDate>
+
+#include "FakeHost.h"
+#include "Operator.h"
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/base/TFrmCnc_Trn.h"
+#include "screens/base/TFrmTrn_Mod.h"
+#include "screens/base/TFrmVKS_Adc.h"
+#include "screens/base/TFrmVKS_TrnMod.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string fieldOr(const FakeHost& host, FieldId field) { return host.has(field) ? host.get(field) : "<unset>"; }
+
+int writesOf(const FakeHost& host, FieldId field) {
+    int n = 0;
+    for (const auto& write : host.writes) n += write.field == field ? 1 : 0;
+    return n;
+}
+
+// --- Creation -------------------------------------------------------------------
+
+TEST(BaseScreen, CreationAndDestructionAreAuditedAndTheVersionIsShown) {
+    ScopedFakeHost host;
+    {
+        auto screen = createScreen<TFrmTrn_Mod>();
+        EXPECT_EQ(screen->objectName(), "FrmTrn_Mod");
+        EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text(), "VKS - v2.1.0.7");
+        EXPECT_EQ(applicationTitle(), "VKS - v2.1.0.7");
+        EXPECT_EQ(state().versaoDoModulo, "2.1.0.7");
+        EXPECT_EQ(screen->width(), 623);
+        EXPECT_EQ(screen->height(), 423);
+        EXPECT_TRUE(screen->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_TRUE(screen->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+    EXPECT_EQ(host->audit, (std::vector<std::string>{"Criou: FrmTrn_Mod", "Destruiu: FrmTrn_Mod"}));
+}
+
+TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {
+    ScopedFakeHost host;
+    host->buildVersion.clear();
+    auto screen = createScreen<TFrmTrn_Mod>();
+    EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text(), "VKS - v");
+    EXPECT_EQ(applicationTitle(), "VKS - v");
+}
+
+TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor")
+        .check("hint of the amount",
+               [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 26); })
+        .expectVisible("btConfirma", true)
+        .expectText("btConfirma", "Mensagem 553")
+        .expectText("lbValor", "Mensagem 546")
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_GE(host->callCount("ColocaJanelaEmPrimeiroPlano"), 1);
+}
+
+// --- The confirm flow ---------------------------------------------------------------
+
+struct FlowCase {
+    const char* name;
+    std::vector<std::pair<FieldId, std::string>> fields;
+    bool serviceX;
+    int receiptCopies;
+};
+
+const FlowCase kFlowCases[] = {
+    {"switches absent", {}, false, 0},
+    {"service X asked", {{field::ConfirmationSwitch, "0"}, {field::ServiceXSwitch, "1"}}, true, 0},
+    {"service X off", {{field::ConfirmationSwitch, "0"}, {field::ServiceXSwitch, "0"}}, false, 0},
+    {"confirmation switch set", {{field::ConfirmationSwitch, "1"}, {field::ServiceXSwitch, "3"}}, false, 0},
+    {"confirmation switch not a number", {{field::ConfirmationSwitch, "x"}, {field::ServiceXSwitch, "3"}}, false, 0},
+    {"receipt copies", {{field::ReceiptCopies, "2"}}, false, 1},
+    {"everything", {{field::ConfirmationSwitch, "0"}, {field::ServiceXSwitch, "9"}, {field::ReceiptCopies, "1"}},
+     true, 1},
+};
+
+class ConfirmFlow : public testing::TestWithParam<FlowCase> {};
+
+TEST_P(ConfirmFlow, RunsItsStepsInOrderAndHandsBackOnce) {
+    const FlowCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::ServiceXData, "  dados  ");
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("btConfirma").enter();
+    EXPECT_EQ(op.run(*screen), 1);
+
+    EXPECT_EQ(host->get(field::Amount), "1500");
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(host->authorizations[0].mode, 0);
+    EXPECT_EQ(host->handBacks, 1);
+    EXPECT_EQ(static_cast<int>(host->receiptCopies.size()), c.receiptCopies);
+    if (c.receiptCopies > 0) {
+        EXPECT_EQ(host->receiptCopies[0], 1);
+    }
+    EXPECT_EQ(host->has(field::ServiceXRequest), c.serviceX);
+    if (c.serviceX) {
+        EXPECT_EQ(host->get(field::ServiceXRequest), "dados");
+    }
+
+    const int write = host->callIndex("GravaCampoString");
+    const int authorize = host->callIndex("AutorizaTransacao");
+    const int handBack = host->callIndex("KovarGravaArquivo");
+    EXPECT_LT(write, authorize);
+    EXPECT_LT(authorize, handBack);
+    if (c.serviceX) {
+        EXPECT_LT(host->callIndex("KovarLeCampoMaxLen"), handBack);
+    }
+    if (c.receiptCopies > 0) {
+        EXPECT_LT(host->callIndex("KovarSetaViasCupomModulo"), handBack);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BaseScreen, ConfirmFlow, testing::ValuesIn(kFlowCases),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return name;
+                         });
+
+TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::ConfirmationSwitch, "0");
+    host->set(field::ServiceXSwitch, "1");
+    host->refuseWrite = {field::ServiceXRequest, 0};
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("btConfirma")
+        .enter()
+        .expectEnabled("btRetorna", false)
+        .escape()
+        .pause(50ms)
+        .check("still open, nothing handed back",
+               [&] {
+                   EXPECT_EQ(op::screenName(), "FrmTrn_Mod");
+                   EXPECT_EQ(host->handBacks, 0);
+                   EXPECT_EQ(host->errorIds(), std::vector<int>{1591});
+                   op::closeAll();
+               });
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("KovarSetaViasCupomModulo"), 0);
+}
+
+TEST(BaseScreen, AFailedValidationStopsBeforeAnyWrite) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor")
+        .alt('1')
+        .dismissMessage(26)
+        .expectFocus("edValor")
+        .type("0")
+        .expectText("edValor", "0,00")
+        .alt('1')
+        .dismissMessage(790)
+        .expectFocus("edValor")
+        .expectText("edValor", "")
+        .alt('9');
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("GravaCampoString"), 0);
+    EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
+    EXPECT_EQ(host->handBacks, 0); // the runner hands a cancelled screen back, not the screen
+}
+
+TEST(BaseScreen, ARefusedWriteStopsBeforeAuthorization) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->refuseWrite = {field::Amount, 0};
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("btConfirma").enter().expectNoMessage().expectEnabled("btConfirma", true).alt('9');
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
+    EXPECT_EQ(host->handBacks, 0);
+}
+
+// --- The keyboard --------------------------------------------------------------------
+
+TEST(BaseScreen, TheFirstKeyAfterAFailedConfirmDoesNotMoveTheFocus) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor")
+        .alt('1')
+        .dismissMessage(26)
+        .enter()
+        .pause(50ms)
+        .expectFocus("edValor")
+        .type("5")
+        .enter()
+        .expectFocus("btConfirma")
+        .enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::Amount), "005");
+}
+
+TEST(BaseScreen, EnterMovesToTheNextControlAndPressesAButton) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor")
+        .type("12")
+        .enter()
+        .expectFocus("btConfirma")
+        .check("hint of the confirm button",
+               [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 46); })
+        .tab()
+        .expectFocus("btRetorna")
+        .enter();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+struct KeyCase {
+    const char* name;
+    std::string typed;
+    std::vector<op::KeyStroke> keys; // pressed after typing
+    int result;                      // -1: still open (then cancelled by the test)
+};
+
+const KeyCase kButtonKeys[] = {
+    {"plain 1 on a button confirms", "5", {op::KeyStroke::enter(), op::KeyStroke::character("1")}, 1},
+    {"plain 9 on a button cancels", "5", {op::KeyStroke::enter(), op::KeyStroke::character("9")}, 2},
+    {"Alt+1 in a field confirms", "5", {op::KeyStroke::alt('1')}, 1},
+    {"Alt+9 in a field cancels", "5", {op::KeyStroke::alt('9')}, 2},
+    {"Escape cancels", "5", {op::KeyStroke::escape()}, 2},
+    {"plain 1 in a field types", "5", {op::KeyStroke::character("1")}, -1},
+};
+
+class ButtonKeys : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(ButtonKeys, PressTheirButton) {
+    const KeyCase& c = GetParam();
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor").type(c.typed);
+    for (const op::KeyStroke& key : c.keys) op.press(key);
+    if (c.result == -1) op.expectText("edValor", "0,51").expectNoMessage().escape();
+    EXPECT_EQ(op.run(*screen), c.result == -1 ? 2 : c.result);
+    EXPECT_EQ(host->authorizations.size(), c.result == 1 ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BaseScreen, ButtonKeys, testing::ValuesIn(kButtonKeys), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+});
+
+struct AmountCase {
+    std::string typed;
+    std::string shown;
+};
+
+class AmountKeys : public testing::TestWithParam<AmountCase> {};
+
+TEST_P(AmountKeys, AreFilteredAndTheAmountIsReformattedAsTyped) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor").type(GetParam().typed).expectText("edValor", GetParam().shown).escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(BaseScreen, AmountKeys,
+                         testing::Values(AmountCase{"1", "0,01"}, AmountCase{"1500", "15,00"},
+                                         AmountCase{"1a-5", "0,15"}, AmountCase{"1,5", "0,15"},
+                                         AmountCase{"1.5", "0,15"}, AmountCase{"150\b", "0,15"},
+                                         AmountCase{",", ""}, AmountCase{"xyz", ""}));
+
+TEST(BaseScreen, KeysPassThroughTheHostKeyboardRoutine) {
+    ScopedFakeHost host;
+    host->keyboard["a"] = "7"; // the host reads this key as a 7
+    host->keyboard["5"] = "";  // and this one as nothing
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("edValor").type("a5a").expectText("edValor", "0,77").escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+TEST(BaseScreen, AnAmountFromTheHostIsShownFormattedAndLocked) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1.234,56");
+    auto screen = createScreen<TFrmTrn_Mod>();
+    Operator op;
+    op.expectFocus("btConfirma").expectText("edValor", "1234,56").expectEnabled("edValor", false).alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::Amount), "123456");
+}
+
+// --- Self-confirming screens -----------------------------------------------------------
+
+TEST(SelfConfirm, AScreenWithNothingToTypeConfirmsItselfOnce) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    auto screen = createScreen<TFrmVKS_TrnMod>();
+    Operator op; // no keys at all
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(host->handBacks, 1);
+}
+
+TEST(SelfConfirm, AScreenOpeningOnAnInputFieldWaits) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmVKS_TrnMod>();
+    Operator op;
+    op.expectFocus("edValor").pause(100ms).check("not confirmed", [&] {
+        EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
+    });
+    op.escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+TEST(SelfConfirm, AQueryScreenStoresItsEntryTypeWithTwoDigits) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmVKS_Adc>();
+    Operator op;
+    op.expectFocus("edTipoEntrada")
+        .alt('1')
+        .dismissMessage(823)
+        .expectFocus("edTipoEntrada")
+        .type("x5")
+        .enter()
+        .expectFocus("btConfirma")
+        .enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::QueryEntryType), "05");
+    EXPECT_EQ(writesOf(*host, field::QueryEntryType), 1);
+}
+
+// --- The cancellation screen -------------------------------------------------------------
+
+QString ddmmyyyy(const QDate& date) { return date.toString("ddMMyyyy"); }
+
+struct DateCase {
+    const char* name;
+    int daysFromToday; // ignored when `fixed` is set
+    const char* fixed;
+    bool accepted;
+};
+
+const DateCase kDates[] = {
+    {"today", 0, nullptr, true},
+    {"yesterday", -1, nullptr, true},
+    {"tomorrow", 1, nullptr, false},
+    {"day 31 of a 30-day month", 0, "31042020", false},
+    {"short", 0, "0512", false},
+    {"letters", 0, "ab12cdef", false},
+};
+
+class CancellationDate : public testing::TestWithParam<DateCase> {};
+
+// Amount, date and NSU from the host: the screen confirms itself. A date it
+// refuses is reported once, and then the screen waits for the cashier.
+TEST_P(CancellationDate, IsCheckedWhenTheScreenConfirmsItself) {
+    const DateCase& c = GetParam();
+    ScopedFakeHost host;
+    const std::string date =
+        c.fixed != nullptr ? c.fixed : ddmmyyyy(QDate::currentDate().addDays(c.daysFromToday)).toStdString();
+    host->set(field::Amount, "990");
+    host->set(field::TransactionDate, date);
+    host->set(field::Nsu, "123456");
+    auto screen = createScreen<TFrmCnc_Trn>();
+    Operator op;
+    if (!c.accepted) {
+        op.dismissMessage(787).expectFocus("btConfirma").expectNoMessage(200ms).escape();
+    }
+    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(fieldOr(*host, field::TransactionDate), date);
+    EXPECT_EQ(writesOf(*host, field::TransactionDate), c.accepted ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BaseScreen, CancellationDate, testing::ValuesIn(kDates), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+});
+
+TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "990");
+    auto screen = createScreen<TFrmCnc_Trn>();
+    const QString tomorrow = QDate::currentDate().addDays(1).toString("ddMMyyyy");
+    const QString today = QDate::currentDate().toString("ddMMyyyy");
+    Operator op;
+    op.expectFocus("edDtTransacao")
+        .check("hint of the date", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 37); })
+        .type(tomorrow.toStdString())
+        .enter()
+        .expectFocus("edNumDocumento")
+        .type("  ")
+        .alt('1')
+        .dismissMessage(787)
+        .expectFocus("edDtTransacao")
+        .expectText("edDtTransacao", "__/__/____")
+        .type(today.toStdString())
+        .alt('1')
+        .dismissMessage(811)
+        .expectFocus("edNumDocumento")
+        .type("12a34")
+        .expectText("edNumDocumento", "1234")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::TransactionDate), today.toStdString());
+    EXPECT_EQ(host->get(field::Nsu), "1234");
+    EXPECT_EQ(host->get(field::Amount), "990");
+}
+
+} // namespace
