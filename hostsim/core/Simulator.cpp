@@ -135,14 +135,22 @@ std::string Simulator::keyFor(std::string_view typed) const {
 }
 
 bool Simulator::authorize(const VksRequestLayout& layout, const VksMessageLabel* label, std::int32_t mode) {
-    std::scoped_lock lock(mutex_);
-    authorizations_.push_back(
-        buildRequest(layout, mode, [this](std::int32_t id, int occurrence) { return field(id, occurrence); }));
-    if (label != nullptr && label->set_text != nullptr) label->set_text(label->context, behaviour_.progressText.c_str());
-    // The hook may reconfigure the simulator; keep what it needs apart.
-    const auto hook = behaviour_.onAuthorize;
-    const AuthorizationRecord record = authorizations_.back();
+    AuthorizationRecord record = buildRequest(layout, mode, [this](std::int32_t id, int occurrence) {
+        return field(id, occurrence);
+    });
+    std::function<void(const AuthorizationRecord&)> hook;
+    std::string progress;
+    {
+        std::scoped_lock lock(mutex_);
+        authorizations_.push_back(record);
+        hook = behaviour_.onAuthorize;
+        progress = behaviour_.progressText;
+    }
+    // Callbacks run unlocked: the label or the hook may hand work to
+    // another thread that uses the simulator.
+    if (label != nullptr && label->set_text != nullptr) label->set_text(label->context, progress.c_str());
     if (hook) hook(record);
+    std::scoped_lock lock(mutex_);
     return behaviour_.authorizeResult;
 }
 
