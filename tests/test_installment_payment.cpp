@@ -1,0 +1,357 @@
+// The installment payment screen: the panel by entry type, the payment form
+// preset from the host, the identification checks and their focus rules,
+// the fields written, the card shown concealed, and the whole transaction
+// from the entry point.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "FakeHost.h"
+#include "Operator.h"
+#include "host/Fields.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
+#include "vks/vks.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char* kValidCpf = "52998224725";
+constexpr const char* kCard = "6034567890123456";
+
+std::string testName(std::string name) {
+    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+}
+
+std::unique_ptr<QDialog> paymentScreen() { return createScreen<TFrmPagParcBRQ_VKSTrn>(); }
+
+// --- The panel by entry type --------------------------------------------------------
+
+struct PanelCase {
+    const char* name;
+    std::string entryType;           // field 1100
+    std::vector<std::pair<FieldId, std::string>> fields;
+    std::string shown;               // the one identification control shown, "" for all
+    bool identificationEnabled;
+    std::string identificationText;
+    bool listShown;
+    std::string listText;
+    bool listEnabled;
+};
+
+const PanelCase kPanels[] = {
+    {"document code to type", "1", {}, "edDadosDocumento", true, "", false, "", true},
+    {"document code supplied", "1", {{field::DocumentData, "778899"}}, "edDadosDocumento", false, "778899", false, "",
+     true},
+    {"CPF supplied, form 01", "4", {{field::Cpf, kValidCpf}, {field::PaymentForm, "01"}}, "edCPF", false,
+     "529.982.247-25", true, "01 - Dinheiro", false},
+    {"CPF to type, no form", "4", {}, "edCPF", true, "___.___.___-__", true, "", true},
+    {"CPF, form not a number", "004", {{field::PaymentForm, "abc"}}, "edCPF", true, "___.___.___-__", true, "",
+     true},
+    {"CPF, form 15 out of the list", "4", {{field::PaymentForm, "15"}}, "edCPF", true, "___.___.___-__", true, "",
+     false},
+    {"card supplied, form 05", "5", {{field::CardNumber, kCard}, {field::PaymentForm, "05"}}, "edCartao", false,
+     "603456**********", true, "05 - Cartão de Crédito", false},
+    {"short card supplied", "5", {{field::CardNumber, "60345"}, {field::PaymentForm, "11"}}, "edCartao", false, "60345",
+     true, "11- Milhas", false},
+    {"card to type", "5", {}, "edCartao", true, "", true, "", true},
+    {"entry type 7", "7", {}, "", false, "", true, "", true},
+};
+
+class PaymentPanel : public testing::TestWithParam<PanelCase> {};
+
+TEST_P(PaymentPanel, IsArrangedByEntryType) {
+    const PanelCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EntryType, c.entryType);
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = paymentScreen();
+    Operator op;
+    op.check("panel", [&] {
+        for (const char* control : {"edDadosDocumento", "edCPF", "edCartao"}) {
+            const bool shown = c.shown.empty() || c.shown == control;
+            EXPECT_EQ(op::controlVisible(control), shown) << control;
+        }
+        EXPECT_EQ(op::controlVisible("cbFPPagto"), c.listShown);
+        EXPECT_EQ(op::controlVisible("lbFPPagto"), c.listShown);
+        EXPECT_EQ(op::controlText("cbFPPagto"), c.listText);
+        EXPECT_EQ(op::controlEnabled("cbFPPagto"), c.listEnabled);
+        EXPECT_EQ(op::controlVisible("edTipoEntrada"), false);
+        if (!c.shown.empty()) {
+            EXPECT_EQ(op::controlEnabled(c.shown), c.identificationEnabled);
+            EXPECT_EQ(op::controlText(c.shown), c.identificationText);
+        } else {
+            EXPECT_EQ(op::controlEnabled("edDadosDocumento"), false); // as created
+        }
+        EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbTitulo")), 522);
+    });
+    op.escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPanels),
+                         [](const auto& info) { return testName(info.param.name); });
+
+// --- Checks and their focus rules ------------------------------------------------------
+
+struct CheckCase {
+    const char* name;
+    std::vector<std::pair<FieldId, std::string>> fields;
+    std::string typed;   // typed into the first control before confirming with Alt+1
+    MessageId message;
+    std::string focusAfter;
+};
+
+const CheckCase kChecks[] = {
+    {"document code empty", {{field::EntryType, "1"}}, "", 846, "edDadosDocumento"},
+    {"entry type unknown", {{field::EntryType, "7"}, {field::PaymentForm, "01"}}, "", 846, "edCPF"},
+    {"CPF typed wrong", {{field::EntryType, "4"}, {field::PaymentForm, "01"}}, "12345678900", 803, "edCPF"},
+    {"CPF incomplete", {{field::EntryType, "4"}, {field::PaymentForm, "01"}}, "529", 803, "edCPF"},
+    {"card empty", {{field::EntryType, "5"}, {field::PaymentForm, "02"}}, "", 198, "edCartao"},
+    {"no payment form chosen", {{field::EntryType, "4"}}, kValidCpf, 849, "cbFPPagto"},
+};
+
+class PaymentChecks : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(PaymentChecks, ShowTheirMessageAndPlaceTheFocus) {
+    const CheckCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = paymentScreen();
+    Operator op;
+    op.type(c.typed).alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).expectNoMessage().escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("GravaCampoString"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentChecks, testing::ValuesIn(kChecks),
+                         [](const auto& info) { return testName(info.param.name); });
+
+// Everything supplied, but something the check refuses: the screen has
+// nothing to type and confirms itself, reports the fault once and then waits
+// on the confirm button; pressing it again reports it again.
+struct SuppliedFaultCase {
+    const char* name;
+    std::vector<std::pair<FieldId, std::string>> fields;
+    MessageId message;
+};
+
+const SuppliedFaultCase kSuppliedFaults[] = {
+    {"blank document code", {{field::EntryType, "1"}, {field::DocumentData, "   "}}, 846},
+    {"invalid CPF", {{field::EntryType, "4"}, {field::Cpf, "11111111111"}, {field::PaymentForm, "03"}}, 803},
+    {"payment form outside the list", {{field::EntryType, "4"}, {field::Cpf, kValidCpf}, {field::PaymentForm, "15"}},
+     849},
+};
+
+class SuppliedFault : public testing::TestWithParam<SuppliedFaultCase> {};
+
+TEST_P(SuppliedFault, IsReportedOnceThenTheScreenWaits) {
+    const SuppliedFaultCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = paymentScreen();
+    Operator op;
+    op.dismissMessage(c.message)
+        .expectFocus("btConfirma")
+        .expectNoMessage(300ms)
+        .enter()
+        .dismissMessage(c.message)
+        .expectNoMessage(200ms)
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("GravaCampoString"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, SuppliedFault, testing::ValuesIn(kSuppliedFaults),
+                         [](const auto& info) { return testName(info.param.name); });
+
+TEST(InstallmentPayment, IdentificationFieldsTakeOnlyDigits) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::EntryType, "1");
+    auto screen = paymentScreen();
+    Operator op;
+    op.expectFocus("edDadosDocumento")
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 295); })
+        .type("a1-b2 3")
+        .backspace()
+        .expectText("edDadosDocumento", "12")
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+TEST(InstallmentPayment, ThePaymentFormListStepsWithTwoAndEight) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::EntryType, "4");
+    host->set(field::Cpf, kValidCpf);
+    auto screen = paymentScreen();
+    Operator op;
+    op.expectFocus("cbFPPagto")
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 15); })
+        .type("222x8")
+        .expectText("cbFPPagto", "01 - Dinheiro")
+        .enter()
+        .expectFocus("btConfirma")
+        .enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::PaymentForm), "01");
+}
+
+// --- Confirmation -------------------------------------------------------------------------
+
+TEST(InstallmentPayment, ASuppliedCardIsNeverShownWholeAndIsWrittenWhole) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "2500");
+    host->set(field::EntryType, "5");
+    host->set(field::CardNumber, kCard);
+    host->set(field::PaymentForm, "05");
+    auto screen = paymentScreen();
+    Operator op; // nothing to type: the screen confirms itself
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
+    EXPECT_EQ(host->get(field::CardNumber), kCard);
+    EXPECT_EQ(host->get(field::IdentificationWritten), kCard);
+    EXPECT_EQ(host->get(field::PaymentForm), "05");
+}
+
+TEST(InstallmentPayment, ATypedCardIsVisibleWhileTypedAndConcealedOnceConfirmed) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "2500");
+    host->set(field::EntryType, "5");
+    host->set(field::PaymentForm, "05");
+    auto screen = paymentScreen();
+    Operator op;
+    op.expectFocus("edCartao")
+        .type(kCard)
+        .expectText("edCartao", kCard)
+        .enter()
+        .expectFocus("btConfirma")
+        .enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
+    EXPECT_EQ(host->get(field::CardNumber), kCard);
+    EXPECT_EQ(host->get(field::IdentificationWritten), kCard);
+}
+
+struct WriteCase {
+    const char* name;
+    std::vector<std::pair<FieldId, std::string>> fields;
+    std::string typed;
+    std::vector<FakeHost::Write> writes;
+};
+
+const WriteCase kWrites[] = {
+    {"document code",
+     {{field::EntryType, "1"}},
+     "4455",
+     {{field::Amount, 0, "1500"},
+      {field::AuthorizerTag, 0, "36"},
+      {field::DocumentData, 0, "4455"},
+      {field::IdentificationWritten, 0, "4455"},
+      {field::PaymentForm, 0, "00"}}},
+    {"CPF",
+     {{field::EntryType, "4"}, {field::PaymentForm, "01"}},
+     kValidCpf,
+     {{field::Amount, 0, "1500"},
+      {field::AuthorizerTag, 0, "36"},
+      {field::Cpf, 0, kValidCpf},
+      {field::IdentificationWritten, 0, kValidCpf},
+      {field::PaymentForm, 0, "01"}}},
+};
+
+class PaymentWrites : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(PaymentWrites, AreMadeInOrderAndTheLayoutGoesToTheHost) {
+    const WriteCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = paymentScreen();
+    Operator op;
+    op.type(c.typed).alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->writes, c.writes);
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(host->authorizations[0].layout.code, 64);
+    EXPECT_EQ(host->authorizations[0].layout.flag, 1);
+    EXPECT_EQ(host->handBacks, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites),
+                         [](const auto& info) { return testName(info.param.name); });
+
+TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::EntryType, "4");
+    host->set(field::Cpf, kValidCpf);
+    host->set(field::PaymentForm, "01");
+    host->refuseWrite = {field::Cpf, 0};
+    auto screen = paymentScreen();
+    Operator op;
+    op.expectFocus("btConfirma").expectNoMessage().escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_FALSE(host->has(field::IdentificationWritten));
+    EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
+}
+
+// --- From the entry point ---------------------------------------------------------------------
+
+TEST(InstallmentPayment, RunsAsTransactionTypeOneFromTheEntryPoint) {
+    ScopedFakeHost host;
+    host->set(field::EnabledTransactions, "100000000000000000000");
+    host->set(field::EntryType, "4");
+    host->set(field::PaymentForm, "01");
+    host->set(field::Amount, "1500");
+    Operator op;
+    op.expectFocus("edCPF")
+        .check("screen", [] { EXPECT_EQ(op::screenName(), "FrmPagParcBRQ_VKSTrn"); })
+        .type(kValidCpf)
+        .enter()
+        .expectFocus("btConfirma")
+        .enter();
+    op.run([] { ExecutaGenerico(0, 0); });
+    EXPECT_EQ(host->get(field::Cpf), kValidCpf);
+    EXPECT_EQ(host->get(field::PaymentForm), "01");
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(host->authorizations[0].layout.code, 64);
+    EXPECT_EQ(host->handBacks, 1);
+}
+
+// --- Pictures for a look at the layout (not an expectation) ----------------------------------
+
+TEST(InstallmentPayment, SavesAPictureOfEachEntryType) {
+    // shots/ beside tests/ in the source tree (ignored by git).
+    const QDir shots(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../shots")));
+    QDir().mkpath(shots.absolutePath());
+    for (const char* type : {"1", "4", "5"}) {
+        ScopedFakeHost host;
+        host->set(field::Amount, "123456");
+        host->set(field::EntryType, type);
+        host->set(field::CardNumber, kCard);
+        auto screen = paymentScreen();
+        Operator op;
+        op.pause(50ms)
+            .check("picture",
+                   [&] {
+                       const QString file = shots.filePath(QStringLiteral("pagamento_parcela_tipo%1.png").arg(type));
+                       EXPECT_TRUE(screen->grab().save(file));
+                   })
+            .escape();
+        EXPECT_EQ(op.run(*screen), 2);
+    }
+}
+
+} // namespace
