@@ -1,0 +1,178 @@
+// Installment payment cancellation: the identification by entry type under
+// one label, the date and NSU of the payment being cancelled, and what is
+// written and sent.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "FakeHost.h"
+#include "Operator.h"
+#include "host/Fields.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+constexpr const char* kCard = "6034567890123456";
+constexpr const char* kValidCpf = "52998224725";
+
+std::string today() { return QDate::currentDate().toString("ddMMyyyy").toStdString(); }
+
+// Amount, date and NSU from the host, so that only the identification is left.
+void supplyPayment(FakeHost& host) {
+    host.set(field::Amount, "1500");
+    host.set(field::TransactionDate, today());
+    host.set(field::Nsu, "123456");
+}
+
+struct EntryCase {
+    const char* entryType; // field 1100
+    FieldId source;        // where the host supplies the identification
+    std::string supplied;
+    const char* label;
+    const char* shownControl;
+    std::string shownText;
+    std::string sent; // into `source` and 10154
+};
+
+const EntryCase kEntryCases[] = {
+    {"1", field::DocumentData, " 0012345 ", "Mensagem 779", "edDadosDocumento", " 0012345 ", "0012345"},
+    {"04", field::Cpf, kValidCpf, "Mensagem 589", "edCPF", "529.982.247-25", kValidCpf},
+    {"5", field::CardNumber, kCard, "Mensagem 782", "edCartao", "603456**********", kCard},
+};
+
+const char* const kIdentificationControls[] = {"edDadosDocumento", "edCPF", "edCartao"};
+
+TEST(InstallmentCancellation, ShowsTheSuppliedIdentificationLockedAndConfirmsItself) {
+    for (const EntryCase& c : kEntryCases) {
+        ScopedFakeHost host;
+        supplyPayment(*host);
+        host->set(field::EntryType, c.entryType);
+        host->set(c.source, c.supplied);
+        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+        EXPECT_EQ(screen->findChild<QLabel*>("lbTitulo")->text(), "Mensagem 519");
+        EXPECT_EQ(screen->findChild<QLabel*>("lbDadosDocumento")->text(), c.label) << c.entryType;
+        for (const char* name : kIdentificationControls) {
+            const auto* control = screen->findChild<QLineEdit*>(name);
+            EXPECT_EQ(control->isVisibleTo(screen.get()), std::strcmp(name, c.shownControl) == 0) << name;
+        }
+        const auto* shown = screen->findChild<QLineEdit*>(c.shownControl);
+        EXPECT_EQ(shown->text().toStdString(), c.shownText) << c.entryType;
+        EXPECT_FALSE(shown->isEnabled()) << c.entryType;
+
+        EXPECT_EQ(Operator().run(*screen), 1) << c.entryType;
+        std::vector<FieldId> written;
+        for (const auto& write : host->writes) written.push_back(write.field);
+        EXPECT_EQ(written, (std::vector<FieldId>{field::Amount, field::TransactionDate, field::Nsu,
+                                                 field::AuthorizerTag, c.source, field::IdentificationWritten}))
+            << c.entryType;
+        EXPECT_EQ(host->get(c.source), c.sent) << c.entryType;
+        EXPECT_EQ(host->get(field::IdentificationWritten), c.sent) << c.entryType;
+        EXPECT_EQ(host->get(field::TransactionDate), today());
+        EXPECT_FALSE(host->has(field::PaymentForm));
+        ASSERT_EQ(host->authorizations.size(), 1u);
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancPagtoParcelaVKS, sizeof(VksRequestLayout)), 0);
+        EXPECT_EQ(host->handBacks, 1);
+    }
+}
+
+TEST(InstallmentCancellation, AnotherEntryTypeKeepsTheDocumentAsCreatedAndSendsNoIdentification) {
+    ScopedFakeHost host;
+    supplyPayment(*host);
+    host->set(field::EntryType, "7");
+    host->set(field::CardNumber, kCard);
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    EXPECT_EQ(screen->findChild<QLabel*>("lbDadosDocumento")->text(), "Documento:");
+    Operator op;
+    op.expectFocus("edDadosDocumento")
+        .alt('1')
+        .dismissMessage(846)
+        .type("99")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::IdentificationWritten), "");
+    EXPECT_FALSE(host->has(field::DocumentData));
+}
+
+TEST(InstallmentCancellation, AWrongTypedCpfIsClearedAndRefocused) {
+    ScopedFakeHost host;
+    supplyPayment(*host);
+    host->set(field::EntryType, "4");
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    Operator op;
+    op.expectFocus("edCPF")
+        .type("52998224724")
+        .alt('1')
+        .dismissMessage(803)
+        .expectFocus("edCPF")
+        .expectText("edCPF", "___.___.___-__")
+        .type(kValidCpf)
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::Cpf), kValidCpf);
+    EXPECT_EQ(host->get(field::IdentificationWritten), kValidCpf);
+}
+
+TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
+    ScopedFakeHost host;
+    supplyPayment(*host);
+    host->set(field::EntryType, "5");
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    Operator op;
+    op.expectFocus("edCartao")
+        .alt('1')
+        .dismissMessage(198)
+        .expectFocus("edCartao")
+        .type(kCard)
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::CardNumber), kCard);
+    EXPECT_EQ(host->get(field::IdentificationWritten), kCard);
+    EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
+}
+
+struct DateCase {
+    const char* name;
+    int daysFromToday;
+    bool accepted;
+};
+
+const DateCase kDateCases[] = {
+    {"today", 0, true},
+    {"yesterday", -1, true},
+    {"tomorrow", 1, false},
+};
+
+TEST(InstallmentCancellation, TheDateOfTheCancelledPaymentIsTodayAtTheLatest) {
+    for (const DateCase& c : kDateCases) {
+        ScopedFakeHost host;
+        host->set(field::Amount, "1500");
+        host->set(field::Nsu, "77");
+        host->set(field::EntryType, "1");
+        host->set(field::DocumentData, "123");
+        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+        const QString date = QDate::currentDate().addDays(c.daysFromToday).toString("dd/MM/yyyy");
+        Operator op;
+        op.expectFocus("edDtTransacao").type(date.toStdString()).alt('1');
+        if (!c.accepted) {
+            op.dismissMessage(787).expectFocus("edDtTransacao").expectText("edDtTransacao", "__/__/____").escape();
+        }
+        EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << c.name;
+        EXPECT_EQ(host->authorizations.size(), c.accepted ? 1u : 0u) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(host->get(field::TransactionDate), host->RemoveFormato(date.toStdString()));
+        }
+    }
+}
+
+} // namespace

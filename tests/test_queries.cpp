@@ -1,0 +1,418 @@
+// The query context and the first query screens: value by document, the
+// card and CPF bases, and the statements by card and by CPF.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "FakeHost.h"
+#include "Operator.h"
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
+#include "screens/queries/QueryContext.h"
+#include "screens/queries/TFrmCPF_VKSAdc.h"
+#include "screens/queries/TFrmCartao_VKSAdc.h"
+#include "screens/queries/TFrmExtrato_CPFVKS.h"
+#include "screens/queries/TFrmExtrato_CartaoVKS.h"
+#include "screens/queries/TFrmValorBRQ_VKSAdc.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+constexpr const char* kCard = "6034567890123456";
+constexpr const char* kCardShown = "603456**********";
+constexpr const char* kValidCpf = "52998224725";
+
+std::vector<FieldId> writtenFields(const FakeHost& host) {
+    std::vector<FieldId> fields;
+    for (const auto& write : host.writes) fields.push_back(write.field);
+    return fields;
+}
+
+std::string shown(QDialog& screen, const char* control) {
+    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
+    if (auto* label = screen.findChild<QLabel*>(control)) return label->text().toStdString();
+    return "<none>";
+}
+
+// --- Query context -------------------------------------------------------------
+
+struct LoadCase {
+    const char* name;
+    const query::ContextValue* value;
+    std::optional<std::string> field; // nullopt: never set
+    std::string loaded;
+};
+
+const LoadCase kLoadCases[] = {
+    {"longer text is cut", &query::TipoConsulta, "1234", "12"},
+    {"blanks take the default", &query::TipoConsulta, "  ", "01"},
+    {"empty takes the default", &query::TipoConsulta, "", "01"},
+    {"unset takes the default", &query::TipoConsulta, std::nullopt, "01"},
+    {"not trimmed", &query::TipoConsulta, " 5", " 5"},
+    {"not filled", &query::TipoConsulta, "4", "4"},
+    {"blank head, text after", &query::TipoConsulta, "  7", "01"},
+    {"output first character", &query::SaidaConsulta, "X9", "X"},
+    {"output blank", &query::SaidaConsulta, " X", "I"},
+    {"output default", &query::SaidaConsulta, "", "I"},
+    {"code three characters", &query::CodigoConsulta, "12345", "123"},
+    {"code short", &query::CodigoConsulta, "7", "7"},
+    {"code blank", &query::CodigoConsulta, "   9", "001"},
+    {"characters, not bytes", &query::TipoConsulta, "\xC3\xA9\xC3\xA7x", "\xC3\xA9\xC3\xA7"},
+    {"invalid UTF-8", &query::TipoConsulta, "\xFF\xFE\xFD", "\xFF\xFE"},
+    {"huge field", &query::CodigoConsulta, std::string(1 << 20, 'z'), "zzz"},
+};
+
+TEST(QueryContext, LoadingRule) {
+    for (const LoadCase& c : kLoadCases) {
+        ScopedFakeHost host;
+        if (c.field) host->set(c.value->field, *c.field);
+        query::load(*c.value);
+        EXPECT_EQ(query::valueOf(*c.value), c.loaded) << c.name;
+        ASSERT_TRUE(query::store(*c.value)) << c.name;
+        EXPECT_EQ(host->get(c.value->field), c.loaded) << c.name;
+    }
+}
+
+TEST(QueryContext, KeepsItsValuesUntilUnload) {
+    ScopedFakeHost host;
+    host->set(field::QueryType, "07");
+    query::load(query::TipoConsulta);
+    host->set(field::QueryType, "99");
+    EXPECT_EQ(query::valueOf(query::TipoConsulta), "07"); // a screen that does not load sends what is there
+    resetModuleState();
+    EXPECT_EQ(query::valueOf(query::TipoConsulta), "");
+}
+
+// --- Value query by document ------------------------------------------------------
+
+struct ValueCase {
+    const char* entryType; // field 1100
+    const char* shownType;
+    const char* label;
+};
+
+const ValueCase kValueCases[] = {
+    {"1", "01", "Mensagem 779"},  {"2", "02", "Mensagem 780"}, {"03", "03", "Mensagem 781"},
+    {"7", "07", "Código Resumido:"}, {"", "00", "Código Resumido:"}, {" 2", " 2", "Código Resumido:"},
+};
+
+TEST(ValueQuery, DocumentFromTheHostIsLockedLabelledByEntryTypeAndSentUnchanged) {
+    for (const ValueCase& c : kValueCases) {
+        ScopedFakeHost host;
+        host->set(field::EntryType, c.entryType);
+        host->set(field::DocumentData, " 12.345,67 ");
+        host->set(field::QueryType, "1234");
+        host->set(field::QueryOutput, "X9");
+        auto screen = createScreen<TFrmValorBRQ_VKSAdc>();
+        EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 518");
+        EXPECT_EQ(shown(*screen, "edTipoEntrada"), c.shownType) << c.entryType;
+        EXPECT_EQ(shown(*screen, "lbDadosDocumento"), c.label) << c.entryType;
+        EXPECT_FALSE(screen->findChild<QLineEdit*>("edDadosDocumento")->isEnabled());
+
+        // Nothing to type: the screen confirms itself.
+        EXPECT_EQ(Operator().run(*screen), 1) << c.entryType;
+        EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::AuthorizerTag,
+                                                              field::QueryType, field::QueryOutput, field::EntryType,
+                                                              field::DocumentData}));
+        EXPECT_EQ(host->get(field::QueryEntryType), c.shownType);
+        EXPECT_EQ(host->get(field::EntryType), c.shownType);
+        EXPECT_EQ(host->get(field::DocumentData), " 12.345,67 ");
+        EXPECT_EQ(host->get(field::QueryType), "12");
+        EXPECT_EQ(host->get(field::QueryOutput), "X");
+        ASSERT_EQ(host->authorizations.size(), 1u);
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaValorDocumentoBRQ,
+                              sizeof(VksRequestLayout)),
+                  0);
+    }
+}
+
+TEST(ValueQuery, TypedDocumentTakesDigitsAndSeparatorsAndMustNotBeBlank) {
+    ScopedFakeHost host;
+    host->set(field::EntryType, "1");
+    auto screen = createScreen<TFrmValorBRQ_VKSAdc>();
+    Operator op;
+    op.expectFocus("edDadosDocumento")
+        .alt('1')
+        .dismissMessage(803)
+        .expectFocus("edDadosDocumento")
+        .type("12a.3,4 x")
+        .expectText("edDadosDocumento", "12.3,4")
+        .enter()
+        .expectFocus("btConfirma") // the entry type is hidden
+        .enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::DocumentData), "12.3,4");
+    EXPECT_EQ(host->get(field::QueryType), "01");
+    EXPECT_EQ(host->get(field::QueryOutput), "I");
+}
+
+// A write the host refuses stops the screen's writes there: nothing after it
+// is written and nothing is sent.
+struct RefusalCase {
+    const char* screen;
+    std::unique_ptr<QDialog> (*create)();
+    std::vector<FieldId> order;
+};
+
+const RefusalCase kRefusalCases[] = {
+    {"value", createScreen<TFrmValorBRQ_VKSAdc>,
+     {field::QueryEntryType, field::AuthorizerTag, field::QueryType, field::QueryOutput, field::EntryType,
+      field::DocumentData}},
+    {"card statement", createScreen<TFrmExtrato_CartaoVKS>,
+     {field::QueryEntryType, field::AuthorizerTag, field::QueryType, field::QueryOutput, field::HostCode}},
+    {"CPF statement", createScreen<TFrmExtrato_CPFVKS>,
+     {field::QueryEntryType, field::Cpf, field::AuthorizerTag, field::QueryType, field::QueryOutput}},
+};
+
+TEST(QueryScreens, ARefusedWriteStopsTheConfirmation) {
+    for (const RefusalCase& c : kRefusalCases) {
+        for (std::size_t refused = 0; refused < c.order.size(); ++refused) {
+            ScopedFakeHost host;
+            host->set(field::DocumentData, "123");
+            host->set(field::Identification, kCard);
+            host->set(field::Cpf, kValidCpf);
+            host->refuseWrite = {{c.order[refused], 0}};
+            auto screen = c.create();
+            Operator op;
+            op.pause(std::chrono::milliseconds(60))
+                .check("still open", [&] { EXPECT_TRUE(screen->isVisible()); })
+                .expectEnabled("btRetorna", true)
+                .escape();
+            EXPECT_EQ(op.run(*screen), 2) << c.screen << " refusing " << c.order[refused];
+            const std::vector<FieldId> before(c.order.begin(), c.order.begin() + static_cast<long>(refused));
+            std::vector<FieldId> written = writtenFields(*host);
+            // The CPF statement writes 1007 twice; only the first one is in the order.
+            EXPECT_EQ(std::vector<FieldId>(written.begin(),
+                                           written.begin() + static_cast<long>(std::min(written.size(), refused))),
+                      before)
+                << c.screen << " refusing " << c.order[refused];
+            EXPECT_EQ(written.size(), refused) << c.screen << " refusing " << c.order[refused];
+            EXPECT_TRUE(host->authorizations.empty());
+            EXPECT_EQ(host->handBacks, 0);
+        }
+    }
+}
+
+// --- Card base and card statement ------------------------------------------------------
+
+struct CardShownCase {
+    std::string read; // field 10104
+    std::string shownText;
+    bool enabled;
+};
+
+const CardShownCase kCardShownCases[] = {
+    {kCard, kCardShown, false},
+    {"  6034567890123456  ", kCardShown, false},
+    {"1234567", "123456*", false},
+    {"123456", "123456", false},
+    {"12", "12", false},
+    {"   ", "", true},
+    {"", "", true},
+};
+
+TEST(CardQuery, TheReadCardIsShownConcealedAndLocked) {
+    for (const CardShownCase& c : kCardShownCases) {
+        ScopedFakeHost host;
+        host->set(field::Identification, c.read);
+        auto screen = createScreen<TFrmCartao_VKSAdc>();
+        auto* card = screen->findChild<QLineEdit*>("edCartao");
+        EXPECT_EQ(card->text().toStdString(), c.shownText) << c.read;
+        EXPECT_EQ(card->isEnabled(), c.enabled) << c.read;
+        // The clear number is on no control of the screen.
+        const std::string clear = trimmed(c.read);
+        if (clear.size() > 6) {
+            for (const QLineEdit* edit : screen->findChildren<QLineEdit*>()) {
+                EXPECT_EQ(edit->text().toStdString().find(clear), std::string::npos);
+            }
+        }
+    }
+}
+
+TEST(CardQuery, TheCardIsCheckedBeforeTheEntryType) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmCartao_VKSAdc>();
+    Operator op;
+    op.expectFocus("edTipoEntrada")
+        .alt('1')
+        .dismissMessage(198)
+        .expectFocus("edCartao")
+        .type("6034")
+        .alt('1')
+        .dismissMessage(823)
+        .expectFocus("edTipoEntrada")
+        .type("7")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::QueryEntryType), "07");
+    EXPECT_FALSE(host->has(field::DocumentData)); // the base sends only the entry type
+}
+
+struct CardStatementCase {
+    const char* name;
+    std::string hostCode; // field 10147
+    bool hostCodeWritten; // "0000" into 1102
+};
+
+const CardStatementCase kCardStatementCases[] = {
+    {"no host code", "", true},
+    {"host code present", "1234", false},
+    {"host code blank", "  ", false},
+};
+
+TEST(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMissing) {
+    for (const CardStatementCase& c : kCardStatementCases) {
+        ScopedFakeHost host;
+        host->set(field::Identification, kCard);
+        host->set(field::HostCodeCopy, c.hostCode);
+        host->set(field::QueryOutput, "X");
+        auto screen = createScreen<TFrmExtrato_CartaoVKS>();
+        EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 517");
+        EXPECT_EQ(Operator().run(*screen), 1) << c.name;
+        EXPECT_EQ(host->get(field::QueryEntryType), "02");
+        EXPECT_EQ(host->get(field::QueryType), "01");
+        EXPECT_EQ(host->get(field::QueryOutput), "X");
+        EXPECT_FALSE(host->has(field::DocumentData)) << c.name; // a read card is not written
+        EXPECT_EQ(host->has(field::HostCode), c.hostCodeWritten) << c.name;
+        if (c.hostCodeWritten) {
+            EXPECT_EQ(host->get(field::HostCode), "0000");
+        }
+        ASSERT_EQ(host->authorizations.size(), 1u);
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)),
+                  0);
+    }
+}
+
+TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
+    ScopedFakeHost host;
+    host->set(field::HostCodeCopy, "0001");
+    auto screen = createScreen<TFrmExtrato_CartaoVKS>();
+    Operator op;
+    op.expectFocus("edCartao").type("60a34567890123456").expectText("edCartao", kCard).enter().expectFocus(
+        "btConfirma");
+    // The host refuses 1041 once: the cashier sees the concealed number and
+    // confirms again; the clear number is still what is sent.
+    op.check("refuse 1041", [&] { host->refuseWrite = {{field::DocumentData, 0}}; })
+        .enter()
+        .expectText("edCartao", kCardShown)
+        .check("accept 1041", [&] { host->refuseWrite.reset(); })
+        .expectFocus("btConfirma")
+        .enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::DocumentData), kCard);
+    EXPECT_EQ(host->authorizations.size(), 1u);
+}
+
+// --- CPF base and CPF statement -------------------------------------------------------
+
+TEST(CpfQuery, TheEntryTypeThenTheCpfAreChecked) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmCPF_VKSAdc>();
+    EXPECT_EQ(shown(*screen, "lbCPF"), "Mensagem 589");
+    Operator op;
+    op.expectFocus("edTipoEntrada")
+        .alt('1')
+        .dismissMessage(823)
+        .type("4")
+        .enter()
+        .expectFocus("edCPF")
+        .type("11111111111")
+        .alt('1')
+        .dismissMessage(803)
+        .expectFocus("edCPF")
+        .expectText("edCPF", "___.___.___-__")
+        .type(kValidCpf)
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::Cpf}));
+    EXPECT_EQ(host->get(field::QueryEntryType), "04");
+    EXPECT_EQ(host->get(field::Cpf), kValidCpf);
+}
+
+struct CpfStatementCase {
+    const char* name;
+    std::string cpf; // field 1007
+    bool locked;
+    std::string sent;
+};
+
+const CpfStatementCase kCpfStatementCases[] = {
+    {"valid from the host", kValidCpf, true, kValidCpf},
+    {"formatted from the host", "529.982.247-25", true, kValidCpf},
+    {"invalid from the host is not checked", "11111111111", true, "11111111111"},
+    {"empty", "", false, ""},
+};
+
+TEST(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
+    for (const CpfStatementCase& c : kCpfStatementCases) {
+        ScopedFakeHost host;
+        host->set(field::Cpf, c.cpf);
+        auto screen = createScreen<TFrmExtrato_CPFVKS>();
+        EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 516");
+        EXPECT_EQ(screen->findChild<QWidget*>("edCPF")->isEnabled(), !c.locked) << c.name;
+        Operator op;
+        if (!c.locked) op.expectFocus("edCPF").alt('1');
+        EXPECT_EQ(op.run(*screen), 1) << c.name;
+        EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::Cpf, field::AuthorizerTag,
+                                                              field::QueryType, field::QueryOutput, field::Cpf}))
+            << c.name;
+        EXPECT_EQ(host->get(field::Cpf), c.sent) << c.name;
+        EXPECT_EQ(host->get(field::QueryEntryType), "02");
+        ASSERT_EQ(host->authorizations.size(), 1u);
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
+    }
+}
+
+// --- What the cashier sees ---------------------------------------------------------
+
+// Pictures of the screens as shown, for a person to look at: saved into the
+// folder named by VKS_SHOTS, skipped without it.
+TEST(QueryScreens, Pictures) {
+    const QString folder = qEnvironmentVariable("VKS_SHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set VKS_SHOTS to a folder to save the screens";
+    QDir().mkpath(folder);
+    const struct {
+        const char* name;
+        std::unique_ptr<QDialog> (*create)();
+        std::vector<std::pair<FieldId, std::string>> fields;
+    } screens[] = {
+        {"ValorBRQ_VKSAdc", createScreen<TFrmValorBRQ_VKSAdc>, {{field::EntryType, "2"}}},
+        {"Extrato_CartaoVKS", createScreen<TFrmExtrato_CartaoVKS>, {{field::Identification, kCard}}},
+        {"Extrato_CPFVKS", createScreen<TFrmExtrato_CPFVKS>, {}},
+        {"CPF_VKSAdc", createScreen<TFrmCPF_VKSAdc>, {}},
+        {"Cartao_VKSAdc", createScreen<TFrmCartao_VKSAdc>, {}},
+        {"PagParcBRQ_CncTrn-cpf", createScreen<TFrmPagParcBRQ_CncTrn>, {{field::EntryType, "4"}}},
+        {"PagParcBRQ_CncTrn-card", createScreen<TFrmPagParcBRQ_CncTrn>,
+         {{field::EntryType, "5"}, {field::CardNumber, kCard}, {field::Amount, "123456"}}},
+        {"PagParcBRQ_CncTrn-document", createScreen<TFrmPagParcBRQ_CncTrn>, {{field::EntryType, "1"}}},
+    };
+    for (const auto& s : screens) {
+        ScopedFakeHost host;
+        for (const auto& [id, value] : s.fields) host->set(id, value);
+        // A screen with a value from the host would confirm itself at once.
+        host->refuseWrite = {{field::QueryEntryType, 0}};
+        auto screen = s.create();
+        Operator op;
+        op.pause(std::chrono::milliseconds(50))
+            .check("shot", [&] {
+                EXPECT_TRUE(screen->grab().save(folder + QLatin1Char('/') + QLatin1String(s.name) + ".png"));
+            })
+            .escape();
+        op.run(*screen);
+    }
+}
+
+} // namespace
