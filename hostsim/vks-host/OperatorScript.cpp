@@ -64,6 +64,18 @@ op::Script::Condition conditionOf(const Step& step) {
     }
 }
 
+// What the step's control shows, for the failure message.
+QString controlDescription(const Step& step) {
+    if (step.kind == StepKind::ExpectScreen || step.kind == StepKind::ExpectFocus || step.kind == StepKind::ExpectBox)
+        return {};
+    const std::string name = step.target.toStdString();
+    if (op::control(name) == nullptr) return QString("; the active screen has no control %1").arg(step.target);
+    const auto state = [](std::optional<bool> on, const char* yes, const char* no) { return on.value_or(false) ? yes : no; };
+    return QString("; %1 shows \"%2\", %3, %4")
+        .arg(step.target, QString::fromStdString(op::controlText(name).value_or("")).left(200),
+             state(op::controlEnabled(name), "enabled", "disabled"), state(op::controlVisible(name), "visible", "hidden"));
+}
+
 } // namespace
 
 OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs)
@@ -148,7 +160,9 @@ void OperatorScript::fail() {
         failure_ = place(current_) + ": " +
                    (!mayMeetBox(step.kind) && op::messageBoxUp()
                         ? boxDescription() + " is up"
-                        : QString("not met within %1 ms; %2").arg(kExpectTimeoutMs).arg(sceneDescription()));
+                        : QString("not met within %1 ms; %2%3")
+                              .arg(kExpectTimeoutMs)
+                              .arg(sceneDescription(), controlDescription(step)));
     }
     if (onFailure_) onFailure_();
 }

@@ -94,6 +94,8 @@ std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& o
     return std::chrono::milliseconds(limit);
 }
 
+} // namespace
+
 void configureHost(const Scenario& scenario) {
     vks::sim::Simulator& sim = vks::sim::simulator();
     sim.reset();
@@ -108,6 +110,8 @@ void configureHost(const Scenario& scenario) {
     for (const auto& [typed, meant] : host.keyboard) sim.mapKey(typed, meant);
     if (host.progressText) sim.setProgressText(*host.progressText);
 }
+
+namespace {
 
 // Everything one run produces, and how it is reported.
 class Report {

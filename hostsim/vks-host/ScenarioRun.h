@@ -24,6 +24,10 @@ struct RunOptions {
     bool quiet = false;           // no summary on stderr
 };
 
+// Resets the simulated host and fills it from the scenario's fields and
+// host behaviours.
+void configureHost(const Scenario& scenario);
+
 // Runs one validated scenario against the module; the QApplication exists.
 // Prints the result and returns the exit status.
 int runScenario(const Scenario& scenario, const RunOptions& options);

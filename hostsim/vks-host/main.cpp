@@ -8,7 +8,9 @@
 #include <QDate>
 #include <QFileInfo>
 
+#include "ClientWindow.h"
 #include "FolderRun.h"
+#include "ModuleLibrary.h"
 #include "ScenarioRun.h"
 
 namespace {
@@ -94,11 +96,36 @@ int runFile(const CommandLine& line, int argc, char** argv) {
     return vkshost::runScenario(scenario, line.options);
 }
 
+// The client window: the module loaded once, called on every Run.
+int runWindow(int argc, char** argv) {
+    QApplication app(argc, argv);
+    try {
+        vkshost::ModuleLibrary module(vkshost::ModuleLibrary::defaultPath());
+        module.initialize();
+        int status = 0;
+        {
+            vkshost::ClientWindow window(module);
+            window.show();
+            status = app.exec();
+        }
+        module.finalize();
+        return status;
+    } catch (const vkshost::ModuleError& error) {
+        std::fprintf(stderr, "vks-host: %s\n", error.what());
+        return vkshost::kModuleUnusable;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (args.isEmpty() && hasDisplay() && !platform.startsWith("offscreen") && !platform.startsWith("minimal")) {
+        int qtArgc = 1;
+        return runWindow(qtArgc, argv);
+    }
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
         std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? vkshost::kInvalidScenario : vkshost::kPassed;
