@@ -307,6 +307,29 @@ TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
 }
 
+// Whatever the host left in the fields, the screen opens, shows what it can
+// and closes on the cashier's cancel.
+TEST(InstallmentPayment, OpensWhateverTheFieldsHold) {
+    const std::string huge(1 << 20, '7');
+    const std::vector<std::string> contents = {"", "   ", "abc", "\xff\xfe\x80", huge, std::string("12\0" "34", 5)};
+    for (const char* type : {"1", "4", "5", "-3"}) {
+        for (const std::string& content : contents) {
+            ScopedFakeHost host;
+            host->set(field::EntryType, type);
+            for (FieldId f : {field::Amount, field::DocumentData, field::Cpf, field::CardNumber, field::PaymentForm}) {
+                host->set(f, content);
+            }
+            auto screen = paymentScreen();
+            Operator op;
+            // A screen with everything supplied may confirm itself or report a
+            // fault first; the test only ends it.
+            op.pause(50ms).check("end", [] { op::closeAll(); });
+            const int result = op.run(*screen);
+            EXPECT_TRUE(result == 1 || result == 2) << type << " / " << content.substr(0, 8);
+        }
+    }
+}
+
 // --- From the entry point ---------------------------------------------------------------------
 
 TEST(InstallmentPayment, RunsAsTransactionTypeOneFromTheEntryPoint) {

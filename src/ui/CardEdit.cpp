@@ -14,10 +14,11 @@ CardEdit::CardEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void CardEdit::setConcealedNumber(std::string number, const QString& concealed) {
-    number_.assign(std::move(number));
-    shown_ = concealed;
-    concealed_ = true;
+    concealed_ = false; // the text shown next is the concealed one
     setText(concealed);
+    number_.assign(std::move(number));
+    shown_ = text(); // as the field holds it (cut to its maximum length)
+    concealed_ = true;
 }
 
 void CardEdit::conceal(const QString& concealed) {
