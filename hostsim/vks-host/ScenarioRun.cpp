@@ -48,9 +48,12 @@ public:
         QFile file(path_);
         if (file.open(QIODevice::WriteOnly)) file.write(*content);
     }
-    ~IniFile() { QFile::remove(path_); }
+    ~IniFile() { remove(); }
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
+
+    void remove() const { QFile::remove(path_); }
+    std::string path() const { return QFile::encodeName(path_).toStdString(); }
 
 private:
     QString path_;
@@ -60,7 +63,9 @@ private:
 // that no run can hang whatever the module does.
 class Watchdog {
 public:
-    explicit Watchdog(std::chrono::milliseconds limit) : thread_([this, limit] { watch(limit); }) {}
+    // `leftover`: a file to remove before the process ends.
+    Watchdog(std::chrono::milliseconds limit, std::string leftover)
+        : leftover_(std::move(leftover)), thread_([this, limit] { watch(limit); }) {}
     ~Watchdog() {
         {
             std::scoped_lock lock(mutex_);
@@ -78,12 +83,14 @@ private:
         if (wake_.wait_for(lock, limit, [this] { return done_; })) return;
         static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
         [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
+        ::unlink(leftover_.c_str());
         ::_exit(kTimedOut);
     }
 
     std::mutex mutex_;
     std::condition_variable wake_;
     bool done_ = false;
+    std::string leftover_;
     std::thread thread_;
 };
 
@@ -166,7 +173,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     IniFile ini(scenario.ini);
     ScreenWatcher watcher;
     Report report(scenario, options);
-    Watchdog watchdog(runLimit(scenario, options));
+    Watchdog watchdog(runLimit(scenario, options), ini.path());
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);
 
@@ -178,6 +185,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     abandon.setInterval(kCancelGraceMs);
     QObject::connect(&abandon, &QTimer::timeout, [&] {
         const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
+        ini.remove();
         ::_exit(status);
     });
 
