@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 #include "FakeHost.h"
+#include "ModalDismisser.h"
 #include "Operator.h"
 #include "entry/ModuleState.h"
 #include "host/Fields.h"
@@ -373,6 +374,30 @@ TEST(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
         EXPECT_EQ(host->get(field::QueryEntryType), "02");
         ASSERT_EQ(host->authorizations.size(), 1u);
         EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
+    }
+}
+
+// --- Any field content ------------------------------------------------------------
+
+TEST(QueryScreens, SurviveAnyFieldContent) {
+    std::unique_ptr<QDialog> (*const screens[])() = {
+        createScreen<TFrmValorBRQ_VKSAdc>, createScreen<TFrmExtrato_CartaoVKS>, createScreen<TFrmExtrato_CPFVKS>,
+        createScreen<TFrmCPF_VKSAdc>,      createScreen<TFrmCartao_VKSAdc>,     createScreen<TFrmPagParcBRQ_CncTrn>,
+    };
+    const std::string garbage[] = {"", "   ", "\xFF\xFE\x80", std::string(1 << 20, '9'), std::string("1\0" "5", 3), "-4"};
+    const FieldId read[] = {field::EntryType,  field::DocumentData, field::Cpf,       field::CardNumber,
+                            field::Identification, field::QueryType, field::QueryOutput, field::Amount,
+                            field::TransactionDate, field::Nsu,       field::HostCodeCopy};
+    for (auto create : screens) {
+        for (const std::string& value : garbage) {
+            ScopedFakeHost host;
+            for (FieldId id : read) host->set(id, value);
+            auto screen = create();
+            // Whatever the screen does with it, a message box or a
+            // self-confirmation, every window is closed in the end.
+            test::ModalDismisser dismisser;
+            screen->exec();
+        }
     }
 }
 

@@ -19,9 +19,9 @@ constexpr MessageId kCpfInvalid = 803;
 constexpr MessageId kCardMissing = 198;
 
 constexpr std::array<EntryTypeRow, 3> kEntryTypes{{
-    {EntryType::Document, 1, field::DocumentData, 779},
-    {EntryType::Cpf, 4, field::Cpf, 589},
-    {EntryType::Card, 5, field::CardNumber, 782},
+    {AccountKey::Document, 1, field::DocumentData, 779},
+    {AccountKey::Cpf, 4, field::Cpf, 589},
+    {AccountKey::Card, 5, field::CardNumber, 782},
 }};
 
 std::string cpfDigits(const ui::MaskedEdit& cpf) {
@@ -48,17 +48,17 @@ AccountIdentification::AccountIdentification(QLineEdit& document, ui::MaskedEdit
     : document_(document), cpf_(cpf), card_(card) {}
 
 QWidget& AccountIdentification::controlFor(const EntryTypeRow& row) const {
-    switch (row.type) {
-    case EntryType::Cpf: return cpf_;
-    case EntryType::Card: return card_;
+    switch (row.key) {
+    case AccountKey::Cpf: return cpf_;
+    case AccountKey::Card: return card_;
     default: return document_;
     }
 }
 
 void AccountIdentification::fill(const EntryTypeRow& row, std::string_view supplied) {
-    switch (row.type) {
-    case EntryType::Cpf: cpf_.setMaskedText(QString::fromStdString(std::string(supplied))); break;
-    case EntryType::Card:
+    switch (row.key) {
+    case AccountKey::Cpf: cpf_.setMaskedText(QString::fromStdString(std::string(supplied))); break;
+    case AccountKey::Card:
         if (!supplied.empty()) card_.setConcealedNumber(std::string(supplied), concealedCardNumber(supplied));
         break;
     default: document_.setText(QString::fromStdString(std::string(supplied))); break;
@@ -83,9 +83,9 @@ std::optional<AccountIdentification::Rejection> AccountIdentification::rejection
 bool AccountIdentification::store(const EntryTypeRow* row) {
     WipedString identification;
     if (row != nullptr) {
-        switch (row->type) {
-        case EntryType::Cpf: identification.assign(cpfDigits(cpf_)); break;
-        case EntryType::Card:
+        switch (row->key) {
+        case AccountKey::Cpf: identification.assign(cpfDigits(cpf_)); break;
+        case AccountKey::Card:
             takeCardNumber(card_, identification);
             card_.conceal(concealedCardNumber(identification.view()));
             break;

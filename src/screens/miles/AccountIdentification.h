@@ -17,10 +17,10 @@ class MaskedEdit;
 
 // How an installment account is identified, by the entry type of field
 // 1100: the summary document code, the holder's CPF or the card number.
-enum class EntryType { Other, Document, Cpf, Card };
+enum class AccountKey { Document, Cpf, Card };
 
 struct EntryTypeRow {
-    EntryType type;
+    AccountKey key;
     int value;          // in field 1100
     FieldId field;      // where the host supplies it and where it is written
     MessageId caption;  // label text
