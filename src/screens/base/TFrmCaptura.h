@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "screens/base/TFrmMod.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+
+#include "screens/base/TFrmMod.h"
 
 class QGridLayout;
 

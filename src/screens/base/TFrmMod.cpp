@@ -57,6 +57,7 @@ void setFixedColour(QWidget& widget, const QColor& colour) {
 }
 
 void TFrmMod::LabelLine::setMessage(const std::string& text) {
+    screen_.lbMensagem->setVisible(true);
     screen_.lbMensagem->setText(QString::fromStdString(text));
 }
 
