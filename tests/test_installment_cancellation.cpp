@@ -86,43 +86,6 @@ TEST(InstallmentCancellation, ShowsTheSuppliedIdentificationLockedAndConfirmsIts
     }
 }
 
-TEST(InstallmentCancellation, AnotherEntryTypeKeepsTheDocumentAsCreatedAndSendsNoIdentification) {
-    ScopedFakeHost host;
-    supplyPayment(*host);
-    host->set(field::EntryType, "7");
-    host->set(field::CardNumber, kCard);
-    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-    EXPECT_EQ(screen->findChild<QLabel*>("lbDadosDocumento")->text(), "Documento:");
-    Operator op;
-    op.expectFocus("edDadosDocumento")
-        .alt('1')
-        .dismissMessage(846)
-        .type("99")
-        .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
-    EXPECT_EQ(host->get(field::IdentificationWritten), "");
-    EXPECT_FALSE(host->has(field::DocumentData));
-}
-
-TEST(InstallmentCancellation, AWrongTypedCpfIsClearedAndRefocused) {
-    ScopedFakeHost host;
-    supplyPayment(*host);
-    host->set(field::EntryType, "4");
-    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-    Operator op;
-    op.expectFocus("edCPF")
-        .type("52998224724")
-        .alt('1')
-        .dismissMessage(803)
-        .expectFocus("edCPF")
-        .expectText("edCPF", "___.___.___-__")
-        .type(kValidCpf)
-        .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
-    EXPECT_EQ(host->get(field::Cpf), kValidCpf);
-    EXPECT_EQ(host->get(field::IdentificationWritten), kValidCpf);
-}
-
 TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
     ScopedFakeHost host;
     supplyPayment(*host);
