@@ -6,7 +6,6 @@
 #include "entry/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CardNumber.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
 
@@ -14,13 +13,7 @@ namespace vks {
 namespace {
 
 constexpr MessageId kTitle = 522;
-constexpr MessageId kDocumentMissing = 846;
-constexpr MessageId kCpfInvalid = 803;
-constexpr MessageId kCardMissing = 198;
 constexpr MessageId kPaymentFormMissing = 849;
-
-// Field 1100: which identification of the account the screen captures.
-enum EntryType { Document = 1, Cpf = 4, Card = 5 };
 
 const QStringList kPaymentForms = {
     QStringLiteral("00 - Não Informada"),     QStringLiteral("01 - Dinheiro"),
@@ -31,22 +24,20 @@ const QStringList kPaymentForms = {
     QStringLiteral("10 - Vale"),              QStringLiteral("11- Milhas"),
 };
 
-int entryType() { return toInt(host().LeCampo(field::EntryType), 0); }
-
-std::string trimmedText(const QString& text) { return trimmed(text.toStdString()); }
-
 } // namespace
 
-TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn() : TFrmVKS_TrnMod("TFrmPagParcBRQ_VKSTrn") {
-    edDadosDocumento = addEdit({.name = "edDadosDocumento", .label = "lbDadosDocumento", .design = "Documento:",
-                                .caption = 779, .hint = 295, .maxLength = 13, .keys = Keys::Digits});
-    edCPF = addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = 589, .hint = 67,
-                           .maxLength = 14, .keys = Keys::Digits, .mask = "999.999.999-99;0;_"});
-    edCartao = addCardEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .caption = 782,
-                            .hint = 233, .maxLength = 16, .keys = Keys::Digits});
-    cbFPPagto = addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
+TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
+    : TFrmVKS_TrnMod("TFrmPagParcBRQ_VKSTrn"),
+      edDadosDocumento(addEdit({.name = "edDadosDocumento", .label = "lbDadosDocumento", .design = "Documento:",
+                                .caption = 779, .hint = 295, .maxLength = 13, .keys = Keys::Digits})),
+      edCPF(addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = 589, .hint = 67,
+                           .maxLength = 14, .keys = Keys::Digits, .mask = "999.999.999-99;0;_"})),
+      edCartao(addCardEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .caption = 782,
+                            .hint = 233, .maxLength = 16, .keys = Keys::Digits})),
+      cbFPPagto(addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
                          .hint = 15, .keys = Keys::ListSteps},
-                        kPaymentForms);
+                        kPaymentForms)),
+      identification_(*edDadosDocumento, *edCPF, *edCartao) {
     edDadosDocumento->setEnabled(false);
     setCaptureTabOrder({edValor, edDadosDocumento, edCPF, edCartao, cbFPPagto, edTipoEntrada});
 }
@@ -56,40 +47,20 @@ void TFrmPagParcBRQ_VKSTrn::IniciaCamposForm() {
     setRequestLayout(TrnPagtoParcVKS);
     lbTitulo->setText(text(kTitle));
 
-    const int type = entryType();
-    const std::string paymentForm = host().LeCampo(field::PaymentForm);
-    const FieldId source = type == Document ? field::DocumentData : type == Cpf ? field::Cpf : field::CardNumber;
-    const WipedString identification(host().LeCampo(source));
-    const bool supplied = !identification.empty();
-
-    auto showOnly = [this](QWidget& shown) {
-        for (QWidget* control : {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF),
-                                 static_cast<QWidget*>(edCartao)}) {
-            showWithLabel(*control, control == &shown);
-        }
-        shown.setEnabled(true);
-    };
-    switch (type) {
-    case Document:
-        showOnly(*edDadosDocumento);
+    const EntryTypeRow* row = readEntryType();
+    if (row == nullptr) return; // every control stays as created
+    QWidget& shown = identification_.controlFor(*row);
+    for (QWidget* control : {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF),
+                             static_cast<QWidget*>(edCartao)}) {
+        showWithLabel(*control, control == &shown);
+    }
+    const WipedString supplied(host().LeCampo(row->field));
+    identification_.fill(*row, supplied.view());
+    // The document code is paid without a payment form.
+    if (row->key == AccountKey::Document) {
         showWithLabel(*cbFPPagto, false);
-        edDadosDocumento->setText(QString::fromStdString(identification.str()));
-        edDadosDocumento->setEnabled(!supplied);
-        break;
-    case Cpf:
-        showOnly(*edCPF);
-        edCPF->setMaskedText(QString::fromStdString(identification.str()));
-        edCPF->setEnabled(!supplied);
-        TrataFormaPagamento(paymentForm);
-        break;
-    case Card:
-        showOnly(*edCartao);
-        if (supplied) edCartao->setConcealedNumber(identification.str(), concealedCardNumber(identification.view()));
-        edCartao->setEnabled(!supplied);
-        TrataFormaPagamento(paymentForm);
-        break;
-    default:
-        break; // every control stays as created
+    } else {
+        TrataFormaPagamento(host().LeCampo(field::PaymentForm));
     }
 }
 
@@ -105,19 +76,10 @@ void TFrmPagParcBRQ_VKSTrn::TrataFormaPagamento(const std::string& code) {
 
 bool TFrmPagParcBRQ_VKSTrn::ValidaCamposForm() {
     if (!TFrmVKS_TrnMod::ValidaCamposForm()) return false;
-    auto shown = [this](const QWidget* control) { return control->isVisibleTo(this); };
-    if (shown(edDadosDocumento)) {
-        if (trimmedText(edDadosDocumento->text()).empty()) {
-            return rejectInput(kDocumentMissing, *edDadosDocumento, Retry::ClearFocusIfEnabled);
-        }
-    } else if (shown(edCPF)) {
-        if (!host().VerificaCPF(host().RemoveFormato(edCPF->maskedText().toStdString()))) {
-            return rejectInput(kCpfInvalid, *edCPF, Retry::ClearFocusIfEnabled);
-        }
-    } else if (shown(edCartao)) {
-        if (trimmed(edCartao->number()).empty()) return rejectInput(kCardMissing, *edCartao, Retry::ClearFocusIfEnabled);
+    if (const auto rejected = identification_.rejection(*this)) {
+        return rejectInput(rejected->message, *rejected->control, Retry::ClearFocusIfEnabled);
     }
-    if (shown(cbFPPagto) && cbFPPagto->currentIndex() < 0) {
+    if (cbFPPagto->isVisibleTo(this) && cbFPPagto->currentIndex() < 0) {
         return rejectInput(kPaymentFormMissing, *cbFPPagto, Retry::FocusIfEnabled);
     }
     return true;
@@ -126,28 +88,7 @@ bool TFrmPagParcBRQ_VKSTrn::ValidaCamposForm() {
 bool TFrmPagParcBRQ_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
     if (host().GravaCampoString(field::AuthorizerTag, 0, "36") != 0) return false;
-
-    WipedString identification;
-    FieldId target = 0;
-    switch (entryType()) {
-    case Document:
-        identification.assign(trimmedText(edDadosDocumento->text()));
-        target = field::DocumentData;
-        break;
-    case Cpf:
-        identification.assign(trimmed(host().RemoveFormato(edCPF->maskedText().toStdString())));
-        target = field::Cpf;
-        break;
-    case Card:
-        identification.assign(trimmed(edCartao->number()));
-        edCartao->conceal(concealedCardNumber(identification.view()));
-        target = field::CardNumber;
-        break;
-    default:
-        break;
-    }
-    if (target != 0 && host().GravaCampoString(target, 0, identification.str()) != 0) return false;
-    if (host().GravaCampoString(field::IdentificationWritten, 0, identification.str()) != 0) return false;
+    if (!identification_.store(readEntryType())) return false;
     const std::string paymentForm = cbFPPagto->isVisibleTo(this) ? cbFPPagto->currentText().left(2).toStdString() : "00";
     return host().GravaCampoString(field::PaymentForm, 0, paymentForm) == 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/base/TFrmVKS_TrnMod.h"
+#include "screens/miles/AccountIdentification.h"
 
 class QComboBox;
 
@@ -30,6 +31,9 @@ protected:
     ui::MaskedEdit* edCPF;
     ui::CardEdit* edCartao;
     QComboBox* cbFPPagto;
+
+private:
+    AccountIdentification identification_;
 };
 
 } // namespace vks
