@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "FakeHost.h"
+#include "ModalDismisser.h"
+#include "host/Fields.h"
 #include "entry/ModuleState.h"
 #include "host/RequestLayouts.h"
 #include "vks/vks.h"
@@ -52,5 +54,26 @@ TEST(Lifecycle, UnloadForgetsEverythingAndKeepsTheHostApplication) {
         EXPECT_EQ(pCodigoValorMilhas[0], '\0');
         EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, 0);
         EXPECT_EQ(QCoreApplication::instance(), hostApplication);
+    }
+}
+
+TEST(Version, AfterAScreenItIsTheFileVersionShownInTheTitle) {
+    for (const std::string version : {"2.1.0.7", ""}) {
+        ScopedFakeHost fake;
+        Initialize();
+        fake->buildVersion = version;
+        fake->set(field::EnabledTransactions, "1");
+        fake->set(field::EntryType, "4");
+        {
+            const vks::test::ModalDismisser cancelScreens;
+            ExecutaGenerico(0, 0);
+            ASSERT_EQ(cancelScreens.screens, std::vector<std::string>{"FrmPagParcBRQ_VKSTrn"});
+        }
+        char iface[8];
+        char build[VKS_BUILD_VERSION_MAX];
+        ObtemVersao(iface, build);
+        EXPECT_EQ(build, version);
+        EXPECT_EQ(applicationTitle(), "VKS - v" + version);
+        Finalize();
     }
 }
