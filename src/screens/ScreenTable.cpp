@@ -4,10 +4,19 @@
 
 #include "entry/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmAquis_MilhasVKS.h"
+#include "screens/miles/TFrmEstAquis_EstVenAquis.h"
+#include "screens/miles/TFrmEstVenda_EstVenAquis.h"
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
+#include "screens/queries/TFrmCPF_FLivreCPF.h"
+#include "screens/queries/TFrmCartao_FLivreCartao.h"
 #include "screens/queries/TFrmExtrato_CPFVKS.h"
 #include "screens/queries/TFrmExtrato_CartaoVKS.h"
+#include "screens/queries/TFrmMExtrato_GenCPF.h"
+#include "screens/queries/TFrmMExtrato_GenCartao.h"
+#include "screens/queries/TFrmMilhas_GenCPF.h"
+#include "screens/queries/TFrmMilhas_GenCartao.h"
 #include "screens/queries/TFrmValorBRQ_VKSAdc.h"
 
 namespace vks {
@@ -18,9 +27,18 @@ namespace {
 constexpr std::array kScreens{
     ScreenClass{"TFrmPagParcBRQ_VKSTrn", createScreen<TFrmPagParcBRQ_VKSTrn>},
     ScreenClass{"TFrmPagParcBRQ_CncTrn", createScreen<TFrmPagParcBRQ_CncTrn>},
+    ScreenClass{"TFrmAquis_MilhasVKS", createScreen<TFrmAquis_MilhasVKS>},
+    ScreenClass{"TFrmEstVenda_EstVenAquis", createScreen<TFrmEstVenda_EstVenAquis>},
+    ScreenClass{"TFrmEstAquis_EstVenAquis", createScreen<TFrmEstAquis_EstVenAquis>},
     ScreenClass{"TFrmValorBRQ_VKSAdc", createScreen<TFrmValorBRQ_VKSAdc>},
     ScreenClass{"TFrmExtrato_CartaoVKS", createScreen<TFrmExtrato_CartaoVKS>},
     ScreenClass{"TFrmExtrato_CPFVKS", createScreen<TFrmExtrato_CPFVKS>},
+    ScreenClass{"TFrmMilhas_GenCartao", createScreen<TFrmMilhas_GenCartao>},
+    ScreenClass{"TFrmMilhas_GenCPF", createScreen<TFrmMilhas_GenCPF>},
+    ScreenClass{"TFrmMExtrato_GenCartao", createScreen<TFrmMExtrato_GenCartao>},
+    ScreenClass{"TFrmMExtrato_GenCPF", createScreen<TFrmMExtrato_GenCPF>},
+    ScreenClass{"TFrmCartao_FLivreCartao", createScreen<TFrmCartao_FLivreCartao>},
+    ScreenClass{"TFrmCPF_FLivreCPF", createScreen<TFrmCPF_FLivreCPF>},
 };
 
 } // namespace

@@ -18,6 +18,12 @@ std::size_t prefixBytes(std::string_view text, std::size_t count) {
     return at;
 }
 
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) count += isContinuationByte(c) ? 0 : 1;
+    return count;
+}
+
 } // namespace
 
 std::string loadedValue(std::string_view text, std::size_t length, std::string_view fallback) {
@@ -25,8 +31,10 @@ std::string loadedValue(std::string_view text, std::size_t length, std::string_v
     return std::string(isBlank(head) ? fallback : head);
 }
 
-void load(const ContextValue& context) {
-    set(context, loadedValue(host().LeCampo(context.field), context.length, context.fallback));
+void load(const ContextValue& context) { load(context, context.fallback); }
+
+void load(const ContextValue& context, std::string_view fallback) {
+    set(context, loadedValue(host().LeCampo(context.field), context.length, fallback));
 }
 
 const std::string& valueOf(const ContextValue& context) { return state().*context.value; }
@@ -35,6 +43,13 @@ void set(const ContextValue& context, std::string value) { state().*context.valu
 
 bool store(const ContextValue& context) {
     return host().GravaCampoString(context.field, 0, valueOf(context)) == 0;
+}
+
+bool storeFilled(const ContextValue& context) {
+    std::string& value = state().*context.value;
+    const std::size_t count = characterCount(value);
+    if (count < context.length) value.insert(0, context.length - count, '0');
+    return store(context);
 }
 
 } // namespace vks::query

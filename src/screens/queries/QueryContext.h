@@ -30,10 +30,14 @@ std::string loadedValue(std::string_view text, std::size_t length, std::string_v
 
 // Loads the value from its field by the rule above.
 void load(const ContextValue& context);
+// The same with another default (each query family has its own code).
+void load(const ContextValue& context, std::string_view fallback);
 // The value as it stands now (whatever an earlier screen left).
 const std::string& valueOf(const ContextValue& context);
 void set(const ContextValue& context, std::string value);
 // Writes the value to its field; true when the host stored it.
 bool store(const ContextValue& context);
+// Left-fills the value itself with "0" to its full length, then writes it.
+bool storeFilled(const ContextValue& context);
 
 } // namespace vks::query

@@ -25,8 +25,16 @@ bool TFrmCPF_VKSAdc::ValidaCamposForm() {
 
 bool TFrmCPF_VKSAdc::GravaCamposKovar() {
     if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::Cpf, 0, cpfDigits()) == 0;
+    return storeCpf();
 }
+
+void TFrmCPF_VKSAdc::showHostCpf() {
+    const QString cpf = QString::fromStdString(host().LeCampo(field::Cpf));
+    edCPF->setMaskedText(cpf);
+    if (!cpf.isEmpty()) edCPF->setEnabled(false);
+}
+
+bool TFrmCPF_VKSAdc::storeCpf() { return host().GravaCampoString(field::Cpf, 0, cpfDigits()) == 0; }
 
 std::string TFrmCPF_VKSAdc::cpfDigits() const { return host().RemoveFormato(edCPF->maskedText().toStdString()); }
 

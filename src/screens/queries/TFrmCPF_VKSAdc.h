@@ -22,6 +22,11 @@ public:
 protected:
     // The digits of edCPF, without the mask's points and hyphen.
     std::string cpfDigits() const;
+    // edCPF := field 1007 through the mask, locked when the host supplied
+    // one.
+    void showHostCpf();
+    // Field 1007 := the digits of edCPF.
+    bool storeCpf();
 
     QLabel* lbCPF;
     ui::MaskedEdit* edCPF;

@@ -9,6 +9,7 @@ namespace vks {
 namespace {
 constexpr MessageId kCardHint = 233;
 constexpr MessageId kCardMissing = 198;
+constexpr int kHostCodeWidth = 4;
 } // namespace
 
 TFrmCartao_VKSAdc::TFrmCartao_VKSAdc(std::string_view className)
@@ -38,6 +39,19 @@ bool TFrmCartao_VKSAdc::takeTypedNumber(WipedString& number) {
     number.assign(trimmed(whole.view()));
     edCartao->conceal(concealedCardNumber(number.view()));
     return true;
+}
+
+bool TFrmCartao_VKSAdc::storeTypedNumber() {
+    WipedString typed;
+    return !takeTypedNumber(typed) || host().GravaCampoString(field::DocumentData, 0, typed.view()) == 0;
+}
+
+bool TFrmCartao_VKSAdc::storeMissingHostCode() {
+    HostServices& h = host();
+    const WipedString hostCode(h.LeCampo(field::HostCodeCopy));
+    if (!hostCode.empty()) return true;
+    const WipedString zeros(h.PreencherZerosEsquerda(hostCode.view(), kHostCodeWidth));
+    return h.GravaCampoString(field::HostCode, 0, zeros.view()) == 0;
 }
 
 } // namespace vks

@@ -23,6 +23,11 @@ protected:
     // When the cashier typed the number: puts it, trimmed, into `number`,
     // shows it concealed and returns true.
     bool takeTypedNumber(WipedString& number);
+    // Field 1041 := the number the cashier typed, which is then shown
+    // concealed; nothing is written for a number that came from the card read.
+    bool storeTypedNumber();
+    // Field 1102 := "0000" when the host code never reached field 10147.
+    static bool storeMissingHostCode();
 
     QLabel* lbCartao;
     ui::CardEdit* edCartao;

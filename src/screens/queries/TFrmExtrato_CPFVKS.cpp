@@ -23,10 +23,7 @@ void TFrmExtrato_CPFVKS::IniciaCamposForm() {
     edTipoEntrada->setText(QStringLiteral("02"));
     query::load(query::TipoConsulta);
     query::load(query::SaidaConsulta);
-
-    const QString cpf = QString::fromStdString(host().LeCampo(field::Cpf));
-    edCPF->setMaskedText(cpf);
-    if (!cpf.isEmpty()) edCPF->setEnabled(false);
+    showHostCpf();
 }
 
 // Neither the CPF nor the entry type is checked here.
@@ -35,7 +32,7 @@ bool TFrmExtrato_CPFVKS::ValidaCamposForm() { return true; }
 bool TFrmExtrato_CPFVKS::GravaCamposKovar() {
     if (!TFrmCPF_VKSAdc::GravaCamposKovar()) return false;
     return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0 && query::store(query::TipoConsulta) &&
-           query::store(query::SaidaConsulta) && host().GravaCampoString(field::Cpf, 0, cpfDigits()) == 0;
+           query::store(query::SaidaConsulta) && storeCpf();
 }
 
 } // namespace vks

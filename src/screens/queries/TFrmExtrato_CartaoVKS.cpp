@@ -2,8 +2,6 @@
 
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
-#include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/queries/QueryContext.h"
 #include "ui/CardEdit.h"
@@ -11,7 +9,6 @@
 namespace vks {
 namespace {
 constexpr MessageId kTitle = 517;
-constexpr int kHostCodeWidth = 4;
 } // namespace
 
 TFrmExtrato_CartaoVKS::TFrmExtrato_CartaoVKS() : TFrmCartao_VKSAdc("TFrmExtrato_CartaoVKS") {
@@ -30,18 +27,8 @@ void TFrmExtrato_CartaoVKS::IniciaCamposForm() {
 
 bool TFrmExtrato_CartaoVKS::GravaCamposKovar() {
     if (!TFrmCartao_VKSAdc::GravaCamposKovar()) return false;
-    HostServices& h = host();
-    if (h.GravaCampoString(field::AuthorizerTag, 0, "36") != 0 || !query::store(query::TipoConsulta) ||
-        !query::store(query::SaidaConsulta)) {
-        return false;
-    }
-    WipedString typed;
-    if (takeTypedNumber(typed) && h.GravaCampoString(field::DocumentData, 0, typed.view()) != 0) return false;
-    // A host code that never reached 10147 is sent as zeros.
-    const WipedString hostCode(h.LeCampo(field::HostCodeCopy));
-    if (!hostCode.empty()) return true;
-    const WipedString zeros(h.PreencherZerosEsquerda(hostCode.view(), kHostCodeWidth));
-    return h.GravaCampoString(field::HostCode, 0, zeros.view()) == 0;
+    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0 && query::store(query::TipoConsulta) &&
+           query::store(query::SaidaConsulta) && storeTypedNumber() && storeMissingHostCode();
 }
 
 } // namespace vks

@@ -1,0 +1,22 @@
+#include "screens/queries/MiniStatementScreen.h"
+
+#include "host/Messages.h"
+
+namespace vks::mini {
+
+void showHostScope(QComboBox& scope) {
+    const std::string supplied = host().LeCampo(field::MiniStatementScope);
+    if (supplied.empty()) return;
+    // Anything but a whole number is taken as a scope out of range.
+    const int value = toInt(supplied, -1);
+    if (value < 0 || value >= scope.count()) return;
+    scope.setCurrentIndex(value);
+    scope.setEnabled(false);
+}
+
+bool storeScope(const QComboBox& scope) {
+    const QString chosen = scope.currentText().left(1);
+    return host().GravaCampoString(field::MiniStatementScope, 0, chosen.toStdString()) == 0;
+}
+
+} // namespace vks::mini

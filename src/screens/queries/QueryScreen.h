@@ -1,0 +1,95 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+#include <type_traits>
+
+#include "screens/queries/QueryHeaderScreen.h"
+#include "screens/queries/TFrmCPF_VKSAdc.h"
+#include "screens/queries/TFrmCartao_VKSAdc.h"
+#include "ui/CardEdit.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+
+// What a query screen writes after its family's header, in order.
+enum class QueryWrite {
+    AuthorizerTag,   // 10103 := "36"
+    Key,             // card screens: a typed number to 1041; CPF screens: 1007 again
+    MissingHostCode, // card screens: 1102 := "0000" when 10147 is empty
+};
+
+inline constexpr QueryWrite kTagKeyHostCode[] = {QueryWrite::AuthorizerTag, QueryWrite::Key,
+                                                 QueryWrite::MissingHostCode};
+inline constexpr QueryWrite kTagKey[] = {QueryWrite::AuthorizerTag, QueryWrite::Key};
+inline constexpr QueryWrite kKeyTag[] = {QueryWrite::Key, QueryWrite::AuthorizerTag};
+
+// What sets one query screen apart from the others of its kind.
+struct QueryLeaf {
+    const VksRequestLayout* layout;
+    MessageId title;
+    std::string_view entryType; // when field 1061 is blank
+    std::string_view code;      // CodigoConsulta when field 1060 is blank
+    std::span<const QueryWrite> writes;
+    MessageId keyCaption = 0;   // caption of the key's label; 0 keeps it
+};
+
+// A query screen the entry point opens, on a header screen keyed by card or
+// by CPF: the key first (the card as read, or the CPF the host supplied,
+// locked), the hidden entry type, and the request header, the tag and the
+// key written on confirmation. The card and CPF twins differ only in data.
+template <class HeaderScreen>
+class QueryScreen : public HeaderScreen {
+public:
+    static constexpr bool byCard = std::is_base_of_v<TFrmCartao_VKSAdc, HeaderScreen>;
+    static constexpr bool byCpf = std::is_base_of_v<TFrmCPF_VKSAdc, HeaderScreen>;
+
+    QueryScreen(std::string_view className, const QueryLeaf& leaf) : HeaderScreen(className), leaf_(leaf) {
+        if constexpr (byCard || byCpf) this->setCaptureTabOrder({keyControl(), this->edTipoEntrada});
+    }
+
+    void IniciaCamposForm() override {
+        HeaderScreen::IniciaCamposForm();
+        this->presentQuery(*leaf_.layout, leaf_.title);
+        if (QWidget* key = keyControl(); key != nullptr && leaf_.keyCaption != 0) {
+            if (QLabel* label = this->labelOf(*key)) label->setText(this->text(leaf_.keyCaption));
+        }
+        this->loadQueryContext(leaf_.entryType, leaf_.code);
+        if constexpr (byCpf) this->showHostCpf();
+    }
+
+    bool GravaCamposKovar() override {
+        if (!HeaderScreen::GravaCamposKovar()) return false;
+        for (QueryWrite write : leaf_.writes) {
+            if (!store(write)) return false;
+        }
+        return true;
+    }
+
+protected:
+    // The customer key control: edCartao or edCPF.
+    QWidget* keyControl() const {
+        if constexpr (byCard) return this->edCartao;
+        else if constexpr (byCpf) return this->edCPF;
+        else return nullptr;
+    }
+
+private:
+    bool store(QueryWrite write) {
+        switch (write) {
+        case QueryWrite::AuthorizerTag: return query::storeAuthorizerTag();
+        case QueryWrite::Key:
+            if constexpr (byCard) return this->storeTypedNumber();
+            else if constexpr (byCpf) return this->storeCpf();
+            else return true;
+        case QueryWrite::MissingHostCode:
+            if constexpr (byCard) return TFrmCartao_VKSAdc::storeMissingHostCode();
+            else return true;
+        }
+        return false;
+    }
+
+    const QueryLeaf& leaf_;
+};
+
+} // namespace vks

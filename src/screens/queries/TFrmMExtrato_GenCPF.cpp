@@ -1,0 +1,13 @@
+#include "screens/queries/TFrmMExtrato_GenCPF.h"
+
+#include "host/RequestLayouts.h"
+
+namespace vks {
+namespace {
+constexpr QueryLeaf kLeaf{.layout = &TrnConsultaMiniExtratoCPF, .title = 512, .entryType = "04", .code = "002",
+                         .writes = kTagKey};
+} // namespace
+
+TFrmMExtrato_GenCPF::TFrmMExtrato_GenCPF() : MiniStatementScreen("TFrmMExtrato_GenCPF", kLeaf) {}
+
+} // namespace vks
