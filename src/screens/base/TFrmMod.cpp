@@ -149,10 +149,13 @@ bool TFrmMod::focusNextPrevChild(bool next) {
     return true;
 }
 
-void TFrmMod::showError(MessageId message) { ui::showMessage(catalogueText(message), this); }
+void TFrmMod::showError(MessageId message, std::initializer_list<std::string_view> args) {
+    ui::showMessage(catalogueText(message, args), this);
+}
 
-bool TFrmMod::rejectInput(MessageId message, QWidget& control, Retry retry) {
-    showError(message);
+bool TFrmMod::rejectInput(MessageId message, QWidget& control, Retry retry,
+                          std::initializer_list<std::string_view> args) {
+    showError(message, args);
     const bool enable = retry == Retry::EnableClearFocus || retry == Retry::EnableFocus;
     if (enable) control.setEnabled(true);
     const bool usable = control.isEnabled() && control.isVisibleTo(this);

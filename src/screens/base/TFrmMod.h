@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,10 +62,12 @@ protected:
     void focusNextControl();
 
     // Shows catalogue text `message` in the module's message box.
-    void showError(MessageId message);
+    void showError(MessageId message, std::initializer_list<std::string_view> args = {});
     // A failed check: the message box, then `control` left as `retry` says.
     // Always false, so that checks read `return rejectInput(...)`.
-    bool rejectInput(MessageId message, QWidget& control, Retry retry);
+    // `args` fill the placeholders of a template text.
+    bool rejectInput(MessageId message, QWidget& control, Retry retry,
+                     std::initializer_list<std::string_view> args = {});
 
     void showEvent(QShowEvent* event) override;
     // No dialog keys: Enter and Escape mean only what the screen makes them.

@@ -53,8 +53,12 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className) : TFrmCaptura(className) {
     edValor = addEdit({.name = "edValor", .label = "lbValor", .design = "Valor:", .caption = kAmountCaption,
                        .hint = kAmountHint, .maxLength = 12});
     lbValor = labelOf(*edValor);
-    new ui::CharHandler(*edValor, [this](const QString& key) { return edValorKeyPress(key); });
-    connect(edValor, &QLineEdit::textChanged, this, [this] { edValorChange(); });
+    handleAsAmount(*edValor);
+}
+
+void TFrmTrn_Mod::handleAsAmount(QLineEdit& edit) {
+    new ui::CharHandler(edit, [this, &edit](const QString& key) { return edValorKeyPress(edit, key); });
+    connect(&edit, &QLineEdit::textChanged, this, [this, &edit] { edValorChange(edit); });
 }
 
 bool TFrmTrn_Mod::ValidaCamposForm() {
@@ -76,21 +80,21 @@ void TFrmTrn_Mod::IniciaCamposForm() {
 }
 
 // Digits, Backspace, Enter and one decimal separator (typed as "," or ".").
-bool TFrmTrn_Mod::edValorKeyPress(const QString& key) {
+bool TFrmTrn_Mod::edValorKeyPress(QLineEdit& edit, const QString& key) {
     if (key == QLatin1String(",") || key == QLatin1String(".")) {
         const QChar separator = QLatin1Char(kDecimalSeparator);
-        if (!edValor->text().contains(separator)) edValor->insert(separator);
+        if (!edit.text().contains(separator)) edit.insert(separator);
         return true;
     }
     return !ui::isDigitBackspaceEnter(key);
 }
 
 // The amount is shown formatted as it is typed, the caret at its end.
-void TFrmTrn_Mod::edValorChange() {
-    if (edValor->text().isEmpty()) return;
-    const QString formatted = formattedAmount(edValor->text());
-    if (formatted != edValor->text()) edValor->setText(formatted);
-    edValor->setCursorPosition(static_cast<int>(edValor->text().size()));
+void TFrmTrn_Mod::edValorChange(QLineEdit& edit) {
+    if (edit.text().isEmpty()) return;
+    const QString formatted = formattedAmount(edit.text());
+    if (formatted != edit.text()) edit.setText(formatted);
+    edit.setCursorPosition(static_cast<int>(edit.text().size()));
 }
 
 } // namespace vks

@@ -1,0 +1,35 @@
+#include "screens/miles/TFrmMilhas_VKSTrn.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+
+namespace vks {
+
+void readOccurrenceSwitch() {
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("VKS.INI"));
+    if (!QFileInfo(path).isFile()) return;
+    const QSettings ini(path, QSettings::IniFormat);
+    const QString value = ini.value(QStringLiteral("OPERACAO/TrataOcorrencia"), QStringLiteral("NAO")).toString();
+    state().TrataOcorrencia = value.toUpper().toStdString();
+}
+
+TFrmMilhas_VKSTrn::TFrmMilhas_VKSTrn(std::string_view className) : TFrmVKS_TrnMod(className) {}
+
+bool TFrmMilhas_VKSTrn::treatsOccurrences() { return state().TrataOcorrencia == "SIM"; }
+
+bool TFrmMilhas_VKSTrn::GravaCamposKovar() {
+    if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
+    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0;
+}
+
+void TFrmMilhas_VKSTrn::IniciaCamposForm() {
+    TFrmVKS_TrnMod::IniciaCamposForm();
+    readOccurrenceSwitch();
+}
+
+} // namespace vks
