@@ -4,6 +4,9 @@
 
 #include "entry/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmAquis_MilhasVKS.h"
+#include "screens/miles/TFrmEstAquis_EstVenAquis.h"
+#include "screens/miles/TFrmEstVenda_EstVenAquis.h"
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
@@ -24,6 +27,9 @@ namespace {
 constexpr std::array kScreens{
     ScreenClass{"TFrmPagParcBRQ_VKSTrn", createScreen<TFrmPagParcBRQ_VKSTrn>},
     ScreenClass{"TFrmPagParcBRQ_CncTrn", createScreen<TFrmPagParcBRQ_CncTrn>},
+    ScreenClass{"TFrmAquis_MilhasVKS", createScreen<TFrmAquis_MilhasVKS>},
+    ScreenClass{"TFrmEstVenda_EstVenAquis", createScreen<TFrmEstVenda_EstVenAquis>},
+    ScreenClass{"TFrmEstAquis_EstVenAquis", createScreen<TFrmEstAquis_EstVenAquis>},
     ScreenClass{"TFrmValorBRQ_VKSAdc", createScreen<TFrmValorBRQ_VKSAdc>},
     ScreenClass{"TFrmExtrato_CartaoVKS", createScreen<TFrmExtrato_CartaoVKS>},
     ScreenClass{"TFrmExtrato_CPFVKS", createScreen<TFrmExtrato_CPFVKS>},

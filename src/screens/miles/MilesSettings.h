@@ -1,0 +1,25 @@
+#pragma once
+
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "host/Fields.h"
+
+namespace vks {
+
+// Values every miles screen shares through the module state.
+
+// The mapping version the request carries: the first four characters of
+// field 1077, "0000" when they are blank. Kept in state().VersaoMapeamento.
+void readMappingVersion();
+
+// Writes the kept mapping version back to field 1077; false when the host
+// refuses the write.
+bool storeMappingVersion();
+
+// Writes each field in turn; false at the first write the host refuses
+// (the ones before it stay written).
+bool storeFields(std::initializer_list<std::pair<FieldId, std::string_view>> fields);
+
+} // namespace vks

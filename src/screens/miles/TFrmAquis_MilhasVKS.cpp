@@ -1,0 +1,175 @@
+#include "screens/miles/TFrmAquis_MilhasVKS.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "entry/ModuleState.h"
+#include "entry/WipedString.h"
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CardNumber.h"
+#include "screens/miles/ControlExit.h"
+#include "screens/miles/MilesSettings.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kTitle = 527;
+constexpr int kMilesValueWidth = 12;
+
+// The payment forms; the first two characters are the code of field 1078,
+// the index the code less one.
+const QStringList kPaymentForms = {
+    QStringLiteral("01 - Dinheiro"),          QStringLiteral("02 - Cheque à vista"),
+    QStringLiteral("03 - Cheque pré"),        QStringLiteral("04 - Cartão de Débito"),
+    QStringLiteral("05 - Cartão de Crédito"), QStringLiteral("06 - Ticket"),
+    QStringLiteral("07 - Cheque Administrativo"), QStringLiteral("08 - Traveller Check"),
+    QStringLiteral("09 - Desconto em folha"), QStringLiteral("10 - Vale"),
+    QStringLiteral("11- Milhas"),
+};
+constexpr int kMilesForm = 10;
+
+const QStringList kOccurrenceKinds = {
+    QStringLiteral("P - Compra vinculada a lista de presentes"),
+    QStringLiteral("0 - Demais casos"),
+};
+
+// Without the occurrence switch the request says "other cases", no code.
+constexpr const char* kNoOccurrenceKind = "0";
+constexpr const char* kNoOccurrenceCode = "0000000";
+
+} // namespace
+
+TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
+    : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
+      cbFPPagto(addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
+                         .hint = 15, .keys = Keys::ListSteps},
+                        kPaymentForms)),
+      edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
+      edValorMilhas(addEdit({.name = "edValorMilhas", .label = "lbValorMilhas", .design = "Valor das Milhas:",
+                             .caption = 765, .hint = 31, .maxLength = 12})),
+      edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
+      edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
+      edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
+      edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Operador:", .caption = 751,
+                          .hint = 109, .maxLength = 6, .keys = Keys::Digits})),
+      cbIdOcorrencia(addList({.name = "cbIdOcorrencia", .label = "lbIdOcorrencia", .design = "Ocorrência:",
+                              .caption = 759, .hint = 113, .keys = Keys::ListSteps},
+                             kOccurrenceKinds)),
+      edCodOcorrencia(addEdit({.name = "edCodOcorrencia", .label = "lbCodOcorrencia",
+                               .design = "Código da Ocorrência:", .caption = 764, .hint = 114, .maxLength = 7})),
+      coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
+    cbFPPagto->setCurrentIndex(0);
+    edCartao->setEnabled(false);
+    handleAsAmount(*edValorMilhas);
+    new ControlExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
+    setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
+                        cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
+}
+
+void TFrmAquis_MilhasVKS::IniciaCamposForm() {
+    TFrmMilhas_VKSTrn::IniciaCamposForm();
+    lbTitulo->setText(text(kTitle));
+    setRequestLayout(TrnAquisicaoMilhasVKS);
+    readMappingVersion();
+    coupon_.fill();
+
+    // The registration comes from the host or not at all.
+    edOperador->setText(QString::fromStdString(host().LeCampo(field::Operator)));
+    if (edOperador->text().isEmpty()) {
+        showWithLabel(*edOperador, false);
+    } else {
+        edOperador->setEnabled(false);
+    }
+
+    TrataFormaPagamento(host().LeCampo(field::PaymentForm));
+    fillOccurrence();
+
+    const WipedString card(host().LeCampo(field::Identification));
+    edCartao->setText(concealedCardNumber(card.view()));
+    edCartao->setEnabled(card.empty());
+}
+
+// A payment form the host supplies is locked, even one outside the list
+// (which leaves cash selected); without one the cashier chooses.
+void TFrmAquis_MilhasVKS::TrataFormaPagamento(const std::string& code) {
+    if (isBlank(code)) {
+        cbFPPagto->setCurrentIndex(0);
+        cbFPPagto->setEnabled(true);
+    } else {
+        const QString given = QString::fromStdString(code);
+        for (int i = 0; i < cbFPPagto->count(); ++i) {
+            if (cbFPPagto->itemText(i).left(2) == given) cbFPPagto->setCurrentIndex(i);
+        }
+        cbFPPagto->setEnabled(false);
+    }
+    if (milesSelected()) {
+        // Paid in miles: their value comes from the host; when it has none the
+        // cashier types it here, since the locked list never leads to it.
+        edValorMilhas->setText(
+            QString::fromStdString(host().Dollar(host().RemoveFormato(host().LeCampo(field::MilesValue)))));
+        edValorMilhas->setEnabled(edValorMilhas->text().isEmpty());
+    } else {
+        edValorMilhas->setEnabled(false);
+    }
+}
+
+void TFrmAquis_MilhasVKS::fillOccurrence() {
+    if (!treatsOccurrences()) {
+        for (QWidget* control : {static_cast<QWidget*>(cbIdOcorrencia), static_cast<QWidget*>(edCodOcorrencia)}) {
+            showWithLabel(*control, false);
+        }
+        return;
+    }
+    const std::string kind = trimmed(host().LeCampo(field::OccurrenceKind));
+    const int index = kind == "P" ? 0 : kind == "0" ? 1 : -1;
+    cbIdOcorrencia->setCurrentIndex(index);
+    cbIdOcorrencia->setEnabled(index < 0);
+    edCodOcorrencia->setText(QString::fromStdString(host().LeCampo(field::OccurrenceCode)));
+    if (!edCodOcorrencia->text().isEmpty()) edCodOcorrencia->setEnabled(false);
+}
+
+bool TFrmAquis_MilhasVKS::milesSelected() const { return cbFPPagto->currentIndex() == kMilesForm; }
+
+// Choosing miles opens their value.
+void TFrmAquis_MilhasVKS::cbFPPagtoExit() {
+    if (!milesSelected()) return;
+    edValorMilhas->setEnabled(true);
+    edValorMilhas->setFocus(Qt::OtherFocusReason);
+}
+
+bool TFrmAquis_MilhasVKS::ValidaCamposForm() {
+    if (!TFrmMilhas_VKSTrn::ValidaCamposForm()) return false;
+    if (const auto rejected = coupon_.rejection()) {
+        return rejectInput(rejected->message, *rejected->control, Retry::EnableClearFocus);
+    }
+    return true;
+}
+
+bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
+    if (!TFrmMilhas_VKSTrn::GravaCamposKovar()) return false;
+    const WipedString card(host().LeCampo(field::Identification));
+    const WipedString hostCode(host().LeCampo(field::HostCodeCopy));
+    const WipedString sentHostCode(hostCode.empty() ? host().PreencherZerosEsquerda("", 4) : std::string(hostCode.view()));
+    if (!storeFields({{field::OperationCode, "02"}, {field::CardNumber, card.view()},
+                      {field::HostCode, sentHostCode.view()}}) ||
+        !storeMappingVersion() || !coupon_.store()) {
+        return false;
+    }
+    std::string kind = kNoOccurrenceKind;
+    std::string code = kNoOccurrenceCode;
+    if (treatsOccurrences()) {
+        kind = trimmed(cbIdOcorrencia->currentText().toStdString()).substr(0, 1);
+        code = edCodOcorrencia->text().toStdString();
+    }
+    const std::string milesValue =
+        host().PreencherZerosEsquerda(host().RemoveFormato(edValorMilhas->text().toStdString()), kMilesValueWidth);
+    return storeFields({{field::Operator, edOperador->text().toStdString()},
+                        {field::OccurrenceKind, kind},
+                        {field::OccurrenceCode, code},
+                        {field::PaymentForm, cbFPPagto->currentText().left(2).toStdString()},
+                        {field::MilesValue, milesValue}});
+}
+
+} // namespace vks

@@ -1,0 +1,28 @@
+#include "screens/miles/TFrmEstAquis_EstVenAquis.h"
+
+#include <QLineEdit>
+
+#include "entry/WipedString.h"
+#include "screens/base/CardNumber.h"
+#include "screens/miles/MilesSettings.h"
+
+namespace vks {
+namespace {
+constexpr MessageId kTitle = 521;
+constexpr const char* kAcquisitionReversal = "12";
+} // namespace
+
+TFrmEstAquis_EstVenAquis::TFrmEstAquis_EstVenAquis() : TFrmEstVenAquis_CncTrn("TFrmEstAquis_EstVenAquis", true) {}
+
+void TFrmEstAquis_EstVenAquis::IniciaCamposForm() {
+    TFrmEstVenAquis_CncTrn::IniciaCamposForm();
+    lbTitulo->setText(text(kTitle));
+    const WipedString card(host().LeCampo(field::Identification));
+    edCartao->setText(concealedCardNumber(card.view()));
+}
+
+bool TFrmEstAquis_EstVenAquis::GravaCamposKovar() {
+    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() && storeFields({{field::OperationCode, kAcquisitionReversal}});
+}
+
+} // namespace vks

@@ -1,0 +1,57 @@
+#include "screens/miles/TFrmEstVenAquis_CncTrn.h"
+
+#include <QLineEdit>
+
+#include "entry/WipedString.h"
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/miles/MilesSettings.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+constexpr MessageId kOperatorMissing = 803;
+} // namespace
+
+TFrmEstVenAquis_CncTrn::TFrmEstVenAquis_CncTrn(std::string_view className, bool showsCard)
+    : TFrmCnc_Trn(className),
+      edCupom(addEdit(FiscalCoupon::numberControl(Keys::Digits))),
+      edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
+      edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
+      edCartao(showsCard ? addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .hint = 233,
+                                    .maxLength = 16, .keys = Keys::Digits})
+                         : nullptr),
+      edMatrOper(addEdit({.name = "edMatrOper", .label = "lbMatrOper", .design = "Matrícula:", .caption = 751,
+                          .hint = 109, .maxLength = 6, .keys = Keys::Digits})),
+      coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
+    if (edCartao != nullptr) edCartao->setEnabled(false);
+}
+
+void TFrmEstVenAquis_CncTrn::IniciaCamposForm() {
+    TFrmCnc_Trn::IniciaCamposForm();
+    setRequestLayout(TrnCancelamentoVendaAquis);
+    readMappingVersion();
+    coupon_.fill();
+    edMatrOper->setText(QString::fromStdString(host().LeCampo(field::Operator)));
+    if (!edMatrOper->text().isEmpty()) edMatrOper->setEnabled(false);
+}
+
+bool TFrmEstVenAquis_CncTrn::ValidaCamposForm() {
+    if (!TFrmCnc_Trn::ValidaCamposForm()) return false;
+    if (isBlank(edMatrOper->text().toStdString())) {
+        return rejectInput(kOperatorMissing, *edMatrOper, Retry::EnableClearFocus);
+    }
+    if (const auto rejected = coupon_.rejection()) {
+        return rejectInput(rejected->message, *rejected->control, Retry::EnableClearFocus);
+    }
+    return true;
+}
+
+bool TFrmEstVenAquis_CncTrn::GravaCamposKovar() {
+    if (!TFrmCnc_Trn::GravaCamposKovar()) return false;
+    const WipedString card(host().LeCampo(field::Identification));
+    return storeFields({{field::AuthorizerTag, "36"}, {field::CardNumber, card.view()}}) && storeMappingVersion() &&
+           coupon_.store() && storeFields({{field::Operator, edMatrOper->text().toStdString()}});
+}
+
+} // namespace vks

@@ -1,0 +1,417 @@
+// Miles acquisition and the reversals of miles sale and acquisition: what
+// the host supplies and locks, the payment form and the miles value, the
+// coupon checks shared by the three screens, and what each writes and sends.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "FakeHost.h"
+#include "Operator.h"
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/miles/TFrmAquis_MilhasVKS.h"
+#include "screens/miles/TFrmEstAquis_EstVenAquis.h"
+#include "screens/miles/TFrmEstVenda_EstVenAquis.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+constexpr const char* kCard = "6034567890123456";
+constexpr const char* kConcealedCard = "603456**********";
+
+using Fields = std::vector<std::pair<FieldId, std::string>>;
+using Writes = std::vector<std::pair<FieldId, std::string>>;
+
+std::string testName(std::string name) {
+    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+}
+
+std::string today() { return QDate::currentDate().toString("ddMMyyyy").toStdString(); }
+
+void supply(FakeHost& host, const Fields& fields) {
+    for (const auto& [field, value] : fields) host.set(field, value);
+}
+
+Writes writesOf(const FakeHost& host) {
+    Writes writes;
+    for (const auto& write : host.writes) writes.emplace_back(write.field, write.text.value_or("<cleared>"));
+    return writes;
+}
+
+template <class T>
+T& child(const QDialog& screen, const char* name) {
+    auto* found = screen.findChild<T*>(name);
+    if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
+    return *found;
+}
+
+// --- Acquisition: what the host supplies ---------------------------------------------
+
+struct AcquisitionPanelCase {
+    const char* name;
+    Fields fields;
+    bool occurrences; // the occurrence switch of VKS.INI
+    std::string paymentForm;
+    bool paymentFormEnabled;
+    std::string milesValue;
+    bool milesValueEnabled;
+    bool operatorShown;
+    int occurrenceIndex; // -1: nothing selected
+    bool occurrenceEnabled;
+};
+
+const AcquisitionPanelCase kAcquisitionPanels[] = {
+    {"nothing supplied", {}, false, "01 - Dinheiro", true, "", false, false, -1, true},
+    {"credit card locked", {{field::PaymentForm, "05"}, {field::Operator, "4321"}}, false, "05 - Cartão de Crédito",
+     false, "", false, true, -1, true},
+    {"code outside the list keeps cash, locked", {{field::PaymentForm, "12"}}, false, "01 - Dinheiro", false, "",
+     false, false, -1, true},
+    {"one digit code is not a code", {{field::PaymentForm, "5"}}, false, "01 - Dinheiro", false, "", false, false, -1,
+     true},
+    {"miles with their value", {{field::PaymentForm, "11"}, {field::MilesValue, "1.234,50"}}, false, "11- Milhas",
+     false, "1234,50", false, false, -1, true},
+    {"miles without a value", {{field::PaymentForm, "11"}}, false, "11- Milhas", false, "", true, false, -1, true},
+    {"gift list occurrence locked", {{field::OccurrenceKind, " P "}, {field::OccurrenceCode, "7654321"}}, true,
+     "01 - Dinheiro", true, "", false, false, 0, false},
+    {"other occurrence locked", {{field::OccurrenceKind, "0"}}, true, "01 - Dinheiro", true, "", false, false, 1,
+     false},
+    {"unknown occurrence to choose", {{field::OccurrenceKind, "S"}}, true, "01 - Dinheiro", true, "", false, false,
+     -1, true},
+};
+
+class AcquisitionPanel : public testing::TestWithParam<AcquisitionPanelCase> {};
+
+TEST_P(AcquisitionPanel, ShowsAndLocksWhatTheHostSupplies) {
+    const AcquisitionPanelCase& c = GetParam();
+    ScopedFakeHost host;
+    supply(*host, c.fields);
+    state().TrataOcorrencia = c.occurrences ? "SIM" : "NAO";
+    const auto screen = createScreen<TFrmAquis_MilhasVKS>();
+    const auto shown = [&](const char* name) { return child<QWidget>(*screen, name).isVisibleTo(screen.get()); };
+
+    EXPECT_EQ(child<QLabel>(*screen, "lbTitulo").text(), "Mensagem 527");
+    auto& form = child<QComboBox>(*screen, "cbFPPagto");
+    EXPECT_EQ(form.currentText().toStdString(), c.paymentForm);
+    EXPECT_EQ(form.isEnabled(), c.paymentFormEnabled);
+    auto& miles = child<QLineEdit>(*screen, "edValorMilhas");
+    EXPECT_EQ(miles.text().toStdString(), c.milesValue);
+    EXPECT_EQ(miles.isEnabled(), c.milesValueEnabled);
+    EXPECT_EQ(shown("edOperador"), c.operatorShown);
+    EXPECT_EQ(shown("lbOperador"), c.operatorShown);
+    if (c.operatorShown) {
+        EXPECT_FALSE(child<QLineEdit>(*screen, "edOperador").isEnabled());
+    }
+    for (const char* name : {"lbIdOcorrencia", "cbIdOcorrencia", "lbCodOcorrencia", "edCodOcorrencia"}) {
+        EXPECT_EQ(shown(name), c.occurrences) << name;
+    }
+    auto& kind = child<QComboBox>(*screen, "cbIdOcorrencia");
+    if (c.occurrences) {
+        EXPECT_EQ(kind.currentIndex(), c.occurrenceIndex);
+        EXPECT_EQ(kind.isEnabled(), c.occurrenceEnabled);
+        auto& code = child<QLineEdit>(*screen, "edCodOcorrencia");
+        EXPECT_EQ(code.isEnabled(), code.text().isEmpty());
+    }
+    // No card read: the empty card field is open.
+    EXPECT_EQ(child<QLineEdit>(*screen, "edCartao").text(), "");
+    EXPECT_TRUE(child<QLineEdit>(*screen, "edCartao").isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionPanel, testing::ValuesIn(kAcquisitionPanels),
+                         [](const auto& info) { return testName(info.param.name); });
+
+// --- The three screens alike ---------------------------------------------------------
+
+struct ScreenKind {
+    const char* name;
+    std::unique_ptr<QDialog> (*create)();
+    const char* title;
+    const char* operatorControl;
+    Fields transaction; // what the host supplies so that only the coupon is left
+};
+
+const Fields kReversed = {{field::Amount, "1500"}, {field::Nsu, "123456"}, {field::Identification, kCard}};
+
+const ScreenKind kScreens[] = {
+    {"acquisition", createScreen<TFrmAquis_MilhasVKS>, "Mensagem 527", "edOperador",
+     {{field::Amount, "1500"}, {field::PaymentForm, "01"}, {field::Identification, kCard}}},
+    {"sale reversal", createScreen<TFrmEstVenda_EstVenAquis>, "Mensagem 520", "edMatrOper", kReversed},
+    {"acquisition reversal", createScreen<TFrmEstAquis_EstVenAquis>, "Mensagem 521", "edMatrOper", kReversed},
+};
+
+// The coupon from the host shows formatted and locked, with the card
+// concealed, and the screen confirms itself.
+TEST(MilesCoupon, SuppliedCouponIsShownLockedAndTheScreenConfirmsItself) {
+    for (const ScreenKind& kind : kScreens) {
+        ScopedFakeHost host;
+        supply(*host, kind.transaction);
+        supply(*host, {{field::TransactionDate, today()}, {field::CouponNumber, "123"},
+                       {field::CouponDate, "05032007"}, {field::CouponTime, "101112"}, {field::Operator, "4321"}});
+        const auto screen = kind.create();
+        EXPECT_EQ(child<QLabel>(*screen, "lbTitulo").text(), kind.title) << kind.name;
+        for (auto [name, text] : {std::pair{"edCupom", "123"}, std::pair{"edDataCupom", "05/03/2007"},
+                                  std::pair{"edHoraCupom", "10:11:12"}, std::pair{kind.operatorControl, "4321"}}) {
+            auto& control = child<QLineEdit>(*screen, name);
+            EXPECT_EQ(control.text(), text) << kind.name << " " << name;
+            EXPECT_FALSE(control.isEnabled()) << kind.name << " " << name;
+        }
+        if (auto* card = screen->findChild<QLineEdit*>("edCartao")) {
+            EXPECT_EQ(card->text(), kConcealedCard) << kind.name;
+            EXPECT_FALSE(card->isEnabled()) << kind.name;
+        }
+        EXPECT_EQ(Operator().run(*screen), 1) << kind.name;
+        EXPECT_EQ(host->get(field::CouponDate), "05032007") << kind.name;
+        EXPECT_EQ(host->get(field::CouponTime), "101112") << kind.name;
+        EXPECT_EQ(host->get(field::CardNumber), kCard) << kind.name;
+    }
+}
+
+struct CouponCheckCase {
+    const char* name;
+    std::string number;
+    std::string date; // typed into the masked field
+    std::string time;
+    MessageId message; // 0: accepted
+    const char* focusAfter;
+    std::string storedDate;
+    std::string storedTime;
+};
+
+const CouponCheckCase kCouponChecks[] = {
+    {"number missing", "", "05032007", "101112", 810, "edCupom", "", ""},
+    {"number of blanks", "   ", "", "", 810, "edCupom", "", ""},
+    {"31 February", "12", "31022007", "101112", 787, "edDataCupom", "", ""},
+    {"date half typed", "12", "0503", "", 787, "edDataCupom", "", ""},
+    {"hour 25", "12", "05032007", "250000", 788, "edHoraCupom", "", ""},
+    {"hour 24", "12", "", "240000", 788, "edHoraCupom", "", ""},
+    {"minute 60", "12", "", "106000", 788, "edHoraCupom", "", ""},
+    {"time half typed", "12", "", "10", 788, "edHoraCupom", "", ""},
+    {"date and time left empty", "12", "", "", 0, "", "00000000", "000000"},
+    {"date and time of zeros", "12", "00000000", "000000", 0, "", "00000000", "000000"},
+    {"29 February of a leap year", "12", "29022008", "235959", 0, "", "29022008", "235959"},
+};
+
+class CouponChecks : public testing::TestWithParam<CouponCheckCase> {};
+
+TEST_P(CouponChecks, RejectTheFirstFaultOrStoreTheCoupon) {
+    const CouponCheckCase& c = GetParam();
+    for (const ScreenKind& kind : kScreens) {
+        ScopedFakeHost host;
+        supply(*host, kind.transaction);
+        supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}});
+        const auto screen = kind.create();
+        Operator op;
+        op.expectFocus("edCupom").type(c.number).enter().type(c.date).enter().type(c.time).alt('1');
+        if (c.message != 0) {
+            op.dismissMessage(c.message).expectFocus(c.focusAfter).escape();
+        }
+        EXPECT_EQ(op.run(*screen), c.message != 0 ? 2 : 1) << kind.name;
+        if (c.message != 0) {
+            EXPECT_EQ(host->writes.size(), 0u) << kind.name;
+            const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom") ? ""
+                                                           : c.focusAfter == std::string("edDataCupom") ? "__/__/____"
+                                                                                                         : "__:__:__");
+            EXPECT_EQ(child<QLineEdit>(*screen, c.focusAfter).text(), cleared) << kind.name;
+        } else {
+            EXPECT_EQ(host->get(field::CouponNumber), c.number) << kind.name;
+            EXPECT_EQ(host->get(field::CouponDate), c.storedDate) << kind.name;
+            EXPECT_EQ(host->get(field::CouponTime), c.storedTime) << kind.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MilesCoupon, CouponChecks, testing::ValuesIn(kCouponChecks),
+                         [](const auto& info) { return testName(info.param.name); });
+
+// A locked coupon date the host got wrong is opened again for the cashier.
+TEST(MilesCoupon, AWrongSuppliedDateIsOpenedClearedAndFocused) {
+    for (const ScreenKind& kind : kScreens) {
+        ScopedFakeHost host;
+        supply(*host, kind.transaction);
+        supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "9"},
+                       {field::CouponDate, "31022007"}, {field::CouponTime, "999999"}});
+        const auto screen = kind.create();
+        Operator op;
+        op.dismissMessage(787)
+            .expectFocus("edDataCupom")
+            .expectText("edDataCupom", "__/__/____")
+            .alt('1')
+            .dismissMessage(788)
+            .expectFocus("edHoraCupom")
+            .type("235900")
+            .alt('1');
+        EXPECT_EQ(op.run(*screen), 1) << kind.name;
+        EXPECT_EQ(host->get(field::CouponDate), "00000000") << kind.name;
+        EXPECT_EQ(host->get(field::CouponTime), "235900") << kind.name;
+    }
+}
+
+// --- Acquisition: what is written and sent -------------------------------------------
+
+struct AcquisitionWriteCase {
+    const char* name;
+    Fields fields;
+    bool occurrences;
+    Writes after10103; // every write after 1003 and 10103, in order
+};
+
+Writes acquisitionWrites(const char* hostCode, const char* mapping, const char* kind, const char* code,
+                         const char* form, const char* miles) {
+    return {{field::OperationCode, "02"}, {field::CardNumber, kCard},     {field::HostCode, hostCode},
+            {field::MappingVersion, mapping}, {field::CouponNumber, "77"}, {field::CouponDate, "00000000"},
+            {field::CouponTime, "000000"},   {field::Operator, "4321"},   {field::OccurrenceKind, kind},
+            {field::OccurrenceCode, code},   {field::PaymentForm, form},  {field::MilesValue, miles}};
+}
+
+const AcquisitionWriteCase kAcquisitionWrites[] = {
+    {"switch off, no host code", {{field::PaymentForm, "04"}}, false,
+     acquisitionWrites("0000", "0000", "0", "0000000", "04", "000000000000")},
+    {"host code and mapping version", {{field::HostCodeCopy, "0042"}, {field::MappingVersion, "123456"},
+                                       {field::PaymentForm, "12"}},
+     false, acquisitionWrites("0042", "1234", "0", "0000000", "01", "000000000000")},
+    {"miles value zero-filled", {{field::PaymentForm, "11"}, {field::MilesValue, "1.234,50"}}, false,
+     acquisitionWrites("0000", "0000", "0", "0000000", "11", "000000123450")},
+    {"gift list with an empty code", {{field::PaymentForm, "01"}, {field::OccurrenceKind, "P"}}, true,
+     acquisitionWrites("0000", "0000", "P", "", "01", "000000000000")},
+    {"other cases keep their code", {{field::PaymentForm, "01"}, {field::OccurrenceKind, "0"},
+                                     {field::OccurrenceCode, "55"}},
+     true, acquisitionWrites("0000", "0000", "0", "55", "01", "000000000000")},
+};
+
+class AcquisitionWrites : public testing::TestWithParam<AcquisitionWriteCase> {};
+
+TEST_P(AcquisitionWrites, StoreEveryFieldInOrderAndSendTheAcquisition) {
+    const AcquisitionWriteCase& c = GetParam();
+    ScopedFakeHost host;
+    supply(*host, {{field::Amount, "1500"}, {field::Identification, kCard}, {field::CouponNumber, "77"},
+                   {field::Operator, "4321"}});
+    supply(*host, c.fields);
+    state().TrataOcorrencia = c.occurrences ? "SIM" : "NAO";
+    const auto screen = createScreen<TFrmAquis_MilhasVKS>();
+    Operator op;
+    op.alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+
+    Writes expected = {{field::Amount, "1500"}, {field::AuthorizerTag, "36"}};
+    expected.insert(expected.end(), c.after10103.begin(), c.after10103.end());
+    EXPECT_EQ(writesOf(*host), expected);
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnAquisicaoMilhasVKS, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->authorizations[0].mode, 0);
+    EXPECT_EQ(host->handBacks, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionWrites, testing::ValuesIn(kAcquisitionWrites),
+                         [](const auto& info) { return testName(info.param.name); });
+
+// Stepping the open list to miles and leaving it opens the miles value.
+TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
+    ScopedFakeHost host;
+    supply(*host, {{field::Amount, "1500"}, {field::CouponNumber, "77"}, {field::Identification, kCard}});
+    const auto screen = createScreen<TFrmAquis_MilhasVKS>();
+    Operator op;
+    op.expectFocus("cbFPPagto")
+        .type("2222222222")
+        .type("2")
+        .expectText("cbFPPagto", "11- Milhas")
+        .type("88")
+        .expectText("cbFPPagto", "09 - Desconto em folha")
+        .type("22")
+        .expectEnabled("edValorMilhas", false)
+        .enter()
+        .expectFocus("edValorMilhas")
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 31); })
+        .type("12a.34")
+        .expectText("edValorMilhas", "12,34")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::PaymentForm), "11");
+    EXPECT_EQ(host->get(field::MilesValue), "000000001234");
+}
+
+// --- Reversals -------------------------------------------------------------------------
+
+struct ReversalCase {
+    const char* name;
+    std::unique_ptr<QDialog> (*create)();
+    const char* operation;
+};
+
+const ReversalCase kReversals[] = {
+    {"sale", createScreen<TFrmEstVenda_EstVenAquis>, "11"},
+    {"acquisition", createScreen<TFrmEstAquis_EstVenAquis>, "12"},
+};
+
+TEST(MilesReversal, WritesTheSameFieldsButTheOperationCode) {
+    for (const ReversalCase& c : kReversals) {
+        ScopedFakeHost host;
+        supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "987"},
+                       {field::MappingVersion, "12"}, {field::CouponNumber, "77"}});
+        const auto screen = c.create();
+        Operator op;
+        op.expectFocus("edDataCupom")
+            .enter()
+            .enter()
+            .expectFocus("edMatrOper")
+            .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 109); })
+            .type("12x34")
+            .alt('1');
+        EXPECT_EQ(op.run(*screen), 1) << c.name;
+        const Writes expected = {{field::Amount, "1500"},         {field::TransactionDate, today()},
+                                 {field::Nsu, "987"},             {field::AuthorizerTag, "36"},
+                                 {field::CardNumber, ""},         {field::MappingVersion, "12"},
+                                 {field::CouponNumber, "77"},     {field::CouponDate, "00000000"},
+                                 {field::CouponTime, "000000"},   {field::Operator, "1234"},
+                                 {field::OperationCode, c.operation}};
+        EXPECT_EQ(writesOf(*host), expected) << c.name;
+        ASSERT_EQ(host->authorizations.size(), 1u) << c.name;
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancelamentoVendaAquis, sizeof(VksRequestLayout)),
+                  0);
+    }
+}
+
+TEST(MilesReversal, TheOperatorRegistrationIsRequiredBeforeTheCoupon) {
+    for (const ReversalCase& c : kReversals) {
+        ScopedFakeHost host;
+        supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "987"}});
+        const auto screen = c.create();
+        Operator op;
+        op.alt('1').dismissMessage(803).expectFocus("edMatrOper").type("   ").alt('1').dismissMessage(803);
+        op.type("55").alt('1').dismissMessage(810).expectFocus("edCupom").escape();
+        EXPECT_EQ(op.run(*screen), 2) << c.name;
+        EXPECT_TRUE(host->writes.empty()) << c.name;
+    }
+}
+
+// A refused write stops the confirmation: what was written stays, nothing is
+// sent, and the screen waits for the cashier.
+TEST(MilesReversal, ARefusedWriteStopsTheConfirmation) {
+    for (const ScreenKind& kind : kScreens) {
+        ScopedFakeHost host;
+        supply(*host, kind.transaction);
+        supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "77"}});
+        host->refuseWrite = std::pair{field::CouponDate, 0};
+        const auto screen = kind.create();
+        Operator op;
+        op.alt('1').expectNoMessage().expectEnabled("btConfirma", true).escape();
+        EXPECT_EQ(op.run(*screen), 2) << kind.name;
+        ASSERT_FALSE(host->writes.empty()) << kind.name;
+        EXPECT_EQ(host->writes.back().field, field::CouponNumber) << kind.name;
+        EXPECT_TRUE(host->authorizations.empty()) << kind.name;
+        EXPECT_EQ(host->handBacks, 0) << kind.name;
+    }
+}
+
+} // namespace
