@@ -1,0 +1,185 @@
+#include "screens/cheque/TFrmAutGen_VKSTrn.h"
+
+#include <algorithm>
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "entry/WipedString.h"
+#include "host/Messages.h"
+#include "screens/base/CardNumber.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kCpfInvalid = 803;
+constexpr std::size_t kCpfDigits = 11;
+constexpr std::size_t kCardLength = 16;
+constexpr const char* kNoOperator = "001";
+
+} // namespace
+
+QString joinedPieces(const std::string& text, std::initializer_list<int> widths, QChar separator) {
+    const QString source = QString::fromStdString(text);
+    QString joined;
+    int at = 0;
+    for (int width : widths) {
+        if (at > 0) joined += separator;
+        joined += source.mid(at, width);
+        at += width;
+    }
+    return joined;
+}
+
+TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHint)
+    : TFrmVKS_TrnMod(className),
+      edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
+      edCPF(addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = 589, .hint = cpfHint,
+                           .maxLength = 14, .keys = Keys::Digits, .mask = "999.999.999-99;0;_"})),
+      edCupom(addEdit({.name = "edCupom", .label = "lbCupom", .design = "Cupom Fiscal:", .caption = 599, .hint = 73,
+                       .maxLength = 7})),
+      edDataCupom(addMaskedEdit({.name = "edDataCupom", .label = "lbDataCupom", .design = "Data Cupom Fiscal:",
+                                 .caption = 600, .hint = 78, .maxLength = 10, .mask = "!99/99/9999;1;_"})),
+      edHoraCupom(addMaskedEdit({.name = "edHoraCupom", .label = "lbHoraCupom", .design = "Hora Cupom Fiscal:",
+                                 .caption = 601, .hint = 79, .maxLength = 8, .mask = "!99:99:99;1;_"})),
+      edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Matr. Operador:", .caption = 751,
+                          .hint = 109, .maxLength = 6})) {
+    lbCartao = labelOf(*edCartao);
+    lbCPF = labelOf(*edCPF);
+    lbCupom = labelOf(*edCupom);
+    lbDataCupom = labelOf(*edDataCupom);
+    lbHoraCupom = labelOf(*edHoraCupom);
+    lbOperador = labelOf(*edOperador);
+    orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});
+}
+
+void TFrmAutGen_VKSTrn::IniciaCamposForm() {
+    TFrmVKS_TrnMod::IniciaCamposForm();
+
+    // The dispatcher's identification: a card number when longer than a CPF.
+    edCartao->clear();
+    edCPF->clearMasked();
+    {
+        const WipedString stored(host().LeCampo(field::Identification));
+        const WipedString identification(trimmed(stored.view()));
+        if (identification.view().size() > kCpfDigits) {
+            edCartao->setText(concealedCardNumber(identification.view()));
+        } else {
+            edCPF->setMaskedText(QString::fromStdString(host().LeCampo(field::Cpf)));
+        }
+    }
+    edCartao->setEnabled(false);
+    edCPF->setEnabled(false);
+
+    edCupom->setText(QString::fromStdString(host().LeCampo(field::CouponNumber)));
+    if (!edCupom->text().isEmpty()) edCupom->setEnabled(false);
+    const struct {
+        FieldId field;
+        ui::MaskedEdit* edit;
+        std::initializer_list<int> pieces;
+        QChar separator;
+    } stamps[] = {
+        {field::CouponDate, edDataCupom, {2, 2, 4}, u'/'},
+        {field::CouponTime, edHoraCupom, {2, 2, 2}, u':'},
+    };
+    for (const auto& stamp : stamps) {
+        const std::string value = trimmed(host().LeCampo(stamp.field));
+        if (value.empty()) continue;
+        stamp.edit->setMaskedText(joinedPieces(value, stamp.pieces, stamp.separator));
+        stamp.edit->setEnabled(false);
+    }
+
+    edOperador->setText(QString::fromStdString(host().LeCampo(field::Operator)));
+    if (!edOperador->text().isEmpty()) {
+        showWithLabel(*edOperador, true);
+    } else {
+        edOperador->setText(QString::fromLatin1(kNoOperator));
+        lbOperador->setEnabled(false);
+    }
+    edOperador->setEnabled(false);
+}
+
+// Only a complete CPF is checked; the amount is not.
+bool TFrmAutGen_VKSTrn::ValidaCamposForm() {
+    const std::string cpf = bare(edCPF->maskedText());
+    if (cpf.size() == kCpfDigits && !host().VerificaCPF(cpf)) {
+        return rejectInput(kCpfInvalid, *edCPF, Retry::EnableClearFocus);
+    }
+    return true;
+}
+
+bool TFrmAutGen_VKSTrn::GravaCamposKovar() {
+    if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
+    return storeAll({
+        {field::AuthorizerTag, "36"},
+        {field::OperationCode, "03"},
+        {field::Cpf, bare(edCPF->maskedText())},
+        {field::CouponNumber, edCupom->text().toStdString()},
+        {field::CouponDate, bareOrZeros(*edDataCupom, "00000000")},
+        {field::CouponTime, bareOrZeros(*edHoraCupom, "000000")},
+        {field::Operator, edOperador->text().toStdString()},
+    });
+}
+
+std::string TFrmAutGen_VKSTrn::bare(const QString& text) { return host().RemoveFormato(text.toStdString()); }
+
+std::string TFrmAutGen_VKSTrn::bareOrZeros(const ui::MaskedEdit& edit, const char* zeros) {
+    std::string digits = trimmed(bare(edit.maskedText()));
+    return digits.empty() ? zeros : digits;
+}
+
+bool TFrmAutGen_VKSTrn::storeAll(std::initializer_list<std::pair<FieldId, std::string>> writes) {
+    for (const auto& [field, text] : writes) {
+        if (host().GravaCampoString(field, 0, text) != 0) return false;
+    }
+    return true;
+}
+
+bool TFrmAutGen_VKSTrn::storeChequeHeader(const char* constant3, const char* constant2) {
+    return storeAll({{field::ChequeConstant3, constant3}, {field::ChequeConstant2, constant2}}) &&
+           query::store(query::SaidaConsulta);
+}
+
+bool TFrmAutGen_VKSTrn::storeIdentificationCard() {
+    const WipedString identification(host().LeCampo(field::Identification));
+    const WipedString card(std::string(identification.view().substr(0, kCardLength)));
+    return host().GravaCampoString(field::CardNumber, 0, card.view()) == 0;
+}
+
+void TFrmAutGen_VKSTrn::orderCapture(std::vector<QWidget*> controls) {
+    order_ = controls;
+    setCaptureTabOrder(std::move(controls));
+}
+
+void TFrmAutGen_VKSTrn::arrangeCapture(int columns) {
+    auto* grid = qobject_cast<QGridLayout*>(pnCaptura->layout());
+    if (grid == nullptr || columns < 1) return;
+    for (int column = 0; column < std::max(columns, grid->columnCount()); ++column) {
+        grid->setColumnStretch(column, column < columns ? 1 : 0);
+    }
+    grid->setVerticalSpacing(2);
+    const QMargins margins = grid->contentsMargins();
+    const int cellWidth = (pnCaptura->width() - margins.left() - margins.right() -
+                           grid->horizontalSpacing() * (columns - 1)) / columns;
+    int cell = 0;
+    for (QWidget* control : order_) {
+        QLabel* label = labelOf(*control);
+        grid->removeWidget(control);
+        if (label != nullptr) grid->removeWidget(label);
+        if (!control->isVisibleTo(this)) continue;
+        if (control->maximumWidth() > cellWidth) control->setMaximumWidth(cellWidth);
+        control->setMinimumWidth(std::min(control->minimumWidth(), cellWidth));
+        const int row = 2 * (cell / columns);
+        const int column = cell % columns;
+        if (label != nullptr) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            grid->addWidget(label, row, column, Qt::AlignLeft | Qt::AlignBottom);
+        }
+        grid->addWidget(control, row + 1, column, Qt::AlignLeft | Qt::AlignTop);
+        ++cell;
+    }
+}
+
+} // namespace vks

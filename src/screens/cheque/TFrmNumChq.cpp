@@ -1,0 +1,224 @@
+#include "screens/cheque/TFrmNumChq.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "entry/ModuleState.h"
+#include "entry/ScreenTable.h"
+#include "host/Messages.h"
+#include "screens/base/TFrmCaptura.h"
+#include "screens/cheque/ChequeNumberGrid.h"
+#include "screens/cheque/TFrmVCheque_AutGen.h"
+#include "ui/KeyPreview.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kConfirmCaption = 553;
+constexpr MessageId kCancelCaption = 554;
+constexpr MessageId kInstallmentCaption = 1020;
+constexpr MessageId kGridHint = 1021;
+constexpr MessageId kRepeatedNumber = 1022;
+constexpr MessageId kNumberMissing = 1025;
+constexpr const char* kSaleScreen = "TFrmVCheque_AutGen";
+
+// The open cheque sale screen, nullptr when there is none.
+TFrmVCheque_AutGen* saleScreen() {
+    const auto found = state().screens.find(referenceNameOf(kSaleScreen));
+    return found != state().screens.end() ? dynamic_cast<TFrmVCheque_AutGen*>(found->second.data()) : nullptr;
+}
+
+// The number that follows `number` ("000123": "124"), without leading zeros.
+QString followingNumber(const QString& number) {
+    bool ok = false;
+    const qlonglong value = number.toLongLong(&ok);
+    return QString::number(ok && value >= 0 ? value + 1 : 1);
+}
+
+QPushButton* makeButton(QWidget& panel, const char* name, const char* design) {
+    auto* button = new QPushButton(&panel);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setMinimumSize(150, 32);
+    button->setFocusPolicy(Qt::StrongFocus);
+    setButtonCaption(*button, QString::fromUtf8(design));
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+TFrmNumChq::TFrmNumChq() : TFrmMod("TFrmNumChq") {
+    pnCaptura = new QFrame(this);
+    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
+    pnCaptura->setGeometry(20, 58, 583, 252);
+    auto* capture = new QVBoxLayout(pnCaptura);
+    capture->setContentsMargins(12, 10, 12, 10);
+    lbCartaoTerceiro = new QLabel(QStringLiteral("Números dos Cheques:"), pnCaptura);
+    lbCartaoTerceiro->setObjectName(QStringLiteral("lbCartaoTerceiro"));
+    capture->addWidget(lbCartaoTerceiro);
+    auto* gridRow = new QHBoxLayout();
+    gridRow->setSpacing(14);
+    sg_NumChq1 = new ChequeNumberGrid("sg_NumChq1", pnCaptura);
+    sg_NumChq2 = new ChequeNumberGrid("sg_NumChq2", pnCaptura);
+    sg_NumChq3 = new ChequeNumberGrid("sg_NumChq3", pnCaptura);
+    grids_ = {sg_NumChq1, sg_NumChq2, sg_NumChq3};
+    for (std::size_t index = 0; index < grids_.size(); ++index) {
+        gridRow->addWidget(grids_[index], 0, Qt::AlignTop);
+        grids_[index]->onEnter = [this, index] { gridEnter(index); };
+        hintOnEntry(*grids_[index], kGridHint);
+    }
+    gridRow->addStretch();
+    capture->addLayout(gridRow);
+    capture->addStretch();
+
+    pnBotoes = new QFrame(this);
+    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
+    pnBotoes->setGeometry(20, 316, 583, 44);
+    auto* buttons = new QHBoxLayout(pnBotoes);
+    buttons->setContentsMargins(0, 4, 0, 4);
+    buttons->setSpacing(24);
+    buttons->addStretch();
+    btConfirma = makeButton(*pnBotoes, "btConfirma", "&1 - Confirma");
+    btRetorna = makeButton(*pnBotoes, "btRetorna", "&9 - Cancela");
+    buttons->addWidget(btConfirma);
+    buttons->addWidget(btRetorna);
+    buttons->addStretch();
+    connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
+    connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+
+    setTabSequence({sg_NumChq1, sg_NumChq2, sg_NumChq3, btConfirma, btRetorna});
+    new ui::KeyPreview(*this, [this](QWidget* focus, const QKeyEvent& event, QString& key) {
+        return previewKey(focus, event, key);
+    });
+}
+
+void TFrmNumChq::FormCreate() {
+    TFrmMod::FormCreate();
+    IniciaCamposForm();
+}
+
+void TFrmNumChq::IniciaCamposForm() {
+    setButtonCaption(*btConfirma, text(kConfirmCaption));
+    setButtonCaption(*btRetorna, text(kCancelCaption));
+    btConfirma->show();
+    btRetorna->show();
+
+    const TFrmVCheque_AutGen* sale = saleScreen();
+    const int cheques = sale != nullptr ? toInt(sale->numberOfInstallments().toStdString(), 0) : 0;
+    sg_NumChq2->setVisible(cheques > ChequeNumberGrid::kMaxRows);
+    sg_NumChq3->setVisible(cheques > 2 * ChequeNumberGrid::kMaxRows);
+
+    const QString caption = text(kInstallmentCaption);
+    int ordinal = 0;
+    for (ChequeNumberGrid* grid : grids_) {
+        QStringList captions;
+        for (int row = 0; row < ChequeNumberGrid::kMaxRows; ++row) {
+            captions << QStringLiteral("%1ª %2").arg(++ordinal).arg(caption);
+        }
+        grid->setCaptions(captions);
+    }
+    // Only the grid where the cheques end is shortened.
+    constexpr int kRows = ChequeNumberGrid::kMaxRows;
+    if (cheques < kRows) {
+        sg_NumChq1->setRows(cheques);
+    } else if (cheques < 2 * kRows) {
+        sg_NumChq2->setRows(cheques - kRows);
+    } else if (cheques < 3 * kRows) {
+        sg_NumChq3->setRows(cheques - 2 * kRows);
+    }
+}
+
+void TFrmNumChq::FormShow() {
+    TFrmMod::FormShow();
+    const TFrmVCheque_AutGen* sale = saleScreen();
+    if (sale == nullptr || sg_NumChq1->rowCount() == 0) return;
+    sg_NumChq1->setNumber(0, sale->firstChequeNumber());
+    sg_NumChq1->setCurrent(0);
+}
+
+// Enter on a number: completed to six digits, refused when it repeats the
+// one above, and the next number offered in the row that follows.
+void TFrmNumChq::gridEnter(std::size_t index) {
+    ChequeNumberGrid& grid = *grids_[index];
+    const int row = grid.currentRow();
+    if (row < 0) return;
+    grid.setNumber(row, QString::fromStdString(
+                            host().PreencherZerosEsquerda(grid.number(row).toStdString(), ChequeNumberGrid::kDigits)));
+    if (row > 0 && grid.number(row) == grid.number(row - 1)) {
+        messageLine().setMessage(catalogueText(kRepeatedNumber));
+        grid.setNumber(row, QString());
+        grid.setFocus();
+        return;
+    }
+    const QString following = followingNumber(grid.number(row));
+    if (row + 1 < grid.rowCount()) {
+        grid.setCurrent(row + 1);
+        grid.setNumber(row + 1, following);
+        return;
+    }
+    ChequeNumberGrid* next = index + 1 < grids_.size() ? grids_[index + 1] : nullptr;
+    if (next != nullptr && next->isVisibleTo(this) && next->rowCount() > 0) {
+        next->setCurrent(0);
+        next->setNumber(0, following);
+        next->setFocus();
+        return;
+    }
+    btConfirma->setFocus();
+}
+
+bool TFrmNumChq::ValidaCamposForm() {
+    for (ChequeNumberGrid* grid : grids_) {
+        if (!grid->isVisibleTo(this)) continue;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            const QString number = grid->number(row);
+            if (!number.isEmpty() && toInt(number.toStdString(), 0) != 0) continue;
+            showError(kNumberMissing);
+            grid->setCurrent(row);
+            grid->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void TFrmNumChq::GravaCamposForm() {
+    TFrmVCheque_AutGen* sale = saleScreen();
+    if (sale == nullptr) return;
+    QStringList numbers = sg_NumChq1->numbers();
+    if (sg_NumChq2->isVisibleTo(this)) {
+        numbers << sg_NumChq2->numbers();
+        if (sg_NumChq3->isVisibleTo(this)) numbers << sg_NumChq3->numbers();
+    }
+    sale->replaceChequeNumbers(numbers);
+}
+
+void TFrmNumChq::btConfirmaClick() {
+    if (!ValidaCamposForm()) return;
+    GravaCamposForm();
+    done(kModalOk);
+}
+
+void TFrmNumChq::btRetornaClick() { done(kModalCancel); }
+
+// The buttons' keys: Escape cancels, Alt+1 and Alt+9 press their buttons
+// anywhere; on a button Enter presses it and 1 and 9 press theirs.
+bool TFrmNumChq::previewKey(QWidget* focus, const QKeyEvent& event, const QString& key) {
+    auto press = [](QPushButton* button) {
+        if (button->isEnabled() && button->isVisible()) button->click();
+        return true;
+    };
+    if (event.key() == Qt::Key_Escape) return press(btRetorna);
+    const bool alt = event.modifiers() & Qt::AltModifier;
+    const bool onButton = focus == btConfirma || focus == btRetorna;
+    if (!alt && !onButton) return false;
+    if (key == QLatin1String("1")) return press(btConfirma);
+    if (key == QLatin1String("9")) return press(btRetorna);
+    if (onButton && key == QLatin1String("\r")) return press(static_cast<QPushButton*>(focus));
+    return alt;
+}
+
+} // namespace vks

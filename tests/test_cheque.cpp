@@ -1,0 +1,477 @@
+// Cheque operations: the sale with generic authorization by payment plan,
+// its checks and writes, the cheque-number screen, and the cancellation.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include "FakeHost.h"
+#include "Operator.h"
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/cheque/TFrmCancVCheque_AutGen.h"
+#include "screens/cheque/TFrmNumChq.h"
+#include "screens/cheque/TFrmVCheque_AutGen.h"
+#include "vks/vks.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char* kCard = "6034567890123456";
+constexpr const char* kValidCpf = "52998224725";
+using Fields = std::vector<std::pair<FieldId, std::string>>;
+
+std::string today() { return QDate::currentDate().toString("ddMMyyyy").toStdString(); }
+
+// A cash sale of 300,00 by card with the bank data and sale kind supplied.
+void supplySale(FakeHost& host, const Fields& more = {}) {
+    for (const auto& [field, value] : Fields{{field::Identification, kCard}, {field::Amount, "30000"},
+                                             {field::InstallmentCount, "0"}, {field::ChequeBank, "341"},
+                                             {field::ChequeAgency, "1234"}, {field::ChequeAccount, "567890"},
+                                             {field::SaleKind, "1"}}) {
+        host.set(field, value);
+    }
+    for (const auto& [field, value] : more) host.set(field, value);
+}
+
+std::string shown(const QDialog& screen, const char* control) {
+    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
+    if (auto* list = screen.findChild<QComboBox*>(control)) return list->currentText().toStdString();
+    return "<none>";
+}
+
+struct Look {
+    const char* control;
+    std::string text;
+    bool enabled;
+    bool visible = true;
+};
+
+void expectLooks(const QDialog& screen, const std::vector<Look>& looks, const char* name) {
+    for (const Look& look : looks) {
+        const auto* control = screen.findChild<QWidget*>(look.control);
+        ASSERT_NE(control, nullptr) << look.control;
+        EXPECT_EQ(shown(screen, look.control), look.text) << name << ": " << look.control;
+        EXPECT_EQ(control->isEnabled(), look.enabled) << name << ": " << look.control;
+        EXPECT_EQ(control->isVisibleTo(&screen), look.visible) << name << ": " << look.control;
+    }
+}
+
+// --- What the sale screen shows ------------------------------------------------------
+
+struct SaleLookCase {
+    const char* name;
+    Fields fields;
+    std::vector<Look> looks;
+};
+
+const SaleLookCase kSaleLooks[] = {
+    {"cash",
+     {},
+     {{"edValor", "0,00", false}, {"edValorEntrada", "300,00", false}, {"edValorEntradaCh", "300,00", false},
+      {"edNumParcelas", "0", false}, {"edValorMilhas", "", true}, {"cbAcMilhas", "1 - Não", false},
+      {"edCartao", "603456**********", false}, {"edCPF", "___.___.___-__", false}, {"edOperador", "001", false, false},
+      {"cbVenda", "1-Venda Normal", false}, {"edAutorizador", "", true, false}}},
+    {"cash accumulating supplied miles",
+     {{field::AccumulateMiles, "0"}, {field::MilesValue, "1500"}, {field::FirstInstallmentDate, "25122024"}},
+     {{"cbAcMilhas", "0 - Sim", false}, {"edValorMilhas", "15,00", false}, {"edDataPrimCheque", "25/12/2024", false}}},
+    {"single cheque",
+     {{field::InstallmentCount, "1"}},
+     {{"edValor", "300,00", false}, {"edValorEntrada", "0,00", false}, {"edValorEntradaCh", "0,00", false},
+      {"edNumParcelas", "1", false}, {"edNumChequeEntr", "", false}, {"edValorMilhas", "0,00", false},
+      {"cbAcMilhas", "", false}, {"cbNumChq", "", false}}},
+    {"installments with a down payment",
+     {{field::InstallmentCount, " 3 "}, {field::DownPayment, "5000"}, {field::InterestRate, "199"}},
+     {{"edValor", "250,00", false}, {"edValorEntrada", "50,00", true}, {"edNumParcelas", "3", false},
+      {"edJuros", "1,99", false}, {"cbNumChq", "", true}, {"edValorMilhas", "", false}, {"edNumChequeEntr", "", true}}},
+    {"no total",
+     {{field::Amount, ""}, {field::InstallmentCount, "3"}},
+     {{"edValor", "", true}, {"edNumParcelas", "", false}, {"edValorEntrada", "", true}, {"cbAcMilhas", "", false}}},
+    {"CPF, receipt, operator and forced sale from the host",
+     {{field::Identification, kValidCpf}, {field::Cpf, "529.982.247-25"}, {field::CouponDate, "25122024"},
+      {field::CouponTime, "143000"}, {field::CouponNumber, "77"}, {field::Operator, "4321"}, {field::SaleKind, "2"},
+      {field::ForcedSaleAuthorizer, "777"}, {field::Salesperson, "55"}, {field::OtherHolderCard, kCard},
+      {field::FirstMilesCode, "07"}, {field::SecondMilesValue, " 250 "}},
+     {{"edCartao", "", false}, {"edCPF", "529.982.247-25", false}, {"edDataCupom", "25/12/2024", false},
+      {"edHoraCupom", "14:30:00", false}, {"edCupom", "77", false}, {"edOperador", "4321", false},
+      {"cbVenda", "2-Venda Forçada", false}, {"edAutorizador", "777", false}, {"edVendedor", "55", false},
+      {"edCartaoTerceiro", "603456**********", false}, {"edPrimeiroCodMilhas", "07", false},
+      {"edSegundoValorMilhas", "2,50", false}, {"edPrimeiroValorMilhas", "", true, false}}},
+};
+
+TEST(ChequeSale, ShowsThePaymentPlanAndLocksWhatTheHostSupplied) {
+    for (const SaleLookCase& c : kSaleLooks) {
+        ScopedFakeHost host;
+        supplySale(*host, c.fields);
+        auto screen = createScreen<TFrmVCheque_AutGen>();
+        expectLooks(*screen, c.looks, c.name);
+    }
+}
+
+// --- Checks ----------------------------------------------------------------------------
+
+struct CheckCase {
+    const char* name;
+    Fields fields;
+    MessageId message;
+    const char* focusAfter;
+};
+
+const CheckCase kChecks[] = {
+    {"first cheque date not in the calendar", {{field::FirstInstallmentDate, "31022024"}}, 787, "edDataPrimCheque"},
+    {"bank missing though agency and account are there", {{field::ChequeBank, ""}}, 804, "edBanco"},
+    {"agency missing", {{field::ChequeAgency, ""}}, 805, "edAgencia"},
+    {"account missing", {{field::ChequeAccount, ""}}, 806, "edConta"},
+    {"invalid complete CPF", {{field::Identification, "11111111111"}, {field::Cpf, "11111111111"}}, 803, "edCPF"},
+    {"installments without their cheque numbers", {{field::InstallmentCount, "3"}}, 1025, "edNumChequeEntr"},
+};
+
+TEST(ChequeSale, ChecksShowTheirMessageAndFocusTheControlBeforeAnythingIsWritten) {
+    for (const CheckCase& c : kChecks) {
+        ScopedFakeHost host;
+        supplySale(*host, c.fields);
+        auto screen = createScreen<TFrmVCheque_AutGen>();
+        Operator op;
+        op.alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).escape();
+        EXPECT_EQ(op.run(*screen), 2) << c.name;
+        EXPECT_EQ(host->callCount("GravaCampoString"), 0) << c.name;
+    }
+}
+
+// --- Writes -------------------------------------------------------------------------------
+
+struct WriteCase {
+    const char* name;
+    Fields fields;
+    Fields written;
+    const char* financed;
+    int installmentsEntry;
+};
+
+const WriteCase kWrites[] = {
+    {"cash",
+     {{field::Identification, "60345678901234567890"}},
+     {{field::Amount, "000"}, {field::InstallmentCount, "0"}, {field::DownPayment, "30000"},
+      {field::DownPaymentByCheque, "30000"}, {field::AuthorizerTag, "36"}, {field::OperationCode, "03"},
+      {field::ChequeConstant3, "001"}, {field::ChequeConstant2, "01"}, {field::QueryOutput, "I"},
+      {field::CardNumber, kCard}, {field::AccumulateMiles, "1"}, {field::SaleKind, "1"},
+      {field::ForcedSaleAuthorizer, "1"}, {field::ConstantZero, "0"}, {field::FirstInstallmentDate, today()},
+      {field::Salesperson, "1"}, {field::Operator, "001"}, {field::FirstChequeNumber, "000000"},
+      {field::CouponDate, "00000000"}, {field::CouponTime, "000000"}, {field::ChequeBank, "341"}},
+     "000000000000",
+     0},
+    {"single cheque with supplied data",
+     {{field::InstallmentCount, "1"}, {field::QueryOutput, "X9"}, {field::FirstChequeNumber, "4455"},
+      {field::CouponDate, "25122024"}, {field::FirstMilesCode, " 07 "}},
+     {{field::Amount, "30000"}, {field::DownPayment, "000"}, {field::QueryOutput, "X"},
+      {field::FirstChequeNumber, "4455"}, {field::CouponDate, "25122024"}, {field::FirstMilesCode, "07"}},
+     "000000000000",
+     1},
+};
+
+TEST(ChequeSale, ConfirmationWritesThePlanAndTheFinancedAmount) {
+    for (const WriteCase& c : kWrites) {
+        ScopedFakeHost host;
+        supplySale(*host, c.fields);
+        auto screen = createScreen<TFrmVCheque_AutGen>();
+        Operator op;
+        op.alt('1');
+        EXPECT_EQ(op.run(*screen), 1) << c.name;
+        for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << c.name << ": " << field;
+        EXPECT_EQ(std::string(aValorFinanciado), c.financed) << c.name;
+        EXPECT_TRUE(std::find(host->writes.begin(), host->writes.end(),
+                              FakeHost::Write{field::IdentificationWritten, 0, std::nullopt}) != host->writes.end())
+            << c.name;
+        EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, c.installmentsEntry) << c.name;
+        ASSERT_EQ(host->authorizations.size(), 1u) << c.name;
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnVChequeAutGenVKS, sizeof(VksRequestLayout)), 0);
+        EXPECT_EQ(host->handBacks, 1);
+    }
+}
+
+TEST(ChequeSale, ARefusedWriteStopsTheLaterOnesAndNothingIsSent) {
+    ScopedFakeHost host;
+    supplySale(*host);
+    host->refuseWrite = {field::SaleKind, 0};
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    Operator op;
+    op.alt('1').expectNoMessage().expectEnabled("btRetorna", true).escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_TRUE(host->has(field::MilesValue));
+    EXPECT_FALSE(host->has(field::ForcedSaleAuthorizer));
+    EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
+}
+
+TEST(ChequeSale, ATypedOtherHolderCardIsWrittenWholeThenConcealed) {
+    ScopedFakeHost host;
+    supplySale(*host, {{field::MilesValue, "100"}, {field::FirstChequeNumber, "1"}, {field::CouponNumber, "1"},
+                       {field::CouponDate, "01012024"}, {field::CouponTime, "101010"}});
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    Operator op;
+    op.expectFocus("edCartaoTerceiro").type(kCard).alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::OtherHolderCard), kCard);
+    EXPECT_EQ(shown(*screen, "edCartaoTerceiro"), "603456**********");
+}
+
+// --- Down payment and sale kind ---------------------------------------------------------
+
+TEST(ChequeSale, TheDownPaymentIsTakenFromTheTotalWhenLeft) {
+    ScopedFakeHost host;
+    supplySale(*host, {{field::InstallmentCount, "3"}});
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    Operator op;
+    op.expectFocus("edValorEntrada")
+        .type("40000")
+        .enter()
+        .dismissMessage(800)
+        .expectFocus("edValorEntrada")
+        .expectText("edValorEntrada", "")
+        .expectText("edValor", "300,00")
+        .type("0")
+        .enter()
+        .expectFocus("edNumChequeEntr")
+        .expectText("edValorEntradaCh", "0,00")
+        .expectEnabled("edValorEntradaCh", false)
+        .press(op::KeyStroke::backtab())
+        .expectText("edValor", "300,00")
+        .type("5000")
+        .tab()
+        .expectText("edValor", "250,00")
+        .expectText("edValorEntradaCh", "50,00")
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+TEST(ChequeSale, AForcedSaleChosenByTheCashierAsksForTheAuthorizer) {
+    ScopedFakeHost host;
+    supplySale(*host, {{field::SaleKind, ""}});
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    Operator op;
+    op.expectFocus("cbVenda")
+        .expectText("cbVenda", "1-Venda Normal")
+        .expectVisible("edAutorizador", false)
+        .type("2")
+        .enter()
+        .expectVisible("edAutorizador", true)
+        .expectEnabled("edAutorizador", true)
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::SaleKind), "2");
+    EXPECT_EQ(host->get(field::ForcedSaleAuthorizer), "1");
+}
+
+// --- Cheque numbers -----------------------------------------------------------------------
+
+struct GridRowsCase {
+    int cheques;
+    std::array<bool, 3> visible;
+    std::array<int, 3> rows;
+};
+
+TEST(ChequeNumbers, TheGridsHoldOneRowPerChequeUpToFifteen) {
+    const GridRowsCase cases[] = {{2, {true, false, false}, {2, 5, 5}},  {5, {true, false, false}, {5, 0, 5}},
+                                  {6, {true, true, false}, {5, 1, 5}},   {12, {true, true, true}, {5, 5, 2}},
+                                  {20, {true, true, true}, {5, 5, 5}},   {-4, {true, false, false}, {0, 5, 5}}};
+    for (const GridRowsCase& c : cases) {
+        ScopedFakeHost host;
+        supplySale(*host, {{field::InstallmentCount, std::to_string(c.cheques)}});
+        auto sale = createScreen<TFrmVCheque_AutGen>();
+        state().screens["FrmVCheque_AutGen"] = sale.get();
+        auto numbers = createScreen<TFrmNumChq>();
+        for (int k = 0; k < 3; ++k) {
+            const auto* grid = numbers->findChild<QTableWidget*>(QStringLiteral("sg_NumChq%1").arg(k + 1));
+            EXPECT_EQ(grid->isVisibleTo(numbers.get()), c.visible[k]) << c.cheques << " grid " << k + 1;
+            EXPECT_EQ(grid->rowCount(), c.rows[k]) << c.cheques << " grid " << k + 1;
+        }
+        if (c.cheques >= 15) {
+            const auto* third = numbers->findChild<QTableWidget*>("sg_NumChq3");
+            EXPECT_EQ(third->verticalHeaderItem(4)->text(), "15ª Mensagem 1020");
+        }
+    }
+}
+
+QString cell(const char* grid, int row) {
+    const auto* table = qobject_cast<QTableWidget*>(op::control(grid));
+    const QTableWidgetItem* item = table != nullptr ? table->item(row, 0) : nullptr;
+    return item != nullptr ? item->text() : QStringLiteral("<none>");
+}
+
+// The cashier reaches the first cheque's number, types `first` and presses
+// Enter; the cheque-number screen opens on the sale in `cheques` installments.
+std::unique_ptr<QDialog> openNumbers(FakeHost& host, Operator& op, int cheques, const std::string& first) {
+    supplySale(host, {{field::InstallmentCount, std::to_string(cheques)}, {field::DownPayment, "0"}});
+    auto sale = createScreen<TFrmVCheque_AutGen>();
+    state().screens["FrmVCheque_AutGen"] = sale.get();
+    op.enter().expectFocus("edNumChequeEntr").type(first).enter().check("opened", [] {
+        EXPECT_EQ(op::screenName(), "FrmNumChq");
+    });
+    return sale;
+}
+
+TEST(ChequeNumbers, EnterOffersTheNextNumberAcrossGridsAndConfirmingFillsTheSaleList) {
+    ScopedFakeHost host;
+    Operator op;
+    auto sale = openNumbers(*host, op, 7, "123");
+    op.expectFocus("sg_NumChq1")
+        .check("first", [] { EXPECT_EQ(cell("sg_NumChq1", 0), "000123"); })
+        .enter()
+        .check("offered", [] { EXPECT_EQ(cell("sg_NumChq1", 1), "124"); })
+        .type("5")
+        .enter()
+        .enter()
+        .enter()
+        .enter()
+        .expectFocus("sg_NumChq2")
+        .check("next grid", [] { EXPECT_EQ(cell("sg_NumChq2", 0), "9"); })
+        .enter()
+        .enter()
+        .expectFocus("btConfirma")
+        .enter()
+        .expectFocus("cbNumChq")
+        .expectText("cbNumChq", "000123")
+        .alt('1');
+    EXPECT_EQ(op.run(*sale), 1);
+    const std::vector<std::string> expected = {"000123", "000005", "000006", "000007", "000008", "000009", "000010"};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(host->get(field::IdentificationWritten, i), expected[i]) << i;
+    EXPECT_EQ(host->get(field::Amount), "000000030000");
+    EXPECT_EQ(std::string(aValorFinanciado), "000000030000");
+    EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, 7);
+}
+
+TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
+    ScopedFakeHost host;
+    Operator op;
+    auto sale = openNumbers(*host, op, 3, "999999");
+    op.enter()
+        .check("past six digits", [] { EXPECT_EQ(cell("sg_NumChq1", 1), "1000000"); })
+        .type("999999")
+        .enter()
+        .check("repeated", [] {
+            EXPECT_EQ(cell("sg_NumChq1", 1), "");
+            EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 1022);
+        })
+        .enter() // an empty cell becomes 000000, which is not refused here...
+        .enter()
+        .expectFocus("btConfirma")
+        .enter()
+        .dismissMessage(1025) // ...but on confirmation
+        .expectFocus("sg_NumChq1")
+        .check("current", [] {
+            EXPECT_EQ(qobject_cast<QTableWidget*>(op::control("sg_NumChq1"))->currentRow(), 1);
+        })
+        .escape()
+        .expectFocus("edNumChequeEntr")
+        .expectText("edNumChequeEntr", "999999")
+        .escape();
+    EXPECT_EQ(op.run(*sale), 2);
+    EXPECT_EQ(sale->findChild<QComboBox*>("cbNumChq")->count(), 0);
+}
+
+// --- Cancellation --------------------------------------------------------------------------
+
+TEST(ChequeCancellation, WritesTheCancellationHeaderAndTheNsu) {
+    const struct {
+        const char* name;
+        Fields fields;
+        Fields written;
+    } cases[] = {
+        {"everything supplied: confirms itself",
+         {{field::Amount, "1500"}, {field::Nsu, "4567"}, {field::CouponNumber, "12"}, {field::CouponDate, "01022024"},
+          {field::CouponTime, "101010"}, {field::Identification, "60345678901234567890"}},
+         {{field::ChequeConstant3, "002"}, {field::ChequeConstant2, "02"}, {field::QueryOutput, "V"},
+          {field::Nsu, "4567"}, {field::CardNumber, kCard}, {field::Amount, "1500"}, {field::Operator, "001"}}},
+        {"query output from the host",
+         {{field::Amount, "1500"}, {field::Nsu, "4567"}, {field::CouponNumber, "12"}, {field::CouponDate, "01022024"},
+          {field::CouponTime, "101010"}, {field::QueryOutput, "X"}, {field::Identification, kValidCpf},
+          {field::Cpf, kValidCpf}},
+         {{field::QueryOutput, "X"}, {field::Cpf, kValidCpf}, {field::CardNumber, kValidCpf}}},
+    };
+    for (const auto& c : cases) {
+        ScopedFakeHost host;
+        for (const auto& [field, value] : c.fields) host->set(field, value);
+        auto screen = createScreen<TFrmCancVCheque_AutGen>();
+        EXPECT_EQ(Operator().run(*screen), 1) << c.name;
+        for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << c.name << ": " << field;
+        ASSERT_EQ(host->authorizations.size(), 1u);
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancVChqAutGenVKS, sizeof(VksRequestLayout)), 0);
+    }
+}
+
+TEST(ChequeCancellation, TheNsuIsRequiredAndTakesDigitsAndDecimalMarks) {
+    ScopedFakeHost host;
+    host->set(field::Identification, kCard);
+    auto screen = createScreen<TFrmCancVCheque_AutGen>();
+    Operator op;
+    op.expectFocus("edValor")
+        .alt('1')
+        .dismissMessage(811)
+        .expectFocus("edNSU")
+        .type("12a,3.x")
+        .expectText("edNSU", "12,3.")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::Nsu), "12,3.");
+    EXPECT_EQ(host->get(field::Amount), "");
+}
+
+// --- Robustness and pictures ------------------------------------------------------------------
+
+TEST(ChequeScreens, OpenWhateverTheFieldsHold) {
+    const std::string huge(1 << 20, '7');
+    const std::vector<std::string> contents = {"", "  ", "abc", "\xff\xfe\x80", huge, "-5", "99"};
+    const FieldId read[] = {field::Identification, field::Amount,        field::InstallmentCount,
+                            field::Cpf,            field::CouponDate,    field::CouponTime,
+                            field::Operator,       field::DownPayment,   field::InterestRate,
+                            field::OtherHolderCard, field::FirstMilesValue, field::FirstChequeNumber,
+                            field::FirstInstallmentDate, field::Nsu,     field::SaleKind};
+    for (const std::string& content : contents) {
+        for (const char* screenClass : {"sale", "cancellation"}) {
+            ScopedFakeHost host;
+            for (FieldId f : read) host->set(f, content);
+            auto screen = std::string(screenClass) == "sale" ? createScreen<TFrmVCheque_AutGen>()
+                                                               : createScreen<TFrmCancVCheque_AutGen>();
+            state().screens["FrmVCheque_AutGen"] = screen.get();
+            auto numbers = createScreen<TFrmNumChq>();
+            Operator op;
+            op.pause(30ms).check("end", [] { op::closeAll(); });
+            const int result = op.run(*screen);
+            EXPECT_TRUE(result == 1 || result == 2) << screenClass << " / " << content.substr(0, 8);
+        }
+    }
+}
+
+TEST(ChequeScreens, SavePictures) {
+    const QDir shots(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../shots")));
+    QDir().mkpath(shots.absolutePath());
+    ScopedFakeHost host;
+    supplySale(*host, {{field::InstallmentCount, "12"}, {field::SaleKind, "2"}, {field::Salesperson, "55"},
+                       {field::FirstMilesCode, "07"}, {field::FirstMilesValue, "100"}, {field::Operator, "4"}});
+    auto sale = createScreen<TFrmVCheque_AutGen>();
+    state().screens["FrmVCheque_AutGen"] = sale.get();
+    auto numbers = createScreen<TFrmNumChq>();
+    auto cancellation = createScreen<TFrmCancVCheque_AutGen>();
+    for (auto [screen, name] : {std::pair{sale.get(), "venda_cheque"}, std::pair{numbers.get(), "numeros_cheques"},
+                                std::pair{cancellation.get(), "cancelamento_venda_cheque"}}) {
+        Operator op;
+        op.pause(50ms)
+            .check("picture", [&] { EXPECT_TRUE(screen->grab().save(shots.filePath(QString(name) + ".png"))); })
+            .escape();
+        EXPECT_EQ(op.run(*screen), 2);
+    }
+}
+
+} // namespace
