@@ -4,14 +4,14 @@
 
 #include "entry/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
-#include "screens/cheque/TFrmCancVCheque_AutGen.h"
-#include "screens/cheque/TFrmNumChq.h"
-#include "screens/cheque/TFrmVCheque_AutGen.h"
 #include "screens/miles/TFrmAquis_MilhasVKS.h"
 #include "screens/miles/TFrmEstAquis_EstVenAquis.h"
 #include "screens/miles/TFrmEstVenda_EstVenAquis.h"
+#include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
+#include "screens/miles/TFrmCJuros_ParcMilhas.h"
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
+#include "screens/miles/TFrmSJuros_ParcMilhas.h"
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
 #include "screens/queries/TFrmCartao_FLivreCartao.h"
 #include "screens/queries/TFrmExtrato_CPFVKS.h"
@@ -28,11 +28,11 @@ namespace {
 // One row per screen class the module can open. A class listed by the
 // dispatcher but absent here yields no screen (message 802).
 constexpr std::array kScreens{
-    ScreenClass{"TFrmVCheque_AutGen", createScreen<TFrmVCheque_AutGen>},
-    ScreenClass{"TFrmNumChq", createScreen<TFrmNumChq>},
-    ScreenClass{"TFrmCancVCheque_AutGen", createScreen<TFrmCancVCheque_AutGen>},
     ScreenClass{"TFrmPagParcBRQ_VKSTrn", createScreen<TFrmPagParcBRQ_VKSTrn>},
     ScreenClass{"TFrmPagParcBRQ_CncTrn", createScreen<TFrmPagParcBRQ_CncTrn>},
+    ScreenClass{"TFrmAVista_VendaCartaoMilhas", createScreen<TFrmAVista_VendaCartaoMilhas>},
+    ScreenClass{"TFrmSJuros_ParcMilhas", createScreen<TFrmSJuros_ParcMilhas>},
+    ScreenClass{"TFrmCJuros_ParcMilhas", createScreen<TFrmCJuros_ParcMilhas>},
     ScreenClass{"TFrmAquis_MilhasVKS", createScreen<TFrmAquis_MilhasVKS>},
     ScreenClass{"TFrmEstVenda_EstVenAquis", createScreen<TFrmEstVenda_EstVenAquis>},
     ScreenClass{"TFrmEstAquis_EstVenAquis", createScreen<TFrmEstAquis_EstVenAquis>},

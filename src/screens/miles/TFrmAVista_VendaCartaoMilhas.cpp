@@ -1,0 +1,25 @@
+#include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
+
+#include <QLabel>
+
+#include "screens/miles/MilesSettings.h"
+
+namespace vks {
+
+TFrmAVista_VendaCartaoMilhas::TFrmAVista_VendaCartaoMilhas()
+    : TFrmVendaCartao_MilhasVKS("TFrmAVista_VendaCartaoMilhas") {}
+
+void TFrmAVista_VendaCartaoMilhas::IniciaCamposForm() {
+    TFrmVendaCartao_MilhasVKS::IniciaCamposForm();
+    lbTitulo->setText(text(524));
+}
+
+bool TFrmAVista_VendaCartaoMilhas::GravaCamposKovar() {
+    return TFrmVendaCartao_MilhasVKS::GravaCamposKovar() &&
+           storeFields({{field::PaymentTerm, "1"},
+                        {field::InstallmentCount, "01"},
+                        {field::InterestRate, "0"},
+                        {field::FirstInstallmentDate, "00000000"}});
+}
+
+} // namespace vks

@@ -1,0 +1,29 @@
+#include "screens/miles/TFrmCJuros_ParcMilhas.h"
+
+#include <QLabel>
+
+#include "screens/miles/MilesSettings.h"
+#include <QLineEdit>
+
+namespace vks {
+
+TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
+    : TFrmParc_VendaCartaoMilhas("TFrmCJuros_ParcMilhas"),
+      edJuros(addEdit({.name = "edJuros", .label = "lbJuros", .design = "Juros:", .caption = 771, .hint = 297,
+                       .maxLength = 8, .keys = Keys::Digits})) {
+    setInstallmentTabOrder(edJuros);
+}
+
+void TFrmCJuros_ParcMilhas::IniciaCamposForm() {
+    TFrmParc_VendaCartaoMilhas::IniciaCamposForm();
+    lbTitulo->setText(text(525));
+    fillSupplied(*edJuros, host().LeCampo(field::InterestRate));
+}
+
+// The interest is sent as typed, not checked.
+bool TFrmCJuros_ParcMilhas::GravaCamposKovar() {
+    return TFrmParc_VendaCartaoMilhas::GravaCamposKovar() &&
+           storeFields({{field::PaymentTerm, "3"}, {field::InterestRate, bare(edJuros->text())}});
+}
+
+} // namespace vks

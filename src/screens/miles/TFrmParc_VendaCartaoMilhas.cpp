@@ -1,0 +1,63 @@
+#include "screens/miles/TFrmParc_VendaCartaoMilhas.h"
+
+#include <QDate>
+#include <QLineEdit>
+
+#include "host/Messages.h"
+#include "screens/miles/MilesSettings.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kInstallmentsOutOfRange = 319;
+constexpr MessageId kInvalidDate = 787;
+
+} // namespace
+
+TFrmParc_VendaCartaoMilhas::TFrmParc_VendaCartaoMilhas(std::string_view className)
+    : TFrmVendaCartao_MilhasVKS(className),
+      edNumParc(addEdit({.name = "edNumParc", .label = "lbNumParc", .design = "Parcelas:", .caption = 549,
+                         .hint = 23, .maxLength = 2, .keys = Keys::Digits})),
+      edDtPrimParcela(addMaskedEdit({.name = "edDtPrimParcela", .label = "lbDtPrimParcela", .design = "1ª Parcela:",
+                                     .caption = 567, .hint = 33, .maxLength = 10, .mask = "!99/99/9999;1;_"})) {
+    setInstallmentTabOrder(nullptr);
+}
+
+void TFrmParc_VendaCartaoMilhas::setInstallmentTabOrder(QWidget* interest) {
+    std::vector<QWidget*> own{edNumParc};
+    if (interest != nullptr) own.push_back(interest);
+    TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::move(own), edDtPrimParcela);
+}
+
+void TFrmParc_VendaCartaoMilhas::IniciaCamposForm() {
+    TFrmVendaCartao_MilhasVKS::IniciaCamposForm();
+    if (const std::string date = host().LeCampo(field::FirstInstallmentDate); !isBlank(date)) {
+        edDtPrimParcela->setMaskedText(shownDate(date));
+        edDtPrimParcela->setEnabled(false);
+    }
+    fillSupplied(*edNumParc, host().LeCampo(field::InstallmentCount));
+}
+
+bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
+    if (!TFrmVendaCartao_MilhasVKS::ValidaCamposForm()) return false;
+    // Two digits at most can be typed; a count from the host that is not a
+    // whole number counts as none.
+    const std::string count = edNumParc->text().toStdString();
+    if (isBlank(count) || toInt(count, 0) < 1) {
+        return rejectInput(kInstallmentsOutOfRange, *edNumParc, Retry::EnableClearFocus, {"1", "99"});
+    }
+    if (!isBlank(bare(edDtPrimParcela->maskedText())) &&
+        !QDate::fromString(edDtPrimParcela->maskedText(), QStringLiteral("dd/MM/yyyy")).isValid()) {
+        return rejectInput(kInvalidDate, *edDtPrimParcela, Retry::EnableClearFocus);
+    }
+    return true;
+}
+
+bool TFrmParc_VendaCartaoMilhas::GravaCamposKovar() {
+    if (!TFrmVendaCartao_MilhasVKS::GravaCamposKovar()) return false;
+    return storeFields({{field::InstallmentCount, edNumParc->text().toStdString()},
+                        {field::FirstInstallmentDate, orZeros(bare(edDtPrimParcela->maskedText()), "00000000")}});
+}
+
+} // namespace vks

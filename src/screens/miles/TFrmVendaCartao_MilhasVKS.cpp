@@ -1,0 +1,264 @@
+#include "screens/miles/TFrmVendaCartao_MilhasVKS.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "entry/ModuleState.h"
+#include "entry/WipedString.h"
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CardNumber.h"
+#include "screens/miles/CaptureColumns.h"
+#include "screens/miles/ControlExit.h"
+#include "screens/miles/MilesSettings.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kTitle = 523;
+constexpr MessageId kCouponMissing = 810;
+constexpr MessageId kOccurrenceNotChosen = 839;
+constexpr MessageId kInsuranceCodeMissing = 1611;
+
+constexpr int kInsuranceItem = 0; // "S - Código do Seguro"
+constexpr int kOtherCasesItem = 1;
+constexpr int kForcedSaleItem = 1;
+
+constexpr std::string_view kNoOccurrenceCode = "0000000000";
+
+std::string readField(FieldId field) { return host().LeCampo(field); }
+
+std::string textOf(const QLineEdit& edit) { return edit.text().toStdString(); }
+
+// A field copied to another through a copy that is wiped afterwards.
+bool storeCopy(FieldId to, FieldId from) {
+    const WipedString value(readField(from));
+    return host().GravaCampoString(to, 0, value.view()) == 0;
+}
+
+std::string zeroFilled(std::string text, int width) { return host().PreencherZerosEsquerda(trimmed(text), width); }
+
+} // namespace
+
+void composeCodigoValorMilhas() {
+    const std::string code = "00000000" + zeroFilled(readField(field::FirstMilesCode), 2) +
+                             zeroFilled(host().RemoveFormato(readField(field::FirstMilesValue)), 9) +
+                             zeroFilled(readField(field::SecondMilesCode), 2) +
+                             zeroFilled(host().RemoveFormato(readField(field::SecondMilesValue)), 9);
+    // The buffer holds 30 characters; values longer than their width are cut
+    // at its end rather than overrun it.
+    std::memset(pCodigoValorMilhas, 0, sizeof pCodigoValorMilhas);
+    std::memcpy(pCodigoValorMilhas, code.data(), std::min(code.size(), CodigoValorMilhasLength));
+}
+
+TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
+    : TFrmMilhas_VKSTrn(className),
+      cbVenda(addList({.name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 115,
+                       .keys = Keys::ListSteps},
+                      {QStringLiteral("1 - Normal"), QStringLiteral("2 - Forçada")})),
+      edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
+      edValorAvista(addEdit({.name = "edValorAvista", .label = "lbValorAVista", .design = "Valor à Vista:",
+                             .caption = 767, .hint = 32, .maxLength = 12})),
+      edValorEntrada(addEdit({.name = "edValorEntrada", .label = "lbValorEntrada", .design = "Valor Entrada:",
+                              .caption = 547, .hint = 30, .maxLength = 12})),
+      edValorMilhas(addEdit({.name = "edValorMilhas", .label = "lbValorMilhas", .design = "Valor das Milhas:",
+                             .caption = 765, .hint = 31, .maxLength = 12})),
+      edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
+      edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
+      edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
+      edNumContrato(addEdit({.name = "edNumContrato", .label = "lbNumContrato", .design = "Nº Contrato:",
+                             .caption = 769, .hint = 118, .maxLength = 7, .keys = Keys::Digits})),
+      edDV(addEdit({.name = "edDV", .label = "lbDV", .design = "DV:", .caption = 770, .hint = 85, .maxLength = 1,
+                    .keys = Keys::Digits})),
+      edMatrAutorizador(addEdit({.name = "edMatrAutorizador", .label = "lbMatrAutorizador",
+                                 .design = "Matr. Autorizador:", .caption = 756, .hint = 116, .maxLength = 6,
+                                 .keys = Keys::Digits})),
+      edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Operador:", .caption = 751,
+                          .hint = 109, .maxLength = 6, .keys = Keys::Digits})),
+      edLocalContrato(addEdit({.name = "edLocalContrato", .label = "lbLocalContrato", .design = "Local Contrato:",
+                               .caption = 768, .hint = 119, .maxLength = 3, .keys = Keys::Digits})),
+      cbIdOcorrencia(addList({.name = "cbIdOcorrencia", .label = "lbIdOcorrencia", .design = "Ocorrência:",
+                              .caption = 1609, .hint = 1613, .keys = Keys::ListSteps},
+                             {QStringLiteral("S - Código do Seguro"), QStringLiteral("0 - Demais casos")})),
+      edCodOcorrencia(addEdit({.name = "edCodOcorrencia", .label = "lbCodOcorrencia", .design = "Código:",
+                               .caption = 1610, .hint = 1612, .maxLength = 10})),
+      coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
+    for (QComboBox* list : {cbVenda, cbIdOcorrencia}) list->setMinimumWidth(150);
+    edCartao->setEnabled(false);
+    edValorEntrada->setEnabled(false);
+    edCupom->setEnabled(false);
+    for (QLineEdit* amount : {edValorAvista, edValorEntrada, edValorMilhas}) handleAsAmount(*amount);
+    for (QWidget* optional : std::initializer_list<QWidget*>{edValorAvista, edNumContrato, edDV, edMatrAutorizador,
+                                                             edOperador, edLocalContrato}) {
+        showWithLabel(*optional, false);
+    }
+    cbIdOcorrencia->setCurrentIndex(kInsuranceItem);
+    new ControlExit(*cbIdOcorrencia, [this] { cbIdOcorrenciaExit(); });
+    useTabOrder({cbVenda, edCartao, edValor, edValorAvista, edValorEntrada, edValorMilhas, edCupom, edDataCupom,
+                 edHoraCupom, edNumContrato, edDV, edMatrAutorizador, edOperador, edLocalContrato, cbIdOcorrencia,
+                 edCodOcorrencia, edTipoEntrada});
+}
+
+void TFrmVendaCartao_MilhasVKS::useTabOrder(std::vector<QWidget*> order) {
+    tabOrder_ = order;
+    setCaptureTabOrder(std::move(order));
+}
+
+void TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::vector<QWidget*> installmentControls,
+                                                       QWidget* firstInstallmentDate) {
+    std::vector<QWidget*> order{cbVenda, edCartao, edValor, edValorAvista, edValorEntrada, edValorMilhas};
+    order.insert(order.end(), installmentControls.begin(), installmentControls.end());
+    order.insert(order.end(), {firstInstallmentDate, edCupom, edDataCupom, edHoraCupom, edMatrAutorizador, edOperador,
+                               edLocalContrato, edNumContrato, edDV, cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
+    useTabOrder(std::move(order));
+}
+
+std::string TFrmVendaCartao_MilhasVKS::orZeros(std::string text, std::string_view zeros) {
+    return isBlank(text) ? std::string(zeros) : std::move(text);
+}
+
+std::string TFrmVendaCartao_MilhasVKS::bare(const QString& text) { return host().RemoveFormato(text.toStdString()); }
+
+void TFrmVendaCartao_MilhasVKS::fillSupplied(QLineEdit& edit, std::string_view value) {
+    const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    edit.setMaxLength(std::max(edit.maxLength(), static_cast<int>(std::min<qsizetype>(text.size(), 32767))));
+    edit.setText(text);
+    edit.setEnabled(edit.text().isEmpty());
+}
+
+QString TFrmVendaCartao_MilhasVKS::shownDate(std::string_view value) {
+    const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    return text.mid(0, 2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + text.mid(4, 4);
+}
+
+void TFrmVendaCartao_MilhasVKS::IniciaCamposForm() {
+    TFrmMilhas_VKSTrn::IniciaCamposForm();
+    lbTitulo->setText(text(kTitle));
+    setRequestLayout(TrnVendaMilhasVKS);
+    edCodOcorrencia->setEnabled(false);
+
+    fillSupplied(*edValorEntrada, readField(field::DownPayment));
+    edValorAvista->setText(QString::fromStdString(readField(field::CashValue)));
+    if (!edValorAvista->text().isEmpty()) showWithLabel(*edValorAvista, true);
+    coupon_.fill();
+    edCupom->setEnabled(edCupom->text().isEmpty());
+    edValorMilhas->setText(QString::fromStdString(readField(field::MilesValue)));
+    cbVenda->setCurrentIndex(readField(field::SaleKind) == "2" ? kForcedSaleItem : 0);
+    cbVenda->setEnabled(false);
+
+    // Values of a forced sale or a contract the host supplies are shown
+    // locked; the cashier never types them here.
+    const std::pair<QLineEdit*, FieldId> supplied[] = {
+        {edOperador, field::Operator},           {edMatrAutorizador, field::ForcedSaleAuthorizer},
+        {edLocalContrato, field::ContractLocation}, {edNumContrato, field::ContractNumber},
+        {edDV, field::ContractCheckDigit},
+    };
+    for (const auto& [edit, id] : supplied) {
+        const std::string value = readField(id);
+        if (value.empty()) continue;
+        fillSupplied(*edit, value);
+        showWithLabel(*edit, true);
+    }
+
+    readMappingVersion();
+    initOccurrence();
+    initCard();
+}
+
+void TFrmVendaCartao_MilhasVKS::initOccurrence() {
+    if (!treatsOccurrences()) {
+        showWithLabel(*cbIdOcorrencia, false);
+        showWithLabel(*edCodOcorrencia, false);
+        host().KovarLimpaCampo(field::OccurrenceCode);
+        host().KovarLimpaCampo(field::OccurrenceKind);
+        return;
+    }
+    const std::string kind = trimmed(readField(field::OccurrenceKind));
+    if (kind == "S") {
+        cbIdOcorrencia->setCurrentIndex(kInsuranceItem);
+        cbIdOcorrencia->setEnabled(false);
+    } else if (kind == "0") {
+        cbIdOcorrencia->setCurrentIndex(kOtherCasesItem);
+        cbIdOcorrencia->setEnabled(false);
+        host().KovarLimpaCampo(field::OccurrenceCode);
+    } else {
+        cbIdOcorrencia->setCurrentIndex(-1);
+        cbIdOcorrencia->setEnabled(true);
+    }
+    if (cbIdOcorrencia->currentIndex() == kInsuranceItem) {
+        fillSupplied(*edCodOcorrencia, readField(field::OccurrenceCode));
+        edCodOcorrencia->setEnabled(false);
+    }
+}
+
+void TFrmVendaCartao_MilhasVKS::initCard() {
+    const WipedString read(readField(field::Identification));
+    const WipedString card(trimmed(read.view()));
+    edCartao->setText(concealedCardNumber(card.view()));
+    edCartao->setEnabled(edCartao->text().isEmpty());
+}
+
+// Leaving the list on the insurance item asks for the insurance code.
+void TFrmVendaCartao_MilhasVKS::cbIdOcorrenciaExit() {
+    if (!isEnabled() || cbIdOcorrencia->currentIndex() != kInsuranceItem) return;
+    edCodOcorrencia->setEnabled(true);
+    edCodOcorrencia->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmVendaCartao_MilhasVKS::FormShow() {
+    std::vector<LabelledControl> controls;
+    for (QWidget* control : tabOrder_) controls.emplace_back(labelOf(*control), control);
+    arrangeInColumns(*pnCaptura, controls);
+    TFrmMilhas_VKSTrn::FormShow();
+}
+
+bool TFrmVendaCartao_MilhasVKS::ValidaCamposForm() {
+    if (!TFrmMilhas_VKSTrn::ValidaCamposForm()) return false;
+    if (isBlank(edCupom->text().toStdString())) return rejectInput(kCouponMissing, *edCupom, Retry::EnableClearFocus);
+    if (treatsOccurrences()) {
+        if (cbIdOcorrencia->currentIndex() < 0) {
+            return rejectInput(kOccurrenceNotChosen, *cbIdOcorrencia, Retry::EnableFocus);
+        }
+        if (cbIdOcorrencia->currentIndex() == kInsuranceItem && isBlank(edCodOcorrencia->text().toStdString())) {
+            return rejectInput(kInsuranceCodeMissing, *edCodOcorrencia, Retry::EnableClearFocus);
+        }
+    }
+    return true;
+}
+
+bool TFrmVendaCartao_MilhasVKS::storeOccurrence() {
+    std::string kind = "0";
+    std::string code(kNoOccurrenceCode);
+    if (treatsOccurrences()) {
+        kind = trimmed(cbIdOcorrencia->currentText().toStdString()).substr(0, 1);
+        if (cbIdOcorrencia->currentIndex() == kInsuranceItem) code = textOf(*edCodOcorrencia);
+    }
+    return storeFields({{field::OccurrenceKind, kind}, {field::OccurrenceCode, code}});
+}
+
+bool TFrmVendaCartao_MilhasVKS::GravaCamposKovar() {
+    if (!TFrmMilhas_VKSTrn::GravaCamposKovar()) return false;
+    std::memset(pCodigoValorMilhas, 0, CodigoValorMilhasLength);
+    const bool stored =
+        storeFields({{field::OperationCode, "01"}}) && storeCopy(field::CardNumber, field::Identification) &&
+        storeCopy(field::HostCode, field::HostCodeCopy) && storeMappingVersion() && coupon_.store() &&
+        storeFields({{field::Operator, textOf(*edOperador)}}) && storeOccurrence() &&
+        storeFields({{field::MilesValue, bare(edValorMilhas->text())},
+                     {field::DownPayment, bare(edValorEntrada->text())},
+                     {field::SaleKind, trimmed(cbVenda->currentText().toStdString()).substr(0, 1)},
+                     {field::ForcedSaleAuthorizer, textOf(*edMatrAutorizador)}});
+    if (!stored) return false;
+    // The host reads the composed text when it builds the request.
+    composeCodigoValorMilhas();
+    return storeFields({{field::CashValue, bare(edValorAvista->text())},
+                        {field::ConstantZero, "0"},
+                        {field::ContractLocation, textOf(*edLocalContrato)},
+                        {field::ContractNumber, textOf(*edNumContrato)},
+                        {field::ContractCheckDigit, textOf(*edDV)}});
+}
+
+} // namespace vks
