@@ -4,6 +4,9 @@
 
 #include "entry/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
+#include "screens/cheque/TFrmCancVCheque_AutGen.h"
+#include "screens/cheque/TFrmNumChq.h"
+#include "screens/cheque/TFrmVCheque_AutGen.h"
 #include "screens/miles/TFrmAquis_MilhasVKS.h"
 #include "screens/miles/TFrmEstAquis_EstVenAquis.h"
 #include "screens/miles/TFrmEstVenda_EstVenAquis.h"
@@ -28,6 +31,9 @@ namespace {
 // One row per screen class the module can open. A class listed by the
 // dispatcher but absent here yields no screen (message 802).
 constexpr std::array kScreens{
+    ScreenClass{"TFrmVCheque_AutGen", createScreen<TFrmVCheque_AutGen>},
+    ScreenClass{"TFrmNumChq", createScreen<TFrmNumChq>},
+    ScreenClass{"TFrmCancVCheque_AutGen", createScreen<TFrmCancVCheque_AutGen>},
     ScreenClass{"TFrmPagParcBRQ_VKSTrn", createScreen<TFrmPagParcBRQ_VKSTrn>},
     ScreenClass{"TFrmPagParcBRQ_CncTrn", createScreen<TFrmPagParcBRQ_CncTrn>},
     ScreenClass{"TFrmAVista_VendaCartaoMilhas", createScreen<TFrmAVista_VendaCartaoMilhas>},
