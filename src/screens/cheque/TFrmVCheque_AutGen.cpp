@@ -19,7 +19,8 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"
-#include "screens/cheque/FocusActions.h"
+#include "screens/cheque/ControlEntry.h"
+#include "screens/miles/ControlExit.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
 
@@ -136,11 +137,13 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
         showWithLabel(*hidden, false);
     }
 
-    new FocusActions(*edValorEntrada, [this] { edValor->setText(shownAmount(host().LeCampo(field::Amount))); },
-                     [this] { edValorEntradaExit(); });
-    new FocusActions(*cbVenda, {}, [this] { cbVendaExit(); });
-    new FocusActions(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
-    new FocusActions(*edNumChequeEntr, [] { state().bControlaKeyPreview = true; });
+    // Entering the down payment shows the whole total again; leaving it
+    // shows what is left to finance.
+    new ControlEntry(*edValorEntrada, [this] { edValor->setText(shownAmount(host().LeCampo(field::Amount))); });
+    new ControlExit(*edValorEntrada, [this] { edValorEntradaExit(); });
+    new ControlExit(*cbVenda, [this] { cbVendaExit(); });
+    new ControlEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
+    new ControlEntry(*edNumChequeEntr, [] { state().bControlaKeyPreview = true; });
 
     orderCapture({edValor,         cbVenda,          edValorEntrada,      edValorMilhas,         edCodConsulta,
                   cbAcMilhas,      edNumParcelas,    edJuros,             edCPF,                 edNumChequeEntr,
