@@ -51,6 +51,13 @@ Writes writesOf(const FakeHost& host) {
     return writes;
 }
 
+// Parameter cases print as their names.
+template <class Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 template <class T>
 T& child(const QDialog& screen, const char* name) {
     auto* found = screen.findChild<T*>(name);
@@ -411,6 +418,26 @@ TEST(MilesReversal, ARefusedWriteStopsTheConfirmation) {
         EXPECT_EQ(host->writes.back().field, field::CouponNumber) << kind.name;
         EXPECT_TRUE(host->authorizations.empty()) << kind.name;
         EXPECT_EQ(host->handBacks, 0) << kind.name;
+    }
+}
+
+// Whatever the host leaves in the other fields, the screens open locked,
+// confirm themselves and write what they show.
+TEST(MilesCoupon, AnyFieldContentIsSurvived) {
+    const std::string junk = std::string(1 << 20, '\xff') + "\xc3";
+    for (const ScreenKind& kind : kScreens) {
+        ScopedFakeHost host;
+        for (FieldId id : {field::Identification, field::HostCodeCopy, field::MappingVersion, field::CouponNumber,
+                           field::CouponDate, field::CouponTime, field::Operator, field::PaymentForm,
+                           field::MilesValue, field::OccurrenceKind, field::OccurrenceCode}) {
+            host->set(id, junk);
+        }
+        supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "1"}});
+        const auto screen = kind.create();
+        EXPECT_EQ(Operator().run(*screen), 1) << kind.name;
+        EXPECT_EQ(host->get(field::CouponDate), "00000000") << kind.name;
+        EXPECT_EQ(host->get(field::CouponTime), "000000") << kind.name;
+        EXPECT_TRUE(host->get(field::MappingVersion) == junk.substr(0, 4)) << kind.name; // not printed
     }
 }
 

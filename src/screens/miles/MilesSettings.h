@@ -8,7 +8,8 @@
 
 namespace vks {
 
-// Values every miles screen shares through the module state.
+// What the miles screens share: the mapping version kept in the module
+// state, and their writes to the field store.
 
 // The mapping version the request carries: the first four characters of
 // field 1077, "0000" when they are blank. Kept in state().VersaoMapeamento.

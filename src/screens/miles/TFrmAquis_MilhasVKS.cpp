@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "entry/ModuleState.h"
 #include "entry/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
