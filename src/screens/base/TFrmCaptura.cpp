@@ -199,24 +199,24 @@ bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& 
     return false;
 }
 
-void TFrmCaptura::place(QWidget& control, const Control& spec) {
-    control.setObjectName(QLatin1String(spec.name));
+void TFrmCaptura::place(QWidget& control, const Control& declared) {
+    control.setObjectName(QLatin1String(declared.name));
     control.setFocusPolicy(Qt::StrongFocus);
     control.setContextMenuPolicy(Qt::NoContextMenu);
     control.setAcceptDrops(false);
     const int row = rows_++;
-    if (spec.label != nullptr) {
-        auto* label = new QLabel(QString::fromUtf8(spec.design), pnCaptura);
-        label->setObjectName(QLatin1String(spec.label));
+    if (declared.label != nullptr) {
+        auto* label = new QLabel(QString::fromUtf8(declared.design), pnCaptura);
+        label->setObjectName(QLatin1String(declared.label));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(nullptr);
         captureGrid_->addWidget(label, row, 0);
         labels_[&control] = label;
-        if (spec.caption != 0) captions_.emplace_back(label, spec.caption);
+        if (declared.caption != 0) captions_.emplace_back(label, declared.caption);
     }
     captureGrid_->addWidget(&control, row, 1);
-    if (spec.hint != 0) hintOnEntry(control, spec.hint);
-    installKeys(control, spec.keys);
+    if (declared.hint != 0) hintOnEntry(control, declared.hint);
+    installKeys(control, declared.keys);
     captureOrder_.push_back(&control);
     updateTabOrder();
 }

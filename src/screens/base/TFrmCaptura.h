@@ -91,7 +91,7 @@ protected:
     QPushButton* btRetorna;
 
 private:
-    void place(QWidget& control, const Control& spec);
+    void place(QWidget& control, const Control& declared);
     void updateTabOrder();
 
     QGridLayout* captureGrid_;
