@@ -419,9 +419,14 @@ TEST_P(MilesSaleWrites, AreMadeInOrderAndTheComposedCodeGoesWithTheRequest) {
     EXPECT_EQ(host->writes, expected);
     ASSERT_EQ(host->authorizations.size(), 1u);
     const VksRequestLayout& layout = host->authorizations[0].layout;
-    EXPECT_EQ(layout.code, 80);
-    EXPECT_EQ(layout.flag, 1);
-    EXPECT_EQ(layout.entries[23].fixed_text, static_cast<const char*>(pCodigoValorMilhas));
+    // Members of the packed record are copied before comparing: a reference
+    // to a misaligned member is not allowed.
+    const int code = layout.code;
+    const int flag = layout.flag;
+    const char* composed = layout.entries[23].fixed_text;
+    EXPECT_EQ(code, 80);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(composed, static_cast<const char*>(pCodigoValorMilhas));
     EXPECT_STREQ(pCodigoValorMilhas, "000000001109999888822123456789");
     EXPECT_EQ(state().VersaoMapeamento, "1234");
     EXPECT_EQ(host->handBacks, 1);
