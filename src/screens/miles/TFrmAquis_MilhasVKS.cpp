@@ -6,6 +6,7 @@
 #include "entry/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/miles/PaymentForms.h"
 #include "screens/base/CardNumber.h"
 #include "screens/miles/ControlExit.h"
 #include "screens/miles/MilesSettings.h"
@@ -16,17 +17,8 @@ namespace {
 
 constexpr MessageId kTitle = 527;
 constexpr int kMilesValueWidth = 12;
-
-// The payment forms; the first two characters are the code of field 1078,
-// the index the code less one.
-const QStringList kPaymentForms = {
-    QStringLiteral("01 - Dinheiro"),          QStringLiteral("02 - Cheque à vista"),
-    QStringLiteral("03 - Cheque pré"),        QStringLiteral("04 - Cartão de Débito"),
-    QStringLiteral("05 - Cartão de Crédito"), QStringLiteral("06 - Ticket"),
-    QStringLiteral("07 - Cheque Administrativo"), QStringLiteral("08 - Traveller Check"),
-    QStringLiteral("09 - Desconto em folha"), QStringLiteral("10 - Vale"),
-    QStringLiteral("11- Milhas"),
-};
+// The acquisition offers every form but "not informed", so an item's index
+// is its code less one.
 constexpr int kMilesForm = 10;
 
 const QStringList kOccurrenceKinds = {
@@ -44,7 +36,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
       cbFPPagto(addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
                          .hint = 15, .keys = Keys::ListSteps},
-                        kPaymentForms)),
+                        paymentForms().mid(1))),
       edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
       edValorMilhas(addEdit({.name = "edValorMilhas", .label = "lbValorMilhas", .design = "Valor das Milhas:",
                              .caption = 765, .hint = 31, .maxLength = 12})),

@@ -6,6 +6,7 @@
 #include "entry/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/miles/PaymentForms.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
 
@@ -15,14 +16,6 @@ namespace {
 constexpr MessageId kTitle = 522;
 constexpr MessageId kPaymentFormMissing = 849;
 
-const QStringList kPaymentForms = {
-    QStringLiteral("00 - Não Informada"),     QStringLiteral("01 - Dinheiro"),
-    QStringLiteral("02 - Cheque à vista"),    QStringLiteral("03 - Cheque pré"),
-    QStringLiteral("04 - Cartão de Débito"),  QStringLiteral("05 - Cartão de Crédito"),
-    QStringLiteral("06 - Ticket"),            QStringLiteral("07 - Cheque Administrativo"),
-    QStringLiteral("08 - Traveller Check"),   QStringLiteral("09 - Desconto em folha"),
-    QStringLiteral("10 - Vale"),              QStringLiteral("11- Milhas"),
-};
 
 } // namespace
 
@@ -36,7 +29,7 @@ TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
                             .hint = 233, .maxLength = 16, .keys = Keys::Digits})),
       cbFPPagto(addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
                          .hint = 15, .keys = Keys::ListSteps},
-                        kPaymentForms)),
+                        paymentForms())),
       identification_(*edDadosDocumento, *edCPF, *edCartao) {
     edDadosDocumento->setEnabled(false);
     setCaptureTabOrder({edValor, edDadosDocumento, edCPF, edCartao, cbFPPagto, edTipoEntrada});
