@@ -1,6 +1,7 @@
 #include "Operator.h"
 
 #include <memory>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,8 +40,33 @@ std::vector<QWidget*> openModals() {
     return modals;
 }
 
-// Carries one key to the control focused when the key is delivered, so that a
-// typed sequence follows focus moves made by earlier keys.
+// What went wrong with the last key that reached no control, "" when none.
+std::string& keyboardFaultSlot() {
+    static std::string fault;
+    return fault;
+}
+
+std::string keyName(const KeyStroke& key) {
+    if (!key.text.empty() && static_cast<unsigned char>(key.text[0]) >= ' ') {
+        return (key.modifiers & Qt::AltModifier ? "Alt+" : "") + key.text;
+    }
+    switch (key.key) {
+    case Qt::Key_Return: return "Enter";
+    case Qt::Key_Tab: return "Tab";
+    case Qt::Key_Backtab: return "Backtab";
+    case Qt::Key_Backspace: return "Backspace";
+    case Qt::Key_Escape: return "Escape";
+    case Qt::Key_Up: return "Up";
+    case Qt::Key_Down: return "Down";
+    default: return "key " + std::to_string(key.key);
+    }
+}
+
+// Carries one key, the way a platform does: to the control that has the focus
+// in the active window when the key arrives, so that a typed sequence follows
+// focus moves made by earlier keys. A modal window that is open but not
+// active would not get the key on a real terminal either: the key is lost
+// and the fault recorded.
 class KeyCourier final : public QObject {
 public:
     static KeyCourier& instance() {
@@ -54,10 +80,15 @@ protected:
     bool event(QEvent* event) override {
         if (event->type() != kDeliveryType) return QObject::event(event);
         const KeyStroke& key = static_cast<Delivery*>(event)->key;
-        QWidget* target = QApplication::focusWidget();
-        if (QWidget* modal = activeModal(); modal != nullptr && (target == nullptr || target->window() != modal)) {
-            target = modal->focusWidget() != nullptr ? modal->focusWidget() : modal;
+        QWidget* active = QApplication::activeWindow();
+        if (QWidget* modal = activeModal(); modal != nullptr && active != modal) {
+            keyboardFaultSlot() = "key " + keyName(key) + " was lost: \"" + utf8(modal->objectName()) +
+                                  "\" is open but not the active window (active: " +
+                                  (active == nullptr ? std::string("none") : "\"" + utf8(active->objectName()) + "\"") +
+                                  ")";
+            return true;
         }
+        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : active;
         if (target == nullptr) return true;
         QPointer<QWidget> guard(target);
         QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, qs(key.text));
@@ -155,7 +186,7 @@ std::string screenName() {
 
 std::string focusedControl() {
     QWidget* modal = activeModal();
-    if (modal == nullptr) return {};
+    if (modal == nullptr || QApplication::activeWindow() != modal) return {};
     QWidget* focus = modal->focusWidget();
     return focus == nullptr ? std::string() : utf8(focus->objectName());
 }
@@ -187,6 +218,13 @@ std::optional<bool> controlVisible(std::string_view name) {
     if (w == nullptr) return std::nullopt;
     return w->isVisibleTo(w->window());
 }
+
+bool screenHoldsKeyboard() {
+    QWidget* modal = activeModal();
+    return modal != nullptr && QApplication::activeWindow() == modal;
+}
+
+std::string takeKeyboardFault() { return std::exchange(keyboardFaultSlot(), std::string()); }
 
 bool messageBoxUp() { return messageBox() != nullptr; }
 
@@ -334,7 +372,9 @@ Script& Script::expectAllClosed() {
 void Script::start() {
     next_ = 0;
     failed_ = false;
+    keyLost_ = false;
     failure_.clear();
+    takeKeyboardFault(); // a key lost before the script began is not its own
     stepStarted_ = std::chrono::steady_clock::now();
     timer_->start();
 }
@@ -343,6 +383,7 @@ void Script::stop() { timer_->stop(); }
 
 std::string Script::describeScene() {
     std::string scene = "screen \"" + screenName() + "\", focus \"" + focusedControl() + "\"";
+    if (activeModal() != nullptr && !screenHoldsKeyboard()) scene += " (not the active window)";
     if (messageBoxUp()) scene += ", message box \"" + messageBoxText() + "\"";
     return scene;
 }
@@ -350,6 +391,11 @@ std::string Script::describeScene() {
 void Script::tick() {
     if (failed_) {
         closeAll();
+        return;
+    }
+    if (std::string fault = takeKeyboardFault(); !fault.empty()) {
+        keyLost_ = true;
+        fail(fault);
         return;
     }
     if (next_ >= steps_.size()) {

@@ -65,7 +65,8 @@ QWidget* messageBox();
 // Object name of activeScreen() (the screen's reference name), "" when none.
 std::string screenName();
 // Object name of the control holding the focus in the active modal window,
-// "" when none.
+// "" when none or when that window is not the active window (it would not
+// get the keys).
 std::string focusedControl();
 // A control of the active screen by object name, nullptr when absent.
 QWidget* control(std::string_view name);
@@ -75,6 +76,12 @@ std::optional<bool> controlEnabled(std::string_view name);
 // Visible on its screen (the screen itself may be hidden).
 std::optional<bool> controlVisible(std::string_view name);
 
+// The innermost modal window is the active window: typed keys reach it.
+bool screenHoldsKeyboard();
+// Why the last key that reached no control was lost ("" when every key
+// arrived); reading it clears it. A Script fails on it.
+std::string takeKeyboardFault();
+
 bool messageBoxUp();
 // Text of the open message box, "" when none.
 std::string messageBoxText();
@@ -82,7 +89,9 @@ std::string messageBoxText();
 // --- What the cashier does ---------------------------------------------------
 
 // One key event per character, each delivered to the control that has the
-// focus when the key arrives.
+// focus in the active window when the key arrives. A key that arrives while
+// the innermost modal window is not the active window is lost, as on a real
+// terminal, and recorded (takeKeyboardFault).
 void type(std::string_view utf8);
 void press(const KeyStroke& key);
 // Presses the OK button of the open message box; false when none is open.
@@ -137,6 +146,9 @@ public:
     bool finished() const { return next_ >= steps_.size() && !failed_; }
     bool failed() const { return failed_; }
     const std::string& failure() const { return failure_; }
+    // The failure is a key that reached no control (the screen was not the
+    // active window).
+    bool keyLost() const { return keyLost_; }
     // A short picture of what the cashier sees, for failure messages.
     static std::string describeScene();
 
@@ -155,6 +167,7 @@ private:
     std::chrono::steady_clock::time_point stepStarted_;
     std::chrono::milliseconds stepTimeout_;
     bool failed_ = false;
+    bool keyLost_ = false;
     std::string failure_;
     FailureHandler onFailure_;
     QTimer* timer_;

@@ -28,6 +28,10 @@ QString boxDescription() {
 QString sceneDescription() {
     QString scene = QString("active screen \"%1\", focus \"%2\"")
                         .arg(QString::fromStdString(op::screenName()), QString::fromStdString(op::focusedControl()));
+    if (op::activeModal() != nullptr && !op::screenHoldsKeyboard()) {
+        scene += QString(" (\"%1\" is not the active window: the keyboard is elsewhere)")
+                     .arg(op::activeModal()->objectName());
+    }
     if (op::messageBoxUp()) scene += ", " + boxDescription() + " is up";
     return scene;
 }
@@ -84,7 +88,7 @@ OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& sh
     for (int i = 0; i < int(steps_.size()); ++i) add(steps_[size_t(i)], i);
     script_.then("every step done", [this] { stepsDone_ = true; });
     script_.waitFor("the call to return", [] { return false; }, milliseconds(returnTimeoutMs_));
-    script_.onFailure([this](const std::string&) { fail(); });
+    script_.onFailure([this](const std::string& why) { fail(why); });
 }
 
 QString OperatorScript::place(int index) const {
@@ -149,8 +153,10 @@ void OperatorScript::start(FailureHandler onFailure) {
     script_.start();
 }
 
-void OperatorScript::fail() {
-    if (stepsDone_) {
+void OperatorScript::fail(const std::string& why) {
+    if (script_.keyLost()) {
+        failure_ = place(current_) + ": " + QString::fromStdString(why);
+    } else if (stepsDone_) {
         timedOut_ = true;
         failure_ = QString("the call did not return within %1 ms after the last step; %2; the screen was cancelled")
                        .arg(returnTimeoutMs_)

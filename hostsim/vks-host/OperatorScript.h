@@ -37,7 +37,7 @@ private:
     void add(const Step& step, int index);
     void addAction(int index, std::function<void()> action);
     void addExpectation(int index, vks::op::Script::Condition condition);
-    void fail();
+    void fail(const std::string& why);
     QString place(int index) const;
     void takeShot(const QString& name) const;
 

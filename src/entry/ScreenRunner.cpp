@@ -1,11 +1,13 @@
 #include "entry/ScreenRunner.h"
 
+#include <QApplication>
 #include <QDialog>
 
 #include "entry/ModuleState.h"
 #include "entry/ScreenTable.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
+#include "ui/Activation.h"
 #include "ui/MessageBox.h"
 
 namespace vks {
@@ -31,14 +33,11 @@ bool CriaExecutaForm(std::string_view className, QDialog* parent) {
     if (!screen) return false;
     {
         const ScreenReference reference(referenceNameOf(className), screen.get());
-        const int result = screen->exec();
+        const int result = ui::runModal(*screen, parent != nullptr ? parent : QApplication::activeWindow());
         if (parent == nullptr) {
             if (result == kModalCancel) host().KovarGravaArquivo();
         } else if (result == kModalOk) {
             parent->done(kModalOk);
-        } else {
-            parent->activateWindow();
-            parent->setFocus();
         }
     }
     screen.reset();

@@ -1,6 +1,7 @@
 #include "ui/Activation.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -37,6 +38,23 @@ bool ActivationWatcher::eventFilter(QObject* watched, QEvent* event) {
         });
     }
     return false;
+}
+
+void giveKeyboardBack(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+    // The platform activates asynchronously, or not at all (without a window
+    // manager the keyboard falls to the root window when a window closes).
+    // The window is made active now, so that the focus the caller places next
+    // is a real focus move.
+    if (QApplication::activeWindow() != &window) QApplication::setActiveWindow(&window);
+}
+
+int runModal(QDialog& dialog, QWidget* returnTo) {
+    const QPointer<QWidget> underneath(returnTo);
+    const int result = dialog.exec();
+    if (underneath != nullptr && underneath != &dialog && underneath->isVisible()) giveKeyboardBack(*underneath);
+    return result;
 }
 
 } // namespace vks::ui

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QDialog;
 class QWidget;
 
 namespace vks::ui {
@@ -26,5 +27,14 @@ private:
     std::function<void()> activated_;
     bool leftForMessageBox_ = false;
 };
+
+// Raises and activates `window` now, so that it holds the keyboard and the
+// focus moves that follow produce their focus-out and focus-in events.
+void giveKeyboardBack(QWidget& window);
+
+// Runs `dialog` modally; when it closes, `returnTo` (when given and still
+// shown) holds the keyboard again, as the window underneath a closed modal
+// window does on every platform the screens come from.
+int runModal(QDialog& dialog, QWidget* returnTo);
 
 } // namespace vks::ui

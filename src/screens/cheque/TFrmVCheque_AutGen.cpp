@@ -19,9 +19,9 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"
-#include "screens/cheque/ControlEntry.h"
-#include "screens/miles/ControlExit.h"
+#include "ui/Activation.h"
 #include "ui/CardEdit.h"
+#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -139,11 +139,11 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
 
     // Entering the down payment shows the whole total again; leaving it
     // shows what is left to finance.
-    new ControlEntry(*edValorEntrada, [this] { edValor->setText(shownAmount(host().LeCampo(field::Amount))); });
-    new ControlExit(*edValorEntrada, [this] { edValorEntradaExit(); });
-    new ControlExit(*cbVenda, [this] { cbVendaExit(); });
-    new ControlEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
-    new ControlEntry(*edNumChequeEntr, [] { state().bControlaKeyPreview = true; });
+    ui::onEntry(*edValorEntrada, [this] { edValor->setText(shownAmount(host().LeCampo(field::Amount))); });
+    ui::onExit(*edValorEntrada, [this] { edValorEntradaExit(); });
+    ui::onExit(*cbVenda, [this] { cbVendaExit(); });
+    ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
+    ui::onEntry(*edNumChequeEntr, [] { state().bControlaKeyPreview = true; });
 
     orderCapture({edValor,         cbVenda,          edValorEntrada,      edValorMilhas,         edCodConsulta,
                   cbAcMilhas,      edNumParcelas,    edJuros,             edCPF,                 edNumChequeEntr,
@@ -357,8 +357,7 @@ bool TFrmVCheque_AutGen::edNumChequeEntrEnter() {
     if (!screen) return false;
     const std::string reference = referenceNameOf(kNumberScreen);
     state().screens[reference] = screen.get();
-    const int result = screen->exec();
-    QCoreApplication::processEvents();
+    const int result = ui::runModal(*screen, this);
     state().screens.erase(reference);
     screen.reset();
     if (result != TFrmMod::kModalCancel) return false;

@@ -8,7 +8,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/miles/PaymentForms.h"
 #include "screens/base/CardNumber.h"
-#include "screens/miles/ControlExit.h"
+#include "ui/FocusHandlers.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
 
@@ -54,7 +54,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     cbFPPagto->setCurrentIndex(0);
     edCartao->setEnabled(false);
     handleAsAmount(*edValorMilhas);
-    new ControlExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
+    ui::onExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
     setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
                         cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
 }

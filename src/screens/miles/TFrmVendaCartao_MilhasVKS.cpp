@@ -12,7 +12,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"
 #include "screens/miles/CaptureColumns.h"
-#include "screens/miles/ControlExit.h"
+#include "ui/FocusHandlers.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
 
@@ -97,7 +97,7 @@ TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
         showWithLabel(*optional, false);
     }
     cbIdOcorrencia->setCurrentIndex(kInsuranceItem);
-    new ControlExit(*cbIdOcorrencia, [this] { cbIdOcorrenciaExit(); });
+    ui::onExit(*cbIdOcorrencia, [this] { cbIdOcorrenciaExit(); });
     useTabOrder({cbVenda, edCartao, edValor, edValorAvista, edValorEntrada, edValorMilhas, edCupom, edDataCupom,
                  edHoraCupom, edNumContrato, edDV, edMatrAutorizador, edOperador, edLocalContrato, cbIdOcorrencia,
                  edCodOcorrencia, edTipoEntrada});
