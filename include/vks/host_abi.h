@@ -131,6 +131,8 @@ VKS_HOST_API VksBool VKS_HOSTCALL VerificaCPF(const char* cpf);
 VKS_HOST_API void VKS_HOSTCALL ValKeyBoard(VksKey* key);
 /* Empties *key unless it is a digit, Backspace or Enter. */
 VKS_HOST_API void VKS_HOSTCALL PermiteNumerico_BS_Enter(VksKey* key);
+/* On the host's step keys ("2" next, "8" previous) moves the selection and
+ * empties *key; any other key is left as it is, for the list to handle. */
 VKS_HOST_API void VKS_HOSTCALL AvancaRetrocedeItemComboBox(VksComboBox* combo, VksKey* key);
 VKS_HOST_API void VKS_HOSTCALL GetBuildInfo(VksTextOut* version, const char* moduleFile);
 /* mode 0 on confirm, 1 for a verdict */

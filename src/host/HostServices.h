@@ -64,7 +64,10 @@ public:
     virtual std::string ValKeyBoard(std::string_view key) = 0;
     // The key when it is a digit, Backspace or Enter; empty otherwise.
     virtual std::string PermiteNumerico_BS_Enter(std::string_view key) = 0;
-    virtual void AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view key) = 0;
+    // Steps the list's selection when the key is one of the host's step keys
+    // and returns the key the list should still see: empty when the step
+    // used it up, the key itself otherwise.
+    virtual std::string AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view key) = 0;
     virtual std::string GetBuildInfo(std::string_view moduleFile) = 0;
     virtual bool AutorizaTransacao(const VksRequestLayout& layout, MessageLine& line, int mode) = 0;
 

@@ -106,10 +106,11 @@ public:
         ::PermiteNumerico_BS_Enter(&k);
         return fromKey(k);
     }
-    void AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view keyText) override {
+    std::string AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view keyText) override {
         VksComboBox box{&combo, &ComboBridge::count, &ComboBridge::current, &ComboBridge::select};
         VksKey k = toKey(keyText);
         ::AvancaRetrocedeItemComboBox(&box, &k);
+        return fromKey(k);
     }
     std::string GetBuildInfo(std::string_view moduleFile) override {
         const std::string f = codec::toHost(moduleFile);

@@ -17,7 +17,7 @@ void CardEdit::setConcealedNumber(std::string number, const QString& concealed) 
     concealed_ = false; // the text shown next is the concealed one
     setText(concealed);
     number_.assign(std::move(number));
-    shown_ = text(); // as the field holds it (cut to its maximum length)
+    shown_ = concealed;
     concealed_ = true;
 }
 

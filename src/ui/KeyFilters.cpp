@@ -1,6 +1,9 @@
 #include "ui/KeyFilters.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 #include "ui/KeyPreview.h"
@@ -33,6 +36,38 @@ bool CharHandler::eventFilter(QObject*, QEvent* event) {
     const QKeyEvent* key = typedCharacter(event);
     return key != nullptr && handler_(key->text());
 }
+
+namespace {
+
+// Refuses typed characters and pastes that would make the text longer than
+// the limit. Replacing a selection frees its characters first.
+class TypingLimit final : public QObject {
+public:
+    TypingLimit(QLineEdit& edit, int maxLength) : QObject(&edit), edit_(edit), maxLength_(maxLength) {
+        edit.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        qsizetype adding = 0;
+        if (key->matches(QKeySequence::Paste)) {
+            adding = QGuiApplication::clipboard()->text().size();
+        } else if (isCharacterKey(*key) && !key->text().isEmpty() && key->text().front().isPrint()) {
+            adding = key->text().size();
+        }
+        return adding > 0 && edit_.text().size() - edit_.selectedText().size() + adding > maxLength_;
+    }
+
+private:
+    QLineEdit& edit_;
+    int maxLength_;
+};
+
+} // namespace
+
+void limitTyping(QLineEdit& edit, int maxLength) { new TypingLimit(edit, maxLength); }
 
 bool isDigitBackspaceEnter(const QString& key) {
     if (key.size() != 1) return false;

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 
 namespace vks::ui {
@@ -37,6 +38,12 @@ protected:
 private:
     Handler handler_;
 };
+
+// Limits what the cashier types into `edit` to `maxLength` characters, as
+// the original toolkit's maximum length does: typed characters and pasted
+// text beyond it are refused, while text the program assigns is shown and
+// kept whole, however long.
+void limitTyping(QLineEdit& edit, int maxLength);
 
 // Digits "0" to "9", Backspace and Enter.
 bool isDigitBackspaceEnter(const QString& key);

@@ -117,10 +117,12 @@ std::string FakeHost::ValKeyBoard(std::string_view key) {
 
 std::string FakeHost::PermiteNumerico_BS_Enter(std::string_view key) { return r::permiteNumericoBsEnter(key); }
 
-void FakeHost::AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view key) {
+std::string FakeHost::AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view key) {
     calls.push_back("AvancaRetrocedeItemComboBox");
+    if (!r::isComboStepKey(key)) return std::string(key);
     const int next = r::stepComboSelection(combo.current(), combo.count(), key);
     if (next != combo.current()) combo.select(next);
+    return {};
 }
 
 std::string FakeHost::GetBuildInfo(std::string_view) { return buildVersion; }

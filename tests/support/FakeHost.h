@@ -79,7 +79,7 @@ public:
     bool VerificaCPF(std::string_view cpf) override;
     std::string ValKeyBoard(std::string_view key) override;
     std::string PermiteNumerico_BS_Enter(std::string_view key) override;
-    void AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view key) override;
+    std::string AvancaRetrocedeItemComboBox(ComboAccess& combo, std::string_view key) override;
     std::string GetBuildInfo(std::string_view moduleFile) override;
     bool AutorizaTransacao(const VksRequestLayout& layout, MessageLine& line, int mode) override;
     std::int16_t LerCartaoTamMax(WindowHandle window, int mode, std::string_view prompt, int maxLength) override;

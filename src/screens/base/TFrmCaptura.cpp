@@ -64,9 +64,13 @@ void installKeys(QWidget& control, Keys keys) {
     case Keys::ListSteps:
         if (auto* combo = qobject_cast<QComboBox*>(&control)) {
             new ui::CharHandler(control, [combo](const QString& key) {
+                // A blank would open the pop-up, which a list of the screens
+                // never does from the keyboard.
+                if (key == QLatin1String(" ")) return true;
                 ComboList list(*combo);
-                host().AvancaRetrocedeItemComboBox(list, key.toStdString());
-                return true; // the list takes no typed text of its own
+                // Keys the host does not use up reach the list, which selects
+                // the item starting with a typed character.
+                return host().AvancaRetrocedeItemComboBox(list, key.toStdString()).empty();
             });
         }
         break;
@@ -223,9 +227,10 @@ void TFrmCaptura::place(QWidget& control, const Control& declared) {
 
 namespace {
 
-// An edit field wide enough for its longest text.
-void sizeEdit(QLineEdit& edit, int maxLength) {
-    if (maxLength > 0) edit.setMaxLength(maxLength);
+// An edit field wide enough for the longest text the cashier may type, and
+// no more typed into it. A mask bounds what is typed by itself.
+void sizeEdit(QLineEdit& edit, int maxLength, bool masked = false) {
+    if (maxLength > 0 && !masked) ui::limitTyping(edit, maxLength);
     const int chars = maxLength > 0 ? std::min(maxLength, 40) : 20;
     edit.setFixedWidth(edit.fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2) + 12);
 }
@@ -242,7 +247,7 @@ QLineEdit* TFrmCaptura::addEdit(const Control& control) {
 ui::MaskedEdit* TFrmCaptura::addMaskedEdit(const Control& control) {
     auto* edit = new ui::MaskedEdit(pnCaptura);
     if (control.mask != nullptr) edit->setEditMask(QString::fromUtf8(control.mask));
-    sizeEdit(*edit, control.maxLength);
+    sizeEdit(*edit, control.maxLength, control.mask != nullptr);
     place(*edit, control);
     return edit;
 }

@@ -26,7 +26,7 @@ enum class Keys {
     Any,
     Digits,      // "0" to "9", Backspace, Enter
     HostNumeric, // what the host's PermiteNumerico_BS_Enter lets through
-    ListSteps,   // a list stepped by the host's AvancaRetrocedeItemComboBox
+    ListSteps,   // "2" and "8" step the list through the host; other keys reach it
 };
 
 // One capture control as a screen declares it.

@@ -125,7 +125,6 @@ std::string TFrmVendaCartao_MilhasVKS::bare(const QString& text) { return host()
 
 void TFrmVendaCartao_MilhasVKS::fillSupplied(QLineEdit& edit, std::string_view value) {
     const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-    edit.setMaxLength(std::max(edit.maxLength(), static_cast<int>(std::min<qsizetype>(text.size(), 32767))));
     edit.setText(text);
     edit.setEnabled(edit.text().isEmpty());
 }
