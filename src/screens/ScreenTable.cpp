@@ -18,6 +18,8 @@
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
 #include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 #include "screens/queries/TFrmCartao_FLivreCartao.h"
+#include "screens/queries/TFrmCompFatura_GenCPF.h"
+#include "screens/queries/TFrmCompFatura_GenCartao.h"
 #include "screens/queries/TFrmExtrato_CPFVKS.h"
 #include "screens/queries/TFrmExtrato_CartaoVKS.h"
 #include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
@@ -55,6 +57,8 @@ constexpr std::array kScreens{
     ScreenClass{"TFrmCPF_FLivreCPF", createScreen<TFrmCPF_FLivreCPF>},
     ScreenClass{"TFrmIdOcorr_GenRegOcorr", createScreen<TFrmIdOcorr_GenRegOcorr>},
     ScreenClass{"TFrmCancOcorr_GenRegOcorr", createScreen<TFrmCancOcorr_GenRegOcorr>},
+    ScreenClass{"TFrmCompFatura_GenCartao", createScreen<TFrmCompFatura_GenCartao>},
+    ScreenClass{"TFrmCompFatura_GenCPF", createScreen<TFrmCompFatura_GenCPF>},
 };
 
 } // namespace
