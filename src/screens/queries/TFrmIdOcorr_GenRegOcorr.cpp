@@ -11,7 +11,7 @@ constexpr QueryLeaf kLeaf{.layout = &TrnConsultaGenericaRegOcorrencia, .title = 
                          .code = "001", .writes = kTag};
 constexpr MessageId kNoKind = 839;
 constexpr MessageId kCodeMissing = 828;
-// The one kind the authorizer knows, as the host names it in field 1181.
+// The list's one kind, as field 1181 carries it.
 constexpr std::string_view kGiftList = "P";
 } // namespace
 
