@@ -91,7 +91,8 @@ TEST(InvoiceComposition, WritesInOrderAndStopsAtARefusedWrite) {
                     .escape();
             }
             EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << twin.name << " refusing write " << refused;
-            EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), before)) << twin.name << " refusing write " << refused;
+            EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), before))
+                << twin.name << " refusing write " << refused;
             ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << twin.name;
             if (confirms) {
                 EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
@@ -115,7 +116,9 @@ TEST(InvoiceComposition, TheDueDateIsMandatoryRealAndNotAhead) {
             auto screen = twin.create();
             Operator op;
             op.expectFocus("edDataVenc").type(c.typed).alt('1');
-            if (!c.accepted) op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
+            if (!c.accepted) {
+                op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
+            }
             EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << twin.name << " " << c.typed;
             EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "") << twin.name << " " << c.typed;
         }

@@ -29,7 +29,8 @@ bool optionalDateAccepted(const QString& text) {
 
 bool dateNoLaterThanToday(const QString& text) {
     const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
-    return date.isValid() && date <= QDate::currentDate() && trimmed(host().RemoveFormato(text.toStdString())).size() >= 8;
+    return date.isValid() && date <= QDate::currentDate() &&
+           trimmed(host().RemoveFormato(text.toStdString())).size() >= 8;
 }
 
 std::string storedDate(const QString& text) {
