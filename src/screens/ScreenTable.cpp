@@ -16,9 +16,13 @@
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
+#include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 #include "screens/queries/TFrmCartao_FLivreCartao.h"
+#include "screens/queries/TFrmCompFatura_GenCPF.h"
+#include "screens/queries/TFrmCompFatura_GenCartao.h"
 #include "screens/queries/TFrmExtrato_CPFVKS.h"
 #include "screens/queries/TFrmExtrato_CartaoVKS.h"
+#include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
 #include "screens/queries/TFrmMExtrato_GenCPF.h"
 #include "screens/queries/TFrmMExtrato_GenCartao.h"
 #include "screens/queries/TFrmMilhas_GenCPF.h"
@@ -51,6 +55,10 @@ constexpr std::array kScreens{
     ScreenClass{"TFrmMExtrato_GenCPF", createScreen<TFrmMExtrato_GenCPF>},
     ScreenClass{"TFrmCartao_FLivreCartao", createScreen<TFrmCartao_FLivreCartao>},
     ScreenClass{"TFrmCPF_FLivreCPF", createScreen<TFrmCPF_FLivreCPF>},
+    ScreenClass{"TFrmIdOcorr_GenRegOcorr", createScreen<TFrmIdOcorr_GenRegOcorr>},
+    ScreenClass{"TFrmCancOcorr_GenRegOcorr", createScreen<TFrmCancOcorr_GenRegOcorr>},
+    ScreenClass{"TFrmCompFatura_GenCartao", createScreen<TFrmCompFatura_GenCartao>},
+    ScreenClass{"TFrmCompFatura_GenCPF", createScreen<TFrmCompFatura_GenCPF>},
 };
 
 } // namespace

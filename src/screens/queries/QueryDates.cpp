@@ -27,6 +27,12 @@ bool optionalDateAccepted(const QString& text) {
     return QDate::fromString(text, QStringLiteral("dd/MM/yyyy")).isValid();
 }
 
+bool dateNoLaterThanToday(const QString& text) {
+    const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
+    return date.isValid() && date <= QDate::currentDate() &&
+           trimmed(host().RemoveFormato(text.toStdString())).size() >= 8;
+}
+
 std::string storedDate(const QString& text) {
     std::string digits = host().RemoveFormato(text.toStdString());
     return isBlank(digits) ? std::string(kNoDate) : digits;

@@ -21,6 +21,10 @@ void showHostDate(ui::MaskedEdit& edit, std::string_view stored);
 // else must be a real day/month/year date.
 bool optionalDateAccepted(const QString& text);
 
+// A date the cashier must give: a real day/month/year date of eight digits,
+// today (the terminal's local date) at the latest.
+bool dateNoLaterThanToday(const QString& text);
+
 // The digits of a date field for the field store, "00000000" when blank.
 std::string storedDate(const QString& text);
 

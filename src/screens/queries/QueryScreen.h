@@ -23,6 +23,7 @@ inline constexpr QueryWrite kTagKeyHostCode[] = {QueryWrite::AuthorizerTag, Quer
                                                  QueryWrite::MissingHostCode};
 inline constexpr QueryWrite kTagKey[] = {QueryWrite::AuthorizerTag, QueryWrite::Key};
 inline constexpr QueryWrite kKeyTag[] = {QueryWrite::Key, QueryWrite::AuthorizerTag};
+inline constexpr QueryWrite kTag[] = {QueryWrite::AuthorizerTag};
 
 // What sets one query screen apart from the others of its kind.
 struct QueryLeaf {
@@ -34,10 +35,11 @@ struct QueryLeaf {
     MessageId keyCaption = 0;   // caption of the key's label; 0 keeps it
 };
 
-// A query screen the entry point opens, on a header screen keyed by card or
-// by CPF: the key first (the card as read, or the CPF the host supplied,
-// locked), the hidden entry type, and the request header, the tag and the
-// key written on confirmation. The card and CPF twins differ only in data.
+// A query screen the entry point opens, on a header screen keyed by card,
+// by CPF or by fiscal coupon: the key first (the card as read, or the CPF
+// the host supplied, locked), the hidden entry type, and the request header,
+// the tag and the key written on confirmation. The card and CPF twins differ
+// only in data; the coupon screens place and write their key themselves.
 template <class HeaderScreen>
 class QueryScreen : public HeaderScreen {
 public:

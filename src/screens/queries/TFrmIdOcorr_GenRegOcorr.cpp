@@ -1,0 +1,63 @@
+#include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
+
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/miles/CaptureColumns.h"
+#include "screens/queries/ListSteps.h"
+
+namespace vks {
+namespace {
+constexpr QueryLeaf kLeaf{.layout = &TrnConsultaGenericaRegOcorrencia, .title = 514, .entryType = "09",
+                         .code = "001", .writes = kTag};
+constexpr MessageId kNoKind = 839;
+constexpr MessageId kCodeMissing = 828;
+// The list's one kind, as field 1181 carries it.
+constexpr std::string_view kGiftList = "P";
+} // namespace
+
+TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
+    : QueryScreen("TFrmIdOcorr_GenRegOcorr", kLeaf),
+      cbIdOcorrencia(addList({.name = "cbIdOcorrencia", .label = "lbIdOcorrencia", .design = "Id. Ocorrência:",
+                              .caption = 759, .hint = 113},
+                             {QStringLiteral("P - Lista de Presentes")})),
+      edCodOcorrencia(addEdit({.name = "edCodOcorrencia", .label = "lbCodOcorrencia", .design = "Cód. Ocorrência:",
+                               .caption = 764, .hint = 114, .maxLength = 6, .keys = Keys::Digits})),
+      code_(*edCodOcorrencia) {
+    lbIdOcorrencia = labelOf(*cbIdOcorrencia);
+    lbCodOcorrencia = labelOf(*edCodOcorrencia);
+    stepWithTwoAndEight(*cbIdOcorrencia);
+    // The coupon is asked last here: rows follow the tab order.
+    setCaptureTabOrder({cbIdOcorrencia, edCodOcorrencia, edCupom, edTipoEntrada});
+    arrangeInColumns(*pnCaptura, {{lbIdOcorrencia, cbIdOcorrencia}, {lbCodOcorrencia, edCodOcorrencia},
+                                  {lbCupom, edCupom}, {lbTipoEntrada, edTipoEntrada}});
+}
+
+void TFrmIdOcorr_GenRegOcorr::IniciaCamposForm() {
+    QueryScreen::IniciaCamposForm();
+    showHostCoupon();
+    // A kind from the host locks the list, even one it does not hold.
+    const std::string kind = host().LeCampo(field::OccurrenceKind);
+    if (!isBlank(kind)) {
+        if (kind == kGiftList) cbIdOcorrencia->setCurrentIndex(0);
+        cbIdOcorrencia->setEnabled(false);
+    }
+    code_.fill(field::OccurrenceCode);
+}
+
+bool TFrmIdOcorr_GenRegOcorr::ValidaCamposForm() {
+    if (!QueryScreen::ValidaCamposForm()) return false;
+    if (cbIdOcorrencia->currentIndex() < 0) return rejectInput(kNoKind, *cbIdOcorrencia, Retry::EnableFocus);
+    if (edCodOcorrencia->text().isEmpty()) return rejectInput(kCodeMissing, *edCodOcorrencia, Retry::EnableFocus);
+    return true;
+}
+
+bool TFrmIdOcorr_GenRegOcorr::GravaCamposKovar() {
+    if (!QueryScreen::GravaCamposKovar()) return false;
+    if (cbIdOcorrencia->currentIndex() >= 0 &&
+        host().GravaCampoString(field::OccurrenceKind, 0, cbIdOcorrencia->currentText().left(1).toStdString()) != 0) {
+        return false;
+    }
+    return code_.store(field::OccurrenceCode);
+}
+
+} // namespace vks

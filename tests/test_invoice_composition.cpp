@@ -1,0 +1,165 @@
+// The invoice composition by card and by CPF: the twins run through the
+// same table. The due date is what sets them apart from the other generic
+// queries: mandatory, a real date, today at the latest.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include <QDate>
+#include <QLineEdit>
+
+#include "FakeHost.h"
+#include "ModalDismisser.h"
+#include "Operator.h"
+#include "host/Fields.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/queries/TFrmCompFatura_GenCPF.h"
+#include "screens/queries/TFrmCompFatura_GenCartao.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+constexpr const char* kCard = "6034567890123456";
+constexpr const char* kValidCpf = "52998224725";
+
+using Writes = std::vector<std::pair<FieldId, std::string>>;
+
+std::string day(int fromToday, const char* format = "ddMMyyyy") {
+    return QDate::currentDate().addDays(fromToday).toString(QString::fromLatin1(format)).toStdString();
+}
+
+struct Twin {
+    const char* name;
+    std::unique_ptr<QDialog> (*create)();
+    bool byCard;
+    const VksRequestLayout* layout;
+    Writes writes; // with 1060 and 1061 empty and the due date of today
+};
+
+const Twin kTwins[] = {
+    {"card", createScreen<TFrmCompFatura_GenCartao>, true, &TrnConsultaInformacoesClienteCartao,
+     {{1061, "07"}, {1056, "04"}, {1057, "I"}, {1060, "010"}, {10103, "36"}, {1113, day(0)}}},
+    {"CPF", createScreen<TFrmCompFatura_GenCPF>, false, &TrnConsultaInformacoesClienteCPF,
+     {{1061, "08"}, {1007, kValidCpf}, {1056, "04"}, {1057, "I"}, {1060, "010"}, {1007, kValidCpf}, {10103, "36"},
+      {1113, day(0)}}},
+};
+
+Writes writtenTexts(const FakeHost& host) {
+    Writes written;
+    for (const auto& write : host.writes) written.emplace_back(write.field, write.text.value_or("<cleared>"));
+    return written;
+}
+
+void supplyKey(FakeHost& host, const Twin& twin) {
+    host.set(twin.byCard ? field::Identification : field::Cpf, twin.byCard ? kCard : kValidCpf);
+}
+
+std::string shown(QDialog& screen, const char* name) {
+    if (auto* edit = screen.findChild<QLineEdit*>(name)) return edit->text().toStdString();
+    return "<none>";
+}
+
+// With key and date supplied the twins confirm themselves and write in their
+// order (the date's digits, whatever formatting the host gave it); a write
+// the host refuses stops them there, the screen left open.
+TEST(InvoiceComposition, WritesInOrderAndStopsAtARefusedWrite) {
+    for (const Twin& twin : kTwins) {
+        for (std::size_t refused = 0; refused <= twin.writes.size(); ++refused) {
+            const bool confirms = refused == twin.writes.size();
+            const auto before = twin.writes.begin() + static_cast<long>(refused);
+            // The CPF goes out twice; the first write is the one refused.
+            if (!confirms && std::any_of(twin.writes.begin(), before,
+                                         [&](const auto& w) { return w.first == before->first; })) {
+                continue;
+            }
+            ScopedFakeHost host;
+            supplyKey(*host, twin);
+            host->set(field::InvoiceDueDate, day(0, "dd/MM/yyyy"));
+            if (!confirms) host->refuseWrite = {{before->first, 0}};
+            auto screen = twin.create();
+            Operator op;
+            if (!confirms) {
+                op.pause(std::chrono::milliseconds(60))
+                    .check("still open", [&] { EXPECT_TRUE(screen->isVisible()); })
+                    .expectEnabled("btRetorna", true)
+                    .escape();
+            }
+            EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << twin.name << " refusing write " << refused;
+            EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), before))
+                << twin.name << " refusing write " << refused;
+            ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << twin.name;
+            if (confirms) {
+                EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
+            }
+        }
+    }
+}
+
+// Typed due dates: each refusal empties the field and leaves the focus there.
+TEST(InvoiceComposition, TheDueDateIsMandatoryRealAndNotAhead) {
+    const struct {
+        std::string typed;
+        bool accepted;
+    } cases[] = {{day(0), true},     {day(-1), true},     {"29022024", true}, {day(1), false},
+                 {day(400), false},  {"", false},         {"31022024", false}, {"010120", false},
+                 {"00000000", false}, {"32012020", false}};
+    for (const Twin& twin : kTwins) {
+        for (const auto& c : cases) {
+            ScopedFakeHost host;
+            supplyKey(*host, twin);
+            auto screen = twin.create();
+            Operator op;
+            op.expectFocus("edDataVenc").type(c.typed).alt('1');
+            if (!c.accepted) {
+                op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
+            }
+            EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << twin.name << " " << c.typed;
+            EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "") << twin.name << " " << c.typed;
+        }
+    }
+}
+
+// The key is checked before the date: the card number, or the entry type
+// and the CPF. A typed card goes out in field 1041 and is then concealed.
+TEST(InvoiceComposition, TheKeyIsCheckedBeforeTheDueDate) {
+    for (const Twin& twin : kTwins) {
+        ScopedFakeHost host;
+        host->set(field::InvoiceDueDate, day(1));
+        auto screen = twin.create();
+        const char* key = twin.byCard ? "edCartao" : "edCPF";
+        Operator op;
+        op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
+        op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
+        op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes.empty()) << twin.name; });
+        op.expectFocus("edDataVenc").type(day(0)).alt('1');
+        EXPECT_EQ(op.run(*screen), 1) << twin.name;
+        EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "") << twin.name;
+        if (twin.byCard) {
+            EXPECT_EQ(shown(*screen, "edCartao"), "603456**********");
+        }
+    }
+}
+
+TEST(InvoiceComposition, SurvivesAnyFieldContent) {
+    const std::string garbage[] = {"", "   ", "\xFF\xFE\x80", std::string(1 << 20, '1'), std::string("1\0" "5", 3),
+                                   "31/02/2024"};
+    const FieldId read[] = {field::Cpf,       field::Identification, field::InvoiceDueDate, field::QueryOutput,
+                            field::QueryCode, field::QueryEntryType, field::HostCodeCopy};
+    for (const Twin& twin : kTwins) {
+        for (const std::string& value : garbage) {
+            ScopedFakeHost host;
+            for (FieldId id : read) host->set(id, value);
+            auto screen = twin.create();
+            test::ModalDismisser dismisser;
+            screen->exec();
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,220 @@
+// The occurrence records: identifying an occurrence against a fiscal coupon
+// and cancelling one. Whole runs through the entry point are the scenarios'
+// business; here, the check and write orders and what the host's values
+// lock.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "FakeHost.h"
+#include "ModalDismisser.h"
+#include "Operator.h"
+#include "entry/ModuleState.h"
+#include "host/Fields.h"
+#include "host/RequestLayouts.h"
+#include "screens/base/CreateScreen.h"
+#include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
+#include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
+
+using namespace vks;
+using vks::test::FakeHost;
+using vks::test::Operator;
+using vks::test::ScopedFakeHost;
+
+namespace {
+
+using Fields = std::vector<std::pair<FieldId, std::string>>;
+using Writes = Fields;
+
+constexpr const char* kGiftList = "P - Lista de Presentes";
+
+struct Screen {
+    const char* name;
+    std::unique_ptr<QDialog> (*create)();
+    const VksRequestLayout* layout;
+    Fields supplied; // everything the screen asks the cashier for
+    Writes writes;   // with 1061 empty and 1060 holding 7
+};
+
+const Screen kIdentification{
+    "identification", createScreen<TFrmIdOcorr_GenRegOcorr>, &TrnConsultaGenericaRegOcorrencia,
+    {{field::CouponNumber, "1234567"}, {field::OccurrenceKind, "P"}, {field::OccurrenceCode, "654321"}},
+    {{1061, "09"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "007"}, {10103, "36"}, {1181, "P"},
+     {1182, "654321"}}};
+const Screen kCancellation{
+    "cancellation", createScreen<TFrmCancOcorr_GenRegOcorr>, &TrnConsultaGenericaCancRegOcorrencia,
+    {{field::CouponNumber, "1234567"}, {field::TransactionDate, "31122024"}, {field::StoreNumber, "012"},
+     {field::PointOfSale, "03"}},
+    {{1061, "10"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "007"}, {10103, "36"}, {1020, "31122024"},
+     {1184, "012"}, {1183, "03"}}};
+const Screen* const kScreens[] = {&kIdentification, &kCancellation};
+
+Writes writtenTexts(const FakeHost& host) {
+    Writes written;
+    for (const auto& write : host.writes) written.emplace_back(write.field, write.text.value_or("<cleared>"));
+    return written;
+}
+
+// The screen's own fields, the query code 7, and a query type of another
+// family that these screens must not send.
+void supply(FakeHost& host, const Screen& screen) {
+    for (const auto& [id, value] : screen.supplied) host.set(id, value);
+    host.set(field::QueryCode, "7");
+    host.set(field::QueryType, "01");
+}
+
+template <class T>
+T& child(QDialog& screen, const char* name) {
+    T* found = screen.findChild<T*>(name);
+    if (found == nullptr) ADD_FAILURE() << "no control " << name;
+    return *found;
+}
+
+// With everything supplied the screens confirm themselves and write in their
+// order; a write the host refuses stops them there, the screen left open.
+TEST(OccurrenceRecords, WriteInOrderAndStopAtARefusedWrite) {
+    for (const Screen* s : kScreens) {
+        for (std::size_t refused = 0; refused <= s->writes.size(); ++refused) {
+            const bool confirms = refused == s->writes.size();
+            ScopedFakeHost host;
+            supply(*host, *s);
+            if (!confirms) host->refuseWrite = {{s->writes[refused].first, 0}};
+            auto screen = s->create();
+            Operator op;
+            if (!confirms) {
+                op.pause(std::chrono::milliseconds(60))
+                    .check("still open", [&] { EXPECT_TRUE(screen->isVisible()); })
+                    .expectEnabled("btRetorna", true)
+                    .escape();
+            }
+            EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << s->name << " refusing write " << refused;
+            EXPECT_EQ(writtenTexts(*host), Writes(s->writes.begin(), s->writes.begin() + static_cast<long>(refused)))
+                << s->name << " refusing write " << refused;
+            ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << s->name;
+            if (confirms) {
+                EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, s->layout, sizeof(VksRequestLayout)), 0);
+                EXPECT_EQ(state().CodigoConsulta, "007") << s->name;
+            }
+        }
+    }
+}
+
+// Coupon, kind, code: each refusal leaves its control ready for the cashier.
+// A key other than the steps "2" and "8" is the list's own, which picks an
+// item by its first letter.
+TEST(OccurrenceIdentification, ChecksCouponThenKindThenCode) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
+    Operator op;
+    op.expectFocus("cbIdOcorrencia").alt('1').dismissMessage(810).expectFocus("edCupom");
+    op.type("1234567").alt('1').dismissMessage(839).expectFocus("cbIdOcorrencia");
+    op.type("P").expectText("cbIdOcorrencia", kGiftList);
+    op.alt('1').dismissMessage(828).expectFocus("edCodOcorrencia").type("42").alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
+    EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "09"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "001"},
+                                           {10103, "36"}, {1181, "P"}, {1182, "42"}}));
+}
+
+// Coupon, date, store, point of sale; a date left empty is sent as zeros.
+TEST(OccurrenceCancellation, ChecksCouponThenDateThenStoreThenPointOfSale) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmCancOcorr_GenRegOcorr>();
+    Operator op;
+    op.expectFocus("edCupom").enter().type("31022024").alt('1').dismissMessage(810).expectFocus("edCupom");
+    op.type("1234567").alt('1').dismissMessage(787).expectFocus("edDataOcorrencia");
+    op.expectText("edDataOcorrencia", "__/__/____");
+    op.alt('1').dismissMessage(844).expectFocus("edLojaOcorrencia").type("12");
+    op.alt('1').dismissMessage(845).expectFocus("edPDVOcorrencia").type("3").alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "10"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "001"},
+                                           {10103, "36"}, {1020, "00000000"}, {1184, "12"}, {1183, "3"}}));
+}
+
+// A kind from the host locks the list; only "P" selects its item. A locked
+// list without a selection is refused on confirmation and opened again.
+TEST(OccurrenceIdentification, AKindFromTheHostLocksTheList) {
+    const struct {
+        const char* kind;
+        const char* shown;
+        bool locked;
+    } cases[] = {{"P", kGiftList, true}, {"X", "", true}, {"P ", "", true}, {" ", "", false}};
+    for (const auto& c : cases) {
+        ScopedFakeHost host;
+        supply(*host, kIdentification);
+        host->set(field::OccurrenceKind, c.kind);
+        auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
+        auto& list = child<QComboBox>(*screen, "cbIdOcorrencia");
+        EXPECT_EQ(list.currentText().toStdString(), c.shown) << '"' << c.kind << '"';
+        EXPECT_EQ(list.isEnabled(), !c.locked) << '"' << c.kind << '"';
+        Operator op;
+        if (*c.shown == '\0') {
+            if (c.locked) op.dismissMessage(839); // it confirmed itself
+            else op.alt('1').dismissMessage(839);
+            op.expectFocus("cbIdOcorrencia").expectEnabled("cbIdOcorrencia", true).type("2").alt('1');
+        }
+        EXPECT_EQ(op.run(*screen), 1) << '"' << c.kind << '"';
+        EXPECT_EQ(host->get(field::OccurrenceKind), "P") << '"' << c.kind << '"';
+    }
+}
+
+// What the host supplies goes back byte for byte, however long; the declared
+// lengths limit only what is typed.
+TEST(OccurrenceRecords, LengthsLimitTypingOnly) {
+    const struct {
+        const Screen* screen;
+        const char* control;
+        FieldId field;
+        std::size_t limit;
+    } cases[] = {{&kIdentification, "edCupom", field::CouponNumber, 7},
+                 {&kIdentification, "edCodOcorrencia", field::OccurrenceCode, 6},
+                 {&kCancellation, "edLojaOcorrencia", field::StoreNumber, 3},
+                 {&kCancellation, "edPDVOcorrencia", field::PointOfSale, 2}};
+    for (const auto& c : cases) {
+        for (const std::string& value : {std::string("1234567890"), std::string(1 << 20, '7'), std::string("\xFF 1")}) {
+            ScopedFakeHost host;
+            supply(*host, *c.screen);
+            host->set(c.field, value);
+            auto screen = c.screen->create();
+            EXPECT_EQ(Operator().run(*screen), 1) << c.field;
+            EXPECT_EQ(host->get(c.field), value) << c.field;
+        }
+        ScopedFakeHost host;
+        supply(*host, *c.screen);
+        host->set(c.field, "");
+        auto screen = c.screen->create();
+        Operator op;
+        op.expectFocus(c.control).type("123456789").alt('1');
+        EXPECT_EQ(op.run(*screen), 1) << c.control;
+        EXPECT_EQ(host->get(c.field), std::string("123456789").substr(0, c.limit)) << c.control;
+    }
+    // Nobody types the hidden entry type either.
+    ScopedFakeHost host;
+    supply(*host, kCancellation);
+    host->set(field::QueryEntryType, "123");
+    auto screen = kCancellation.create();
+    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(host->get(field::QueryEntryType), "123");
+}
+
+TEST(OccurrenceRecords, SurviveAnyFieldContent) {
+    const std::string garbage[] = {"", "   ", "\xFF\xFE\x80", std::string(1 << 20, '1'), std::string("1\0" "5", 3),
+                                   "31/02/2024"};
+    const FieldId read[] = {field::CouponNumber,  field::OccurrenceKind, field::OccurrenceCode,
+                            field::TransactionDate, field::StoreNumber,  field::PointOfSale,
+                            field::QueryOutput,   field::QueryCode,      field::QueryEntryType};
+    for (const Screen* s : kScreens) {
+        for (const std::string& value : garbage) {
+            ScopedFakeHost host;
+            for (FieldId id : read) host->set(id, value);
+            auto screen = s->create();
+            test::ModalDismisser dismisser;
+            screen->exec();
+        }
+    }
+}
+
+} // namespace
