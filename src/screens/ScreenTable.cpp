@@ -15,6 +15,7 @@
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"
+#include "screens/queries/TFrmCBasico_FLivreCPF.h"
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
 #include "screens/queries/TFrmCartao_FLivreCartao.h"
 #include "screens/queries/TFrmExtrato_CPFVKS.h"
@@ -51,6 +52,7 @@ constexpr std::array kScreens{
     ScreenClass{"TFrmMExtrato_GenCPF", createScreen<TFrmMExtrato_GenCPF>},
     ScreenClass{"TFrmCartao_FLivreCartao", createScreen<TFrmCartao_FLivreCartao>},
     ScreenClass{"TFrmCPF_FLivreCPF", createScreen<TFrmCPF_FLivreCPF>},
+    ScreenClass{"TFrmCBasico_FLivreCPF", createScreen<TFrmCBasico_FLivreCPF>},
 };
 
 } // namespace
