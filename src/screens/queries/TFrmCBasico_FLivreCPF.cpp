@@ -2,20 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/CaptureColumns.h"
 #include "screens/queries/QueryDates.h"
+#include "screens/queries/RecordControls.h"
 #include "ui/KeyFilters.h"
-#include "ui/KeyPreview.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -27,6 +22,7 @@ constexpr std::string_view kEntryType = "05";
 constexpr std::string_view kCode = "003";
 
 using Operation = TFrmCBasico_FLivreCPF::Operation;
+using Kind = TFrmCBasico_FLivreCPF::Kind;
 
 // The operation is named by a flag of field 1105, the same flag that made
 // the entry point open this screen.
@@ -61,103 +57,35 @@ bool isOperationKey(const QString& key) {
            key == QLatin1String("\r");
 }
 
-// Letters a to z in upper case; every other character as it stands.
-QString upperAToZ(QString text) {
-    for (QChar& c : text) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - ('a' - 'A'));
-    }
-    return text;
-}
-
-// "2" selects the next entry (the first from none), "8" the previous one,
-// never above the first; every other key is the list's own.
-bool stepList(QComboBox& list, const QString& key) {
-    const int current = list.currentIndex();
-    if (key == QLatin1String("2")) {
-        if (current < list.count() - 1) list.setCurrentIndex(current + 1);
-        return true;
-    }
-    if (key == QLatin1String("8")) {
-        if (current > 0) list.setCurrentIndex(current - 1);
-        return true;
-    }
-    return false;
-}
-
-// The declared maximum length limits what the cashier types, not what the
-// host supplied: a longer value is shown, and written back, whole.
-class TypingLimit final : public QObject {
-public:
-    explicit TypingLimit(QLineEdit& edit) : QObject(&edit), edit_(edit), limit_(edit.maxLength()) {
-        edit.setMaxLength(std::numeric_limits<int>::max());
-        edit.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        const qsizetype room = limit_ - (edit_.text().size() - edit_.selectedText().size());
-        if (key->matches(QKeySequence::Paste)) {
-            if (room > 0) edit_.insert(QGuiApplication::clipboard()->text().left(room));
-            return true;
-        }
-        const bool typing = ui::isCharacterKey(*key) && key->text().front().isPrint() &&
-                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        return typing && room <= 0;
-    }
-
-private:
-    QLineEdit& edit_;
-    int limit_;
-};
-
-// Whether a supplied value locks its control, by kind and operation: on an
-// inclusion every supplied value is fixed; a supplied date always is.
+// Whether a value the host supplied locks its control, by kind of control
+// and operation: on an inclusion every supplied value is fixed, otherwise
+// only a supplied date is.
 struct Locking {
+    Kind kind;
     bool onInclusion;
     bool otherwise;
 };
-constexpr Locking kTextLocking{true, false};
-constexpr Locking kDateLocking{true, true};
+constexpr std::array<Locking, 7> kLocking{{
+    {Kind::Key, true, false},
+    {Kind::Text, true, false},
+    {Kind::Upper, true, false},
+    {Kind::Masked, true, false},
+    {Kind::Date, true, true},
+    {Kind::List, true, false},
+    {Kind::TrimmedList, true, false},
+}};
 
-bool locks(const Locking& locking, Operation operation) {
-    return operation == Operation::Inclusion ? locking.onInclusion : locking.otherwise;
+bool locks(Kind kind, Operation operation) {
+    for (const Locking& row : kLocking) {
+        if (row.kind == kind) return operation == Operation::Inclusion ? row.onInclusion : row.otherwise;
+    }
+    return false;
 }
 
 QString shownText(const QWidget& control) {
     if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
     return {};
-}
-
-int widthOf(const QWidget& control, int chars) {
-    return control.fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12;
-}
-
-// `control` as wide as `chars` characters.
-void fitChars(QWidget& control, int chars) {
-    control.setMinimumWidth(0);
-    control.setFixedWidth(widthOf(control, chars));
-}
-
-// `control` at least `chars` characters wide, taking what its column leaves.
-void stretchFrom(QWidget& control, int chars) {
-    control.setMinimumWidth(widthOf(control, chars));
-    control.setMaximumWidth(QWIDGETSIZE_MAX);
-    control.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-}
-
-// An area code and its number on one row, under the area code's label.
-QWidget* phoneRow(QWidget& panel, QWidget& area, QWidget& number) {
-    auto* row = new QWidget(&panel);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addWidget(&area);
-    layout->addWidget(&number);
-    layout->addStretch();
-    return row;
 }
 
 } // namespace
@@ -235,26 +163,24 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
     lbIncluiAltera = new QLabel(QStringLiteral("1- Inclusão 2- Alteração"), pnCaptura);
     lbIncluiAltera->setObjectName(QStringLiteral("lbIncluiAltera"));
     new ui::CharFilter(*edTipoOperacao, isOperationKey);
-    for (QComboBox* list : {cbUFIdentidade, cbSexo, cbUF}) {
-        new ui::CharHandler(*list, [list](const QString& key) { return stepList(*list, key); });
-    }
+    for (QComboBox* list : {cbUFIdentidade, cbSexo, cbUF}) record::stepWithTwoAndEight(*list);
     for (QLineEdit* edit : {edIdentidade, edOrgao, edNome, edNomeMae, edEndereco, edBairro, edCidade, edDDDRes,
                             edRamalRes, edDDDCom, edRamalCom, edMatrOper, edMatrConf}) {
-        new TypingLimit(*edit);
+        record::limitTypingOnly(*edit);
     }
     // Two columns share the panel: the long texts scroll in what is left.
     pnCaptura->setGeometry(10, 50, 603, 264);
-    for (QWidget* text : {edNome, edNomeMae, edEndereco, edBairro, edCidade}) stretchFrom(*text, 12);
-    for (QWidget* digits : {edDDDRes, edDDDCom, edRamalRes, edRamalCom}) fitChars(*digits, 4);
-    for (QWidget* digits : {edTelResid, edTelCom, edCep}) fitChars(*digits, 9);
-    for (QWidget* list : {cbUFIdentidade, cbUF, cbSexo}) fitChars(*list, 5);
+    for (QWidget* text : {edNome, edNomeMae, edEndereco, edBairro, edCidade}) record::stretchFrom(*text, 12);
+    for (QWidget* digits : {edDDDRes, edDDDCom, edRamalRes, edRamalCom}) record::fitChars(*digits, 4);
+    for (QWidget* digits : {edTelResid, edTelCom, edCep}) record::fitChars(*digits, 9);
+    for (QWidget* list : {cbUFIdentidade, cbUF, cbSexo}) record::fitChars(*list, 5);
     auto row = [this](QWidget* control) { return LabelledControl{labelOf(*control), control}; };
     rows_ = {row(edCPF),      row(edIdentidade), row(edOrgao),   row(cbUFIdentidade), row(edExpedicao),
              row(edNome),     row(edNascimento), row(cbSexo),    row(edNomeMae),      row(edEndereco),
              row(edBairro),   row(edCidade),     row(cbUF),      row(edCep),
-             {labelOf(*edDDDRes), phoneRow(*pnCaptura, *edDDDRes, *edTelResid)},
+             {labelOf(*edDDDRes), record::sideBySide(*pnCaptura, *edDDDRes, *edTelResid)},
              row(edRamalRes),
-             {labelOf(*edDDDCom), phoneRow(*pnCaptura, *edDDDCom, *edTelCom)},
+             {labelOf(*edDDDCom), record::sideBySide(*pnCaptura, *edDDDCom, *edTelCom)},
              row(edRamalCom), row(edMatrOper),   row(edMatrConf), row(edTipoOperacao),   row(edTipoEntrada)};
     setCaptureTabOrder({edCPF, edIdentidade, edOrgao, cbUFIdentidade, edExpedicao, edNome, edNascimento, cbSexo,
                         edNomeMae, edEndereco, edBairro, edCidade, cbUF, edCep, edDDDRes, edTelResid, edRamalRes,
@@ -286,14 +212,14 @@ void TFrmCBasico_FLivreCPF::fill(const RecordControl& record, Operation operatio
     case Kind::Date:
         if (isBlank(value)) return;
         query::showHostDate(static_cast<ui::MaskedEdit&>(*record.control), value);
-        record.control->setEnabled(!locks(kDateLocking, operation));
+        record.control->setEnabled(!locks(record.kind, operation));
         return;
     case Kind::List:
     case Kind::TrimmedList: {
         if (record.kind == Kind::List ? value.empty() : isBlank(value)) return;
         auto& list = static_cast<QComboBox&>(*record.control);
         list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        if (locks(kTextLocking, operation)) list.setEnabled(false);
+        if (locks(record.kind, operation)) list.setEnabled(false);
         return;
     }
     case Kind::Key:
@@ -301,11 +227,14 @@ void TFrmCBasico_FLivreCPF::fill(const RecordControl& record, Operation operatio
         static_cast<ui::MaskedEdit&>(*record.control).setMaskedText(text);
         break;
     case Kind::Text:
-    case Kind::Upper:
-        static_cast<QLineEdit&>(*record.control).setText(text);
+    case Kind::Upper: {
+        auto& edit = static_cast<QLineEdit&>(*record.control);
+        edit.setText(text);
+        edit.setCursorPosition(0); // a long value shows its beginning
         break;
     }
-    if (!shownText(*record.control).isEmpty() && locks(kTextLocking, operation)) record.control->setEnabled(false);
+    }
+    if (!shownText(*record.control).isEmpty() && locks(record.kind, operation)) record.control->setEnabled(false);
 }
 
 bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
@@ -332,7 +261,7 @@ bool TFrmCBasico_FLivreCPF::store(const RecordControl& record) const {
     switch (record.kind) {
     case Kind::Key: return true; // already written with the header
     case Kind::Text: value = static_cast<const QLineEdit&>(*record.control).text(); break;
-    case Kind::Upper: value = upperAToZ(static_cast<const QLineEdit&>(*record.control).text()); break;
+    case Kind::Upper: value = record::upperAToZ(static_cast<const QLineEdit&>(*record.control).text()); break;
     case Kind::Masked: value = static_cast<const ui::MaskedEdit&>(*record.control).maskedText(); break;
     case Kind::Date:
         return host().GravaCampoString(
@@ -351,7 +280,7 @@ bool TFrmCBasico_FLivreCPF::store(const RecordControl& record) const {
 
 bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
     if (TFrmFLivre_CPFVKS::FormKeyPress(focus, event, key)) return true;
-    if (std::find(typedInUpper_.begin(), typedInUpper_.end(), focus) != typedInUpper_.end()) key = upperAToZ(key);
+    if (std::find(typedInUpper_.begin(), typedInUpper_.end(), focus) != typedInUpper_.end()) key = record::upperAToZ(key);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include <QComboBox>
@@ -30,10 +31,6 @@ public:
     // The operation field 1105 names: fixed supplied values or open ones.
     enum class Operation { None, Inclusion, Alteration };
 
-protected:
-    void FormShow() override;
-    bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) override;
-
     // How a record control is filled from its field and written back.
     enum class Kind {
         Key,         // edCPF: filled as text, written with the header
@@ -44,6 +41,11 @@ protected:
         List,        // the selected entry; supplied when the field is not empty
         TrimmedList, // the same; supplied when the field is not blank
     };
+
+protected:
+    void FormShow() override;
+    bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) override;
+
     struct RecordControl {
         FieldId field;
         QWidget* control;
