@@ -82,7 +82,8 @@ bool locks(Kind kind, Operation operation) {
     return false;
 }
 
-QString shownText(const QWidget& control) {
+// The text the program reads: a masked field's per its mask.
+QString textOf(const QWidget& control) {
     if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
     return {};
@@ -174,14 +175,16 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
     for (QWidget* digits : {edDDDRes, edDDDCom, edRamalRes, edRamalCom}) record::fitChars(*digits, 4);
     for (QWidget* digits : {edTelResid, edTelCom, edCep}) record::fitChars(*digits, 9);
     for (QWidget* list : {cbUFIdentidade, cbUF, cbSexo}) record::fitChars(*list, 5);
-    auto row = [this](QWidget* control) { return LabelledControl{labelOf(*control), control}; };
-    rows_ = {row(edCPF),      row(edIdentidade), row(edOrgao),   row(cbUFIdentidade), row(edExpedicao),
-             row(edNome),     row(edNascimento), row(cbSexo),    row(edNomeMae),      row(edEndereco),
-             row(edBairro),   row(edCidade),     row(cbUF),      row(edCep),
+    auto labelled = [this](QWidget* control) { return LabelledControl{labelOf(*control), control}; };
+    rows_ = {labelled(edCPF),        labelled(edIdentidade), labelled(edOrgao),    labelled(cbUFIdentidade),
+             labelled(edExpedicao),  labelled(edNome),       labelled(edNascimento), labelled(cbSexo),
+             labelled(edNomeMae),    labelled(edEndereco),   labelled(edBairro),   labelled(edCidade),
+             labelled(cbUF),         labelled(edCep),
              {labelOf(*edDDDRes), record::sideBySide(*pnCaptura, *edDDDRes, *edTelResid)},
-             row(edRamalRes),
+             labelled(edRamalRes),
              {labelOf(*edDDDCom), record::sideBySide(*pnCaptura, *edDDDCom, *edTelCom)},
-             row(edRamalCom), row(edMatrOper),   row(edMatrConf), row(edTipoOperacao),   row(edTipoEntrada)};
+             labelled(edRamalCom),   labelled(edMatrOper),   labelled(edMatrConf), labelled(edTipoOperacao),
+             labelled(edTipoEntrada)};
     setCaptureTabOrder({edCPF, edIdentidade, edOrgao, cbUFIdentidade, edExpedicao, edNome, edNascimento, cbSexo,
                         edNomeMae, edEndereco, edBairro, edCidade, cbUF, edCep, edDDDRes, edTelResid, edRamalRes,
                         edDDDCom, edTelCom, edRamalCom, edMatrOper, edMatrConf, edTipoOperacao});
@@ -202,39 +205,39 @@ void TFrmCBasico_FLivreCPF::IniciaCamposForm() {
         lbTitulo->setText(text(flag->title));
         edTipoOperacao->setText(QLatin1String(flag->code));
     }
-    for (const RecordControl& record : record_) fill(record, operation);
+    for (const RecordControl& row : record_) fill(row, operation);
 }
 
-void TFrmCBasico_FLivreCPF::fill(const RecordControl& record, Operation operation) {
-    const std::string value = host().LeCampo(record.field);
+void TFrmCBasico_FLivreCPF::fill(const RecordControl& row, Operation operation) {
+    const std::string value = host().LeCampo(row.field);
     const QString text = QString::fromStdString(value);
-    switch (record.kind) {
+    switch (row.kind) {
     case Kind::Date:
         if (isBlank(value)) return;
-        query::showHostDate(static_cast<ui::MaskedEdit&>(*record.control), value);
-        record.control->setEnabled(!locks(record.kind, operation));
+        query::showHostDate(static_cast<ui::MaskedEdit&>(*row.control), value);
+        row.control->setEnabled(!locks(row.kind, operation));
         return;
     case Kind::List:
     case Kind::TrimmedList: {
-        if (record.kind == Kind::List ? value.empty() : isBlank(value)) return;
-        auto& list = static_cast<QComboBox&>(*record.control);
+        if (row.kind == Kind::List ? value.empty() : isBlank(value)) return;
+        auto& list = static_cast<QComboBox&>(*row.control);
         list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        if (locks(record.kind, operation)) list.setEnabled(false);
+        if (locks(row.kind, operation)) list.setEnabled(false);
         return;
     }
     case Kind::Key:
     case Kind::Masked:
-        static_cast<ui::MaskedEdit&>(*record.control).setMaskedText(text);
+        static_cast<ui::MaskedEdit&>(*row.control).setMaskedText(text);
         break;
     case Kind::Text:
     case Kind::Upper: {
-        auto& edit = static_cast<QLineEdit&>(*record.control);
+        auto& edit = static_cast<QLineEdit&>(*row.control);
         edit.setText(text);
         edit.setCursorPosition(0); // a long value shows its beginning
         break;
     }
     }
-    if (!shownText(*record.control).isEmpty() && locks(record.kind, operation)) record.control->setEnabled(false);
+    if (!textOf(*row.control).isEmpty() && locks(row.kind, operation)) row.control->setEnabled(false);
 }
 
 bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
@@ -253,34 +256,31 @@ bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
         return false;
     }
     if (!storeCpf() || !query::storeAuthorizerTag()) return false;
-    return std::all_of(record_.begin(), record_.end(), [this](const RecordControl& record) { return store(record); });
+    return std::all_of(record_.begin(), record_.end(), [this](const RecordControl& row) { return store(row); });
 }
 
-bool TFrmCBasico_FLivreCPF::store(const RecordControl& record) const {
-    QString value;
-    switch (record.kind) {
+bool TFrmCBasico_FLivreCPF::store(const RecordControl& row) const {
+    std::string value;
+    switch (row.kind) {
     case Kind::Key: return true; // already written with the header
-    case Kind::Text: value = static_cast<const QLineEdit&>(*record.control).text(); break;
-    case Kind::Upper: value = record::upperAToZ(static_cast<const QLineEdit&>(*record.control).text()); break;
-    case Kind::Masked: value = static_cast<const ui::MaskedEdit&>(*record.control).maskedText(); break;
-    case Kind::Date:
-        return host().GravaCampoString(
-                   record.field, 0,
-                   query::storedDate(static_cast<const ui::MaskedEdit&>(*record.control).maskedText())) == 0;
+    case Kind::Text:
+    case Kind::Masked: value = textOf(*row.control).toStdString(); break;
+    case Kind::Upper: value = record::upperAToZ(textOf(*row.control)).toStdString(); break;
+    case Kind::Date: value = query::storedDate(textOf(*row.control)); break;
     case Kind::List:
     case Kind::TrimmedList: {
-        const auto& list = static_cast<const QComboBox&>(*record.control);
+        const auto& list = static_cast<const QComboBox&>(*row.control);
         if (list.currentIndex() < 0) return true; // nothing chosen, nothing sent
-        value = list.currentText();
+        value = list.currentText().toStdString();
         break;
     }
     }
-    return host().GravaCampoString(record.field, 0, value.toStdString()) == 0;
+    return host().GravaCampoString(row.field, 0, value) == 0;
 }
 
 bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
     if (TFrmFLivre_CPFVKS::FormKeyPress(focus, event, key)) return true;
-    if (std::find(typedInUpper_.begin(), typedInUpper_.end(), focus) != typedInUpper_.end()) key = record::upperAToZ(key);
+    if (std::ranges::find(typedInUpper_, focus) != typedInUpper_.end()) key = record::upperAToZ(key);
     return false;
 }
 

@@ -77,8 +77,8 @@ protected:
     QLineEdit* edMatrConf;
 
 private:
-    void fill(const RecordControl& record, Operation operation);
-    bool store(const RecordControl& record) const;
+    void fill(const RecordControl& row, Operation operation);
+    bool store(const RecordControl& row) const;
 
     // The record in the order it is filled; it is written in the same
     // order, the key apart.
