@@ -165,9 +165,9 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
     lbIncluiAltera->setObjectName(QStringLiteral("lbIncluiAltera"));
     new ui::CharFilter(*edTipoOperacao, isOperationKey);
     for (QComboBox* list : {cbUFIdentidade, cbSexo, cbUF}) record::stepWithTwoAndEight(*list);
-    for (QLineEdit* edit : {edIdentidade, edOrgao, edNome, edNomeMae, edEndereco, edBairro, edCidade, edDDDRes,
-                            edRamalRes, edDDDCom, edRamalCom, edMatrOper, edMatrConf}) {
-        record::limitTypingOnly(*edit);
+    for (const RecordControl& row : record_) {
+        if (row.kind != Kind::Text && row.kind != Kind::Upper) continue;
+        record::limitTypingOnly(static_cast<QLineEdit&>(*row.control));
     }
     // Two columns share the panel: the long texts scroll in what is left.
     pnCaptura->setGeometry(10, 50, 603, 264);
