@@ -15,6 +15,7 @@
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"
+#include "screens/queries/TFrmCBasico_FLivreCPF.h"
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
 #include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 #include "screens/queries/TFrmCartao_FLivreCartao.h"
@@ -59,6 +60,7 @@ constexpr std::array kScreens{
     ScreenClass{"TFrmCancOcorr_GenRegOcorr", createScreen<TFrmCancOcorr_GenRegOcorr>},
     ScreenClass{"TFrmCompFatura_GenCartao", createScreen<TFrmCompFatura_GenCartao>},
     ScreenClass{"TFrmCompFatura_GenCPF", createScreen<TFrmCompFatura_GenCPF>},
+    ScreenClass{"TFrmCBasico_FLivreCPF", createScreen<TFrmCBasico_FLivreCPF>},
 };
 
 } // namespace

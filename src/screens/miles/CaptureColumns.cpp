@@ -18,7 +18,7 @@ void take(QGridLayout& grid, QWidget* widget) {
 
 } // namespace
 
-void arrangeInColumns(QFrame& panel, const std::vector<LabelledControl>& controls) {
+void arrangeInColumns(QFrame& panel, const std::vector<LabelledControl>& controls, ColumnSlack slack) {
     auto* grid = qobject_cast<QGridLayout*>(panel.layout());
     if (grid == nullptr) return;
     std::vector<LabelledControl> shown;
@@ -37,7 +37,13 @@ void arrangeInColumns(QFrame& panel, const std::vector<LabelledControl>& control
         const QMargins margins = grid->contentsMargins();
         grid->setContentsMargins(4, margins.top(), 4, margins.bottom());
         grid->setHorizontalSpacing(6);
-        grid->setColumnStretch(kGridColumnsPerColumn, 1);
+        if (slack == ColumnSlack::RightLabels) {
+            grid->setColumnStretch(kGridColumnsPerColumn, 1);
+        } else {
+            grid->setColumnStretch(1, 2);
+            grid->setColumnStretch(kGridColumnsPerColumn, 0);
+            grid->setColumnStretch(kGridColumnsPerColumn + 1, 1);
+        }
     }
 
     auto place = [grid](const LabelledControl& item, int row, int column) {

@@ -1,0 +1,292 @@
+#include "screens/queries/TFrmCBasico_FLivreCPF.h"
+
+#include <algorithm>
+#include <array>
+
+#include <QLabel>
+
+#include "host/Messages.h"
+#include "host/RequestLayouts.h"
+#include "screens/miles/CaptureColumns.h"
+#include "screens/queries/QueryDates.h"
+#include "screens/queries/RecordControls.h"
+#include "ui/KeyFilters.h"
+#include "ui/MaskedEdit.h"
+
+namespace vks {
+namespace {
+
+constexpr MessageId kOperationsCaption = 736;
+constexpr MessageId kInvalidDate = 787;
+constexpr std::string_view kEntryType = "05";
+constexpr std::string_view kCode = "003";
+
+using Operation = TFrmCBasico_FLivreCPF::Operation;
+using Kind = TFrmCBasico_FLivreCPF::Kind;
+
+// The operation is named by a flag of field 1105, the same flag that made
+// the entry point open this screen.
+struct OperationFlag {
+    std::size_t position; // 1-based, in the flag string
+    Operation operation;
+    MessageId title;
+    const char* code; // field 1058
+};
+constexpr std::array<OperationFlag, 2> kOperations{{
+    {14, Operation::Inclusion, 508, "1"},
+    {15, Operation::Alteration, 509, "2"},
+}};
+
+const QStringList kStates{
+    QStringLiteral("AL"), QStringLiteral("AM"), QStringLiteral("BA"), QStringLiteral("CE"), QStringLiteral("DF"),
+    QStringLiteral("ES"), QStringLiteral("GO"), QStringLiteral("MA"), QStringLiteral("MG"), QStringLiteral("MS"),
+    QStringLiteral("MT"), QStringLiteral("PA"), QStringLiteral("PB"), QStringLiteral("PE"), QStringLiteral("PI"),
+    QStringLiteral("PR"), QStringLiteral("RJ"), QStringLiteral("RN"), QStringLiteral("RS"), QStringLiteral("SC"),
+    QStringLiteral("SE"), QStringLiteral("SP"), QStringLiteral("TO")};
+const QStringList kSexes{QStringLiteral("F"), QStringLiteral("M")};
+
+const OperationFlag* operationOf(std::string_view flags) {
+    for (const OperationFlag& row : kOperations) {
+        if (flags.size() >= row.position && flags[row.position - 1] == '1') return &row;
+    }
+    return nullptr;
+}
+
+bool isOperationKey(const QString& key) {
+    return key == QLatin1String("1") || key == QLatin1String("2") || key == QLatin1String("\b") ||
+           key == QLatin1String("\r");
+}
+
+// Whether a value the host supplied locks its control, by kind of control
+// and operation: on an inclusion every supplied value is fixed, otherwise
+// only a supplied date is.
+struct Locking {
+    Kind kind;
+    bool onInclusion;
+    bool otherwise;
+};
+constexpr std::array<Locking, 7> kLocking{{
+    {Kind::Key, true, false},
+    {Kind::Text, true, false},
+    {Kind::Upper, true, false},
+    {Kind::Masked, true, false},
+    {Kind::Date, true, true},
+    {Kind::List, true, false},
+    {Kind::TrimmedList, true, false},
+}};
+
+bool locks(Kind kind, Operation operation) {
+    for (const Locking& row : kLocking) {
+        if (row.kind == kind) return operation == Operation::Inclusion ? row.onInclusion : row.otherwise;
+    }
+    return false;
+}
+
+// The text the program reads: a masked field's per its mask.
+QString textOf(const QWidget& control) {
+    if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
+    return {};
+}
+
+} // namespace
+
+TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
+    : TFrmFLivre_CPFVKS("TFrmCBasico_FLivreCPF"),
+      edTipoOperacao(addEdit({.name = "edTipoOperacao", .label = "lbTipoOperacao", .design = "Tipo de Operação:",
+                              .hint = 96, .maxLength = 1})),
+      edIdentidade(addEdit({.name = "edIdentidade", .label = "lbIdentidade", .design = "RG:", .caption = 740,
+                            .hint = 42, .maxLength = 14})),
+      edOrgao(addEdit({.name = "edOrgao", .label = "lbOrgao", .design = "Emissor:", .caption = 739, .hint = 101,
+                       .maxLength = 9})),
+      cbUFIdentidade(addList({.name = "cbUFIdentidade", .label = "lbUFIdentidade", .design = "UF:", .caption = 741,
+                              .hint = 102},
+                             kStates)),
+      edExpedicao(addMaskedEdit({.name = "edExpedicao", .label = "lbExpedicao", .design = "Dt.Emis.:",
+                                 .caption = 738, .hint = 103, .maxLength = 10, .mask = "99/99/9999;1;_"})),
+      edNome(addEdit({.name = "edNome", .label = "lbNome", .design = "Nome:", .caption = 737, .hint = 100,
+                      .maxLength = 60})),
+      edNascimento(addMaskedEdit({.name = "edNascimento", .label = "lbNascimento", .design = "Nasc.:",
+                                  .caption = 742, .hint = 59, .maxLength = 10, .mask = "99/99/9999;1;_"})),
+      cbSexo(addList({.name = "cbSexo", .label = "lbSexo", .design = "Sexo:", .caption = 743, .hint = 104}, kSexes)),
+      edNomeMae(addEdit({.name = "edNomeMae", .label = "lbNomeMae", .design = "Nome da Mãe:", .caption = 745,
+                         .hint = 105, .maxLength = 60})),
+      edEndereco(addEdit({.name = "edEndereco", .label = "lbEndereco", .design = "End.:", .caption = 591,
+                          .hint = 60, .maxLength = 60})),
+      edBairro(addEdit({.name = "edBairro", .label = "lbBairro", .design = "Bairro:", .caption = 597, .hint = 65,
+                        .maxLength = 20})),
+      edCidade(addEdit({.name = "edCidade", .label = "lbCidade", .design = "Cidade:", .caption = 746, .hint = 106,
+                        .maxLength = 40})),
+      cbUF(addList({.name = "cbUF", .label = "lbUF", .design = "UF:", .caption = 747, .hint = 107}, kStates)),
+      edCep(addMaskedEdit({.name = "edCep", .label = "lbCEP", .design = "CEP:", .caption = 596, .hint = 66,
+                           .maxLength = 9, .keys = Keys::Digits, .mask = "99999-999;0;_"})),
+      edDDDRes(addEdit({.name = "edDDDRes", .label = "lbTelResid", .design = "Tel.Res.:", .caption = 748,
+                        .hint = 12, .maxLength = 4, .keys = Keys::Digits})),
+      edTelResid(addMaskedEdit({.name = "edTelResid", .hint = 98, .maxLength = 9, .keys = Keys::Digits,
+                                .mask = "9999-9999;0;_"})),
+      edRamalRes(addEdit({.name = "edRamalRes", .label = "lbRamalRes", .design = "Ramal:", .caption = 750,
+                          .hint = 108, .maxLength = 4, .keys = Keys::Digits})),
+      edDDDCom(addEdit({.name = "edDDDCom", .label = "lbTelCom", .design = "Tel.Com.:", .caption = 749, .hint = 12,
+                        .maxLength = 4, .keys = Keys::Digits})),
+      edTelCom(addMaskedEdit({.name = "edTelCom", .hint = 99, .maxLength = 9, .keys = Keys::Digits,
+                              .mask = "9999-9999;0;_"})),
+      edRamalCom(addEdit({.name = "edRamalCom", .label = "lbRamalCom", .design = "Ramal:", .caption = 750,
+                          .hint = 108, .maxLength = 4, .keys = Keys::Digits})),
+      edMatrOper(addEdit({.name = "edMatrOper", .label = "lbMatrOper", .design = "Matr. Operador:", .caption = 751,
+                          .hint = 109, .maxLength = 6, .keys = Keys::Digits})),
+      edMatrConf(addEdit({.name = "edMatrConf", .label = "lbMatrConf", .design = "Matr. Conferente:",
+                          .caption = 753, .hint = 111, .maxLength = 6, .keys = Keys::Digits})),
+      record_{{
+          {field::CustomerName, edNome, Kind::Upper},
+          {field::Cpf, edCPF, Kind::Key},
+          {field::IdentityNumber, edIdentidade, Kind::Text},
+          {field::IdentityIssuer, edOrgao, Kind::Upper},
+          {field::IdentityState, cbUFIdentidade, Kind::TrimmedList},
+          {field::IdentityIssueDate, edExpedicao, Kind::Date},
+          {field::BirthDate, edNascimento, Kind::Date},
+          {field::Sex, cbSexo, Kind::TrimmedList},
+          {field::MotherName, edNomeMae, Kind::Upper},
+          {field::Address, edEndereco, Kind::Upper},
+          {field::District, edBairro, Kind::Upper},
+          {field::City, edCidade, Kind::Upper},
+          {field::AddressState, cbUF, Kind::List},
+          {field::PostalCode, edCep, Kind::Masked},
+          {field::HomePhoneArea, edDDDRes, Kind::Text},
+          {field::HomePhone, edTelResid, Kind::Masked},
+          {field::HomePhoneExtension, edRamalRes, Kind::Text},
+          {field::WorkPhoneArea, edDDDCom, Kind::Text},
+          {field::WorkPhone, edTelCom, Kind::Masked},
+          {field::WorkPhoneExtension, edRamalCom, Kind::Text},
+          {field::Operator, edMatrOper, Kind::Text},
+          {field::Supervisor, edMatrConf, Kind::Text},
+      }},
+      typedInUpper_{edNome, edNomeMae, edEndereco, edBairro, edCidade} {
+    lbIncluiAltera = new QLabel(QStringLiteral("1- Inclusão 2- Alteração"), pnCaptura);
+    lbIncluiAltera->setObjectName(QStringLiteral("lbIncluiAltera"));
+    new ui::CharFilter(*edTipoOperacao, isOperationKey);
+    for (QComboBox* list : {cbUFIdentidade, cbSexo, cbUF}) record::stepWithTwoAndEight(*list);
+    for (const RecordControl& row : record_) {
+        if (row.kind != Kind::Text && row.kind != Kind::Upper) continue;
+        record::limitTypingOnly(static_cast<QLineEdit&>(*row.control));
+    }
+    // Two columns share the panel: the long texts scroll in what is left.
+    pnCaptura->setGeometry(10, 50, 603, 264);
+    for (QWidget* text : {edNome, edNomeMae, edEndereco, edBairro, edCidade}) record::stretchFrom(*text, 12);
+    for (QWidget* digits : {edDDDRes, edDDDCom, edRamalRes, edRamalCom}) record::fitChars(*digits, 4);
+    for (QWidget* digits : {edTelResid, edTelCom, edCep}) record::fitChars(*digits, 9);
+    for (QWidget* list : {cbUFIdentidade, cbUF, cbSexo}) record::fitChars(*list, 5);
+    auto labelled = [this](QWidget* control) { return LabelledControl{labelOf(*control), control}; };
+    rows_ = {labelled(edCPF),        labelled(edIdentidade), labelled(edOrgao),    labelled(cbUFIdentidade),
+             labelled(edExpedicao),  labelled(edNome),       labelled(edNascimento), labelled(cbSexo),
+             labelled(edNomeMae),    labelled(edEndereco),   labelled(edBairro),   labelled(edCidade),
+             labelled(cbUF),         labelled(edCep),
+             {labelOf(*edDDDRes), record::sideBySide(*pnCaptura, *edDDDRes, *edTelResid)},
+             labelled(edRamalRes),
+             {labelOf(*edDDDCom), record::sideBySide(*pnCaptura, *edDDDCom, *edTelCom)},
+             labelled(edRamalCom),   labelled(edMatrOper),   labelled(edMatrConf), labelled(edTipoOperacao),
+             labelled(edTipoEntrada)};
+    setCaptureTabOrder({edCPF, edIdentidade, edOrgao, cbUFIdentidade, edExpedicao, edNome, edNascimento, cbSexo,
+                        edNomeMae, edEndereco, edBairro, edCidade, cbUF, edCep, edDDDRes, edTelResid, edRamalRes,
+                        edDDDCom, edTelCom, edRamalCom, edMatrOper, edMatrConf, edTipoOperacao});
+}
+
+void TFrmCBasico_FLivreCPF::IniciaCamposForm() {
+    TFrmFLivre_CPFVKS::IniciaCamposForm();
+    setRequestLayout(TrnConsultaLivreBasico);
+    lbIncluiAltera->setText(text(kOperationsCaption));
+    showWithLabel(*edTipoEntrada, false);
+    showWithLabel(*edTipoOperacao, false);
+    lbIncluiAltera->hide();
+    loadQueryContext(kEntryType, kCode);
+
+    Operation operation = Operation::None;
+    if (const OperationFlag* flag = operationOf(host().LeCampo(field::EnabledTransactions))) {
+        operation = flag->operation;
+        lbTitulo->setText(text(flag->title));
+        edTipoOperacao->setText(QLatin1String(flag->code));
+    }
+    for (const RecordControl& row : record_) fill(row, operation);
+}
+
+void TFrmCBasico_FLivreCPF::fill(const RecordControl& row, Operation operation) {
+    const std::string value = host().LeCampo(row.field);
+    const QString text = QString::fromStdString(value);
+    switch (row.kind) {
+    case Kind::Date:
+        if (isBlank(value)) return;
+        query::showHostDate(static_cast<ui::MaskedEdit&>(*row.control), value);
+        row.control->setEnabled(!locks(row.kind, operation));
+        return;
+    case Kind::List:
+    case Kind::TrimmedList: {
+        if (row.kind == Kind::List ? value.empty() : isBlank(value)) return;
+        auto& list = static_cast<QComboBox&>(*row.control);
+        list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        if (locks(row.kind, operation)) list.setEnabled(false);
+        return;
+    }
+    case Kind::Key:
+    case Kind::Masked:
+        static_cast<ui::MaskedEdit&>(*row.control).setMaskedText(text);
+        break;
+    case Kind::Text:
+    case Kind::Upper: {
+        auto& edit = static_cast<QLineEdit&>(*row.control);
+        edit.setText(text);
+        edit.setCursorPosition(0); // a long value shows its beginning
+        break;
+    }
+    }
+    if (!textOf(*row.control).isEmpty() && locks(row.kind, operation)) row.control->setEnabled(false);
+}
+
+bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
+    if (!TFrmFLivre_CPFVKS::ValidaCamposForm()) return false;
+    for (ui::MaskedEdit* date : {edExpedicao, edNascimento}) {
+        if (!query::optionalDateAccepted(date->maskedText())) {
+            return rejectInput(kInvalidDate, *date, Retry::EnableClearFocus);
+        }
+    }
+    return true;
+}
+
+bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
+    if (!TFrmFLivre_CPFVKS::GravaCamposKovar()) return false;
+    if (host().GravaCampoString(field::RegistrationOperation, 0, edTipoOperacao->text().toStdString()) != 0) {
+        return false;
+    }
+    if (!storeCpf() || !query::storeAuthorizerTag()) return false;
+    return std::all_of(record_.begin(), record_.end(), [this](const RecordControl& row) { return store(row); });
+}
+
+bool TFrmCBasico_FLivreCPF::store(const RecordControl& row) const {
+    std::string value;
+    switch (row.kind) {
+    case Kind::Key: return true; // already written with the header
+    case Kind::Text:
+    case Kind::Masked: value = textOf(*row.control).toStdString(); break;
+    case Kind::Upper: value = record::upperAToZ(textOf(*row.control)).toStdString(); break;
+    case Kind::Date: value = query::storedDate(textOf(*row.control)); break;
+    case Kind::List:
+    case Kind::TrimmedList: {
+        const auto& list = static_cast<const QComboBox&>(*row.control);
+        if (list.currentIndex() < 0) return true; // nothing chosen, nothing sent
+        value = list.currentText().toStdString();
+        break;
+    }
+    }
+    return host().GravaCampoString(row.field, 0, value) == 0;
+}
+
+bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
+    if (TFrmFLivre_CPFVKS::FormKeyPress(focus, event, key)) return true;
+    if (std::ranges::find(typedInUpper_, focus) != typedInUpper_.end()) key = record::upperAToZ(key);
+    return false;
+}
+
+void TFrmCBasico_FLivreCPF::FormShow() {
+    arrangeInColumns(*pnCaptura, rows_, ColumnSlack::Controls);
+    TFrmFLivre_CPFVKS::FormShow();
+}
+
+} // namespace vks
