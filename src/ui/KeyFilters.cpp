@@ -51,13 +51,15 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<const QKeyEvent*>(event);
-        qsizetype adding = 0;
+        const qsizetype room = maxLength_ - (edit_.text().size() - edit_.selectedText().size());
         if (key->matches(QKeySequence::Paste)) {
-            adding = QGuiApplication::clipboard()->text().size();
-        } else if (isCharacterKey(*key) && !key->text().isEmpty() && key->text().front().isPrint()) {
-            adding = key->text().size();
+            // As much of the clipboard as fits.
+            if (room > 0) edit_.insert(QGuiApplication::clipboard()->text().left(room));
+            return true;
         }
-        return adding > 0 && edit_.text().size() - edit_.selectedText().size() + adding > maxLength_;
+        const bool typing = isCharacterKey(*key) && key->text().front().isPrint() &&
+                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        return typing && room <= 0;
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "screens/base/TFrmCaptura.h"
 
+#include <limits>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
@@ -49,6 +51,21 @@ private:
     QComboBox& combo_;
 };
 
+// "2" selects the next item (from none the first), "8" the previous one
+// (never above the first); true when the key was one of them.
+bool stepList(QComboBox& list, const QString& key) {
+    const int current = list.currentIndex();
+    if (key == QLatin1String("2")) {
+        if (current < list.count() - 1) list.setCurrentIndex(current + 1);
+        return true;
+    }
+    if (key == QLatin1String("8")) {
+        if (current > 0) list.setCurrentIndex(current - 1);
+        return true;
+    }
+    return key == QLatin1String(" "); // a blank would open the pop-up
+}
+
 void installKeys(QWidget& control, Keys keys) {
     switch (keys) {
     case Keys::Any:
@@ -60,6 +77,11 @@ void installKeys(QWidget& control, Keys keys) {
         new ui::CharFilter(control, [](const QString& key) {
             return !host().PermiteNumerico_BS_Enter(key.toStdString()).empty();
         });
+        break;
+    case Keys::OwnSteps:
+        if (auto* combo = qobject_cast<QComboBox*>(&control)) {
+            new ui::CharHandler(control, [combo](const QString& key) { return stepList(*combo, key); });
+        }
         break;
     case Keys::ListSteps:
         if (auto* combo = qobject_cast<QComboBox*>(&control)) {
@@ -230,7 +252,11 @@ namespace {
 // An edit field wide enough for the longest text the cashier may type, and
 // no more typed into it. A mask bounds what is typed by itself.
 void sizeEdit(QLineEdit& edit, int maxLength, bool masked = false) {
-    if (maxLength > 0 && !masked) ui::limitTyping(edit, maxLength);
+    if (!masked) {
+        // Qt's own ceiling (32767) would cut a longer value from the host.
+        edit.setMaxLength(std::numeric_limits<int>::max());
+        if (maxLength > 0) ui::limitTyping(edit, maxLength);
+    }
     const int chars = maxLength > 0 ? std::min(maxLength, 40) : 20;
     edit.setFixedWidth(edit.fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2) + 12);
 }

@@ -27,6 +27,8 @@ enum class Keys {
     Digits,      // "0" to "9", Backspace, Enter
     HostNumeric, // what the host's PermiteNumerico_BS_Enter lets through
     ListSteps,   // "2" and "8" step the list through the host; other keys reach it
+    OwnSteps,    // "2" (next; from none the first) and "8" (previous) step the
+                 // list by the screen itself; other keys reach it
 };
 
 // One capture control as a screen declares it.

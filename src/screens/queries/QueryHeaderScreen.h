@@ -57,8 +57,6 @@ protected:
     void presentQuery(const VksRequestLayout& layout, MessageId title) {
         this->setRequestLayout(layout);
         this->showWithLabel(*this->edTipoEntrada, false);
-        // Nobody types it, so no typing limit may cut what the host supplies.
-        this->edTipoEntrada->setMaxLength(kLongestText);
         this->lbTitulo->setText(this->text(title));
     }
 
@@ -71,9 +69,6 @@ protected:
     }
 
 private:
-    // QLineEdit's own ceiling.
-    static constexpr int kLongestText = 32767;
-
     query::Header header_;
 };
 

@@ -3,27 +3,10 @@
 #include <QLineEdit>
 
 #include "host/HostServices.h"
-#include "ui/KeyFilters.h"
 
 namespace vks {
-namespace {
 
-// QLineEdit's own ceiling, which is also its default.
-constexpr int kLongestText = 32767;
-
-bool typesText(const QString& key) { return !key.isEmpty() && key.front().isPrint(); }
-
-} // namespace
-
-SuppliedEdit::SuppliedEdit(QLineEdit& edit) : edit_(edit) {
-    // The limit moves from the control, which would also cut assigned text,
-    // to the keyboard.
-    const int typed = edit.maxLength();
-    edit.setMaxLength(kLongestText);
-    new ui::CharFilter(edit, [&edit, typed](const QString& key) {
-        return !typesText(key) || edit.text().size() - edit.selectedText().size() < typed;
-    });
-}
+SuppliedEdit::SuppliedEdit(QLineEdit& edit) : edit_(edit) {}
 
 void SuppliedEdit::fill(FieldId field) {
     supplied_ = host().LeCampo(field);

@@ -100,7 +100,7 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
       edOrgao(addEdit({.name = "edOrgao", .label = "lbOrgao", .design = "Emissor:", .caption = 739, .hint = 101,
                        .maxLength = 9})),
       cbUFIdentidade(addList({.name = "cbUFIdentidade", .label = "lbUFIdentidade", .design = "UF:", .caption = 741,
-                              .hint = 102},
+                              .hint = 102, .keys = Keys::OwnSteps},
                              kStates)),
       edExpedicao(addMaskedEdit({.name = "edExpedicao", .label = "lbExpedicao", .design = "Dt.Emis.:",
                                  .caption = 738, .hint = 103, .maxLength = 10, .mask = "99/99/9999;1;_"})),
@@ -108,7 +108,9 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
                       .maxLength = 60})),
       edNascimento(addMaskedEdit({.name = "edNascimento", .label = "lbNascimento", .design = "Nasc.:",
                                   .caption = 742, .hint = 59, .maxLength = 10, .mask = "99/99/9999;1;_"})),
-      cbSexo(addList({.name = "cbSexo", .label = "lbSexo", .design = "Sexo:", .caption = 743, .hint = 104}, kSexes)),
+      cbSexo(addList({.name = "cbSexo", .label = "lbSexo", .design = "Sexo:", .caption = 743, .hint = 104,
+                      .keys = Keys::OwnSteps},
+                     kSexes)),
       edNomeMae(addEdit({.name = "edNomeMae", .label = "lbNomeMae", .design = "Nome da Mãe:", .caption = 745,
                          .hint = 105, .maxLength = 60})),
       edEndereco(addEdit({.name = "edEndereco", .label = "lbEndereco", .design = "End.:", .caption = 591,
@@ -117,7 +119,9 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
                         .maxLength = 20})),
       edCidade(addEdit({.name = "edCidade", .label = "lbCidade", .design = "Cidade:", .caption = 746, .hint = 106,
                         .maxLength = 40})),
-      cbUF(addList({.name = "cbUF", .label = "lbUF", .design = "UF:", .caption = 747, .hint = 107}, kStates)),
+      cbUF(addList({.name = "cbUF", .label = "lbUF", .design = "UF:", .caption = 747, .hint = 107,
+                    .keys = Keys::OwnSteps},
+                   kStates)),
       edCep(addMaskedEdit({.name = "edCep", .label = "lbCEP", .design = "CEP:", .caption = 596, .hint = 66,
                            .maxLength = 9, .keys = Keys::Digits, .mask = "99999-999;0;_"})),
       edDDDRes(addEdit({.name = "edDDDRes", .label = "lbTelResid", .design = "Tel.Res.:", .caption = 748,
@@ -164,11 +168,6 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
     lbIncluiAltera = new QLabel(QStringLiteral("1- Inclusão 2- Alteração"), pnCaptura);
     lbIncluiAltera->setObjectName(QStringLiteral("lbIncluiAltera"));
     new ui::CharFilter(*edTipoOperacao, isOperationKey);
-    for (QComboBox* list : {cbUFIdentidade, cbSexo, cbUF}) record::stepWithTwoAndEight(*list);
-    for (const RecordControl& row : record_) {
-        if (row.kind != Kind::Text && row.kind != Kind::Upper) continue;
-        record::limitTypingOnly(static_cast<QLineEdit&>(*row.control));
-    }
     // Two columns share the panel: the long texts scroll in what is left.
     pnCaptura->setGeometry(10, 50, 603, 264);
     for (QWidget* text : {edNome, edNomeMae, edEndereco, edBairro, edCidade}) record::stretchFrom(*text, 12);

@@ -3,7 +3,6 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/CaptureColumns.h"
-#include "screens/queries/ListSteps.h"
 
 namespace vks {
 namespace {
@@ -18,14 +17,13 @@ constexpr std::string_view kGiftList = "P";
 TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
     : QueryScreen("TFrmIdOcorr_GenRegOcorr", kLeaf),
       cbIdOcorrencia(addList({.name = "cbIdOcorrencia", .label = "lbIdOcorrencia", .design = "Id. Ocorrência:",
-                              .caption = 759, .hint = 113},
+                              .caption = 759, .hint = 113, .keys = Keys::OwnSteps},
                              {QStringLiteral("P - Lista de Presentes")})),
       edCodOcorrencia(addEdit({.name = "edCodOcorrencia", .label = "lbCodOcorrencia", .design = "Cód. Ocorrência:",
                                .caption = 764, .hint = 114, .maxLength = 6, .keys = Keys::Digits})),
       code_(*edCodOcorrencia) {
     lbIdOcorrencia = labelOf(*cbIdOcorrencia);
     lbCodOcorrencia = labelOf(*edCodOcorrencia);
-    stepWithTwoAndEight(*cbIdOcorrencia);
     // The coupon is asked last here: rows follow the tab order.
     setCaptureTabOrder({cbIdOcorrencia, edCodOcorrencia, edCupom, edTipoEntrada});
     arrangeInColumns(*pnCaptura, {{lbIdOcorrencia, cbIdOcorrencia}, {lbCodOcorrencia, edCodOcorrencia},
