@@ -1,5 +1,6 @@
 #include "screens/base/TFrmCaptura.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QAbstractButton>
@@ -309,6 +310,32 @@ void TFrmCaptura::showWithLabel(QWidget& control, bool shown) {
 void TFrmCaptura::setCaptureTabOrder(std::vector<QWidget*> controls) {
     captureOrder_ = std::move(controls);
     updateTabOrder();
+    arrangeRowsInTabOrder();
+}
+
+void TFrmCaptura::arrangeRowsInTabOrder() {
+    // Rows follow the tab order, so that Enter always moves down the screen;
+    // controls outside the order keep their turn below.
+    std::vector<QWidget*> rows = captureOrder_;
+    for (int i = 0; i < captureGrid_->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        captureGrid_->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        QWidget* control = captureGrid_->itemAt(i)->widget();
+        if (column == 1 && control != nullptr && std::find(rows.begin(), rows.end(), control) == rows.end()) {
+            rows.push_back(control);
+        }
+    }
+    for (QWidget* control : rows) {
+        captureGrid_->removeWidget(control);
+        if (QLabel* label = labelOf(*control)) captureGrid_->removeWidget(label);
+    }
+    int row = 0;
+    for (QWidget* control : rows) {
+        if (control->parentWidget() != pnCaptura) continue;
+        if (QLabel* label = labelOf(*control)) captureGrid_->addWidget(label, row, 0);
+        captureGrid_->addWidget(control, row++, 1);
+    }
+    rows_ = row;
 }
 
 void TFrmCaptura::updateTabOrder() {

@@ -95,6 +95,7 @@ protected:
 private:
     void place(QWidget& control, const Control& declared);
     void updateTabOrder();
+    void arrangeRowsInTabOrder();
 
     QGridLayout* captureGrid_;
     int rows_ = 0;

@@ -19,6 +19,7 @@
 #include "ui/MessageBox.h"
 #include "ui/OwnerWindow.h"
 #include "ui/Pictures.h"
+#include "ui/ScreenLook.h"
 #include "ui/TabOrder.h"
 
 namespace vks {
@@ -65,6 +66,8 @@ TFrmMod::TFrmMod(std::string_view className) : referenceName_(referenceNameOf(cl
     setObjectName(QString::fromStdString(referenceName_));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(kWidth, kHeight);
+    ui::makeLockedValuesReadable(*this);
+    new ui::FocusCue(*this);
 
     ImgFundo = makeLabel(*this, "ImgFundo", QString(), rect());
     ImgFundo->setPixmap(ui::backgroundPicture());
