@@ -3,18 +3,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 #include "entry/ModuleState.h"
 #include "host/Fields.h"
+#include "host/IniFile.h"
 
 namespace vks {
 
 void readOccurrenceSwitch() {
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("VKS.INI"));
     if (!QFileInfo(path).isFile()) return;
-    const QSettings ini(path, QSettings::IniFormat);
-    const QString value = ini.value(QStringLiteral("OPERACAO/TrataOcorrencia"), QStringLiteral("NAO")).toString();
+    const QString value = readIniValue(path, QStringLiteral("OPERACAO"), QStringLiteral("TrataOcorrencia"))
+                              .value_or(QStringLiteral("NAO"));
     state().TrataOcorrencia = value.toUpper().toStdString();
 }
 
