@@ -37,6 +37,8 @@ public:
     virtual void FormCreate();
 
     const std::string& referenceName() const { return referenceName_; }
+    // The controls in tab order, the hidden and disabled ones included.
+    const std::vector<QWidget*>& tabSequence() const { return tabSequence_; }
     MessageLine& messageLine() { return messageLine_; }
 
     static constexpr int kWidth = 623;
