@@ -8,7 +8,7 @@
 
 #include "FakeHost.h"
 #include "entry/Dispatch.h"
-#include "entry/WipedString.h"
+#include "core/WipedString.h"
 #include "host/Fields.h"
 #include "routines.h"
 #include "vks/vks.h"

@@ -7,7 +7,7 @@
 
 #include "FakeHost.h"
 #include "Operator.h"
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "screens/base/CreateScreen.h"
 #include "screens/base/TFrmCnc_Trn.h"

@@ -6,8 +6,9 @@
 
 #include "FakeHost.h"
 #include "entry/CardReading.h"
-#include "entry/ModuleState.h"
-#include "entry/WipedString.h"
+#include "host/ServiceX.h"
+#include "core/ModuleState.h"
+#include "core/WipedString.h"
 #include "host/Fields.h"
 
 using namespace vks;

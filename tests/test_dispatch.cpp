@@ -8,7 +8,7 @@
 #include "FakeHost.h"
 #include "ModalDismisser.h"
 #include "entry/Dispatch.h"
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "vks/vks.h"
 

@@ -18,7 +18,7 @@
 
 #include "FakeHost.h"
 #include "Operator.h"
-#include "entry/ScreenTable.h"
+#include "screens/ScreenTable.h"
 #include "host/Fields.h"
 #include "host/IniFile.h"
 #include "screens/base/CreateScreen.h"

@@ -7,7 +7,7 @@
 #include "FakeHost.h"
 #include "ModalDismisser.h"
 #include "host/Fields.h"
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/RequestLayouts.h"
 #include "vks/vks.h"
 

@@ -13,7 +13,7 @@
 
 #include "FakeHost.h"
 #include "Operator.h"
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CreateScreen.h"

@@ -12,7 +12,7 @@
 #include "FakeHost.h"
 #include "ModalDismisser.h"
 #include "Operator.h"
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CreateScreen.h"

@@ -1,7 +1,8 @@
 #include "entry/CardReading.h"
 
-#include "entry/ModuleState.h"
-#include "entry/WipedString.h"
+#include "core/ModuleState.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 
@@ -9,7 +10,6 @@ namespace vks {
 namespace {
 constexpr int kCardReadMode = 1;
 constexpr int kCardMaxLength = 16;
-constexpr std::size_t kServiceXCapacity = 2049;
 constexpr MessageId kStoreFailed = 1591;
 } // namespace
 
@@ -34,13 +34,6 @@ bool LeCartaoVKS(MessageId prompt) {
         return false;
     }
     return true;
-}
-
-bool TrataServicoX_VKS() {
-    const std::string data = trimmed(host().KovarLeCampoMaxLen(field::ServiceXData, kServiceXCapacity));
-    if (host().GravaCampoString(field::ServiceXRequest, 0, data) == 0) return true;
-    reportError(kStoreFailed);
-    return false;
 }
 
 } // namespace vks

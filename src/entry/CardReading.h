@@ -9,8 +9,4 @@ namespace vks {
 // `prompt`. False when the transaction has been ended (the host was told).
 bool LeCartaoVKS(MessageId prompt);
 
-// Copies the host's service-X data (field 20033) trimmed into field 1099.
-// False when the store failed (reported to the host).
-bool TrataServicoX_VKS();
-
 } // namespace vks

@@ -3,10 +3,11 @@
 #include <array>
 #include <span>
 
+#include "core/Text.h"
 #include "entry/CardReading.h"
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "entry/ScreenRunner.h"
-#include "entry/WipedString.h"
+#include "core/WipedString.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 

@@ -5,8 +5,8 @@
 
 #include "entry/Application.h"
 #include "entry/Dispatch.h"
-#include "entry/ModuleState.h"
-#include "entry/WipedString.h"
+#include "core/ModuleState.h"
+#include "core/WipedString.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 
-#include "entry/ModuleState.h"
-#include "entry/ScreenTable.h"
+#include "core/ModuleState.h"
+#include "screens/ScreenTable.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "ui/Activation.h"

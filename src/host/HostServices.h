@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/WindowHandle.h"
 #include "host/Fields.h"
 #include "vks/host_abi.h"
 
 namespace vks {
-
-using WindowHandle = VksWindow;
 
 // Special key characters as the host's key routines see them.
 namespace key {

@@ -15,17 +15,4 @@ std::string catalogueText(MessageId message, std::initializer_list<std::string_v
 // Reports an error that ends the transaction: EnviaArquivoErroPDV(255, text).
 void reportError(MessageId message);
 
-// Integer value of a field text: the leading decimal number after blanks,
-// `fallback` when the text does not start with one (or overflows).
-int toInt(std::string_view text, int fallback = 0);
-
-// Text without leading and trailing blanks.
-std::string trimmed(std::string_view text);
-
-} // namespace vks
-
-namespace vks {
-// True when the text holds nothing but blanks (no copy is made, so it is safe
-// on card numbers).
-bool isBlank(std::string_view text);
 } // namespace vks

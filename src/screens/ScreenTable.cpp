@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "entry/ScreenTable.h"
+#include "screens/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
 #include "screens/cheque/TFrmCancVCheque_AutGen.h"
 #include "screens/cheque/TFrmNumChq.h"

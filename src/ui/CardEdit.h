@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/WipedString.h"
 
 namespace vks::ui {
 

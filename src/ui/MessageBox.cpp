@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "ui/Activation.h"
 #include "ui/OwnerWindow.h"
 

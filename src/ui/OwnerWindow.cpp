@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 
 namespace vks::ui {
 namespace {

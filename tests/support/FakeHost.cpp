@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "routines.h"
 
 namespace vks::test {

@@ -13,9 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "entry/CardReading.h"
-#include "entry/ModuleState.h"
+#include "core/Text.h"
+#include "core/ModuleState.h"
 #include "host/Messages.h"
+#include "host/ServiceX.h"
 #include "ui/CardEdit.h"
 #include "ui/KeyFilters.h"
 #include "ui/KeyPreview.h"

@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QScreen>
 
-#include "entry/ModuleFile.h"
-#include "entry/ModuleState.h"
-#include "entry/ScreenTable.h"
+#include "core/ModuleFile.h"
+#include "core/ModuleState.h"
+#include "screens/ScreenTable.h"
 #include "host/Messages.h"
 #include "ui/EntryHint.h"
 #include "ui/MaskedEdit.h"

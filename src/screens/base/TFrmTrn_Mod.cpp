@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "ui/KeyFilters.h"
 #include "ui/Pictures.h"

@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
 #include "ui/MaskedEdit.h"

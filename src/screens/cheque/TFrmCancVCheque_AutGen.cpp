@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "ui/KeyFilters.h"

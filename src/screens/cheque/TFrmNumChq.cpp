@@ -5,8 +5,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "entry/ModuleState.h"
-#include "entry/ScreenTable.h"
+#include "core/ModuleState.h"
+#include "core/Text.h"
+#include "screens/ScreenTable.h"
 #include "host/Messages.h"
 #include "screens/base/TFrmCaptura.h"
 #include "screens/cheque/ChequeNumberGrid.h"

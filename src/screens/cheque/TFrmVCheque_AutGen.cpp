@@ -13,9 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "entry/ModuleState.h"
-#include "entry/ScreenTable.h"
-#include "entry/WipedString.h"
+#include "core/ModuleState.h"
+#include "core/Text.h"
+#include "screens/ScreenTable.h"
+#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"

@@ -4,7 +4,8 @@
 
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"

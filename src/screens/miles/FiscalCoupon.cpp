@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTime>
 
+#include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
 #include "ui/MaskedEdit.h"

@@ -1,6 +1,7 @@
 #include "screens/miles/MilesSettings.h"
 
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
+#include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
 

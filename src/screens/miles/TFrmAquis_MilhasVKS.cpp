@@ -3,7 +3,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/PaymentForms.h"

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/WipedString.h"
 #include "screens/base/CardNumber.h"
 #include "screens/miles/MilesSettings.h"
 

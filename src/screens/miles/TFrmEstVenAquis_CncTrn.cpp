@@ -2,7 +2,8 @@
 
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/MilesSettings.h"

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "host/IniFile.h"
 

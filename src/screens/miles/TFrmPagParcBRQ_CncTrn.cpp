@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "entry/WipedString.h"
+#include "core/WipedString.h"
 #include "host/RequestLayouts.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"

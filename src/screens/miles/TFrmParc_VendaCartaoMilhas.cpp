@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"

@@ -6,8 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "entry/ModuleState.h"
-#include "entry/WipedString.h"
+#include "core/ModuleState.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"

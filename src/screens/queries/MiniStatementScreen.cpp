@@ -1,5 +1,6 @@
 #include "screens/queries/MiniStatementScreen.h"
 
+#include "core/Text.h"
 #include "host/Messages.h"
 
 namespace vks::mini {

@@ -1,5 +1,6 @@
 #include "screens/queries/QueryContext.h"
 
+#include "core/Text.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 #include "host/Fields.h"
 
 namespace vks::query {

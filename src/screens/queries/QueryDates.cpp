@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "core/Text.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "ui/MaskedEdit.h"

@@ -1,5 +1,6 @@
 #include "screens/queries/QueryHeaderScreen.h"
 
+#include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
 #include "screens/queries/QueryContext.h"

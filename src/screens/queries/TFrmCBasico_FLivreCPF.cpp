@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/CaptureColumns.h"

@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCartao_VKSAdc.h"
 
-#include "entry/WipedString.h"
+#include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
 #include "ui/CardEdit.h"

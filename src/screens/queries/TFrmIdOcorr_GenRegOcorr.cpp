@@ -1,5 +1,6 @@
 #include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
 
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/CaptureColumns.h"

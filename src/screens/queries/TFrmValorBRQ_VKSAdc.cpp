@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/queries/QueryContext.h"

@@ -1,4 +1,4 @@
-#include "entry/ModuleState.h"
+#include "core/ModuleState.h"
 
 #include <cstring>
 #include <memory>

@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-#include "host/HostServices.h"
+#include "core/WindowHandle.h"
 
 class QWidget;
 

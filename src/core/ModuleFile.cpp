@@ -1,4 +1,4 @@
-#include "entry/ModuleFile.h"
+#include "core/ModuleFile.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "entry/WipedString.h"
+#include "core/WipedString.h"
 
 namespace vks {
 
