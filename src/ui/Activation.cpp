@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -41,7 +42,8 @@ bool ActivationWatcher::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void giveKeyboardBack(QWidget& window) {
-    window.raise();
+    // The offscreen platform has no stacking (and says so on every call).
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) window.raise();
     window.activateWindow();
     // The platform activates asynchronously, or not at all (without a window
     // manager the keyboard falls to the root window when a window closes).

@@ -12,9 +12,6 @@ public:
     explicit TFrmAdc_Mod(std::string_view className = "TFrmAdc_Mod");
 
     bool ValidaCamposForm() override = 0;
-    bool GravaCamposKovar() override;
-    bool VerificaAutorizaTransacao() override;
-    void IniciaCamposForm() override;
 };
 
 } // namespace vks

@@ -6,6 +6,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "ui/MaskedEdit.h"
+#include "ui/StoredDates.h"
 
 namespace vks {
 namespace {
@@ -46,27 +47,17 @@ bool TFrmCnc_Trn::GravaCamposKovar() {
     return true;
 }
 
-bool TFrmCnc_Trn::VerificaAutorizaTransacao() { return TFrmTrn_Mod::VerificaAutorizaTransacao(); }
-
 void TFrmCnc_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
-    const std::string date = host().LeCampo(field::TransactionDate);
-    if (!trimmed(date).empty()) {
-        const QString digits = QString::fromStdString(date);
-        edDtTransacao->setMaskedText(digits.mid(0, 2) + u'/' + digits.mid(2, 2) + u'/' + digits.mid(4, 4));
-        edDtTransacao->setEnabled(false);
-    }
+    ui::showStoredLocked(*edDtTransacao, host().LeCampo(field::TransactionDate));
     edNumDocumento->setText(QString::fromStdString(host().LeCampo(field::Nsu)));
     if (!edNumDocumento->text().isEmpty()) edNumDocumento->setEnabled(false);
 }
 
 // Eight digits forming a real day/month/year date, today at the latest.
 bool TFrmCnc_Trn::transactionDateValid() const {
-    const QString shown = edDtTransacao->maskedText();
-    const std::string bare = trimmed(host().RemoveFormato(shown.toStdString()));
-    if (bare.size() != 8) return false;
-    const QDate date = QDate::fromString(shown, QStringLiteral("dd/MM/yyyy"));
-    return date.isValid() && date <= QDate::currentDate();
+    const auto date = ui::fullDate(*edDtTransacao);
+    return date && *date <= QDate::currentDate();
 }
 
 } // namespace vks

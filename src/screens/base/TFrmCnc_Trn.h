@@ -18,7 +18,6 @@ public:
 
     bool ValidaCamposForm() override;
     bool GravaCamposKovar() override;
-    bool VerificaAutorizaTransacao() override;
     void IniciaCamposForm() override;
 
 protected:

@@ -72,7 +72,6 @@ bool TFrmTrn_Mod::GravaCamposKovar() {
     return host().GravaCampoString(field::Amount, 0, host().RemoveFormato(edValor->text().toStdString())) == 0;
 }
 
-bool TFrmTrn_Mod::VerificaAutorizaTransacao() { return TFrmCaptura::VerificaAutorizaTransacao(); }
 
 void TFrmTrn_Mod::IniciaCamposForm() {
     TFrmCaptura::IniciaCamposForm();

@@ -30,8 +30,4 @@ bool TFrmVKS_Adc::GravaCamposKovar() {
     return host().GravaCampoString(field::QueryEntryType, 0, entryType.toStdString()) == 0;
 }
 
-bool TFrmVKS_Adc::VerificaAutorizaTransacao() { return TFrmAdc_Mod::VerificaAutorizaTransacao(); }
-
-void TFrmVKS_Adc::IniciaCamposForm() { TFrmAdc_Mod::IniciaCamposForm(); }
-
 } // namespace vks

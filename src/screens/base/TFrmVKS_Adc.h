@@ -13,8 +13,6 @@ public:
 
     bool ValidaCamposForm() override;
     bool GravaCamposKovar() override;
-    bool VerificaAutorizaTransacao() override;
-    void IniciaCamposForm() override;
 
 protected:
     QLabel* lbTipoEntrada;

@@ -7,6 +7,7 @@
 #include "host/Messages.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
+#include "ui/StoredDates.h"
 
 namespace vks {
 namespace {
@@ -33,10 +34,7 @@ void TFrmParc_VendaCartaoMilhas::setInstallmentTabOrder(QWidget* interest) {
 
 void TFrmParc_VendaCartaoMilhas::IniciaCamposForm() {
     TFrmVendaCartao_MilhasVKS::IniciaCamposForm();
-    if (const std::string date = host().LeCampo(field::FirstInstallmentDate); !isBlank(date)) {
-        edDtPrimParcela->setMaskedText(shownDate(date));
-        edDtPrimParcela->setEnabled(false);
-    }
+    ui::showStoredLocked(*edDtPrimParcela, host().LeCampo(field::FirstInstallmentDate));
     fillSupplied(*edNumParc, host().LeCampo(field::InstallmentCount));
 }
 
@@ -48,8 +46,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
     if (isBlank(count) || toInt(count, 0) < 1) {
         return rejectInput(kInstallmentsOutOfRange, *edNumParc, Retry::EnableClearFocus, {"1", "99"});
     }
-    if (!isBlank(bare(edDtPrimParcela->maskedText())) &&
-        !QDate::fromString(edDtPrimParcela->maskedText(), QStringLiteral("dd/MM/yyyy")).isValid()) {
+    if (!ui::holdsDateOrBlank(*edDtPrimParcela)) {
         return rejectInput(kInvalidDate, *edDtPrimParcela, Retry::EnableClearFocus);
     }
     return true;
@@ -58,7 +55,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
 bool TFrmParc_VendaCartaoMilhas::GravaCamposKovar() {
     if (!TFrmVendaCartao_MilhasVKS::GravaCamposKovar()) return false;
     return storeFields({{field::InstallmentCount, edNumParc->text().toStdString()},
-                        {field::FirstInstallmentDate, orZeros(bare(edDtPrimParcela->maskedText()), "00000000")}});
+                        {field::FirstInstallmentDate, ui::storedText(*edDtPrimParcela, ui::kNoDate)}});
 }
 
 } // namespace vks

@@ -118,21 +118,12 @@ void TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::vector<QWidget*> ins
     useTabOrder(std::move(order));
 }
 
-std::string TFrmVendaCartao_MilhasVKS::orZeros(std::string text, std::string_view zeros) {
-    return isBlank(text) ? std::string(zeros) : std::move(text);
-}
-
 std::string TFrmVendaCartao_MilhasVKS::bare(const QString& text) { return host().RemoveFormato(text.toStdString()); }
 
 void TFrmVendaCartao_MilhasVKS::fillSupplied(QLineEdit& edit, std::string_view value) {
     const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
     edit.setText(text);
     edit.setEnabled(edit.text().isEmpty());
-}
-
-QString TFrmVendaCartao_MilhasVKS::shownDate(std::string_view value) {
-    const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-    return text.mid(0, 2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + text.mid(4, 4);
 }
 
 void TFrmVendaCartao_MilhasVKS::IniciaCamposForm() {

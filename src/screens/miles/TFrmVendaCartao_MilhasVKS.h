@@ -37,10 +37,6 @@ protected:
     static void fillSupplied(QLineEdit& edit, std::string_view value);
     // A typed amount or date without its formatting.
     static std::string bare(const QString& text);
-    // `text`, or `zeros` when it is blank.
-    static std::string orZeros(std::string text, std::string_view zeros);
-    // The text of a date field "ddmmyyyy" as shown, "dd/mm/yyyy".
-    static QString shownDate(std::string_view value);
 
     QComboBox* cbVenda;
     QLineEdit* edCartao;

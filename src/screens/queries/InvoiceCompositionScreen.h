@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/Fields.h"
-#include "screens/queries/QueryDates.h"
+#include "ui/StoredDates.h"
 #include "screens/queries/QueryScreen.h"
 
 namespace vks {
@@ -30,12 +30,12 @@ public:
     void IniciaCamposForm() override {
         QueryScreen<GenericScreen>::IniciaCamposForm();
         if (dueDateCaption_ != 0) lbDataVenc->setText(this->text(dueDateCaption_));
-        query::showHostDate(*edDataVenc, host().RemoveFormato(host().LeCampo(field::InvoiceDueDate)));
+        ui::showStoredLocked(*edDataVenc, host().RemoveFormato(host().LeCampo(field::InvoiceDueDate)));
     }
 
     bool ValidaCamposForm() override {
         if (!GenericScreen::ValidaCamposForm()) return false;
-        if (!query::dateNoLaterThanToday(edDataVenc->maskedText())) {
+        if (const auto due = ui::fullDate(*edDataVenc); !due || *due > QDate::currentDate()) {
             return this->rejectInput(kInvalidDate, *edDataVenc, Retry::EnableClearFocus);
         }
         return true;

@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "host/Fields.h"
-#include "screens/queries/QueryDates.h"
+#include "ui/StoredDates.h"
 #include "screens/queries/QueryScreen.h"
 
 namespace vks {
@@ -36,13 +36,13 @@ public:
 
     void IniciaCamposForm() override {
         QueryScreen<GenericScreen>::IniciaCamposForm();
-        query::showHostDate(*edDataInicio, host().LeCampo(field::MiniStatementStart));
+        ui::showStoredLocked(*edDataInicio, host().LeCampo(field::MiniStatementStart));
         mini::showHostScope(*cbEscopo);
     }
 
     bool ValidaCamposForm() override {
         if (!GenericScreen::ValidaCamposForm()) return false;
-        if (!query::optionalDateAccepted(edDataInicio->maskedText())) {
+        if (!ui::holdsDateOrNothing(*edDataInicio)) {
             return this->rejectInput(kInvalidDate, *edDataInicio, Retry::EnableClearFocus);
         }
         if (cbEscopo->currentIndex() < 0) return this->rejectInput(kNoScope, *cbEscopo, Retry::EnableFocus);
@@ -52,7 +52,7 @@ public:
     bool GravaCamposKovar() override {
         if (!QueryScreen<GenericScreen>::GravaCamposKovar()) return false;
         return host().GravaCampoString(field::MiniStatementStart, 0,
-                                       query::storedDate(edDataInicio->maskedText())) == 0 &&
+                                       ui::storedText(*edDataInicio, ui::kNoDate)) == 0 &&
                mini::storeScope(*cbEscopo);
     }
 

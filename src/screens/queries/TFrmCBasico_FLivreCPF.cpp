@@ -9,7 +9,7 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/miles/CaptureColumns.h"
-#include "screens/queries/QueryDates.h"
+#include "ui/StoredDates.h"
 #include "screens/queries/RecordControls.h"
 #include "ui/KeyFilters.h"
 #include "ui/MaskedEdit.h"
@@ -214,7 +214,7 @@ void TFrmCBasico_FLivreCPF::fill(const RecordControl& row, Operation operation) 
     switch (row.kind) {
     case Kind::Date:
         if (isBlank(value)) return;
-        query::showHostDate(static_cast<ui::MaskedEdit&>(*row.control), value);
+        ui::showStoredLocked(static_cast<ui::MaskedEdit&>(*row.control), value);
         row.control->setEnabled(!locks(row.kind, operation));
         return;
     case Kind::List:
@@ -243,7 +243,7 @@ void TFrmCBasico_FLivreCPF::fill(const RecordControl& row, Operation operation) 
 bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
     if (!TFrmFLivre_CPFVKS::ValidaCamposForm()) return false;
     for (ui::MaskedEdit* date : {edExpedicao, edNascimento}) {
-        if (!query::optionalDateAccepted(date->maskedText())) {
+        if (!ui::holdsDateOrNothing(*date)) {
             return rejectInput(kInvalidDate, *date, Retry::EnableClearFocus);
         }
     }
@@ -266,7 +266,7 @@ bool TFrmCBasico_FLivreCPF::store(const RecordControl& row) const {
     case Kind::Text:
     case Kind::Masked: value = textOf(*row.control).toStdString(); break;
     case Kind::Upper: value = record::upperAToZ(textOf(*row.control)).toStdString(); break;
-    case Kind::Date: value = query::storedDate(textOf(*row.control)); break;
+    case Kind::Date: value = ui::storedText(static_cast<const ui::MaskedEdit&>(*row.control), ui::kNoDate); break;
     case Kind::List:
     case Kind::TrimmedList: {
         const auto& list = static_cast<const QComboBox&>(*row.control);

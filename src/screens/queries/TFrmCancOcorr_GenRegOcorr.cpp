@@ -1,7 +1,7 @@
 #include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 
 #include "host/RequestLayouts.h"
-#include "screens/queries/QueryDates.h"
+#include "ui/StoredDates.h"
 
 namespace vks {
 namespace {
@@ -32,14 +32,14 @@ TFrmCancOcorr_GenRegOcorr::TFrmCancOcorr_GenRegOcorr()
 void TFrmCancOcorr_GenRegOcorr::IniciaCamposForm() {
     QueryScreen::IniciaCamposForm();
     showHostCoupon();
-    query::showHostDate(*edDataOcorrencia, host().LeCampo(field::TransactionDate));
+    ui::showStoredLocked(*edDataOcorrencia, host().LeCampo(field::TransactionDate));
     store_.fill(field::StoreNumber);
     pointOfSale_.fill(field::PointOfSale);
 }
 
 bool TFrmCancOcorr_GenRegOcorr::ValidaCamposForm() {
     if (!QueryScreen::ValidaCamposForm()) return false;
-    if (!query::optionalDateAccepted(edDataOcorrencia->maskedText())) {
+    if (!ui::holdsDateOrNothing(*edDataOcorrencia)) {
         return rejectInput(kInvalidDate, *edDataOcorrencia, Retry::EnableClearFocus);
     }
     if (edLojaOcorrencia->text().isEmpty()) return rejectInput(kStoreMissing, *edLojaOcorrencia, Retry::EnableFocus);
@@ -51,7 +51,7 @@ bool TFrmCancOcorr_GenRegOcorr::ValidaCamposForm() {
 
 bool TFrmCancOcorr_GenRegOcorr::GravaCamposKovar() {
     if (!QueryScreen::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::TransactionDate, 0, query::storedDate(edDataOcorrencia->maskedText())) == 0 &&
+    return host().GravaCampoString(field::TransactionDate, 0, ui::storedText(*edDataOcorrencia, ui::kNoDate)) == 0 &&
            store_.store(field::StoreNumber) && pointOfSale_.store(field::PointOfSale);
 }
 
