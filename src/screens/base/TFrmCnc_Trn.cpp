@@ -5,6 +5,7 @@
 
 #include "core/Text.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 #include "ui/MaskedEdit.h"
 #include "ui/StoredDates.h"
 
@@ -41,9 +42,9 @@ bool TFrmCnc_Trn::ValidaCamposForm() {
 bool TFrmCnc_Trn::GravaCamposKovar() {
     if (!TFrmTrn_Mod::GravaCamposKovar()) return false;
     const std::string date = host().RemoveFormato(edDtTransacao->maskedText().toStdString());
-    if (host().GravaCampoString(field::TransactionDate, 0, date) != 0) return false;
+    if (!fields::write(field::TransactionDate, date)) return false;
     const std::string nsu = edNumDocumento->text().toStdString();
-    if (!trimmed(nsu).empty() && host().GravaCampoString(field::Nsu, 0, nsu) != 0) return false;
+    if (!trimmed(nsu).empty() && !fields::write(field::Nsu, nsu)) return false;
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/Text.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 #include "ui/KeyFilters.h"
 #include "ui/Pictures.h"
 
@@ -69,7 +70,7 @@ bool TFrmTrn_Mod::ValidaCamposForm() {
 }
 
 bool TFrmTrn_Mod::GravaCamposKovar() {
-    return host().GravaCampoString(field::Amount, 0, host().RemoveFormato(edValor->text().toStdString())) == 0;
+    return fields::write(field::Amount, host().RemoveFormato(edValor->text().toStdString()));
 }
 
 

@@ -1,4 +1,5 @@
 #include "screens/base/TFrmVKS_Adc.h"
+#include "screens/base/FieldStore.h"
 
 #include <QLineEdit>
 
@@ -27,7 +28,7 @@ bool TFrmVKS_Adc::GravaCamposKovar() {
     QString entryType = edTipoEntrada->text();
     while (entryType.size() < 2) entryType.prepend(QLatin1Char('0'));
     edTipoEntrada->setText(entryType);
-    return host().GravaCampoString(field::QueryEntryType, 0, entryType.toStdString()) == 0;
+    return fields::write(field::QueryEntryType, entryType.toStdString());
 }
 
 } // namespace vks

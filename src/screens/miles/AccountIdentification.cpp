@@ -9,6 +9,7 @@
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
+#include "screens/base/FieldStore.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
 
@@ -92,9 +93,9 @@ bool AccountIdentification::store(const EntryTypeRow* row) {
             break;
         default: identification.assign(trimmed(document_.text().toStdString())); break;
         }
-        if (host().GravaCampoString(row->field, 0, identification.view()) != 0) return false;
+        if (!fields::write(row->field, identification.view())) return false;
     }
-    return host().GravaCampoString(field::IdentificationWritten, 0, identification.view()) == 0;
+    return fields::write(field::IdentificationWritten, identification.view());
 }
 
 } // namespace vks

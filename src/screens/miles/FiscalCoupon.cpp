@@ -5,6 +5,7 @@
 #include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 #include "ui/MaskedEdit.h"
 #include "ui/StoredDates.h"
 
@@ -38,9 +39,9 @@ std::optional<FiscalCoupon::Rejection> FiscalCoupon::rejection() const {
 }
 
 bool FiscalCoupon::store() const {
-    return host().GravaCampoString(field::CouponNumber, 0, number_.text().toStdString()) == 0 &&
-           host().GravaCampoString(field::CouponDate, 0, ui::storedText(date_, ui::kNoDate)) == 0 &&
-           host().GravaCampoString(field::CouponTime, 0, ui::storedText(time_, ui::kNoTime)) == 0;
+    return fields::write(field::CouponNumber, number_.text().toStdString()) &&
+           fields::write(field::CouponDate, ui::storedText(date_, ui::kNoDate)) &&
+           fields::write(field::CouponTime, ui::storedText(time_, ui::kNoTime));
 }
 
 } // namespace vks

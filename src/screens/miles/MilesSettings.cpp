@@ -4,6 +4,7 @@
 #include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 
 namespace vks {
 namespace {
@@ -16,13 +17,6 @@ void readMappingVersion() {
     state().VersaoMapeamento = std::move(version);
 }
 
-bool storeMappingVersion() { return storeFields({{field::MappingVersion, state().VersaoMapeamento}}); }
-
-bool storeFields(std::initializer_list<std::pair<FieldId, std::string_view>> fields) {
-    for (const auto& [id, text] : fields) {
-        if (host().GravaCampoString(id, 0, text) != 0) return false;
-    }
-    return true;
-}
+bool storeMappingVersion() { return fields::write(field::MappingVersion, state().VersaoMapeamento); }
 
 } // namespace vks

@@ -19,8 +19,4 @@ void readMappingVersion();
 // refuses the write.
 bool storeMappingVersion();
 
-// Writes each field in turn; false at the first write the host refuses
-// (the ones before it stay written).
-bool storeFields(std::initializer_list<std::pair<FieldId, std::string_view>> fields);
-
 } // namespace vks

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
 namespace vks {
@@ -16,7 +17,7 @@ void TFrmAVista_VendaCartaoMilhas::IniciaCamposForm() {
 
 bool TFrmAVista_VendaCartaoMilhas::GravaCamposKovar() {
     return TFrmVendaCartao_MilhasVKS::GravaCamposKovar() &&
-           storeFields({{field::PaymentTerm, "1"},
+           fields::writeAll({{field::PaymentTerm, "1"},
                         {field::InstallmentCount, "01"},
                         {field::InterestRate, "0"},
                         {field::FirstInstallmentDate, "00000000"}});

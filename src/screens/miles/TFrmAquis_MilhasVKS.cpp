@@ -7,6 +7,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/PaymentForms.h"
 #include "screens/base/CardNumber.h"
 #include "ui/FocusHandlers.h"
@@ -144,7 +145,7 @@ bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
     const WipedString card(host().LeCampo(field::Identification));
     const WipedString hostCode(host().LeCampo(field::HostCodeCopy));
     const WipedString sentHostCode(hostCode.empty() ? host().PreencherZerosEsquerda("", 4) : std::string(hostCode.view()));
-    if (!storeFields({{field::OperationCode, "02"}, {field::CardNumber, card.view()},
+    if (!fields::writeAll({{field::OperationCode, "02"}, {field::CardNumber, card.view()},
                       {field::HostCode, sentHostCode.view()}}) ||
         !storeMappingVersion() || !coupon_.store()) {
         return false;
@@ -157,7 +158,7 @@ bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
     }
     const std::string milesValue =
         host().PreencherZerosEsquerda(host().RemoveFormato(edValorMilhas->text().toStdString()), kMilesValueWidth);
-    return storeFields({{field::Operator, edOperador->text().toStdString()},
+    return fields::writeAll({{field::Operator, edOperador->text().toStdString()},
                         {field::OccurrenceKind, kind},
                         {field::OccurrenceCode, code},
                         {field::PaymentForm, cbFPPagto->currentText().left(2).toStdString()},

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 #include <QLineEdit>
 
@@ -23,7 +24,7 @@ void TFrmCJuros_ParcMilhas::IniciaCamposForm() {
 // The interest is sent as typed, not checked.
 bool TFrmCJuros_ParcMilhas::GravaCamposKovar() {
     return TFrmParc_VendaCartaoMilhas::GravaCamposKovar() &&
-           storeFields({{field::PaymentTerm, "3"}, {field::InterestRate, bare(edJuros->text())}});
+           fields::writeAll({{field::PaymentTerm, "3"}, {field::InterestRate, bare(edJuros->text())}});
 }
 
 } // namespace vks

@@ -4,6 +4,7 @@
 
 #include "core/WipedString.h"
 #include "screens/base/CardNumber.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
 namespace vks {
@@ -22,7 +23,7 @@ void TFrmEstAquis_EstVenAquis::IniciaCamposForm() {
 }
 
 bool TFrmEstAquis_EstVenAquis::GravaCamposKovar() {
-    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() && storeFields({{field::OperationCode, kAcquisitionReversal}});
+    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() && fields::writeAll({{field::OperationCode, kAcquisitionReversal}});
 }
 
 } // namespace vks

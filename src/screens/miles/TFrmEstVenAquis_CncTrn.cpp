@@ -6,6 +6,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
 
@@ -51,8 +52,8 @@ bool TFrmEstVenAquis_CncTrn::ValidaCamposForm() {
 bool TFrmEstVenAquis_CncTrn::GravaCamposKovar() {
     if (!TFrmCnc_Trn::GravaCamposKovar()) return false;
     const WipedString card(host().LeCampo(field::Identification));
-    return storeFields({{field::AuthorizerTag, "36"}, {field::CardNumber, card.view()}}) && storeMappingVersion() &&
-           coupon_.store() && storeFields({{field::Operator, edMatrOper->text().toStdString()}});
+    return fields::writeAll({{field::AuthorizerTag, fields::kAuthorizerTag}, {field::CardNumber, card.view()}}) && storeMappingVersion() &&
+           coupon_.store() && fields::writeAll({{field::Operator, edMatrOper->text().toStdString()}});
 }
 
 } // namespace vks

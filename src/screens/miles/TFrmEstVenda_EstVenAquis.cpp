@@ -1,5 +1,6 @@
 #include "screens/miles/TFrmEstVenda_EstVenAquis.h"
 
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
 namespace vks {
@@ -16,7 +17,7 @@ void TFrmEstVenda_EstVenAquis::IniciaCamposForm() {
 }
 
 bool TFrmEstVenda_EstVenAquis::GravaCamposKovar() {
-    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() && storeFields({{field::OperationCode, kSaleReversal}});
+    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() && fields::writeAll({{field::OperationCode, kSaleReversal}});
 }
 
 } // namespace vks

@@ -7,6 +7,7 @@
 #include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "host/IniFile.h"
+#include "screens/base/FieldStore.h"
 
 namespace vks {
 
@@ -24,7 +25,7 @@ bool TFrmMilhas_VKSTrn::treatsOccurrences() { return state().TrataOcorrencia == 
 
 bool TFrmMilhas_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0;
+    return fields::writeAuthorizerTag();
 }
 
 void TFrmMilhas_VKSTrn::IniciaCamposForm() {

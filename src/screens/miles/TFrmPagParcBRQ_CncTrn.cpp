@@ -5,6 +5,7 @@
 
 #include "core/WipedString.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
 
@@ -70,7 +71,7 @@ bool TFrmPagParcBRQ_CncTrn::ValidaCamposForm() {
 
 bool TFrmPagParcBRQ_CncTrn::GravaCamposKovar() {
     if (!TFrmCnc_Trn::GravaCamposKovar()) return false;
-    if (host().GravaCampoString(field::AuthorizerTag, 0, "36") != 0) return false;
+    if (!fields::writeAuthorizerTag()) return false;
     return identification_.store(readEntryType());
 }
 

@@ -7,6 +7,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/PaymentForms.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
@@ -81,10 +82,10 @@ bool TFrmPagParcBRQ_VKSTrn::ValidaCamposForm() {
 
 bool TFrmPagParcBRQ_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
-    if (host().GravaCampoString(field::AuthorizerTag, 0, "36") != 0) return false;
+    if (!fields::writeAuthorizerTag()) return false;
     if (!identification_.store(readEntryType())) return false;
     const std::string paymentForm = cbFPPagto->isVisibleTo(this) ? cbFPPagto->currentText().left(2).toStdString() : "00";
-    return host().GravaCampoString(field::PaymentForm, 0, paymentForm) == 0;
+    return fields::write(field::PaymentForm, paymentForm);
 }
 
 } // namespace vks

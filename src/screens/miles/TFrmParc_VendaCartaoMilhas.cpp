@@ -5,6 +5,7 @@
 
 #include "core/Text.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
 #include "ui/StoredDates.h"
@@ -54,7 +55,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
 
 bool TFrmParc_VendaCartaoMilhas::GravaCamposKovar() {
     if (!TFrmVendaCartao_MilhasVKS::GravaCamposKovar()) return false;
-    return storeFields({{field::InstallmentCount, edNumParc->text().toStdString()},
+    return fields::writeAll({{field::InstallmentCount, edNumParc->text().toStdString()},
                         {field::FirstInstallmentDate, ui::storedText(*edDtPrimParcela, ui::kNoDate)}});
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
 namespace vks {
@@ -16,7 +17,7 @@ void TFrmSJuros_ParcMilhas::IniciaCamposForm() {
 // Whatever interest the host held, none is sent.
 bool TFrmSJuros_ParcMilhas::GravaCamposKovar() {
     return TFrmParc_VendaCartaoMilhas::GravaCamposKovar() &&
-           storeFields({{field::PaymentTerm, "2"}, {field::InterestRate, "0"}});
+           fields::writeAll({{field::PaymentTerm, "2"}, {field::InterestRate, "0"}});
 }
 
 } // namespace vks

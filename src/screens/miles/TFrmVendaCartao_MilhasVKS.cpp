@@ -12,6 +12,7 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/CaptureColumns.h"
 #include "ui/FocusHandlers.h"
 #include "screens/miles/MilesSettings.h"
@@ -38,7 +39,7 @@ std::string textOf(const QLineEdit& edit) { return edit.text().toStdString(); }
 // A field copied to another through a copy that is wiped afterwards.
 bool storeCopy(FieldId to, FieldId from) {
     const WipedString value(readField(from));
-    return host().GravaCampoString(to, 0, value.view()) == 0;
+    return fields::write(to, value.view());
 }
 
 std::string zeroFilled(std::string text, int width) { return host().PreencherZerosEsquerda(trimmed(text), width); }
@@ -228,24 +229,24 @@ bool TFrmVendaCartao_MilhasVKS::storeOccurrence() {
         kind = trimmed(cbIdOcorrencia->currentText().toStdString()).substr(0, 1);
         if (cbIdOcorrencia->currentIndex() == kInsuranceItem) code = textOf(*edCodOcorrencia);
     }
-    return storeFields({{field::OccurrenceKind, kind}, {field::OccurrenceCode, code}});
+    return fields::writeAll({{field::OccurrenceKind, kind}, {field::OccurrenceCode, code}});
 }
 
 bool TFrmVendaCartao_MilhasVKS::GravaCamposKovar() {
     if (!TFrmMilhas_VKSTrn::GravaCamposKovar()) return false;
     std::memset(pCodigoValorMilhas, 0, CodigoValorMilhasLength);
     const bool stored =
-        storeFields({{field::OperationCode, "01"}}) && storeCopy(field::CardNumber, field::Identification) &&
+        fields::writeAll({{field::OperationCode, "01"}}) && storeCopy(field::CardNumber, field::Identification) &&
         storeCopy(field::HostCode, field::HostCodeCopy) && storeMappingVersion() && coupon_.store() &&
-        storeFields({{field::Operator, textOf(*edOperador)}}) && storeOccurrence() &&
-        storeFields({{field::MilesValue, bare(edValorMilhas->text())},
+        fields::writeAll({{field::Operator, textOf(*edOperador)}}) && storeOccurrence() &&
+        fields::writeAll({{field::MilesValue, bare(edValorMilhas->text())},
                      {field::DownPayment, bare(edValorEntrada->text())},
                      {field::SaleKind, trimmed(cbVenda->currentText().toStdString()).substr(0, 1)},
                      {field::ForcedSaleAuthorizer, textOf(*edMatrAutorizador)}});
     if (!stored) return false;
     // The host reads the composed text when it builds the request.
     composeCodigoValorMilhas();
-    return storeFields({{field::CashValue, bare(edValorAvista->text())},
+    return fields::writeAll({{field::CashValue, bare(edValorAvista->text())},
                         {field::ConstantZero, "0"},
                         {field::ContractLocation, textOf(*edLocalContrato)},
                         {field::ContractNumber, textOf(*edNumContrato)},

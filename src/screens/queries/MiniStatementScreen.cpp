@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 
 namespace vks::mini {
 
@@ -17,7 +18,7 @@ void showHostScope(QComboBox& scope) {
 
 bool storeScope(const QComboBox& scope) {
     const QString chosen = scope.currentText().left(1);
-    return host().GravaCampoString(field::MiniStatementScope, 0, chosen.toStdString()) == 0;
+    return fields::write(field::MiniStatementScope, chosen.toStdString());
 }
 
 } // namespace vks::mini

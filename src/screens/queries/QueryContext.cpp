@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
+#include "screens/base/FieldStore.h"
 
 namespace vks::query {
 namespace {
@@ -43,7 +44,7 @@ const std::string& valueOf(const ContextValue& context) { return state().*contex
 void set(const ContextValue& context, std::string value) { state().*context.value = std::move(value); }
 
 bool store(const ContextValue& context) {
-    return host().GravaCampoString(context.field, 0, valueOf(context)) == 0;
+    return fields::write(context.field, valueOf(context));
 }
 
 bool storeFilled(const ContextValue& context) {

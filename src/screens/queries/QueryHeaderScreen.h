@@ -31,8 +31,6 @@ inline constexpr Header FreeFormCpfHeader{"05", CodeWrite::AsItStands};
 
 // Writes 1056, 1057 and 1060; false at the first write the host refuses.
 bool storeHeader(const Header& header);
-// Field 10103 := "36", the authorizer's tag.
-bool storeAuthorizerTag();
 // The entry type of field 1061, or `fallback` when that is blank.
 QString entryTypeOr(std::string_view fallback);
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "screens/base/FieldStore.h"
 #include "screens/queries/QueryHeaderScreen.h"
 #include "screens/queries/TFrmCPF_VKSAdc.h"
 #include "screens/queries/TFrmCartao_VKSAdc.h"
@@ -79,7 +80,7 @@ protected:
 private:
     bool store(QueryWrite write) {
         switch (write) {
-        case QueryWrite::AuthorizerTag: return query::storeAuthorizerTag();
+        case QueryWrite::AuthorizerTag: return fields::writeAuthorizerTag();
         case QueryWrite::Key:
             if constexpr (byCard) return this->storeTypedNumber();
             else if constexpr (byCpf) return this->storeCpf();

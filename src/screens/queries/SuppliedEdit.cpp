@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "host/HostServices.h"
+#include "screens/base/FieldStore.h"
 
 namespace vks {
 
@@ -16,6 +17,6 @@ void SuppliedEdit::fill(FieldId field) {
 
 std::string SuppliedEdit::value() const { return edit_.isEnabled() ? edit_.text().toStdString() : supplied_; }
 
-bool SuppliedEdit::store(FieldId field) const { return host().GravaCampoString(field, 0, value()) == 0; }
+bool SuppliedEdit::store(FieldId field) const { return fields::write(field, value()); }
 
 } // namespace vks

@@ -8,6 +8,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/CaptureColumns.h"
 #include "ui/StoredDates.h"
 #include "screens/queries/RecordControls.h"
@@ -252,10 +253,10 @@ bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
 
 bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
     if (!TFrmFLivre_CPFVKS::GravaCamposKovar()) return false;
-    if (host().GravaCampoString(field::RegistrationOperation, 0, edTipoOperacao->text().toStdString()) != 0) {
+    if (!fields::write(field::RegistrationOperation, edTipoOperacao->text().toStdString())) {
         return false;
     }
-    if (!storeCpf() || !query::storeAuthorizerTag()) return false;
+    if (!storeCpf() || !fields::writeAuthorizerTag()) return false;
     return std::all_of(record_.begin(), record_.end(), [this](const RecordControl& row) { return store(row); });
 }
 
@@ -275,7 +276,7 @@ bool TFrmCBasico_FLivreCPF::store(const RecordControl& row) const {
         break;
     }
     }
-    return host().GravaCampoString(row.field, 0, value) == 0;
+    return fields::write(row.field, value);
 }
 
 bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {

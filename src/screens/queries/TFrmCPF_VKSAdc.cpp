@@ -1,5 +1,6 @@
 #include "screens/queries/TFrmCPF_VKSAdc.h"
 
+#include "screens/base/FieldStore.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -34,7 +35,7 @@ void TFrmCPF_VKSAdc::showHostCpf() {
     if (!cpf.isEmpty()) edCPF->setEnabled(false);
 }
 
-bool TFrmCPF_VKSAdc::storeCpf() { return host().GravaCampoString(field::Cpf, 0, cpfDigits()) == 0; }
+bool TFrmCPF_VKSAdc::storeCpf() { return fields::write(field::Cpf, cpfDigits()); }
 
 std::string TFrmCPF_VKSAdc::cpfDigits() const { return host().RemoveFormato(edCPF->maskedText().toStdString()); }
 

@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "ui/StoredDates.h"
 
 namespace vks {
@@ -51,7 +52,7 @@ bool TFrmCancOcorr_GenRegOcorr::ValidaCamposForm() {
 
 bool TFrmCancOcorr_GenRegOcorr::GravaCamposKovar() {
     if (!QueryScreen::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::TransactionDate, 0, ui::storedText(*edDataOcorrencia, ui::kNoDate)) == 0 &&
+    return fields::write(field::TransactionDate, ui::storedText(*edDataOcorrencia, ui::kNoDate)) &&
            store_.store(field::StoreNumber) && pointOfSale_.store(field::PointOfSale);
 }
 

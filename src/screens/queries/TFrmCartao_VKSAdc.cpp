@@ -4,6 +4,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
+#include "screens/base/FieldStore.h"
 #include "ui/CardEdit.h"
 
 namespace vks {
@@ -44,7 +45,7 @@ bool TFrmCartao_VKSAdc::takeTypedNumber(WipedString& number) {
 
 bool TFrmCartao_VKSAdc::storeTypedNumber() {
     WipedString typed;
-    return !takeTypedNumber(typed) || host().GravaCampoString(field::DocumentData, 0, typed.view()) == 0;
+    return !takeTypedNumber(typed) || fields::write(field::DocumentData, typed.view());
 }
 
 bool TFrmCartao_VKSAdc::storeMissingHostCode() {

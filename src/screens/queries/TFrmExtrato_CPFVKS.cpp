@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/queries/QueryContext.h"
 #include "ui/MaskedEdit.h"
 
@@ -31,7 +32,7 @@ bool TFrmExtrato_CPFVKS::ValidaCamposForm() { return true; }
 
 bool TFrmExtrato_CPFVKS::GravaCamposKovar() {
     if (!TFrmCPF_VKSAdc::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0 && query::store(query::TipoConsulta) &&
+    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
            query::store(query::SaidaConsulta) && storeCpf();
 }
 

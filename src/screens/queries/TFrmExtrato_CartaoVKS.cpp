@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/queries/QueryContext.h"
 #include "ui/CardEdit.h"
 
@@ -27,7 +28,7 @@ void TFrmExtrato_CartaoVKS::IniciaCamposForm() {
 
 bool TFrmExtrato_CartaoVKS::GravaCamposKovar() {
     if (!TFrmCartao_VKSAdc::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0 && query::store(query::TipoConsulta) &&
+    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
            query::store(query::SaidaConsulta) && storeTypedNumber() && storeMissingHostCode();
 }
 

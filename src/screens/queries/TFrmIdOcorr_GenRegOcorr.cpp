@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/CaptureColumns.h"
 
 namespace vks {
@@ -53,7 +54,7 @@ bool TFrmIdOcorr_GenRegOcorr::ValidaCamposForm() {
 bool TFrmIdOcorr_GenRegOcorr::GravaCamposKovar() {
     if (!QueryScreen::GravaCamposKovar()) return false;
     if (cbIdOcorrencia->currentIndex() >= 0 &&
-        host().GravaCampoString(field::OccurrenceKind, 0, cbIdOcorrencia->currentText().left(1).toStdString()) != 0) {
+        !fields::write(field::OccurrenceKind, cbIdOcorrencia->currentText().left(1).toStdString())) {
         return false;
     }
     return code_.store(field::OccurrenceCode);

@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/queries/QueryContext.h"
 #include "ui/KeyFilters.h"
 
@@ -69,10 +70,10 @@ bool TFrmValorBRQ_VKSAdc::ValidaCamposForm() {
 
 bool TFrmValorBRQ_VKSAdc::GravaCamposKovar() {
     if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
-    return host().GravaCampoString(field::AuthorizerTag, 0, "36") == 0 && query::store(query::TipoConsulta) &&
+    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
            query::store(query::SaidaConsulta) &&
-           host().GravaCampoString(field::EntryType, 0, edTipoEntrada->text().toStdString()) == 0 &&
-           host().GravaCampoString(field::DocumentData, 0, edDadosDocumento->text().toStdString()) == 0;
+           fields::write(field::EntryType, edTipoEntrada->text().toStdString()) &&
+           fields::write(field::DocumentData, edDadosDocumento->text().toStdString());
 }
 
 } // namespace vks

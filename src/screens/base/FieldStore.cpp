@@ -1,0 +1,25 @@
+#include "screens/base/FieldStore.h"
+
+#include "core/Text.h"
+#include "host/HostServices.h"
+
+namespace vks::fields {
+
+std::string read(FieldId field) { return host().LeCampo(field); }
+
+bool write(FieldId field, std::string_view text) { return host().GravaCampoString(field, 0, text) == 0; }
+
+bool writeAll(std::initializer_list<Write> writes) {
+    for (const Write& w : writes) {
+        if (!write(w.field, w.text)) return false;
+    }
+    return true;
+}
+
+bool writeAuthorizerTag() { return write(field::AuthorizerTag, kAuthorizerTag); }
+
+std::string orZeros(std::string text, std::string_view zeros) {
+    return isBlank(text) ? std::string(zeros) : std::move(text);
+}
+
+} // namespace vks::fields

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "host/Fields.h"
+
+namespace vks::fields {
+
+// The screens' side of the host's field store: reads, and writes that tell
+// whether the host stored the text.
+
+// The authorizer's tag, written to field 10103 by every screen that sends.
+inline constexpr std::string_view kAuthorizerTag = "36";
+
+std::string read(FieldId field);
+// GravaCampoString on occurrence 0; true when the host stored the text.
+bool write(FieldId field, std::string_view text);
+
+struct Write {
+    FieldId field;
+    std::string_view text;
+};
+// The writes in order; false at the first one the host refuses (those
+// before it stay written, none after it is made).
+bool writeAll(std::initializer_list<Write> writes);
+
+// Field 10103 := the authorizer's tag.
+bool writeAuthorizerTag();
+
+// `text`, or `zeros` (the store's "not given") when it is blank.
+std::string orZeros(std::string text, std::string_view zeros);
+
+} // namespace vks::fields
