@@ -1,4 +1,4 @@
-#include "screens/miles/FiscalCoupon.h"
+#include "screens/base/FiscalCoupon.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -61,14 +61,19 @@ QString grouped(const std::string& value, QChar separator, std::initializer_list
 }
 
 // A supplied date or time goes into its control, which is then locked.
-void fillLocked(ui::MaskedEdit& edit, FieldId field, QChar separator, std::initializer_list<int> widths) {
-    const std::string value = host().LeCampo(field);
-    if (isBlank(value)) return;
+bool fillLocked(ui::MaskedEdit& edit, FieldId field, QChar separator, std::initializer_list<int> widths) {
+    const std::string value = trimmed(host().LeCampo(field));
+    if (value.empty()) return false;
     edit.setMaskedText(grouped(value, separator, widths));
     edit.setEnabled(false);
+    return true;
 }
 
 } // namespace
+
+bool showSuppliedDate(ui::MaskedEdit& edit, FieldId field) { return fillLocked(edit, field, u'/', {2, 2, 4}); }
+
+std::string storedDate(const ui::MaskedEdit& edit) { return stored(edit, kNoDate); }
 
 FiscalCoupon::FiscalCoupon(QLineEdit& number, ui::MaskedEdit& date, ui::MaskedEdit& time)
     : number_(number), date_(date), time_(time) {}
@@ -76,7 +81,7 @@ FiscalCoupon::FiscalCoupon(QLineEdit& number, ui::MaskedEdit& date, ui::MaskedEd
 void FiscalCoupon::fill() {
     number_.setText(QString::fromStdString(host().LeCampo(field::CouponNumber)));
     if (!number_.text().isEmpty()) number_.setEnabled(false);
-    fillLocked(date_, field::CouponDate, u'/', {2, 2, 4});
+    showSuppliedDate(date_, field::CouponDate);
     fillLocked(time_, field::CouponTime, u':', {2, 2, 2});
 }
 
