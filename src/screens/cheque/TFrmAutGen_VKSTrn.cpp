@@ -37,11 +37,6 @@ TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHi
       edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Matr. Operador:", .caption = 751,
                           .hint = 109, .maxLength = 6})),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
-    lbCartao = labelOf(*edCartao);
-    lbCPF = labelOf(*edCPF);
-    lbCupom = labelOf(*edCupom);
-    lbDataCupom = labelOf(*edDataCupom);
-    lbHoraCupom = labelOf(*edHoraCupom);
     lbOperador = labelOf(*edOperador);
     orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});
 }

@@ -38,15 +38,10 @@ protected:
     // order, each under its label; run again when a control appears.
     void arrangeCapture(int columns);
 
-    QLabel* lbCartao;
     QLineEdit* edCartao;
-    QLabel* lbCPF;
     ui::MaskedEdit* edCPF;
-    QLabel* lbCupom;
     QLineEdit* edCupom;
-    QLabel* lbDataCupom;
     ui::MaskedEdit* edDataCupom;
-    QLabel* lbHoraCupom;
     ui::MaskedEdit* edHoraCupom;
     QLabel* lbOperador;
     QLineEdit* edOperador;

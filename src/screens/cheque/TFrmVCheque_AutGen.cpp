@@ -24,6 +24,7 @@ namespace vks {
 namespace {
 
 constexpr MessageId kTitle = 528;
+constexpr MessageId kCpfHint = 67;
 constexpr MessageId kDateInvalid = 787;
 constexpr MessageId kDownPaymentAboveTotal = 800;
 constexpr MessageId kBankMissing = 804;
@@ -53,7 +54,7 @@ void makeCompact(QWidget& panel) {
 } // namespace
 
 TFrmVCheque_AutGen::TFrmVCheque_AutGen()
-    : TFrmAutGen_VKSTrn("TFrmVCheque_AutGen", 67),
+    : TFrmAutGen_VKSTrn("TFrmVCheque_AutGen", kCpfHint),
       cbVenda(addList({.name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 298,
                        .keys = Keys::ListSteps},
                       kSaleKinds)),
