@@ -18,8 +18,11 @@ class MaskedEdit;
 // every generic authorization sends. The amount is not checked here.
 class TFrmAutGen_VKSTrn : public TFrmVKS_TrnMod {
 public:
+    static constexpr MessageId kDefaultCpfHint = 11;
+
     // `cpfHint`: what the message line says on entering edCPF.
-    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn", MessageId cpfHint = 11);
+    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn",
+                               MessageId cpfHint = kDefaultCpfHint);
 
     bool ValidaCamposForm() override;
     bool GravaCamposKovar() override;

@@ -34,7 +34,7 @@ constexpr MessageId kChequeNumbersMissing = 1025;
 constexpr const char* kNumberScreen = "TFrmNumChq";
 constexpr int kColumns = 4;
 // Up to 28 controls at once: a taller panel than the other screens'.
-constexpr QRect kCapturePanelGeometry{20, 42, 583, 272};
+constexpr QRect kSaleCapturePanelGeometry{20, 42, 583, 272};
 
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
                                 QStringLiteral("2-Venda Forçada")};
@@ -116,7 +116,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
                {field::SecondMilesValue, edSegundoValorMilhas, labelOf(*edSegundoValorMilhas), true}}}) {
     Label1->setObjectName(QStringLiteral("Label1"));
     makeCompact(*pnCaptura);
-    pnCaptura->setGeometry(kCapturePanelGeometry);
+    pnCaptura->setGeometry(kSaleCapturePanelGeometry);
     for (QLineEdit* amount : {edValorEntrada, edValorMilhas, edJuros, edValorEntradaCh, edPrimeiroValorMilhas,
                               edSegundoValorMilhas}) {
         handleAsAmount(*amount);
