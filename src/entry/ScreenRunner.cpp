@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "screens/ScreenTable.h"
+#include "screens/base/TFrmMod.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "ui/MessageBox.h"
@@ -18,9 +19,9 @@ bool CriaExecutaForm(std::string_view className, QDialog* parent) {
     if (!screen) return false;
     const int result = screen.runModal(parent != nullptr ? parent : QApplication::activeWindow());
     if (parent == nullptr) {
-        if (result == kModalCancel) host().KovarGravaArquivo();
-    } else if (result == kModalOk) {
-        parent->done(kModalOk);
+        if (result == TFrmMod::kModalCancel) host().KovarGravaArquivo();
+    } else if (result == TFrmMod::kModalOk) {
+        parent->done(TFrmMod::kModalOk);
     }
     return true;
 }
