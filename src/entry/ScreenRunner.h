@@ -6,9 +6,6 @@ class QDialog;
 
 namespace vks {
 
-inline constexpr int kModalOk = 1;
-inline constexpr int kModalCancel = 2;
-
 // Creates a screen of the class into its reference, shows it modally and
 // releases it. False, with nothing else done, when no screen resulted.
 // Without a parent a Cancel result hands the field store back; with one,

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "screens/ScreenTable.h"
+#include "core/ModuleState.h"
 #include "screens/base/CreateScreen.h"
 #include "screens/cheque/TFrmCancVCheque_AutGen.h"
 #include "screens/cheque/TFrmNumChq.h"
@@ -29,6 +30,7 @@
 #include "screens/queries/TFrmMilhas_GenCPF.h"
 #include "screens/queries/TFrmMilhas_GenCartao.h"
 #include "screens/queries/TFrmValorBRQ_VKSAdc.h"
+#include "ui/Activation.h"
 
 namespace vks {
 namespace {
@@ -76,5 +78,19 @@ std::string referenceNameOf(std::string_view className) {
     if (!className.empty() && className.front() == 'T') className.remove_prefix(1);
     return std::string(className);
 }
+
+ReferencedScreen::ReferencedScreen(std::string_view className, QDialog* opener)
+    : reference_(referenceNameOf(className)) {
+    const ScreenClass* screenClass = findScreenClass(className);
+    if (screenClass != nullptr) screen_ = screenClass->create(opener);
+    if (screen_) state().screens[reference_] = screen_.get();
+}
+
+// The reference goes before the screen does.
+ReferencedScreen::~ReferencedScreen() {
+    if (screen_) state().screens.erase(reference_);
+}
+
+int ReferencedScreen::runModal(QWidget* returnTo) { return ui::runModal(*screen_, returnTo); }
 
 } // namespace vks

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +15,7 @@
 #include "core/ModuleState.h"
 #include "host/Messages.h"
 #include "host/ServiceX.h"
+#include "screens/base/ButtonPanel.h"
 #include "ui/CardEdit.h"
 #include "ui/KeyFilters.h"
 #include "ui/KeyPreview.h"
@@ -25,8 +24,6 @@
 namespace vks {
 namespace {
 
-constexpr MessageId kConfirmCaption = 553;
-constexpr MessageId kCancelCaption = 554;
 constexpr MessageId kConfirmHint = 46;
 constexpr MessageId kCancelHint = 48;
 
@@ -101,19 +98,12 @@ void installKeys(QWidget& control, Keys keys) {
     }
 }
 
-bool isButton(const QWidget* w) { return qobject_cast<const QAbstractButton*>(w) != nullptr; }
-
 } // namespace
-
-void setButtonCaption(QPushButton& button, const QString& caption) {
-    button.setText(caption);
-    button.setShortcut(QKeySequence());
-}
 
 TFrmCaptura::TFrmCaptura(std::string_view className) : TFrmMod(className) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setGeometry(20, 58, 583, 252);
+    pnCaptura->setGeometry(kCapturePanelGeometry);
     captureGrid_ = new QGridLayout(pnCaptura);
     captureGrid_->setContentsMargins(12, 10, 12, 10);
     captureGrid_->setHorizontalSpacing(10);
@@ -121,26 +111,9 @@ TFrmCaptura::TFrmCaptura(std::string_view className) : TFrmMod(className) {
     captureGrid_->setColumnStretch(2, 1);
     captureGrid_->setRowStretch(99, 1);
 
-    pnBotoes = new QFrame(this);
-    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
-    pnBotoes->setGeometry(20, 316, 583, 44);
-    auto* row = new QHBoxLayout(pnBotoes);
-    row->setContentsMargins(0, 4, 0, 4);
-    row->setSpacing(24);
-    row->addStretch();
-    for (auto [button, name, design] : {std::tuple{&btConfirma, "btConfirma", "&1 - Confirma"},
-                                         std::tuple{&btRetorna, "btRetorna", "&9 - Cancela"}}) {
-        *button = new QPushButton(pnBotoes);
-        (*button)->setObjectName(QLatin1String(name));
-        (*button)->setAutoDefault(false);
-        (*button)->setDefault(false);
-        (*button)->setMinimumSize(150, 32);
-        (*button)->setFocusPolicy(Qt::StrongFocus);
-        setButtonCaption(**button, QString::fromUtf8(design));
-        (*button)->hide();
-        row->addWidget(*button);
-    }
-    row->addStretch();
+    pnBotoes = new ButtonPanel(*this);
+    btConfirma = pnBotoes->btConfirma;
+    btRetorna = pnBotoes->btRetorna;
     connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
     connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
     hintOnEntry(*btConfirma, kConfirmHint);
@@ -159,8 +132,7 @@ void TFrmCaptura::FormCreate() {
 }
 
 void TFrmCaptura::FormShow() {
-    btConfirma->show();
-    btRetorna->show();
+    pnBotoes->showButtons();
     TFrmMod::FormShow();
 }
 
@@ -169,8 +141,7 @@ bool TFrmCaptura::GravaCamposKovar() { return true; }
 bool TFrmCaptura::VerificaAutorizaTransacao() { return AutorizaTransacao(1); }
 
 void TFrmCaptura::IniciaCamposForm() {
-    setButtonCaption(*btConfirma, text(kConfirmCaption));
-    setButtonCaption(*btRetorna, text(kCancelCaption));
+    pnBotoes->setCaptions();
     for (const auto& [label, caption] : captions_) label->setText(text(caption));
 }
 
@@ -198,33 +169,18 @@ void TFrmCaptura::btConfirmaClick() {
 void TFrmCaptura::btRetornaClick() { done(kModalCancel); }
 
 bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
-    auto press = [](QPushButton* button) {
-        if (button->isEnabled() && button->isVisible()) button->click();
-        return true;
-    };
-    // Escape is the cashier's cancel key and nothing else.
-    if (event.key() == Qt::Key_Escape) return press(btRetorna);
-    // The buttons' mnemonics: Alt+1 and Alt+9 wherever the focus is.
-    if (event.modifiers() & Qt::AltModifier) {
-        if (key == QLatin1String("1")) return press(btConfirma);
-        if (key == QLatin1String("9")) return press(btRetorna);
-        return true;
-    }
+    if (pnBotoes->takeKeyAnywhere(event, key)) return true;
 
     key = QString::fromStdString(host().ValKeyBoard(key.toStdString()));
+    const bool onButton = pnBotoes->holds(focus);
     bool used = false;
-    if (state().bControlaKeyPreview && key == QLatin1String("\r") && !isButton(focus)) {
+    if (state().bControlaKeyPreview && key == QLatin1String("\r") && !onButton) {
         focusNextControl();
         used = true;
     }
     state().bControlaKeyPreview = true;
-    if (used || !isButton(focus)) return used;
-
-    // A button has the focus: Enter presses it, 1 and 9 press theirs.
-    if (key == QLatin1String("\r")) return press(static_cast<QPushButton*>(focus));
-    if (key == QLatin1String("1")) return press(btConfirma);
-    if (key == QLatin1String("9")) return press(btRetorna);
-    return false;
+    if (used || !onButton) return used;
+    return pnBotoes->takeKeyOnButton(focus, key);
 }
 
 void TFrmCaptura::place(QWidget& control, const Control& declared) {

@@ -15,6 +15,8 @@ class QGridLayout;
 
 namespace vks {
 
+class ButtonPanel;
+
 namespace ui {
 class CardEdit;
 class MaskedEdit;
@@ -88,7 +90,7 @@ protected:
     virtual bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key);
 
     QFrame* pnCaptura;
-    QFrame* pnBotoes;
+    ButtonPanel* pnBotoes;
     QPushButton* btConfirma;
     QPushButton* btRetorna;
 
@@ -104,9 +106,5 @@ private:
     std::map<const QWidget*, QLabel*> labels_;
     std::vector<std::pair<QLabel*, MessageId>> captions_;
 };
-
-// A button's caption; its mnemonic is the screen's to handle, not the
-// toolkit's.
-void setButtonCaption(QPushButton& button, const QString& caption);
 
 } // namespace vks

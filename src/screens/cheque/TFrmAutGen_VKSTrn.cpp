@@ -10,6 +10,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
+#include "screens/cheque/ChequeFields.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -21,18 +22,6 @@ constexpr std::size_t kCardLength = 16;
 constexpr const char* kNoOperator = "001";
 
 } // namespace
-
-QString joinedPieces(const std::string& text, std::initializer_list<int> widths, QChar separator) {
-    const QString source = QString::fromStdString(text);
-    QString joined;
-    int at = 0;
-    for (int width : widths) {
-        if (at > 0) joined += separator;
-        joined += source.mid(at, width);
-        at += width;
-    }
-    return joined;
-}
 
 TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHint)
     : TFrmVKS_TrnMod(className),
@@ -46,12 +35,8 @@ TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHi
       edHoraCupom(addMaskedEdit({.name = "edHoraCupom", .label = "lbHoraCupom", .design = "Hora Cupom Fiscal:",
                                  .caption = 601, .hint = 79, .maxLength = 8, .mask = "!99:99:99;1;_"})),
       edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Matr. Operador:", .caption = 751,
-                          .hint = 109, .maxLength = 6})) {
-    lbCartao = labelOf(*edCartao);
-    lbCPF = labelOf(*edCPF);
-    lbCupom = labelOf(*edCupom);
-    lbDataCupom = labelOf(*edDataCupom);
-    lbHoraCupom = labelOf(*edHoraCupom);
+                          .hint = 109, .maxLength = 6})),
+      coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     lbOperador = labelOf(*edOperador);
     orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});
 }
@@ -74,23 +59,7 @@ void TFrmAutGen_VKSTrn::IniciaCamposForm() {
     edCartao->setEnabled(false);
     edCPF->setEnabled(false);
 
-    edCupom->setText(QString::fromStdString(host().LeCampo(field::CouponNumber)));
-    if (!edCupom->text().isEmpty()) edCupom->setEnabled(false);
-    const struct {
-        FieldId field;
-        ui::MaskedEdit* edit;
-        std::initializer_list<int> pieces;
-        QChar separator;
-    } stamps[] = {
-        {field::CouponDate, edDataCupom, {2, 2, 4}, u'/'},
-        {field::CouponTime, edHoraCupom, {2, 2, 2}, u':'},
-    };
-    for (const auto& stamp : stamps) {
-        const std::string value = trimmed(host().LeCampo(stamp.field));
-        if (value.empty()) continue;
-        stamp.edit->setMaskedText(joinedPieces(value, stamp.pieces, stamp.separator));
-        stamp.edit->setEnabled(false);
-    }
+    coupon_.fill();
 
     edOperador->setText(QString::fromStdString(host().LeCampo(field::Operator)));
     if (!edOperador->text().isEmpty()) {
@@ -113,29 +82,10 @@ bool TFrmAutGen_VKSTrn::ValidaCamposForm() {
 
 bool TFrmAutGen_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
-    return storeAll({
-        {field::AuthorizerTag, "36"},
-        {field::OperationCode, "03"},
-        {field::Cpf, bare(edCPF->maskedText())},
-        {field::CouponNumber, edCupom->text().toStdString()},
-        {field::CouponDate, bareOrZeros(*edDataCupom, "00000000")},
-        {field::CouponTime, bareOrZeros(*edHoraCupom, "000000")},
-        {field::Operator, edOperador->text().toStdString()},
-    });
-}
-
-std::string TFrmAutGen_VKSTrn::bare(const QString& text) { return host().RemoveFormato(text.toStdString()); }
-
-std::string TFrmAutGen_VKSTrn::bareOrZeros(const ui::MaskedEdit& edit, const char* zeros) {
-    std::string digits = trimmed(bare(edit.maskedText()));
-    return digits.empty() ? zeros : digits;
-}
-
-bool TFrmAutGen_VKSTrn::storeAll(std::initializer_list<std::pair<FieldId, std::string>> writes) {
-    for (const auto& [field, text] : writes) {
-        if (host().GravaCampoString(field, 0, text) != 0) return false;
-    }
-    return true;
+    return storeAll({{field::AuthorizerTag, "36"},
+                     {field::OperationCode, "03"},
+                     {field::Cpf, bare(edCPF->maskedText())}}) &&
+           coupon_.store() && storeAll({{field::Operator, edOperador->text().toStdString()}});
 }
 
 bool TFrmAutGen_VKSTrn::storeChequeHeader(const char* constant3, const char* constant2) {

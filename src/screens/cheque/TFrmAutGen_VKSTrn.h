@@ -1,10 +1,8 @@
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <utility>
 #include <vector>
 
+#include "screens/base/FiscalCoupon.h"
 #include "screens/base/TFrmVKS_TrnMod.h"
 #include "screens/queries/QueryContext.h"
 
@@ -20,20 +18,17 @@ class MaskedEdit;
 // every generic authorization sends. The amount is not checked here.
 class TFrmAutGen_VKSTrn : public TFrmVKS_TrnMod {
 public:
+    static constexpr MessageId kDefaultCpfHint = 11;
+
     // `cpfHint`: what the message line says on entering edCPF.
-    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn", MessageId cpfHint = 11);
+    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn",
+                               MessageId cpfHint = kDefaultCpfHint);
 
     bool ValidaCamposForm() override;
     bool GravaCamposKovar() override;
     void IniciaCamposForm() override;
 
 protected:
-    // A displayed text without its formatting (the host's RemoveFormato).
-    static std::string bare(const QString& text);
-    // A date or time without its separators; `zeros` when it is blank.
-    static std::string bareOrZeros(const ui::MaskedEdit& edit, const char* zeros);
-    // Writes in order; false at the first write the host refuses.
-    static bool storeAll(std::initializer_list<std::pair<FieldId, std::string>> writes);
     // The cheque request's constants (fields 1073 and 1074) and the query
     // output the screen loaded (field 1057).
     static bool storeChequeHeader(const char* constant3, const char* constant2);
@@ -46,25 +41,17 @@ protected:
     // order, each under its label; run again when a control appears.
     void arrangeCapture(int columns);
 
-    QLabel* lbCartao;
     QLineEdit* edCartao;
-    QLabel* lbCPF;
     ui::MaskedEdit* edCPF;
-    QLabel* lbCupom;
     QLineEdit* edCupom;
-    QLabel* lbDataCupom;
     ui::MaskedEdit* edDataCupom;
-    QLabel* lbHoraCupom;
     ui::MaskedEdit* edHoraCupom;
     QLabel* lbOperador;
     QLineEdit* edOperador;
 
 private:
+    FiscalCoupon coupon_;
     std::vector<QWidget*> order_;
 };
-
-// "ddmmyyyy" shown as "dd/mm/yyyy" (and "hhmmss" as "hh:mm:ss"): the
-// pieces of a field text joined by `separator`, however short the text.
-QString joinedPieces(const std::string& text, std::initializer_list<int> widths, QChar separator);
 
 } // namespace vks

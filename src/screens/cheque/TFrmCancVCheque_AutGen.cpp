@@ -29,7 +29,6 @@ TFrmCancVCheque_AutGen::TFrmCancVCheque_AutGen()
     : TFrmAutGen_VKSTrn("TFrmCancVCheque_AutGen"),
       edNSU(addEdit({.name = "edNSU", .label = "lbNSU", .design = "NSU:", .caption = 783, .hint = 52,
                      .maxLength = 9})) {
-    lbNSU = labelOf(*edNSU);
     new ui::CharFilter(*edNSU, isNsuKey);
     orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edNSU, edOperador});
 }

@@ -15,7 +15,6 @@ public:
     void IniciaCamposForm() override;
 
 protected:
-    QLabel* lbNSU;
     QLineEdit* edNSU;
 };
 

@@ -3,32 +3,34 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/ModuleState.h"
 #include "core/Text.h"
 #include "screens/ScreenTable.h"
 #include "host/Messages.h"
-#include "screens/base/TFrmCaptura.h"
+#include "screens/base/ButtonPanel.h"
 #include "screens/cheque/ChequeNumberGrid.h"
-#include "screens/cheque/TFrmVCheque_AutGen.h"
 #include "ui/KeyPreview.h"
 
 namespace vks {
 namespace {
 
-constexpr MessageId kConfirmCaption = 553;
-constexpr MessageId kCancelCaption = 554;
 constexpr MessageId kInstallmentCaption = 1020;
 constexpr MessageId kGridHint = 1021;
 constexpr MessageId kRepeatedNumber = 1022;
 constexpr MessageId kNumberMissing = 1025;
 constexpr const char* kSaleScreen = "TFrmVCheque_AutGen";
 
-// The open cheque sale screen, nullptr when there is none.
-TFrmVCheque_AutGen* saleScreen() {
-    const auto found = state().screens.find(referenceNameOf(kSaleScreen));
-    return found != state().screens.end() ? dynamic_cast<TFrmVCheque_AutGen*>(found->second.data()) : nullptr;
+// The sale whose cheques are numbered: the screen that opened this one or,
+// created without one, the cheque sale open in the module.
+NumberedSale* saleOpenedBy(QWidget* opener) {
+    if (opener == nullptr) {
+        const auto open = state().screens.find(referenceNameOf(kSaleScreen));
+        if (open != state().screens.end()) opener = open->second.data();
+    }
+    return dynamic_cast<NumberedSale*>(opener);
 }
 
 // The number that follows `number` ("000123": "124"), without leading zeros.
@@ -38,24 +40,12 @@ QString followingNumber(const QString& number) {
     return QString::number(ok && value >= 0 ? value + 1 : 1);
 }
 
-QPushButton* makeButton(QWidget& panel, const char* name, const char* design) {
-    auto* button = new QPushButton(&panel);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setMinimumSize(150, 32);
-    button->setFocusPolicy(Qt::StrongFocus);
-    setButtonCaption(*button, QString::fromUtf8(design));
-    button->hide();
-    return button;
-}
-
 } // namespace
 
-TFrmNumChq::TFrmNumChq() : TFrmMod("TFrmNumChq") {
+TFrmNumChq::TFrmNumChq(QDialog* opener) : TFrmMod("TFrmNumChq"), sale_(saleOpenedBy(opener)) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setGeometry(20, 58, 583, 252);
+    pnCaptura->setGeometry(kCapturePanelGeometry);
     auto* capture = new QVBoxLayout(pnCaptura);
     capture->setContentsMargins(12, 10, 12, 10);
     lbCartaoTerceiro = new QLabel(QStringLiteral("Números dos Cheques:"), pnCaptura);
@@ -76,24 +66,15 @@ TFrmNumChq::TFrmNumChq() : TFrmMod("TFrmNumChq") {
     capture->addLayout(gridRow);
     capture->addStretch();
 
-    pnBotoes = new QFrame(this);
-    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
-    pnBotoes->setGeometry(20, 316, 583, 44);
-    auto* buttons = new QHBoxLayout(pnBotoes);
-    buttons->setContentsMargins(0, 4, 0, 4);
-    buttons->setSpacing(24);
-    buttons->addStretch();
-    btConfirma = makeButton(*pnBotoes, "btConfirma", "&1 - Confirma");
-    btRetorna = makeButton(*pnBotoes, "btRetorna", "&9 - Cancela");
-    buttons->addWidget(btConfirma);
-    buttons->addWidget(btRetorna);
-    buttons->addStretch();
+    pnBotoes = new ButtonPanel(*this);
+    btConfirma = pnBotoes->btConfirma;
+    btRetorna = pnBotoes->btRetorna;
     connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
     connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
 
     setTabSequence({sg_NumChq1, sg_NumChq2, sg_NumChq3, btConfirma, btRetorna});
     new ui::KeyPreview(*this, [this](QWidget* focus, const QKeyEvent& event, QString& key) {
-        return previewKey(focus, event, key);
+        return pnBotoes->takeKeyAnywhere(event, key) || pnBotoes->takeKeyOnButton(focus, key);
     });
 }
 
@@ -103,13 +84,10 @@ void TFrmNumChq::FormCreate() {
 }
 
 void TFrmNumChq::IniciaCamposForm() {
-    setButtonCaption(*btConfirma, text(kConfirmCaption));
-    setButtonCaption(*btRetorna, text(kCancelCaption));
-    btConfirma->show();
-    btRetorna->show();
+    pnBotoes->setCaptions();
+    pnBotoes->showButtons();
 
-    const TFrmVCheque_AutGen* sale = saleScreen();
-    const int cheques = sale != nullptr ? toInt(sale->numberOfInstallments().toStdString(), 0) : 0;
+    const int cheques = sale_ != nullptr ? toInt(sale_->numberOfInstallments().toStdString(), 0) : 0;
     sg_NumChq2->setVisible(cheques > ChequeNumberGrid::kMaxRows);
     sg_NumChq3->setVisible(cheques > 2 * ChequeNumberGrid::kMaxRows);
 
@@ -135,9 +113,8 @@ void TFrmNumChq::IniciaCamposForm() {
 
 void TFrmNumChq::FormShow() {
     TFrmMod::FormShow();
-    const TFrmVCheque_AutGen* sale = saleScreen();
-    if (sale == nullptr || sg_NumChq1->rowCount() == 0) return;
-    sg_NumChq1->setNumber(0, sale->firstChequeNumber());
+    if (sale_ == nullptr || sg_NumChq1->rowCount() == 0) return;
+    sg_NumChq1->setNumber(0, sale_->firstChequeNumber());
     sg_NumChq1->setCurrent(0);
 }
 
@@ -187,14 +164,13 @@ bool TFrmNumChq::ValidaCamposForm() {
 }
 
 void TFrmNumChq::GravaCamposForm() {
-    TFrmVCheque_AutGen* sale = saleScreen();
-    if (sale == nullptr) return;
+    if (sale_ == nullptr) return;
     QStringList numbers = sg_NumChq1->numbers();
     if (sg_NumChq2->isVisibleTo(this)) {
         numbers << sg_NumChq2->numbers();
         if (sg_NumChq3->isVisibleTo(this)) numbers << sg_NumChq3->numbers();
     }
-    sale->replaceChequeNumbers(numbers);
+    sale_->replaceChequeNumbers(numbers);
 }
 
 void TFrmNumChq::btConfirmaClick() {
@@ -204,22 +180,5 @@ void TFrmNumChq::btConfirmaClick() {
 }
 
 void TFrmNumChq::btRetornaClick() { done(kModalCancel); }
-
-// The buttons' keys: Escape cancels, Alt+1 and Alt+9 press their buttons
-// anywhere; on a button Enter presses it and 1 and 9 press theirs.
-bool TFrmNumChq::previewKey(QWidget* focus, const QKeyEvent& event, const QString& key) {
-    auto press = [](QPushButton* button) {
-        if (button->isEnabled() && button->isVisible()) button->click();
-        return true;
-    };
-    if (event.key() == Qt::Key_Escape) return press(btRetorna);
-    const bool alt = event.modifiers() & Qt::AltModifier;
-    const bool onButton = focus == btConfirma || focus == btRetorna;
-    if (!alt && !onButton) return false;
-    if (key == QLatin1String("1")) return press(btConfirma);
-    if (key == QLatin1String("9")) return press(btRetorna);
-    if (onButton && key == QLatin1String("\r")) return press(static_cast<QPushButton*>(focus));
-    return alt;
-}
 
 } // namespace vks

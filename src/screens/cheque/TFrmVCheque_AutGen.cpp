@@ -1,13 +1,8 @@
 #include "screens/cheque/TFrmVCheque_AutGen.h"
 
-#include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDate>
-#include <QDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,56 +10,52 @@
 
 #include "core/ModuleState.h"
 #include "core/Text.h"
-#include "screens/ScreenTable.h"
-#include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CardNumber.h"
-#include "ui/Activation.h"
+#include "screens/ScreenTable.h"
+#include "screens/base/FiscalCoupon.h"
+#include "screens/cheque/ChequeFields.h"
+#include "screens/cheque/OtherHolderCard.h"
 #include "ui/CardEdit.h"
 #include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
+#include "ui/StoredDates.h"
 
 namespace vks {
 namespace {
 
 constexpr MessageId kTitle = 528;
+constexpr MessageId kCpfHint = 67;
 constexpr MessageId kDateInvalid = 787;
 constexpr MessageId kDownPaymentAboveTotal = 800;
+constexpr MessageId kBankMissing = 804;
+constexpr MessageId kAgencyMissing = 805;
+constexpr MessageId kAccountMissing = 806;
 constexpr MessageId kChequeNumbersMissing = 1025;
-constexpr int kChequeNumberWidth = 6;
-constexpr int kFinancedWidth = static_cast<int>(ValorFinanciadoLength);
-constexpr int kForcedSale = 2;
-constexpr int kNormalSale = 1;
 constexpr const char* kNumberScreen = "TFrmNumChq";
 constexpr int kColumns = 4;
+// Up to 28 controls at once: a taller panel than the other screens'.
+constexpr QRect kSaleCapturePanelGeometry{20, 42, 583, 272};
 
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
                                 QStringLiteral("2-Venda Forçada")};
 const QStringList kAccumulate = {QStringLiteral("0 - Sim"), QStringLiteral("1 - Não")};
 
-// An amount of the field store as the screen shows it.
-QString shownAmount(std::string_view amount) {
-    return QString::fromStdString(host().Dollar(host().RemoveFormato(amount)));
-}
-
-// The bare amount of an amount field as a number (0 when it is none).
-int amountOf(const QLineEdit& edit) { return toInt(host().RemoveFormato(edit.text().toStdString()), 0); }
-
-// The code that leads a list item ("1-Venda Normal": "1"); empty when none
-// is selected.
-std::string leadingCode(const QComboBox& list) { return list.currentText().left(1).trimmed().toStdString(); }
-
-std::string textOf(const QLineEdit& edit) { return edit.text().toStdString(); }
-
-void defaultIfEmpty(QLineEdit& edit, const char* value) {
-    if (edit.text().isEmpty()) edit.setText(QString::fromLatin1(value));
+// A smaller type, so that every control fits the panel.
+void makeCompact(QWidget& panel) {
+    QFont compact = panel.font();
+    if (compact.pointSizeF() > 0) {
+        compact.setPointSizeF(compact.pointSizeF() * 0.8);
+    } else {
+        compact.setPixelSize(compact.pixelSize() * 4 / 5);
+    }
+    panel.setFont(compact);
 }
 
 } // namespace
 
 TFrmVCheque_AutGen::TFrmVCheque_AutGen()
-    : TFrmAutGen_VKSTrn("TFrmVCheque_AutGen", 67),
+    : TFrmAutGen_VKSTrn("TFrmVCheque_AutGen", kCpfHint),
       cbVenda(addList({.name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 298,
                        .keys = Keys::ListSteps},
                       kSaleKinds)),
@@ -112,17 +103,21 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
       edSegundoCodMilhas(addEdit({.name = "edSegundoCodMilhas", .label = "lbSegundoCodMilhas",
                                   .design = "2º Cód. Milhas:", .caption = 1676, .hint = 1680, .maxLength = 2})),
       edSegundoValorMilhas(addEdit({.name = "edSegundoValorMilhas", .label = "lbSegundoValorMilhas",
-                                    .design = "2º Valor Milhas:", .caption = 1678, .hint = 1682, .maxLength = 9})) {
+                                    .design = "2º Valor Milhas:", .caption = 1678, .hint = 1682, .maxLength = 9})),
+      plan_({*edValor, *edValorEntrada, *edValorEntradaCh, *edValorMilhas, *cbAcMilhas, *edNumParcelas, *edJuros,
+             *edNumChequeEntr, *cbNumChq, *edDataPrimCheque}),
+      saleKind_(*cbVenda, *edAutorizador,
+                [this] {
+                    showWithLabel(*edAutorizador, true);
+                    arrange();
+                }),
+      miles_({{{field::FirstMilesCode, edPrimeiroCodMilhas, labelOf(*edPrimeiroCodMilhas), false},
+               {field::SecondMilesCode, edSegundoCodMilhas, labelOf(*edSegundoCodMilhas), false},
+               {field::FirstMilesValue, edPrimeiroValorMilhas, labelOf(*edPrimeiroValorMilhas), true},
+               {field::SecondMilesValue, edSegundoValorMilhas, labelOf(*edSegundoValorMilhas), true}}}) {
     Label1->setObjectName(QStringLiteral("Label1"));
-    // Up to 28 controls at once: a smaller type and a taller panel.
-    QFont compact = pnCaptura->font();
-    if (compact.pointSizeF() > 0) {
-        compact.setPointSizeF(compact.pointSizeF() * 0.8);
-    } else {
-        compact.setPixelSize(compact.pixelSize() * 4 / 5);
-    }
-    pnCaptura->setFont(compact);
-    pnCaptura->setGeometry(20, 42, 583, 272);
+    makeCompact(*pnCaptura);
+    pnCaptura->setGeometry(kSaleCapturePanelGeometry);
     for (QLineEdit* amount : {edValorEntrada, edValorMilhas, edJuros, edValorEntradaCh, edPrimeiroValorMilhas,
                               edSegundoValorMilhas}) {
         handleAsAmount(*amount);
@@ -131,18 +126,13 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     edNumParcelas->setEnabled(false);
     cbNumChq->setEnabled(false);
     cbNumChq->setMaxVisibleItems(15);
-    for (QWidget* hidden : {static_cast<QWidget*>(edOperador), static_cast<QWidget*>(edAutorizador),
-                            static_cast<QWidget*>(edVendedor), static_cast<QWidget*>(edPrimeiroCodMilhas),
-                            static_cast<QWidget*>(edPrimeiroValorMilhas), static_cast<QWidget*>(edSegundoCodMilhas),
-                            static_cast<QWidget*>(edSegundoValorMilhas)}) {
-        showWithLabel(*hidden, false);
-    }
+    for (QLineEdit* hidden : {edOperador, edAutorizador, edVendedor}) showWithLabel(*hidden, false);
 
     // Entering the down payment shows the whole total again; leaving it
     // shows what is left to finance.
-    ui::onEntry(*edValorEntrada, [this] { edValor->setText(shownAmount(host().LeCampo(field::Amount))); });
+    ui::onEntry(*edValorEntrada, [this] { plan_.showWholeTotal(); });
     ui::onExit(*edValorEntrada, [this] { edValorEntradaExit(); });
-    ui::onExit(*cbVenda, [this] { cbVendaExit(); });
+    ui::onExit(*cbVenda, [this] { saleKind_.left(); });
     ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
     ui::onEntry(*edNumChequeEntr, [] { state().bControlaKeyPreview = true; });
 
@@ -154,36 +144,15 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
                   edPrimeiroValorMilhas, edSegundoCodMilhas, edSegundoValorMilhas, edTipoEntrada});
 }
 
-QString TFrmVCheque_AutGen::numberOfInstallments() const { return edNumParcelas->text(); }
-
-QString TFrmVCheque_AutGen::firstChequeNumber() const { return edNumChequeEntr->text(); }
-
-void TFrmVCheque_AutGen::replaceChequeNumbers(const QStringList& numbers) {
-    cbNumChq->clear();
-    cbNumChq->addItems(numbers);
-}
-
 void TFrmVCheque_AutGen::IniciaCamposForm() {
     TFrmAutGen_VKSTrn::IniciaCamposForm();
     lbTitulo->setText(text(kTitle));
     setRequestLayout(TrnVChequeAutGenVKS);
 
-    const std::string installmentsText = trimmed(host().LeCampo(field::InstallmentCount));
-    const int installments = toInt(installmentsText, 0);
-    const std::string firstChequeDate = trimmed(host().LeCampo(field::FirstInstallmentDate));
-    if (!firstChequeDate.empty()) {
-        edDataPrimCheque->setMaskedText(joinedPieces(firstChequeDate, {2, 2, 4}, u'/'));
-        edDataPrimCheque->setEnabled(false);
-    }
-    const std::string total = host().LeCampo(field::Amount);
-    const std::string interest = host().LeCampo(field::InterestRate);
-    if (!interest.empty()) edJuros->setText(shownAmount(interest));
-    edJuros->setEnabled(false);
     edCodConsulta->setText(QString::fromStdString(host().LeCampo(field::QueryType)));
     edCodConsulta->setEnabled(false);
-
-    fillMiles();
-    fillSaleKind();
+    miles_.fill();
+    saleKind_.fill();
     for (auto [field, edit] : {std::pair{field::ChequeBank, edBanco}, std::pair{field::ChequeAgency, edAgencia},
                                std::pair{field::ChequeAccount, edConta}}) {
         edit->setText(QString::fromStdString(host().LeCampo(field)));
@@ -198,136 +167,18 @@ void TFrmVCheque_AutGen::IniciaCamposForm() {
     const std::string firstCheque = host().LeCampo(field::FirstChequeNumber);
     edNumChequeEntr->setText(QString::fromStdString(firstCheque));
     edNumChequeEntr->setEnabled(trimmed(firstCheque).empty());
-    fillOtherHolderCard();
-
-    if (!total.empty()) fillPaymentPlan(installments, installmentsText, total, firstChequeDate.empty());
-    if (installments != 0) {
-        cbAcMilhas->setCurrentIndex(-1);
-        cbAcMilhas->setEnabled(false);
-    }
+    fillOtherHolderCard(*edCartaoTerceiro);
+    plan_.fill();
     arrange();
 }
 
-// The miles codes and values, each shown only when the host supplies it.
-// Listed in the order they are written back.
-std::array<TFrmVCheque_AutGen::MilesControl, 4> TFrmVCheque_AutGen::milesControls() const {
-    return {{{field::FirstMilesCode, edPrimeiroCodMilhas, false},
-             {field::SecondMilesCode, edSegundoCodMilhas, false},
-             {field::FirstMilesValue, edPrimeiroValorMilhas, true},
-             {field::SecondMilesValue, edSegundoValorMilhas, true}}};
-}
-
-void TFrmVCheque_AutGen::fillMiles() {
-    for (const MilesControl& miles : milesControls()) {
-        const std::string value = host().LeCampo(miles.field);
-        if (value.empty()) continue;
-        showWithLabel(*miles.edit, true);
-        const std::string shown = trimmed(value);
-        miles.edit->setText(miles.amount ? shownAmount(shown) : QString::fromStdString(shown));
-        miles.edit->setEnabled(trimmed(textOf(*miles.edit)).empty());
-    }
-}
-
-// A sale kind from the host is locked; without one the sale is normal and
-// the cashier may change it.
-void TFrmVCheque_AutGen::fillSaleKind() {
-    const std::string kind = host().LeCampo(field::SaleKind);
-    const int item = kind.size() == 1 && kind[0] >= '0' && kind[0] <= '2' ? kind[0] - '0' : -1;
-    if (item < 0) {
-        cbVenda->setCurrentIndex(kNormalSale);
-        return;
-    }
-    cbVenda->setCurrentIndex(item);
-    cbVenda->setEnabled(false);
-    if (item == kForcedSale) showAuthorizer();
-}
-
-void TFrmVCheque_AutGen::fillOtherHolderCard() {
-    const WipedString stored(host().LeCampo(field::OtherHolderCard));
-    const WipedString card(trimmed(stored.view()));
-    edCartaoTerceiro->clear();
-    if (card.empty()) return;
-    edCartaoTerceiro->setText(concealedCardNumber(card.view()));
-    edCartaoTerceiro->setEnabled(false);
-}
-
-// The payment plan by the number of installments: cash (0), a single cheque
-// (1) or installments (2 and more, or a negative number).
-void TFrmVCheque_AutGen::fillPaymentPlan(int installments, const std::string& installmentsText,
-                                         const std::string& total, bool firstChequeDateMissing) {
-    const QString zero = shownAmount("0");
-    edValor->clear();
-    if (installments == 0) {
-        edValor->setText(zero);
-        edValor->setEnabled(false);
-        for (QLineEdit* downPayment : {edValorEntrada, edValorEntradaCh}) {
-            downPayment->setText(shownAmount(total));
-            downPayment->setEnabled(downPayment->text().isEmpty());
-        }
-        edNumParcelas->setText(QStringLiteral("0"));
-        if (firstChequeDateMissing) {
-            edDataPrimCheque->setMaskedText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-            edDataPrimCheque->setEnabled(false);
-        }
-        const std::string miles = host().RemoveFormato(host().LeCampo(field::MilesValue));
-        edValorMilhas->setText(shownAmount(miles));
-        edValorMilhas->setEnabled(trimmed(miles).empty());
-        cbAcMilhas->setCurrentIndex(host().LeCampo(field::AccumulateMiles) == "0" ? 0 : 1);
-        cbAcMilhas->setEnabled(false);
-        return;
-    }
-    edValor->setText(shownAmount(total));
-    edValor->setEnabled(false);
-    if (installments == 1) {
-        for (QLineEdit* locked : {edValorEntrada, edValorEntradaCh, edValorMilhas}) {
-            locked->setText(zero);
-            locked->setEnabled(false);
-        }
-        edNumParcelas->setText(QStringLiteral("1"));
-        edNumChequeEntr->setEnabled(false);
-        return;
-    }
-    edNumParcelas->setText(QString::fromStdString(installmentsText));
-    cbNumChq->setEnabled(true);
-    const std::string downPayment = host().LeCampo(field::DownPayment);
-    if (!trimmed(downPayment).empty()) {
-        edValorEntrada->setText(shownAmount(downPayment));
-        edValor->setText(shownAmount(std::to_string(amountOf(*edValor) - amountOf(*edValorEntrada))));
-    }
-    edValorMilhas->setEnabled(false);
-}
-
-void TFrmVCheque_AutGen::showAuthorizer() {
-    showWithLabel(*edAutorizador, true);
-    edAutorizador->setText(QString::fromStdString(host().LeCampo(field::ForcedSaleAuthorizer)));
-    edAutorizador->setEnabled(trimmed(textOf(*edAutorizador)).empty());
-    arrange();
-}
-
-// The amount shows what is left to finance once the down payment is known.
 void TFrmVCheque_AutGen::edValorEntradaExit() {
-    edValor->setText(shownAmount(host().LeCampo(field::Amount)));
-    const int total = amountOf(*edValor);
-    const int downPayment = amountOf(*edValorEntrada);
-    const int rest = total - downPayment;
-    if (downPayment > 0 && rest >= 0) edValor->setText(shownAmount(std::to_string(rest)));
-    if (rest < 0) {
-        state().bControlaKeyPreview = false;
-        rejectInput(kDownPaymentAboveTotal, *edValorEntrada, Retry::EnableClearFocus);
-        // Back to the screen, so that leaving the field again is noticed
-        // (the message box was opened from inside a focus change).
-        activateWindow();
-        return;
-    }
-    edValorEntradaCh->setText(shownAmount(textOf(*edValorEntrada)));
-    if (downPayment == 0) {
-        edValorEntradaCh->setText(shownAmount("0"));
-        edValorEntradaCh->setEnabled(false);
-    }
-}
-
-void TFrmVCheque_AutGen::cbVendaExit() {
-    if (cbVenda->currentIndex() == kForcedSale) showAuthorizer();
+    if (plan_.takeDownPayment()) return;
+    state().bControlaKeyPreview = false;
+    rejectInput(kDownPaymentAboveTotal, *edValorEntrada, Retry::EnableClearFocus);
+    // Back to the screen, so that leaving the field again is noticed (the
+    // message box was opened from inside a focus change).
+    activateWindow();
 }
 
 bool TFrmVCheque_AutGen::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
@@ -338,50 +189,25 @@ bool TFrmVCheque_AutGen::FormKeyPress(QWidget* focus, const QKeyEvent& event, QS
     return TFrmAutGen_VKSTrn::FormKeyPress(focus, event, key);
 }
 
-// Enter on the first cheque's number: with several installments the
-// cashier types the cheque numbers on their own screen; with one, that
-// number is the only one.
+// The cheque numbers of installments are typed on their own screen; when
+// the cashier cancels it, the focus stays on the first cheque's number.
 bool TFrmVCheque_AutGen::edNumChequeEntrEnter() {
-    const int installments = typedInstallments();
-    if (installments == 1) {
-        replaceChequeNumbers({edNumChequeEntr->text()});
-        return false;
-    }
-    if (installments < 1) return false;
-
-    if (!trimmed(textOf(*edNumChequeEntr)).empty()) {
-        edNumChequeEntr->setText(
-            QString::fromStdString(host().PreencherZerosEsquerda(textOf(*edNumChequeEntr), kChequeNumberWidth)));
-    }
-    const ScreenClass* numbers = findScreenClass(kNumberScreen);
-    std::unique_ptr<QDialog> screen = numbers != nullptr ? numbers->create() : nullptr;
-    if (!screen) return false;
-    const std::string reference = referenceNameOf(kNumberScreen);
-    state().screens[reference] = screen.get();
-    const int result = ui::runModal(*screen, this);
-    state().screens.erase(reference);
-    screen.reset();
-    if (result != TFrmMod::kModalCancel) return false;
+    if (!plan_.firstChequeNumberEntered()) return false;
+    ReferencedScreen numbers(kNumberScreen, this);
+    if (!numbers || numbers.runModal(this) != kModalCancel) return false;
     state().bControlaKeyPreview = false;
     return true;
 }
 
-int TFrmVCheque_AutGen::typedInstallments() const { return toInt(textOf(*edNumParcelas), 0); }
-
 bool TFrmVCheque_AutGen::ValidaCamposForm() {
     if (!TFrmAutGen_VKSTrn::ValidaCamposForm()) return false;
     state().bControlaKeyPreview = false;
-    const QString firstChequeDate = edDataPrimCheque->maskedText();
-    if (!trimmed(bare(firstChequeDate)).empty() &&
-        !QDate::fromString(firstChequeDate, QStringLiteral("dd/MM/yyyy")).isValid()) {
-        return rejectInput(kDateInvalid, *edDataPrimCheque, Retry::EnableClearFocus);
-    }
-    for (auto [edit, message] : {std::pair{edBanco, 804}, std::pair{edAgencia, 805}, std::pair{edConta, 806}}) {
+    if (!plan_.firstChequeDateValid()) return rejectInput(kDateInvalid, *edDataPrimCheque, Retry::EnableClearFocus);
+    for (auto [edit, message] : {std::pair{edBanco, kBankMissing}, std::pair{edAgencia, kAgencyMissing},
+                                 std::pair{edConta, kAccountMissing}}) {
         if (edit->text().isEmpty()) return rejectInput(message, *edit, Retry::EnableFocus);
     }
-    // One number per cheque is sent; without them the sale cannot go.
-    const int installments = typedInstallments();
-    if (installments > 1 && cbNumChq->count() < installments) {
+    if (plan_.chequeNumbersMissing()) {
         return rejectInput(kChequeNumbersMissing, *edNumChequeEntr, Retry::FocusIfEnabled);
     }
     return true;
@@ -390,76 +216,20 @@ bool TFrmVCheque_AutGen::ValidaCamposForm() {
 bool TFrmVCheque_AutGen::GravaCamposKovar() {
     if (!TFrmAutGen_VKSTrn::GravaCamposKovar()) return false;
     std::memset(aValorFinanciado, 0, sizeof aValorFinanciado);
-    if (!storeChequeHeader("001", "01") || !storeIdentificationCard()) return false;
-    if (!storeAll({{field::InstallmentCount, textOf(*edNumParcelas)}})) return false;
-
-    // The financed amount: what is left of the total in installments, none
-    // otherwise.
-    const int installments = typedInstallments();
-    std::string financed(kFinancedWidth, '0');
-    if (installments > 1) {
-        financed = host().PreencherZerosEsquerda(bare(edValor->text()), kFinancedWidth);
-        if (financed.size() > ValorFinanciadoLength) return false;
-        if (!storeAll({{field::Amount, financed}, {field::InterestRate, bare(edJuros->text())}})) return false;
-    }
-    std::memcpy(aValorFinanciado, financed.data(), financed.size());
-
-    if (!storeAll({{field::DownPayment, bare(edValorEntrada->text())},
-                   {field::DownPaymentByCheque, bare(edValorEntradaCh->text())},
-                   {field::AccumulateMiles, leadingCode(*cbAcMilhas)},
-                   {field::MilesValue, bare(edValorMilhas->text())},
-                   {field::SaleKind, leadingCode(*cbVenda)}})) {
-        return false;
-    }
-    defaultIfEmpty(*edAutorizador, "1");
-    if (!storeAll({{field::ForcedSaleAuthorizer, textOf(*edAutorizador)}})) return false;
-    if (edCartaoTerceiro->isEnabled()) {
-        const WipedString typed(edCartaoTerceiro->number());
-        const WipedString card(trimmed(typed.view()));
-        if (host().GravaCampoString(field::OtherHolderCard, 0, card.view()) != 0) return false;
-        edCartaoTerceiro->conceal(concealedCardNumber(card.view()));
-    }
-    if (!storeAll({{field::ConstantZero, "0"},
-                   {field::FirstInstallmentDate, bareOrZeros(*edDataPrimCheque, "00000000")}})) {
+    if (!storeChequeHeader("001", "01") || !storeIdentificationCard() || !plan_.store() || !saleKind_.store() ||
+        !storeOtherHolderCard(*edCartaoTerceiro) ||
+        !storeAll({{field::ConstantZero, "0"}, {field::FirstInstallmentDate, ui::storedText(*edDataPrimCheque, ui::kNoDate)}})) {
         return false;
     }
     defaultIfEmpty(*edVendedor, "1");
     defaultIfEmpty(*edOperador, "1");
-    if (!storeAll({{field::Salesperson, textOf(*edVendedor)},
-                   {field::Operator, textOf(*edOperador)},
-                   {field::ChequeBank, textOf(*edBanco)},
-                   {field::ChequeAgency, textOf(*edAgencia)},
-                   {field::ChequeAccount, textOf(*edConta)},
-                   {field::ChequeQueryCode, textOf(*edCodConsulta)}})) {
-        return false;
-    }
-    defaultIfEmpty(*edNumChequeEntr, "000000");
-    if (!storeAll({{field::FirstChequeNumber, textOf(*edNumChequeEntr)}})) return false;
-    TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence =
-        static_cast<std::uint16_t>(std::clamp(installments, 0, 0xFFFF));
-    if (!storeChequeNumbers(installments)) return false;
-
-    for (const MilesControl& miles : milesControls()) {
-        if (!storeAll({{miles.field, host().RemoveFormato(trimmed(textOf(*miles.edit)))}})) return false;
-    }
-    return true;
-}
-
-// One occurrence of field 10154 per cheque of the installments; none
-// otherwise.
-bool TFrmVCheque_AutGen::storeChequeNumbers(int installments) {
-    if (installments <= 1) {
-        host().KovarLimpaCampo(field::IdentificationWritten);
-        return true;
-    }
-    for (int i = 0; i < installments && i < cbNumChq->count(); ++i) {
-        const std::string number = host().PreencherZerosEsquerda(cbNumChq->itemText(i).toStdString(),
-                                                                 kChequeNumberWidth);
-        if (host().GravaCampoString(field::IdentificationWritten, static_cast<std::uint16_t>(i), number) != 0) {
-            return false;
-        }
-    }
-    return true;
+    return storeAll({{field::Salesperson, textOf(*edVendedor)},
+                     {field::Operator, textOf(*edOperador)},
+                     {field::ChequeBank, textOf(*edBanco)},
+                     {field::ChequeAgency, textOf(*edAgencia)},
+                     {field::ChequeAccount, textOf(*edConta)},
+                     {field::ChequeQueryCode, textOf(*edCodConsulta)}}) &&
+           plan_.storeCheques() && miles_.store();
 }
 
 void TFrmVCheque_AutGen::arrange() {

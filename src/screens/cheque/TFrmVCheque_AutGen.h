@@ -1,10 +1,12 @@
 #pragma once
 
-#include <array>
-
 #include <QStringList>
 
+#include "screens/cheque/MilesCodes.h"
+#include "screens/cheque/PaymentPlan.h"
+#include "screens/cheque/SaleKind.h"
 #include "screens/cheque/TFrmAutGen_VKSTrn.h"
+#include "screens/cheque/TFrmNumChq.h"
 
 class QComboBox;
 
@@ -19,7 +21,7 @@ class CardEdit;
 // payment, bank, miles, sale kind) shown locked where supplied, completed by
 // the cashier, and sent with the financed amount and one cheque number per
 // installment.
-class TFrmVCheque_AutGen : public TFrmAutGen_VKSTrn {
+class TFrmVCheque_AutGen : public TFrmAutGen_VKSTrn, public NumberedSale {
 public:
     TFrmVCheque_AutGen();
 
@@ -27,11 +29,9 @@ public:
     bool GravaCamposKovar() override;
     void IniciaCamposForm() override;
 
-    // What the cheque-number screen reads and fills: the number of cheques
-    // as shown, the first cheque's number, and the list of their numbers.
-    QString numberOfInstallments() const;
-    QString firstChequeNumber() const;
-    void replaceChequeNumbers(const QStringList& numbers);
+    QString numberOfInstallments() const override { return edNumParcelas->text(); }
+    QString firstChequeNumber() const override { return edNumChequeEntr->text(); }
+    void replaceChequeNumbers(const QStringList& numbers) override { plan_.replaceChequeNumbers(numbers); }
 
 protected:
     bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) override;
@@ -60,26 +60,14 @@ protected:
     QLineEdit* edSegundoValorMilhas;
 
 private:
-    struct MilesControl {
-        FieldId field;
-        QLineEdit* edit;
-        bool amount;
-    };
-    std::array<MilesControl, 4> milesControls() const;
-
-    void fillMiles();
-    void fillSaleKind();
-    void fillOtherHolderCard();
-    void fillPaymentPlan(int installments, const std::string& installmentsText, const std::string& total,
-                         bool firstChequeDateMissing);
     void arrange();
-    void showAuthorizer();
     void edValorEntradaExit();
-    void cbVendaExit();
     // Enter in edNumChequeEntr; true when the key is used up.
     bool edNumChequeEntrEnter();
-    bool storeChequeNumbers(int installments);
-    int typedInstallments() const;
+
+    PaymentPlan plan_;
+    SaleKind saleKind_;
+    MilesCodes miles_;
 };
 
 } // namespace vks

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/miles/FiscalCoupon.h"
+#include "screens/base/FiscalCoupon.h"
 #include "screens/miles/TFrmMilhas_VKSTrn.h"
 
 class QComboBox;

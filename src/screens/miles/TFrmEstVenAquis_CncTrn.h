@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/base/TFrmCnc_Trn.h"
-#include "screens/miles/FiscalCoupon.h"
+#include "screens/base/FiscalCoupon.h"
 
 namespace vks {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "screens/miles/FiscalCoupon.h"
+#include "screens/base/FiscalCoupon.h"
 #include "screens/miles/TFrmMilhas_VKSTrn.h"
 
 class QComboBox;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "screens/base/TFrmCaptura.h"
 
@@ -13,7 +14,7 @@ namespace ui {
 class MaskedEdit;
 } // namespace ui
 
-// The fiscal coupon of a miles transaction: its number, date and time.
+// The fiscal coupon of a sale: its number, date and time.
 // Each comes from the host when it is known there (fields 1050, 1051 and
 // 1079, the date as "ddmmyyyy", the time as six digits) and is then locked;
 // otherwise the cashier types it.
@@ -51,5 +52,9 @@ private:
     ui::MaskedEdit& date_;
     ui::MaskedEdit& time_;
 };
+
+// A date of the field store ("ddmmyyyy") shown in `edit` and locked when
+// the host supplies one; false when it does not.
+bool showSuppliedDate(ui::MaskedEdit& edit, FieldId field);
 
 } // namespace vks

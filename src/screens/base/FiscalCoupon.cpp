@@ -1,4 +1,4 @@
-#include "screens/miles/FiscalCoupon.h"
+#include "screens/base/FiscalCoupon.h"
 
 #include <QLineEdit>
 
@@ -16,16 +16,23 @@ constexpr MessageId kNumberMissing = 810;
 constexpr MessageId kDateInvalid = 787;
 constexpr MessageId kTimeInvalid = 788;
 
-// A supplied date or time goes into its control, which is then locked.
-void fillLocked(ui::MaskedEdit& edit, FieldId field) { ui::showStoredLocked(edit, host().LeCampo(field)); }
+// A supplied date or time, blanks round it aside, goes into its control,
+// which is then locked; false when the host supplies none.
+bool fillLocked(ui::MaskedEdit& edit, FieldId field) {
+    const std::string value = trimmed(fields::read(field));
+    ui::showStoredLocked(edit, value);
+    return !value.empty();
+}
 
 } // namespace
+
+bool showSuppliedDate(ui::MaskedEdit& edit, FieldId field) { return fillLocked(edit, field); }
 
 FiscalCoupon::FiscalCoupon(QLineEdit& number, ui::MaskedEdit& date, ui::MaskedEdit& time)
     : number_(number), date_(date), time_(time) {}
 
 void FiscalCoupon::fill() {
-    number_.setText(QString::fromStdString(host().LeCampo(field::CouponNumber)));
+    number_.setText(QString::fromStdString(fields::read(field::CouponNumber)));
     if (!number_.text().isEmpty()) number_.setEnabled(false);
     fillLocked(date_, field::CouponDate);
     fillLocked(time_, field::CouponTime);
@@ -39,9 +46,9 @@ std::optional<FiscalCoupon::Rejection> FiscalCoupon::rejection() const {
 }
 
 bool FiscalCoupon::store() const {
-    return fields::write(field::CouponNumber, number_.text().toStdString()) &&
-           fields::write(field::CouponDate, ui::storedText(date_, ui::kNoDate)) &&
-           fields::write(field::CouponTime, ui::storedText(time_, ui::kNoTime));
+    return fields::writeAll({{field::CouponNumber, number_.text().toStdString()},
+                             {field::CouponDate, ui::storedText(date_, ui::kNoDate)},
+                             {field::CouponTime, ui::storedText(time_, ui::kNoTime)}});
 }
 
 } // namespace vks

@@ -1,0 +1,42 @@
+#include "screens/cheque/MilesCodes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "core/Text.h"
+#include "host/HostServices.h"
+#include "screens/cheque/ChequeFields.h"
+
+namespace vks {
+namespace {
+
+void showWithLabel(const MilesCodes::Entry& entry, bool shown) {
+    entry.edit->setVisible(shown);
+    if (entry.label != nullptr) entry.label->setVisible(shown);
+}
+
+} // namespace
+
+MilesCodes::MilesCodes(const std::array<Entry, 4>& entries) : entries_(entries) {
+    for (const Entry& entry : entries_) showWithLabel(entry, false);
+}
+
+void MilesCodes::fill() const {
+    for (const Entry& entry : entries_) {
+        const std::string value = host().LeCampo(entry.field);
+        if (value.empty()) continue;
+        showWithLabel(entry, true);
+        const std::string shown = trimmed(value);
+        entry.edit->setText(entry.amount ? shownAmount(shown) : QString::fromStdString(shown));
+        entry.edit->setEnabled(trimmed(textOf(*entry.edit)).empty());
+    }
+}
+
+bool MilesCodes::store() const {
+    for (const Entry& entry : entries_) {
+        if (!storeAll({{entry.field, host().RemoveFormato(trimmed(textOf(*entry.edit)))}})) return false;
+    }
+    return true;
+}
+
+} // namespace vks
