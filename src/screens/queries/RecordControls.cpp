@@ -1,7 +1,14 @@
 #include "screens/queries/RecordControls.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QWidget>
+
+#include "core/Text.h"
+#include "screens/base/FieldStore.h"
+#include "ui/MaskedEdit.h"
+#include "ui/StoredDates.h"
 
 namespace vks::record {
 namespace {
@@ -11,6 +18,14 @@ constexpr int kSideBySideSpacing = 4;
 int widthOf(const QWidget& control, int chars) {
     // As the capture panel sizes its edits: the characters and the frame.
     return control.fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12;
+}
+
+
+// The text the program reads: a masked field's per its mask.
+QString textOf(const QWidget& control) {
+    if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
+    return {};
 }
 
 } // namespace
@@ -42,6 +57,57 @@ QWidget* sideBySide(QWidget& panel, QWidget& first, QWidget& second) {
     layout->addWidget(&second);
     layout->addStretch();
     return row;
+}
+
+void fill(const RecordControl& row, bool lockSupplied) {
+    const std::string value = fields::read(row.field);
+    const QString text = QString::fromStdString(value);
+    switch (row.kind) {
+    case Kind::Date:
+        if (isBlank(value)) return;
+        ui::showStoredLocked(static_cast<ui::MaskedEdit&>(*row.control), value);
+        row.control->setEnabled(!lockSupplied);
+        return;
+    case Kind::List:
+    case Kind::TrimmedList: {
+        if (row.kind == Kind::List ? value.empty() : isBlank(value)) return;
+        auto& list = static_cast<QComboBox&>(*row.control);
+        list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        if (lockSupplied) list.setEnabled(false);
+        return;
+    }
+    case Kind::Key:
+    case Kind::Masked:
+        static_cast<ui::MaskedEdit&>(*row.control).setMaskedText(text);
+        break;
+    case Kind::Text:
+    case Kind::Upper: {
+        auto& edit = static_cast<QLineEdit&>(*row.control);
+        edit.setText(text);
+        edit.setCursorPosition(0); // a long value shows its beginning
+        break;
+    }
+    }
+    if (!textOf(*row.control).isEmpty() && lockSupplied) row.control->setEnabled(false);
+}
+
+bool store(const RecordControl& row) {
+    std::string value;
+    switch (row.kind) {
+    case Kind::Key: return true; // already written with the header
+    case Kind::Text:
+    case Kind::Masked: value = textOf(*row.control).toStdString(); break;
+    case Kind::Upper: value = upperAToZ(textOf(*row.control)).toStdString(); break;
+    case Kind::Date: value = ui::storedText(static_cast<const ui::MaskedEdit&>(*row.control), ui::kNoDate); break;
+    case Kind::List:
+    case Kind::TrimmedList: {
+        const auto& list = static_cast<const QComboBox&>(*row.control);
+        if (list.currentIndex() < 0) return true; // nothing chosen, nothing sent
+        value = list.currentText().toStdString();
+        break;
+    }
+    }
+    return fields::write(row.field, value);
 }
 
 } // namespace vks::record

@@ -24,7 +24,8 @@ constexpr std::string_view kEntryType = "05";
 constexpr std::string_view kCode = "003";
 
 using Operation = TFrmCBasico_FLivreCPF::Operation;
-using Kind = TFrmCBasico_FLivreCPF::Kind;
+using record::Kind;
+using record::RecordControl;
 
 // The operation is named by a flag of field 1105, the same flag that made
 // the entry point open this screen.
@@ -82,13 +83,6 @@ bool locks(Kind kind, Operation operation) {
         if (row.kind == kind) return operation == Operation::Inclusion ? row.onInclusion : row.otherwise;
     }
     return false;
-}
-
-// The text the program reads: a masked field's per its mask.
-QString textOf(const QWidget& control) {
-    if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
-    return {};
 }
 
 } // namespace
@@ -206,39 +200,7 @@ void TFrmCBasico_FLivreCPF::IniciaCamposForm() {
         lbTitulo->setText(text(flag->title));
         edTipoOperacao->setText(QLatin1String(flag->code));
     }
-    for (const RecordControl& row : record_) fill(row, operation);
-}
-
-void TFrmCBasico_FLivreCPF::fill(const RecordControl& row, Operation operation) {
-    const std::string value = host().LeCampo(row.field);
-    const QString text = QString::fromStdString(value);
-    switch (row.kind) {
-    case Kind::Date:
-        if (isBlank(value)) return;
-        ui::showStoredLocked(static_cast<ui::MaskedEdit&>(*row.control), value);
-        row.control->setEnabled(!locks(row.kind, operation));
-        return;
-    case Kind::List:
-    case Kind::TrimmedList: {
-        if (row.kind == Kind::List ? value.empty() : isBlank(value)) return;
-        auto& list = static_cast<QComboBox&>(*row.control);
-        list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        if (locks(row.kind, operation)) list.setEnabled(false);
-        return;
-    }
-    case Kind::Key:
-    case Kind::Masked:
-        static_cast<ui::MaskedEdit&>(*row.control).setMaskedText(text);
-        break;
-    case Kind::Text:
-    case Kind::Upper: {
-        auto& edit = static_cast<QLineEdit&>(*row.control);
-        edit.setText(text);
-        edit.setCursorPosition(0); // a long value shows its beginning
-        break;
-    }
-    }
-    if (!textOf(*row.control).isEmpty() && locks(row.kind, operation)) row.control->setEnabled(false);
+    for (const RecordControl& row : record_) record::fill(row, locks(row.kind, operation));
 }
 
 bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
@@ -257,26 +219,7 @@ bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
         return false;
     }
     if (!storeCpf() || !fields::writeAuthorizerTag()) return false;
-    return std::all_of(record_.begin(), record_.end(), [this](const RecordControl& row) { return store(row); });
-}
-
-bool TFrmCBasico_FLivreCPF::store(const RecordControl& row) const {
-    std::string value;
-    switch (row.kind) {
-    case Kind::Key: return true; // already written with the header
-    case Kind::Text:
-    case Kind::Masked: value = textOf(*row.control).toStdString(); break;
-    case Kind::Upper: value = record::upperAToZ(textOf(*row.control)).toStdString(); break;
-    case Kind::Date: value = ui::storedText(static_cast<const ui::MaskedEdit&>(*row.control), ui::kNoDate); break;
-    case Kind::List:
-    case Kind::TrimmedList: {
-        const auto& list = static_cast<const QComboBox&>(*row.control);
-        if (list.currentIndex() < 0) return true; // nothing chosen, nothing sent
-        value = list.currentText().toStdString();
-        break;
-    }
-    }
-    return fields::write(row.field, value);
+    return std::all_of(record_.begin(), record_.end(), [](const RecordControl& row) { return record::store(row); });
 }
 
 bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "host/Fields.h"
+#include "screens/queries/RecordControls.h"
 #include "screens/queries/TFrmFLivre_CPFVKS.h"
 
 namespace vks {
@@ -31,26 +32,9 @@ public:
     // The operation field 1105 names: fixed supplied values or open ones.
     enum class Operation { None, Inclusion, Alteration };
 
-    // How a record control is filled from its field and written back.
-    enum class Kind {
-        Key,         // edCPF: filled as text, written with the header
-        Text,        // as typed
-        Upper,       // letters a to z in upper case
-        Masked,      // the mask's digits, without its literals
-        Date,        // "ddmmyyyy", "00000000" when blank
-        List,        // the selected entry; supplied when the field is not empty
-        TrimmedList, // the same; supplied when the field is not blank
-    };
-
 protected:
     void FormShow() override;
     bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) override;
-
-    struct RecordControl {
-        FieldId field;
-        QWidget* control;
-        Kind kind;
-    };
 
     QLabel* lbIncluiAltera;
     QLineEdit* edTipoOperacao;
@@ -77,12 +61,9 @@ protected:
     QLineEdit* edMatrConf;
 
 private:
-    void fill(const RecordControl& row, Operation operation);
-    bool store(const RecordControl& row) const;
-
     // The record in the order it is filled; it is written in the same
     // order, the key apart.
-    std::vector<RecordControl> record_;
+    std::vector<record::RecordControl> record_;
     // Controls whose typed letters a to z show in upper case.
     std::vector<QWidget*> typedInUpper_;
     // The capture panel's rows in tab order, an area code beside its number.

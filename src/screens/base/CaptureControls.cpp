@@ -1,0 +1,86 @@
+#include "screens/base/CaptureControls.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "ui/KeyFilters.h"
+
+namespace vks {
+namespace {
+
+// The list as the host's stepping routine sees it.
+class ComboList final : public ComboAccess {
+public:
+    explicit ComboList(QComboBox& combo) : combo_(combo) {}
+    int count() const override { return combo_.count(); }
+    int current() const override { return combo_.currentIndex(); }
+    void select(int index) override { combo_.setCurrentIndex(index >= -1 && index < combo_.count() ? index : -1); }
+
+private:
+    QComboBox& combo_;
+};
+
+// "2" selects the next item (from none the first), "8" the previous one
+// (never above the first); true when the key was one of them.
+bool stepList(QComboBox& list, const QString& key) {
+    const int current = list.currentIndex();
+    if (key == QLatin1String("2")) {
+        if (current < list.count() - 1) list.setCurrentIndex(current + 1);
+        return true;
+    }
+    if (key == QLatin1String("8")) {
+        if (current > 0) list.setCurrentIndex(current - 1);
+        return true;
+    }
+    return key == QLatin1String(" "); // a blank would open the pop-up
+}
+
+} // namespace
+
+void installKeys(QWidget& control, Keys keys) {
+    switch (keys) {
+    case Keys::Any:
+        break;
+    case Keys::Digits:
+        new ui::CharFilter(control, ui::isDigitBackspaceEnter);
+        break;
+    case Keys::HostNumeric:
+        new ui::CharFilter(control, [](const QString& key) {
+            return !host().PermiteNumerico_BS_Enter(key.toStdString()).empty();
+        });
+        break;
+    case Keys::OwnSteps:
+        if (auto* combo = qobject_cast<QComboBox*>(&control)) {
+            new ui::CharHandler(control, [combo](const QString& key) { return stepList(*combo, key); });
+        }
+        break;
+    case Keys::ListSteps:
+        if (auto* combo = qobject_cast<QComboBox*>(&control)) {
+            new ui::CharHandler(control, [combo](const QString& key) {
+                // A blank would open the pop-up, which a list of the screens
+                // never does from the keyboard.
+                if (key == QLatin1String(" ")) return true;
+                ComboList list(*combo);
+                // Keys the host does not use up reach the list, which selects
+                // the item starting with a typed character.
+                return host().AvancaRetrocedeItemComboBox(list, key.toStdString()).empty();
+            });
+        }
+        break;
+    }
+}
+
+void sizeEdit(QLineEdit& edit, int maxLength, bool masked) {
+    if (!masked) {
+        // Qt's own ceiling (32767) would cut a longer value from the host.
+        edit.setMaxLength(std::numeric_limits<int>::max());
+        if (maxLength > 0) ui::limitTyping(edit, maxLength);
+    }
+    const int chars = maxLength > 0 ? std::min(maxLength, 40) : 20;
+    edit.setFixedWidth(edit.fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2) + 12);
+}
+
+} // namespace vks
