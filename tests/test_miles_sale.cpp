@@ -17,6 +17,7 @@
 #include "host/Fields.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/CreateScreen.h"
+#include "screens/miles/MilesSettings.h"
 #include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
 #include "screens/miles/TFrmCJuros_ParcMilhas.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"

@@ -1,6 +1,7 @@
 #include "screens/base/FieldStore.h"
 
 #include "core/Text.h"
+#include "core/WipedString.h"
 #include "host/HostServices.h"
 
 namespace vks::fields {
@@ -14,6 +15,11 @@ bool writeAll(std::initializer_list<Write> writes) {
         if (!write(w.field, w.text)) return false;
     }
     return true;
+}
+
+bool copy(FieldId to, FieldId from) {
+    const WipedString value(read(from));
+    return write(to, value.view());
 }
 
 bool writeAuthorizerTag() { return write(field::AuthorizerTag, kAuthorizerTag); }

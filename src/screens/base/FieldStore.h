@@ -26,6 +26,10 @@ struct Write {
 // before it stay written, none after it is made).
 bool writeAll(std::initializer_list<Write> writes);
 
+// Field `to` := field `from`, through a copy wiped afterwards (card
+// numbers pass this way).
+bool copy(FieldId to, FieldId from);
+
 // Field 10103 := the authorizer's tag.
 bool writeAuthorizerTag();
 

@@ -19,4 +19,8 @@ void readMappingVersion();
 // refuses the write.
 bool storeMappingVersion();
 
+// Packs the miles codes and values of fields 1327 to 1330 into the sale's
+// composed-text buffer pCodigoValorMilhas.
+void composeCodigoValorMilhas();
+
 } // namespace vks

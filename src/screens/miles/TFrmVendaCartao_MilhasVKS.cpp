@@ -1,7 +1,6 @@
 #include "screens/miles/TFrmVendaCartao_MilhasVKS.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,8 +13,8 @@
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/CaptureColumns.h"
-#include "ui/FocusHandlers.h"
 #include "screens/miles/MilesSettings.h"
+#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -32,30 +31,9 @@ constexpr int kForcedSaleItem = 1;
 
 constexpr std::string_view kNoOccurrenceCode = "0000000000";
 
-std::string readField(FieldId field) { return host().LeCampo(field); }
-
 std::string textOf(const QLineEdit& edit) { return edit.text().toStdString(); }
 
-// A field copied to another through a copy that is wiped afterwards.
-bool storeCopy(FieldId to, FieldId from) {
-    const WipedString value(readField(from));
-    return fields::write(to, value.view());
-}
-
-std::string zeroFilled(std::string text, int width) { return host().PreencherZerosEsquerda(trimmed(text), width); }
-
 } // namespace
-
-void composeCodigoValorMilhas() {
-    const std::string code = "00000000" + zeroFilled(readField(field::FirstMilesCode), 2) +
-                             zeroFilled(host().RemoveFormato(readField(field::FirstMilesValue)), 9) +
-                             zeroFilled(readField(field::SecondMilesCode), 2) +
-                             zeroFilled(host().RemoveFormato(readField(field::SecondMilesValue)), 9);
-    // The buffer holds 30 characters; values longer than their width are cut
-    // at its end rather than overrun it.
-    std::memset(pCodigoValorMilhas, 0, sizeof pCodigoValorMilhas);
-    std::memcpy(pCodigoValorMilhas, code.data(), std::min(code.size(), CodigoValorMilhasLength));
-}
 
 TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
     : TFrmMilhas_VKSTrn(className),
@@ -133,13 +111,13 @@ void TFrmVendaCartao_MilhasVKS::IniciaCamposForm() {
     setRequestLayout(TrnVendaMilhasVKS);
     edCodOcorrencia->setEnabled(false);
 
-    fillSupplied(*edValorEntrada, readField(field::DownPayment));
-    edValorAvista->setText(QString::fromStdString(readField(field::CashValue)));
+    fillSupplied(*edValorEntrada, fields::read(field::DownPayment));
+    edValorAvista->setText(QString::fromStdString(fields::read(field::CashValue)));
     if (!edValorAvista->text().isEmpty()) showWithLabel(*edValorAvista, true);
     coupon_.fill();
     edCupom->setEnabled(edCupom->text().isEmpty());
-    edValorMilhas->setText(QString::fromStdString(readField(field::MilesValue)));
-    cbVenda->setCurrentIndex(readField(field::SaleKind) == "2" ? kForcedSaleItem : 0);
+    edValorMilhas->setText(QString::fromStdString(fields::read(field::MilesValue)));
+    cbVenda->setCurrentIndex(fields::read(field::SaleKind) == "2" ? kForcedSaleItem : 0);
     cbVenda->setEnabled(false);
 
     // Values of a forced sale or a contract the host supplies are shown
@@ -150,7 +128,7 @@ void TFrmVendaCartao_MilhasVKS::IniciaCamposForm() {
         {edDV, field::ContractCheckDigit},
     };
     for (const auto& [edit, id] : supplied) {
-        const std::string value = readField(id);
+        const std::string value = fields::read(id);
         if (value.empty()) continue;
         fillSupplied(*edit, value);
         showWithLabel(*edit, true);
@@ -169,7 +147,7 @@ void TFrmVendaCartao_MilhasVKS::initOccurrence() {
         host().KovarLimpaCampo(field::OccurrenceKind);
         return;
     }
-    const std::string kind = trimmed(readField(field::OccurrenceKind));
+    const std::string kind = trimmed(fields::read(field::OccurrenceKind));
     if (kind == "S") {
         cbIdOcorrencia->setCurrentIndex(kInsuranceItem);
         cbIdOcorrencia->setEnabled(false);
@@ -182,13 +160,13 @@ void TFrmVendaCartao_MilhasVKS::initOccurrence() {
         cbIdOcorrencia->setEnabled(true);
     }
     if (cbIdOcorrencia->currentIndex() == kInsuranceItem) {
-        fillSupplied(*edCodOcorrencia, readField(field::OccurrenceCode));
+        fillSupplied(*edCodOcorrencia, fields::read(field::OccurrenceCode));
         edCodOcorrencia->setEnabled(false);
     }
 }
 
 void TFrmVendaCartao_MilhasVKS::initCard() {
-    const WipedString read(readField(field::Identification));
+    const WipedString read(fields::read(field::Identification));
     const WipedString card(trimmed(read.view()));
     edCartao->setText(concealedCardNumber(card.view()));
     edCartao->setEnabled(edCartao->text().isEmpty());
@@ -236,8 +214,8 @@ bool TFrmVendaCartao_MilhasVKS::GravaCamposKovar() {
     if (!TFrmMilhas_VKSTrn::GravaCamposKovar()) return false;
     std::memset(pCodigoValorMilhas, 0, CodigoValorMilhasLength);
     const bool stored =
-        fields::writeAll({{field::OperationCode, "01"}}) && storeCopy(field::CardNumber, field::Identification) &&
-        storeCopy(field::HostCode, field::HostCodeCopy) && storeMappingVersion() && coupon_.store() &&
+        fields::writeAll({{field::OperationCode, "01"}}) && fields::copy(field::CardNumber, field::Identification) &&
+        fields::copy(field::HostCode, field::HostCodeCopy) && storeMappingVersion() && coupon_.store() &&
         fields::writeAll({{field::Operator, textOf(*edOperador)}}) && storeOccurrence() &&
         fields::writeAll({{field::MilesValue, bare(edValorMilhas->text())},
                      {field::DownPayment, bare(edValorEntrada->text())},

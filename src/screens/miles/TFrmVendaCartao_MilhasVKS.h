@@ -67,8 +67,5 @@ private:
     FiscalCoupon coupon_;
 };
 
-// Packs the miles codes and values of fields 1327 to 1330 into the sale's
-// composed-text buffer pCodigoValorMilhas.
-void composeCodigoValorMilhas();
 
 } // namespace vks
