@@ -3,9 +3,12 @@
 
 #include <cstdio>
 #include <optional>
+#include <variant>
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 #include "ClientWindow.h"
@@ -17,6 +20,7 @@ namespace {
 
 const char kUsage[] =
     "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
+    "       vks-host --help | --version\n"
     "       vks-host              (a small client window; needs a display)\n"
     "options:\n"
     "  --out FILE        write the result JSON to FILE instead of standard output\n"
@@ -36,33 +40,74 @@ struct CommandLine {
     QStringList childOptions; // passed on to each scenario of a folder
 };
 
-std::optional<CommandLine> parseCommandLine(const QStringList& args) {
-    if (args.size() < 2 || args[0] != "run") return std::nullopt;
+// A command line that cannot be run: what to tell the person, and whether
+// it was a request for help or the version (status 0) or a mistake (2).
+struct Refusal {
+    QString text;
+    bool mistake = true;
+};
+
+// Whether the program can write `path`: an existing file it may write, or a
+// new one in a folder that exists and takes files.
+bool canWriteFile(const QString& path) {
+    const QFileInfo file(path);
+    if (file.exists()) return file.isFile() && file.isWritable();
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
+
+bool canWriteInFolder(const QString& path) {
+    return QDir().mkpath(path) && QFileInfo(path).isDir() && QFileInfo(path).isWritable();
+}
+
+std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption out("out", "", "FILE"), summary("summary"), quiet("quiet"), shots("shots", "", "DIR"),
+        timeout("timeout", "", "SECONDS"), offscreen("offscreen"), module("module", "", "PATH"),
+        help(QStringList{"help", "h"}), version("version");
+    parser.addOptions({out, summary, quiet, shots, timeout, offscreen, module, help, version});
+    if (!parser.parse(QStringList{"vks-host"} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) return Refusal{QString("unknown option --%1; see --help").arg(unknown.front())};
+        return Refusal{parser.errorText().toLower().remove(QLatin1Char('.')) + "; see --help"};
+    }
+    if (parser.isSet(help)) return Refusal{QString::fromLatin1(kUsage), false};
+    if (parser.isSet(version)) return Refusal{QString("vks-host %1").arg(VKS_HOST_VERSION), false};
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) return Refusal{"nothing to do; see --help"};
+    if (words[0] != "run") return Refusal{QString("unknown command %1; see --help").arg(words[0])};
+    if (words.size() < 2) return Refusal{"run needs a scenario file or folder; see --help"};
+    if (words.size() > 2) return Refusal{QString("unexpected argument %1; see --help").arg(words[2])};
+
     CommandLine line;
-    line.target = args[1];
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const QString& option = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (option == "--offscreen" || option == "--summary" || option == "--quiet") {
-            line.offscreen |= option == "--offscreen";
-            line.options.summaryToStdout |= option == "--summary";
-            line.options.quiet |= option == "--quiet";
-            if (option == "--offscreen") line.childOptions << option;
-        } else if (hasValue && (option == "--out" || option == "--shots" || option == "--module")) {
-            const QString value = args[++i];
-            if (option == "--out") line.options.outPath = value;
-            if (option == "--shots") line.options.shotsDir = value;
-            if (option == "--module") line.options.modulePath = value;
-            if (option != "--out") line.childOptions << option << value;
-        } else if (hasValue && option == "--timeout") {
-            bool ok = false;
-            const double seconds = args[++i].toDouble(&ok);
-            if (!ok || seconds < 0 || seconds > 3600) return std::nullopt;
-            line.options.timeoutMs = int(seconds * 1000);
-            line.childOptions << option << args[i];
-        } else {
-            return std::nullopt;
-        }
+    line.target = words[1];
+    line.offscreen = parser.isSet(offscreen);
+    line.options.summaryToStdout = parser.isSet(summary);
+    line.options.quiet = parser.isSet(quiet);
+    if (line.offscreen) line.childOptions << "--offscreen";
+    if (parser.isSet(out)) {
+        line.options.outPath = parser.value(out);
+        if (!canWriteFile(line.options.outPath))
+            return Refusal{QString("--out %1: cannot write there").arg(line.options.outPath)};
+    }
+    if (parser.isSet(shots)) {
+        line.options.shotsDir = parser.value(shots);
+        if (!canWriteInFolder(line.options.shotsDir))
+            return Refusal{QString("--shots %1: cannot write pictures there").arg(line.options.shotsDir)};
+        line.childOptions << "--shots" << line.options.shotsDir;
+    }
+    if (parser.isSet(module)) {
+        line.options.modulePath = parser.value(module);
+        line.childOptions << "--module" << line.options.modulePath;
+    }
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(timeout).toDouble(&ok);
+        if (!ok || seconds < 0 || seconds > 3600)
+            return Refusal{QString("--timeout %1: not a number of seconds from 0 to 3600").arg(parser.value(timeout))};
+        line.options.timeoutMs = int(seconds * 1000);
+        line.childOptions << "--timeout" << parser.value(timeout);
     }
     return line;
 }
@@ -126,15 +171,17 @@ int main(int argc, char** argv) {
         int qtArgc = 1;
         return runWindow(qtArgc, argv);
     }
-    if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
-        std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
-        return args.isEmpty() ? vkshost::kInvalidScenario : vkshost::kPassed;
-    }
-    const std::optional<CommandLine> line = parseCommandLine(args);
-    if (!line) {
+    if (args.isEmpty()) {
         std::fputs(kUsage, stderr);
         return vkshost::kInvalidScenario;
     }
+    const std::variant<CommandLine, Refusal> parsed = parseCommandLine(args);
+    if (const auto* refusal = std::get_if<Refusal>(&parsed)) {
+        const QByteArray text = (refusal->mistake ? "vks-host: " + refusal->text : refusal->text).toLocal8Bit();
+        std::fprintf(refusal->mistake ? stderr : stdout, "%s\n", text.constData());
+        return refusal->mistake ? vkshost::kInvalidScenario : vkshost::kPassed;
+    }
+    const CommandLine* line = &std::get<CommandLine>(parsed);
     if (line->offscreen || !hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(withoutPlatformNoise);
 
