@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "Catalogue.h"
 #include "ClientWindow.h"
 #include "FolderRun.h"
 #include "ModuleLibrary.h"
@@ -182,6 +183,12 @@ int main(int argc, char** argv) {
         return refusal->mistake ? vkshost::kInvalidScenario : vkshost::kPassed;
     }
     const CommandLine* line = &std::get<CommandLine>(parsed);
+    // Without its catalogue the host would show "Mensagem N" for every text.
+    if (const std::string catalogue = vks::sim::MessageCatalogue::defaultPath();
+        !QFileInfo(QString::fromStdString(catalogue)).isReadable()) {
+        std::fprintf(stderr, "vks-host: the message catalogue %s cannot be read\n", catalogue.c_str());
+        return vkshost::kModuleUnusable;
+    }
     if (line->offscreen || !hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(withoutPlatformNoise);
 
