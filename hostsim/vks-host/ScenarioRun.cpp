@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QTimer>
@@ -37,35 +39,53 @@ void writeOut(FILE* stream, const QByteArray& bytes) {
     std::fflush(stream);
 }
 
-// "VKS.INI" beside the running program for the length of one run; a file
-// left there by an earlier run never leaks into this one.
+// "VKS.INI" beside the running program for the length of one run. A file a
+// person put there is kept aside and put back afterwards, never lost, and
+// never read by this run; runs at once in one folder take turns.
 class IniFile {
 public:
     explicit IniFile(const std::optional<QByteArray>& content)
-        : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")) {
-        QFile::remove(path_);
+        : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")),
+          lock_(path_ + ".lock"),
+          file_(QFile::encodeName(path_).toStdString()),
+          kept_(file_ + ".kept-by-vks-host") {
+        lock_.tryLock(kTurnWaitMs);
+        if (QFileInfo::exists(path_)) {
+            ::unlink(kept_.c_str());
+            keeping_ = ::rename(file_.c_str(), kept_.c_str()) == 0;
+        }
         if (!content) return;
         QFile file(path_);
         if (file.open(QIODevice::WriteOnly)) file.write(*content);
     }
-    ~IniFile() { remove(); }
+    ~IniFile() { restore(); }
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
-    void remove() const { QFile::remove(path_); }
-    std::string path() const { return QFile::encodeName(path_).toStdString(); }
+    // The run's file removed and the person's put back. Only system calls,
+    // so that it may run on the watchdog's thread just before the process
+    // ends.
+    void restore() const {
+        ::unlink(file_.c_str());
+        if (keeping_) ::rename(kept_.c_str(), file_.c_str());
+    }
 
 private:
+    static constexpr int kTurnWaitMs = 120000;
     QString path_;
+    QLockFile lock_;
+    std::string file_;
+    std::string kept_;
+    bool keeping_ = false;
 };
 
 // Ends the process when the module stops processing events altogether, so
 // that no run can hang whatever the module does.
 class Watchdog {
 public:
-    // `leftover`: a file to remove before the process ends.
-    Watchdog(std::chrono::milliseconds limit, std::string leftover)
-        : leftover_(std::move(leftover)), thread_([this, limit] { watch(limit); }) {}
+    // `ini`: put right before the process ends.
+    Watchdog(std::chrono::milliseconds limit, const IniFile& ini)
+        : ini_(ini), thread_([this, limit] { watch(limit); }) {}
     ~Watchdog() {
         {
             std::scoped_lock lock(mutex_);
@@ -83,14 +103,14 @@ private:
         if (wake_.wait_for(lock, limit, [this] { return done_; })) return;
         static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
         [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
-        ::unlink(leftover_.c_str());
+        ini_.restore();
         ::_exit(kTimedOut);
     }
 
     std::mutex mutex_;
     std::condition_variable wake_;
     bool done_ = false;
-    std::string leftover_;
+    const IniFile& ini_;
     std::thread thread_;
 };
 
@@ -173,7 +193,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     IniFile ini(scenario.ini);
     ScreenWatcher watcher;
     Report report(scenario, options);
-    Watchdog watchdog(runLimit(scenario, options), ini.path());
+    Watchdog watchdog(runLimit(scenario, options), ini);
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);
 
@@ -185,7 +205,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     abandon.setInterval(kCancelGraceMs);
     QObject::connect(&abandon, &QTimer::timeout, [&] {
         const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
-        ini.remove();
+        ini.restore();
         ::_exit(status);
     });
 
