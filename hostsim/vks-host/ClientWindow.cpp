@@ -213,7 +213,7 @@ void ClientWindow::run() {
     ScreenWatcher watcher;
     module_.entry(scenario.entry)(VksWindow(winId()), 0);
     const QJsonObject result = buildResult(scenario.name, true, watcher);
-    outcome_->setPlainText(summarize(result, scenario.entry, {}));
+    outcome_->setPlainText(summarize(result, scenario.entry, {}, false));
     running_ = false;
 }
 

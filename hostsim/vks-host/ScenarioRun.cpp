@@ -1,5 +1,6 @@
 #include "ScenarioRun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -155,7 +156,7 @@ public:
         } else if (!options_.summaryToStdout) {
             writeOut(stdout, json);
         }
-        const QByteArray summary = summarize(result, scenario_.description, failures).toUtf8();
+        const QByteArray summary = summarize(result, scenario_.description, failures, hasExpectations()).toUtf8();
         if (options_.summaryToStdout)
             writeOut(stdout, summary);
         else if (!options_.quiet)
@@ -166,6 +167,13 @@ public:
     }
 
 private:
+    bool hasExpectations() const {
+        return !scenario_.expect.isEmpty() || std::any_of(scenario_.steps.begin(), scenario_.steps.end(), [](const Step& step) {
+                   return step.kind != StepKind::Type && step.kind != StepKind::Key && step.kind != StepKind::Ok &&
+                          step.kind != StepKind::Wait && step.kind != StepKind::Shot;
+               });
+    }
+
     const Scenario& scenario_;
     const RunOptions& options_;
 };

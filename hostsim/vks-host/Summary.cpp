@@ -55,7 +55,8 @@ QString requestText(const QJsonObject& request, qsizetype number) {
 
 } // namespace
 
-QString summarize(const QJsonObject& result, const QString& description, const QStringList& failures) {
+QString summarize(const QJsonObject& result, const QString& description, const QStringList& failures,
+                  bool expected) {
     QStringList lines;
     lines << QString("Scenario %1%2").arg(result["scenario"].toString(), description.isEmpty() ? "" : ": " + description);
     lines << (result["returned"].toBool() ? "The call returned." : "The call did not return in time.");
@@ -66,7 +67,11 @@ QString summarize(const QJsonObject& result, const QString& description, const Q
     if (requests.isEmpty()) lines << "Requests: none";
     for (qsizetype i = 0; i < requests.size(); ++i) lines << requestText(requests[i].toObject(), i + 1);
     lines << QString("Field store handed back: %1 time(s)").arg(result["hand_backs"].toInt());
-    lines << (failures.isEmpty() ? QString("Expectations: all held") : "Expectations failed:\n  " + failures.join("\n  "));
+    if (!failures.isEmpty()) {
+        lines << "Expectations failed:\n  " + failures.join("\n  ");
+    } else {
+        lines << (expected ? QString("Expectations: all held") : QString("Expectations: none were given"));
+    }
     return lines.join('\n') + '\n';
 }
 
