@@ -1,11 +1,20 @@
 #include "FolderRun.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamWriter>
 
 #include "ScenarioRun.h"
 
@@ -31,39 +40,120 @@ QString reasonOf(const QProcess& child, const QByteArray& errors) {
     return reason.size() > 2000 ? reason.left(2000) + "..." : reason;
 }
 
+struct Outcome {
+    QString name;
+    bool passed = false;
+    QString reason;
+    double seconds = 0;
+    QJsonObject result;
+};
+
+bool selected(const QString& name, const QString& filter) {
+    if (filter.isEmpty()) return true;
+    if (!filter.contains('*') && !filter.contains('?')) return name.contains(filter);
+    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(filter)).match(name).hasMatch();
+}
+
+QByteArray junitReport(const QList<Outcome>& outcomes) {
+    QByteArray xml;
+    QXmlStreamWriter out(&xml);
+    out.setAutoFormatting(true);
+    out.writeStartDocument();
+    out.writeStartElement("testsuite");
+    out.writeAttribute("name", "vks-host");
+    out.writeAttribute("tests", QString::number(outcomes.size()));
+    out.writeAttribute("failures", QString::number(std::count_if(outcomes.begin(), outcomes.end(),
+                                                                 [](const Outcome& o) { return !o.passed; })));
+    for (const Outcome& o : outcomes) {
+        out.writeStartElement("testcase");
+        out.writeAttribute("classname", "scenarios");
+        out.writeAttribute("name", o.name);
+        out.writeAttribute("time", QString::number(o.seconds, 'f', 3));
+        if (!o.passed) {
+            out.writeStartElement("failure");
+            out.writeAttribute("message", o.reason);
+            out.writeCharacters(o.reason);
+            out.writeEndElement();
+        }
+        out.writeEndElement();
+    }
+    out.writeEndElement();
+    out.writeEndDocument();
+    return xml;
+}
+
+QByteArray aggregate(const QList<Outcome>& outcomes) {
+    QJsonArray scenarios;
+    for (const Outcome& o : outcomes) {
+        scenarios.append(QJsonObject{{"scenario", o.name}, {"passed", o.passed}, {"reason", o.reason},
+                                     {"seconds", o.seconds}, {"result", o.result}});
+    }
+    return QJsonDocument(QJsonObject{{"scenarios", scenarios}}).toJson(QJsonDocument::Indented);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
-int runFolder(const QString& folder, const QStringList& childOptions, int timeoutMs) {
+int runFolder(const QString& folder, const QStringList& childOptions, int timeoutMs, const FolderOptions& options) {
     const QDir dir(folder);
-    const QStringList files = dir.entryList({"*.json"}, QDir::Files, QDir::Name);
+    QStringList files;
+    for (const QString& file : dir.entryList({"*.json"}, QDir::Files, QDir::Name))
+        if (selected(QFileInfo(file).completeBaseName(), options.filter)) files << file;
     if (files.isEmpty()) {
-        std::fprintf(stderr, "vks-host: no *.json scenario in %s\n", qPrintable(folder));
+        std::fprintf(stderr, "vks-host: no *.json scenario%s in %s\n",
+                     options.filter.isEmpty() ? "" : qPrintable(" matching " + options.filter), qPrintable(folder));
         return kInvalidScenario;
     }
-    int passed = 0;
-    int failed = 0;
+    QTemporaryDir results;
+    QList<Outcome> outcomes;
     for (const QString& file : files) {
+        Outcome outcome;
+        outcome.name = QFileInfo(file).completeBaseName();
+        const QString resultPath = results.filePath(outcome.name + ".json");
         QProcess child;
         child.setStandardOutputFile(QProcess::nullDevice());
+        QElapsedTimer clock;
+        clock.start();
         child.start(QCoreApplication::applicationFilePath(),
-                    QStringList{"run", dir.filePath(file), "--quiet"} + childOptions);
+                    QStringList{"run", dir.filePath(file), "--quiet", "--out", resultPath} + childOptions);
         const bool ended = child.waitForFinished(timeoutMs + kChildGraceMs);
         if (!ended) {
             child.kill();
             child.waitForFinished(5000);
         }
-        const QString name = QFileInfo(file).completeBaseName();
-        if (ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == kPassed) {
-            ++passed;
-            std::printf("PASS %s\n", qPrintable(name));
+        outcome.seconds = double(clock.elapsed()) / 1000.0;
+        const QByteArray errors = child.readAllStandardError();
+        if (ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == kModuleUnusable) {
+            // Every other scenario would fail the same way.
+            std::fprintf(stderr, "vks-host: %s\n", qPrintable(reasonOf(child, errors)));
+            return kModuleUnusable;
+        }
+        outcome.passed = ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == kPassed;
+        if (!outcome.passed) outcome.reason = ended ? reasonOf(child, errors) : "did not end; killed";
+        if (QFile result(resultPath); result.open(QIODevice::ReadOnly))
+            outcome.result = QJsonDocument::fromJson(result.readAll()).object();
+        if (outcome.passed) {
+            std::printf("PASS %s\n", qPrintable(outcome.name));
         } else {
-            ++failed;
-            const QString reason = ended ? reasonOf(child, child.readAllStandardError()) : "did not end; killed";
-            std::printf("FAIL %s: %s\n", qPrintable(name), qPrintable(reason));
+            std::printf("FAIL %s: %s\n", qPrintable(outcome.name), qPrintable(outcome.reason));
         }
         std::fflush(stdout);
+        outcomes << outcome;
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
+    const auto failed = std::count_if(outcomes.begin(), outcomes.end(), [](const Outcome& o) { return !o.passed; });
+    std::printf("%d passed, %d failed\n", int(outcomes.size() - failed), int(failed));
+    if (!options.junitPath.isEmpty() && !writeFile(options.junitPath, junitReport(outcomes))) {
+        std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.junitPath));
+        return kInvalidScenario;
+    }
+    if (!options.outPath.isEmpty() && !writeFile(options.outPath, aggregate(outcomes))) {
+        std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.outPath));
+        return kInvalidScenario;
+    }
     return failed == 0 ? kPassed : kExpectationFailed;
 }
 

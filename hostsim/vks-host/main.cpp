@@ -31,6 +31,10 @@ const char kUsage[] =
     "  --timeout SECONDS how long to wait for the call to return after the last step (default 5)\n"
     "  --offscreen       run without showing the screens\n"
     "  --module PATH     the module to load (default ../lib/libvks.so beside vks-host)\n"
+    "folder runs also take:\n"
+    "  --junit FILE      a JUnit XML report, one test case per scenario\n"
+    "  --filter TEXT     only the scenarios whose name holds TEXT (\"*\" and \"?\" as wildcards)\n"
+    "  (--out FILE then writes one JSON with every scenario's result)\n"
     "exit status: 0 passed, 1 an expectation failed, 2 invalid scenario or command line,\n"
     "             3 the module did not return in time, 4 the module cannot be loaded\n";
 
@@ -39,6 +43,7 @@ struct CommandLine {
     vkshost::RunOptions options;
     bool offscreen = false;
     QStringList childOptions; // passed on to each scenario of a folder
+    vkshost::FolderOptions folder;
 };
 
 // A command line that cannot be run: what to tell the person, and whether
@@ -66,8 +71,8 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption out("out", "", "FILE"), summary("summary"), quiet("quiet"), shots("shots", "", "DIR"),
         timeout("timeout", "", "SECONDS"), offscreen("offscreen"), module("module", "", "PATH"),
-        help(QStringList{"help", "h"}), version("version");
-    parser.addOptions({out, summary, quiet, shots, timeout, offscreen, module, help, version});
+        help(QStringList{"help", "h"}), version("version"), junit("junit", "", "FILE"), filter("filter", "", "TEXT");
+    parser.addOptions({out, summary, quiet, shots, timeout, offscreen, module, help, version, junit, filter});
     if (!parser.parse(QStringList{"vks-host"} + args)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) return Refusal{QString("unknown option --%1; see --help").arg(unknown.front())};
@@ -91,6 +96,13 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
         line.options.outPath = parser.value(out);
         if (!canWriteFile(line.options.outPath))
             return Refusal{QString("--out %1: cannot write there").arg(line.options.outPath)};
+    }
+    line.folder.outPath = line.options.outPath;
+    line.folder.filter = parser.value(filter);
+    if (parser.isSet(junit)) {
+        line.folder.junitPath = parser.value(junit);
+        if (!canWriteFile(line.folder.junitPath))
+            return Refusal{QString("--junit %1: cannot write there").arg(line.folder.junitPath)};
     }
     if (parser.isSet(shots)) {
         line.options.shotsDir = parser.value(shots);
@@ -196,7 +208,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     if (QFileInfo(line->target).isDir()) {
         QCoreApplication app(qtArgc, argv);
-        return vkshost::runFolder(line->target, line->childOptions, line->options.timeoutMs);
+        return vkshost::runFolder(line->target, line->childOptions, line->options.timeoutMs, line->folder);
     }
     return runFile(*line, qtArgc, argv);
 }
