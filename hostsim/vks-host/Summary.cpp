@@ -33,6 +33,25 @@ QString messagesLine(const QString& title, const QJsonArray& messages) {
     return line;
 }
 
+// Card numbers as the field store holds them (the PIN pad's read and the
+// identification written from it): a person's summary shows them as the
+// screens do, the first six characters and one "*" per further one.
+QStringList cardNumbers(const QJsonObject& result) {
+    QStringList numbers;
+    const QJsonObject fields = result["fields"].toObject();
+    for (const char* field : {"10104", "1059"}) {
+        const QJsonValue value = fields[field];
+        const QString number = value.isArray() ? value.toArray().first().toString() : value.toString();
+        if (number.trimmed().size() > 6 && !numbers.contains(number)) numbers << number;
+    }
+    return numbers;
+}
+
+QString masked(QString text, const QStringList& cards) {
+    for (const QString& card : cards) text.replace(card, card.left(6) + QString(card.size() - 6, QLatin1Char('*')));
+    return text;
+}
+
 QString requestText(const QJsonObject& request, qsizetype number) {
     QString text = QString("Request %1: code %2, flag %3, mode %4\n  request text: \"%5\"\n  entries:")
                        .arg(number)
@@ -65,7 +84,8 @@ QString summarize(const QJsonObject& result, const QString& description, const Q
     lines << messagesLine("Errors reported", result["errors"].toArray());
     const QJsonArray requests = result["requests"].toArray();
     if (requests.isEmpty()) lines << "Requests: none";
-    for (qsizetype i = 0; i < requests.size(); ++i) lines << requestText(requests[i].toObject(), i + 1);
+    const QStringList cards = cardNumbers(result);
+    for (qsizetype i = 0; i < requests.size(); ++i) lines << masked(requestText(requests[i].toObject(), i + 1), cards);
     lines << QString("Field store handed back: %1 time(s)").arg(result["hand_backs"].toInt());
     if (!failures.isEmpty()) {
         lines << "Expectations failed:\n  " + failures.join("\n  ");
