@@ -14,6 +14,7 @@
 #include "screens/base/TFrmTrn_Mod.h"
 #include "screens/base/TFrmVKS_Adc.h"
 #include "screens/base/TFrmVKS_TrnMod.h"
+#include "ui/Pictures.h"
 
 using namespace vks;
 using vks::test::FakeHost;
@@ -47,6 +48,29 @@ TEST(BaseScreen, CreationAndDestructionAreAuditedAndTheVersionIsShown) {
         EXPECT_TRUE(screen->windowFlags() & Qt::WindowStaysOnTopHint);
     }
     EXPECT_EQ(host->audit, (std::vector<std::string>{"Criou: FrmTrn_Mod", "Destruiu: FrmTrn_Mod"}));
+}
+
+// The pictures are prepared once, at the size shown, for every screen, and
+// look exactly as when each label scaled the originals on its first paint.
+TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
+    ScopedFakeHost host;
+    auto first = createScreen<TFrmTrn_Mod>();
+    auto second = createScreen<TFrmTrn_Mod>();
+    for (const QString name : {"ImgFundo", "Image1", "ImageLogo"}) {
+        auto* shown = first->findChild<QLabel*>(name);
+        ASSERT_NE(shown, nullptr) << name.toStdString();
+        EXPECT_FALSE(shown->hasScaledContents()) << name.toStdString();
+        EXPECT_EQ(shown->pixmap().deviceIndependentSize().toSize(), shown->size()) << name.toStdString();
+        EXPECT_EQ(shown->pixmap().cacheKey(), second->findChild<QLabel*>(name)->pixmap().cacheKey())
+            << name.toStdString();
+
+        QLabel scaledByLabel;
+        scaledByLabel.setPixmap(name == "ImageLogo" ? ui::logoPicture() : ui::backgroundPicture());
+        scaledByLabel.setScaledContents(true);
+        scaledByLabel.resize(shown->size());
+        const auto pixels = [](QWidget& label) { return label.grab().toImage().convertToFormat(QImage::Format_ARGB32); };
+        EXPECT_EQ(pixels(*shown), pixels(scaledByLabel)) << name.toStdString();
+    }
 }
 
 TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {
