@@ -71,6 +71,8 @@ TFrmMod::TFrmMod(std::string_view className) : referenceName_(referenceNameOf(cl
 
     ImgFundo = makeLabel(*this, "ImgFundo", QString(), rect());
     ImgFundo->setPixmap(ui::backgroundPicture(ImgFundo->size()));
+    // The picture covers the whole screen: nothing under it is painted.
+    ImgFundo->setAttribute(Qt::WA_OpaquePaintEvent);
 
     lbTitulo = makeLabel(*this, "lbTitulo", QStringLiteral("FORMULÁRIO PADRÃO"), QRect(12, 8, 470, 30));
     makeBold(*lbTitulo);
