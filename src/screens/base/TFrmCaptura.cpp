@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "entry/CardReading.h"
 #include "entry/ModuleState.h"
@@ -305,12 +303,6 @@ QComboBox* TFrmCaptura::addList(const Control& control, const QStringList& items
     list->setCurrentIndex(-1);
     list->setMinimumWidth(260);
     list->setMaxVisibleItems(items.size());
-    // The list takes the width of its items when it is first shown, and the
-    // toolkit measures them again on that first show event. Taken as shown
-    // already (nothing has measured it yet), it is measured once, by the
-    // screen's first layout pass, with the items it has then.
-    QShowEvent firstShow;
-    QCoreApplication::sendEvent(list, &firstShow);
     place(*list, control);
     return list;
 }
