@@ -71,6 +71,13 @@ TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
         const auto pixels = [](QWidget& label) { return label.grab().toImage().convertToFormat(QImage::Format_ARGB32); };
         EXPECT_EQ(pixels(*shown), pixels(scaledByLabel)) << name.toStdString();
     }
+    // The background covers the whole screen, so what lies under it is not
+    // painted; the screen looks the same as when it is.
+    const QImage screen = first->grab().toImage();
+    for (const char* name : {"ImgFundo", "Image1"}) {
+        first->findChild<QLabel*>(name)->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    }
+    EXPECT_EQ(first->grab().toImage(), screen);
 }
 
 TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {
