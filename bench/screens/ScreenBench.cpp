@@ -260,6 +260,18 @@ void withoutPlatformNoise(QtMsgType type, const QMessageLogContext& context, con
     if (defaultHandler != nullptr) defaultHandler(type, context, message);
 }
 
+// For a profiler: `count` warm opens of one family's screen (0 installment
+// payment, 1 miles sale, 2 cheque sale, 3 query, 4 basic registration).
+int repeatOpen(int family, int count) {
+    const Transaction cheque = chequeSale();
+    const std::vector<const Transaction*> families{&kInstallment, &kMiles, &cheque, &kQuery, &kRegistration};
+    if (family < 0 || family >= int(families.size())) return 2;
+    FirstPaintProbe probe;
+    Module module;
+    for (int i = 0; i < count; ++i) openScreen(module, *families[std::size_t(family)], probe);
+    return 0;
+}
+
 // ---- Child processes ---------------------------------------------------------
 
 // The first screen of a fresh process, from before the module is loaded.
@@ -428,6 +440,7 @@ int main(int argc, char** argv) {
     if (mode == "--first-screen") return firstScreenChild();
     if ((mode == "--memory" || mode == "--memory-floor") && argc == 5)
         return memoryChild(mode == "--memory-floor", std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    if (mode == "--repeat-open" && argc == 4) return repeatOpen(std::atoi(argv[2]), std::atoi(argv[3]));
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const int value = std::atoi(argv[i + 1]);
