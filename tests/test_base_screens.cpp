@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QLineEdit>
 
 #include "FakeHost.h"
 #include "Operator.h"
@@ -78,6 +79,21 @@ TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
         first->findChild<QLabel*>(name)->setAttribute(Qt::WA_OpaquePaintEvent, false);
     }
     EXPECT_EQ(first->grab().toImage(), screen);
+}
+
+// Every screen and its controls hold one palette: with a palette of each
+// screen's own, the style drew and cached its controls anew for every screen
+// and memory grew with every transaction.
+TEST(BaseScreen, ScreensShareOnePaletteWithLockedValuesReadable) {
+    ScopedFakeHost host;
+    auto first = createScreen<TFrmTrn_Mod>();
+    auto second = createScreen<TFrmTrn_Mod>();
+    first->ensurePolished();
+    second->ensurePolished();
+    EXPECT_EQ(first->palette().cacheKey(), second->palette().cacheKey());
+    EXPECT_EQ(first->findChild<QLineEdit*>("edValor")->palette().cacheKey(), first->palette().cacheKey());
+    EXPECT_EQ(second->findChild<QLineEdit*>("edValor")->palette().color(QPalette::Disabled, QPalette::Text),
+              QColor(0x30, 0x30, 0x30));
 }
 
 TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {
