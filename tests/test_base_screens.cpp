@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QLineEdit>
 
 #include "FakeHost.h"
 #include "Operator.h"
@@ -14,6 +15,7 @@
 #include "screens/base/TFrmTrn_Mod.h"
 #include "screens/base/TFrmVKS_Adc.h"
 #include "screens/base/TFrmVKS_TrnMod.h"
+#include "ui/Pictures.h"
 
 using namespace vks;
 using vks::test::FakeHost;
@@ -47,6 +49,51 @@ TEST(BaseScreen, CreationAndDestructionAreAuditedAndTheVersionIsShown) {
         EXPECT_TRUE(screen->windowFlags() & Qt::WindowStaysOnTopHint);
     }
     EXPECT_EQ(host->audit, (std::vector<std::string>{"Criou: FrmTrn_Mod", "Destruiu: FrmTrn_Mod"}));
+}
+
+// The pictures are prepared once, at the size shown, for every screen, and
+// look exactly as when each label scaled the originals on its first paint.
+TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
+    ScopedFakeHost host;
+    auto first = createScreen<TFrmTrn_Mod>();
+    auto second = createScreen<TFrmTrn_Mod>();
+    for (const QString name : {"ImgFundo", "Image1", "ImageLogo"}) {
+        auto* shown = first->findChild<QLabel*>(name);
+        ASSERT_NE(shown, nullptr) << name.toStdString();
+        EXPECT_FALSE(shown->hasScaledContents()) << name.toStdString();
+        EXPECT_EQ(shown->pixmap().deviceIndependentSize().toSize(), shown->size()) << name.toStdString();
+        EXPECT_EQ(shown->pixmap().cacheKey(), second->findChild<QLabel*>(name)->pixmap().cacheKey())
+            << name.toStdString();
+
+        QLabel scaledByLabel;
+        scaledByLabel.setPixmap(name == "ImageLogo" ? ui::logoPicture() : ui::backgroundPicture());
+        scaledByLabel.setScaledContents(true);
+        scaledByLabel.resize(shown->size());
+        const auto pixels = [](QWidget& label) { return label.grab().toImage().convertToFormat(QImage::Format_ARGB32); };
+        EXPECT_EQ(pixels(*shown), pixels(scaledByLabel)) << name.toStdString();
+    }
+    // The background covers the whole screen, so what lies under it is not
+    // painted; the screen looks the same as when it is.
+    const QImage screen = first->grab().toImage();
+    for (const char* name : {"ImgFundo", "Image1"}) {
+        first->findChild<QLabel*>(name)->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    }
+    EXPECT_EQ(first->grab().toImage(), screen);
+}
+
+// Every screen and its controls hold one palette: with a palette of each
+// screen's own, the style drew and cached its controls anew for every screen
+// and memory grew with every transaction.
+TEST(BaseScreen, ScreensShareOnePaletteWithLockedValuesReadable) {
+    ScopedFakeHost host;
+    auto first = createScreen<TFrmTrn_Mod>();
+    auto second = createScreen<TFrmTrn_Mod>();
+    first->ensurePolished();
+    second->ensurePolished();
+    EXPECT_EQ(first->palette().cacheKey(), second->palette().cacheKey());
+    EXPECT_EQ(first->findChild<QLineEdit*>("edValor")->palette().cacheKey(), first->palette().cacheKey());
+    EXPECT_EQ(second->findChild<QLineEdit*>("edValor")->palette().color(QPalette::Disabled, QPalette::Text),
+              QColor(0x30, 0x30, 0x30));
 }
 
 TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {

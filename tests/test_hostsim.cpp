@@ -387,6 +387,44 @@ TEST(HostSimElf, TruncatedOrCorruptedImagesNeverReadOutOfBounds) {
     }
 }
 
+// A file cut anywhere before its end loses the section table, kept last.
+TEST_F(HostSim, BuildInfoOfATruncatedFileIsEmpty) {
+    for (bool is64 : {false, true}) {
+        const auto image = elfWithVersion(is64, "1.2.3.4");
+        for (std::size_t size = 0; size < image.size(); ++size) {
+            TempFile file(std::vector<std::uint8_t>(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)));
+            EXPECT_EQ(buildInfo(file.path()), "") << size;
+        }
+    }
+}
+
+void patch(std::vector<std::uint8_t>& image, std::size_t at, std::uint64_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// Sparse files of 8 GiB: the version is read without loading the file, and
+// sizes the file seems to allow are still bounded.
+TEST_F(HostSim, BuildInfoReadsOnlyWhatItNeedsOfAHugeFile) {
+    constexpr std::uintmax_t huge = std::uintmax_t{8} << 30;
+    TempFile large(elfWithVersion(true, "3.1.4.1"));
+    std::filesystem::resize_file(large.path(), huge);
+    EXPECT_EQ(buildInfo(large.path()), "3.1.4.1");
+
+    auto manySections = elfWithVersion(true, "3.1.4.1");
+    patch(manySections, 0x3a, 0xffff, 2); // entry size
+    patch(manySections, 0x3c, 0xfff0, 2); // count: a 4 GiB table
+    TempFile table(manySections);
+    std::filesystem::resize_file(table.path(), huge);
+    EXPECT_EQ(buildInfo(table.path()), "");
+
+    auto hugeNote = elfWithVersion(true, "3.1.4.1");
+    const std::size_t sections = hugeNote[0x28] | std::size_t{hugeNote[0x29]} << 8;
+    patch(hugeNote, sections + 2 * 64 + 0x20, std::uint64_t{2} << 30, 8); // the note's size
+    TempFile note(hugeNote);
+    std::filesystem::resize_file(note.path(), huge);
+    EXPECT_EQ(buildInfo(note.path()), "");
+}
+
 // ---- Authorization request --------------------------------------------------
 
 struct Entry {

@@ -1,38 +1,109 @@
 #include "BuildInfo.h"
 
+#include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vks::sim {
 namespace {
 
-constexpr std::uint64_t MaxModuleFileSize = 256u * 1024u * 1024u;
+// Only the ELF header, the section-header table, the section names and the
+// note are read; each has a bound, so a bogus file cannot make the host read
+// or allocate much. A module with debug information is tens of megabytes,
+// and the version is read at every screen creation.
+constexpr std::uint64_t HeaderSize = 64;
+constexpr std::uint64_t MaxSectionTableSize = 1u << 20;
+constexpr std::uint64_t MaxNameTableSize = 1u << 20;
+constexpr std::uint64_t MaxNoteSectionSize = 64u << 10;
 constexpr std::uint16_t ExtendedSectionIndex = 0xffff;
 constexpr std::uint32_t NoBitsSection = 8;
 
-// Little-endian reads that refuse to leave the image.
-class Reader {
-public:
-    explicit Reader(std::span<const std::uint8_t> image) : image_(image) {}
+using Bytes = std::vector<std::uint8_t>;
 
-    std::optional<std::uint64_t> unsignedAt(std::uint64_t offset, std::size_t width) const {
-        if (!inside(offset, width)) return std::nullopt;
-        std::uint64_t value = 0;
-        for (std::size_t i = width; i-- > 0;) value = (value << 8) | image_[static_cast<std::size_t>(offset) + i];
-        return value;
+// Where the bytes come from: an image in memory or a file read piece by piece.
+class Source {
+public:
+    virtual ~Source() = default;
+    virtual std::uint64_t size() const = 0;
+    // `count` bytes at `offset`; none when they are not all there.
+    virtual std::optional<Bytes> read(std::uint64_t offset, std::uint64_t count) const = 0;
+
+    bool inside(std::uint64_t offset, std::uint64_t count) const {
+        return offset <= size() && count <= size() - offset;
     }
-    bool inside(std::uint64_t offset, std::uint64_t size) const {
-        return offset <= image_.size() && size <= image_.size() - offset;
-    }
-    std::span<const std::uint8_t> bytes(std::uint64_t offset, std::uint64_t size) const {
-        return image_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+};
+
+class ImageSource final : public Source {
+public:
+    explicit ImageSource(std::span<const std::uint8_t> image) : image_(image) {}
+    std::uint64_t size() const override { return image_.size(); }
+    std::optional<Bytes> read(std::uint64_t offset, std::uint64_t count) const override {
+        if (!inside(offset, count)) return std::nullopt;
+        const auto piece = image_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(count));
+        return Bytes(piece.begin(), piece.end());
     }
 
 private:
     std::span<const std::uint8_t> image_;
+};
+
+class FileSource final : public Source {
+public:
+    explicit FileSource(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+        struct stat info {};
+        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) size_ = static_cast<std::uint64_t>(info.st_size);
+    }
+    ~FileSource() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    std::uint64_t size() const override { return size_; }
+    std::optional<Bytes> read(std::uint64_t offset, std::uint64_t count) const override {
+        if (!inside(offset, count)) return std::nullopt;
+        Bytes bytes(static_cast<std::size_t>(count));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t got = ::pread(fd_, bytes.data() + done, bytes.size() - done,
+                                        static_cast<off_t>(offset + done));
+            if (got <= 0) return std::nullopt; // error, or the file shrank under us
+            done += static_cast<std::size_t>(got);
+        }
+        return bytes;
+    }
+
+private:
+    int fd_;
+    std::uint64_t size_ = 0;
+};
+
+// Little-endian reads that refuse to leave a piece read from the source.
+class Reader {
+public:
+    explicit Reader(std::span<const std::uint8_t> piece) : piece_(piece) {}
+
+    std::optional<std::uint64_t> unsignedAt(std::uint64_t offset, std::size_t width) const {
+        if (!inside(offset, width)) return std::nullopt;
+        std::uint64_t value = 0;
+        for (std::size_t i = width; i-- > 0;) value = (value << 8) | piece_[static_cast<std::size_t>(offset) + i];
+        return value;
+    }
+    bool inside(std::uint64_t offset, std::uint64_t size) const {
+        return offset <= piece_.size() && size <= piece_.size() - offset;
+    }
+    std::span<const std::uint8_t> bytes(std::uint64_t offset, std::uint64_t size) const {
+        return piece_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+    }
+
+private:
+    std::span<const std::uint8_t> piece_;
 };
 
 // Offsets of the header and section-header members that differ by class.
@@ -53,53 +124,63 @@ struct Section {
     std::uint64_t size = 0;
 };
 
-class ElfImage {
-public:
-    ElfImage(const Reader& reader, const ElfShape& shape) : reader_(reader), shape_(shape) {}
+// One section-header entry from a piece holding it at `base`.
+std::optional<Section> sectionAt(const Reader& table, const ElfShape& shape, std::uint64_t base) {
+    auto name = table.unsignedAt(base + shape.shName, 4);
+    auto type = table.unsignedAt(base + shape.shType, 4);
+    auto link = table.unsignedAt(base + shape.shLink, 4);
+    auto offset = table.unsignedAt(base + shape.shOffset, shape.addressWidth);
+    auto size = table.unsignedAt(base + shape.shSize, shape.addressWidth);
+    if (!name || !type || !link || !offset || !size) return std::nullopt;
+    return Section{static_cast<std::uint32_t>(*name), static_cast<std::uint32_t>(*type),
+                   static_cast<std::uint32_t>(*link), *offset, *size};
+}
 
-    bool readHeader() {
-        auto shoff = reader_.unsignedAt(shape_.shoff, shape_.addressWidth);
-        auto entsize = reader_.unsignedAt(shape_.shentsize, 2);
-        auto count = reader_.unsignedAt(shape_.shnum, 2);
-        auto strndx = reader_.unsignedAt(shape_.shstrndx, 2);
-        if (!shoff || !entsize || !count || !strndx || *shoff == 0 || *entsize < shape_.minimumEntrySize) return false;
-        shoff_ = *shoff;
-        entsize_ = *entsize;
-        count_ = *count;
+class ElfFile {
+public:
+    ElfFile(const Source& source, const ElfShape& shape) : source_(source), shape_(shape) {}
+
+    bool readHeader(const Reader& header) {
+        auto shoff = header.unsignedAt(shape_.shoff, shape_.addressWidth);
+        auto entsize = header.unsignedAt(shape_.shentsize, 2);
+        auto shnum = header.unsignedAt(shape_.shnum, 2);
+        auto strndx = header.unsignedAt(shape_.shstrndx, 2);
+        if (!shoff || !entsize || !shnum || !strndx || *shoff == 0 || *entsize < shape_.minimumEntrySize) return false;
+        std::uint64_t count = *shnum;
         names_ = *strndx;
         // Extended numbering keeps the real values in section 0.
-        if (count_ == 0 || names_ == ExtendedSectionIndex) {
-            auto first = section(0);
+        if (count == 0 || names_ == ExtendedSectionIndex) {
+            const auto firstEntry = source_.read(*shoff, *entsize);
+            if (!firstEntry) return false;
+            const auto first = sectionAt(Reader(*firstEntry), shape_, 0);
             if (!first) return false;
-            if (count_ == 0) count_ = first->size;
+            if (count == 0) count = first->size;
             if (names_ == ExtendedSectionIndex) names_ = first->link;
         }
-        return count_ > 0 && reader_.inside(shoff_, 0) && count_ <= (UINT64_MAX / entsize_) &&
-               reader_.inside(shoff_, count_ * entsize_);
+        if (count == 0 || count > MaxSectionTableSize / *entsize) return false;
+        auto table = source_.read(*shoff, count * *entsize);
+        if (!table) return false;
+        table_ = std::move(*table);
+        entsize_ = *entsize;
+        count_ = count;
+        return true;
     }
 
     std::optional<Section> section(std::uint64_t index) const {
-        const std::uint64_t base = shoff_ + index * entsize_;
-        auto name = reader_.unsignedAt(base + shape_.shName, 4);
-        auto type = reader_.unsignedAt(base + shape_.shType, 4);
-        auto link = reader_.unsignedAt(base + shape_.shLink, 4);
-        auto offset = reader_.unsignedAt(base + shape_.shOffset, shape_.addressWidth);
-        auto size = reader_.unsignedAt(base + shape_.shSize, shape_.addressWidth);
-        if (!name || !type || !link || !offset || !size) return std::nullopt;
-        return Section{static_cast<std::uint32_t>(*name), static_cast<std::uint32_t>(*type),
-                       static_cast<std::uint32_t>(*link), *offset, *size};
+        if (index >= count_) return std::nullopt;
+        return sectionAt(Reader(table_), shape_, index * entsize_);
     }
 
-    std::optional<std::span<const std::uint8_t>> contents(const Section& s) const {
-        if (s.type == NoBitsSection || !reader_.inside(s.offset, s.size)) return std::nullopt;
-        return reader_.bytes(s.offset, s.size);
+    // The section's bytes, when it has some in the file and they are at most `limit`.
+    std::optional<Bytes> contents(const Section& s, std::uint64_t limit) const {
+        if (s.type == NoBitsSection || s.size > limit) return std::nullopt;
+        return source_.read(s.offset, s.size);
     }
 
     std::optional<Section> sectionNamed(std::string_view wanted) const {
-        if (names_ >= count_) return std::nullopt;
         auto nameTable = section(names_);
         if (!nameTable) return std::nullopt;
-        auto names = contents(*nameTable);
+        auto names = contents(*nameTable, MaxNameTableSize);
         if (!names) return std::nullopt;
         for (std::uint64_t i = 0; i < count_; ++i) {
             auto candidate = section(i);
@@ -117,9 +198,10 @@ private:
         return std::string_view(start, static_cast<std::size_t>(end - start));
     }
 
-    const Reader& reader_;
+    const Source& source_;
     const ElfShape& shape_;
-    std::uint64_t shoff_ = 0, entsize_ = 0, count_ = 0, names_ = 0;
+    Bytes table_;
+    std::uint64_t entsize_ = 0, count_ = 0, names_ = 0;
 };
 
 std::uint64_t padded4(std::uint64_t size) { return (size + 3u) & ~std::uint64_t{3}; }
@@ -148,32 +230,25 @@ std::string versionFromNotes(std::span<const std::uint8_t> notes) {
     return {};
 }
 
-} // namespace
-
-std::string versionFromElfImage(std::span<const std::uint8_t> image) {
+std::string versionFrom(const Source& source) {
     static constexpr std::uint8_t magic[] = {0x7f, 'E', 'L', 'F'};
-    if (image.size() < 16 || std::memcmp(image.data(), magic, sizeof magic) != 0) return {};
-    const std::uint8_t elfClass = image[4];
+    const auto header = source.read(0, std::min(source.size(), HeaderSize));
+    if (!header || header->size() < 16 || std::memcmp(header->data(), magic, sizeof magic) != 0) return {};
+    const std::uint8_t elfClass = (*header)[4];
     const std::uint8_t littleEndian = 1;
-    if (image[5] != littleEndian || (elfClass != 1 && elfClass != 2)) return {};
-    const Reader reader(image);
-    ElfImage elf(reader, elfClass == 1 ? Elf32 : Elf64);
-    if (!elf.readHeader()) return {};
+    if ((*header)[5] != littleEndian || (elfClass != 1 && elfClass != 2)) return {};
+    ElfFile elf(source, elfClass == 1 ? Elf32 : Elf64);
+    if (!elf.readHeader(Reader(*header))) return {};
     const auto note = elf.sectionNamed(VersionNoteSection);
     if (!note) return {};
-    const auto notes = elf.contents(*note);
+    const auto notes = elf.contents(*note, MaxNoteSectionSize);
     return notes ? versionFromNotes(*notes) : std::string{};
 }
 
-std::string versionFromElfFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return {};
-    const auto size = static_cast<std::streamoff>(file.tellg());
-    if (size <= 0 || static_cast<std::uint64_t>(size) > MaxModuleFileSize) return {};
-    std::vector<std::uint8_t> image(static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(image.data()), size)) return {};
-    return versionFromElfImage(image);
-}
+} // namespace
+
+std::string versionFromElfImage(std::span<const std::uint8_t> image) { return versionFrom(ImageSource(image)); }
+
+std::string versionFromElfFile(const std::string& path) { return versionFrom(FileSource(path)); }
 
 } // namespace vks::sim

@@ -398,22 +398,26 @@ void Script::tick() {
         fail(fault);
         return;
     }
-    if (next_ >= steps_.size()) {
-        timer_->stop();
-        return;
-    }
-    const Step& step = steps_[next_];
-    if (step.ready && !step.ready()) {
-        if (std::chrono::steady_clock::now() - stepStarted_ > step.timeout) {
-            fail("step " + std::to_string(next_ + 1) + " (" + step.what + ") not met within " +
-                 std::to_string(step.timeout.count()) + " ms; " + describeScene());
+    // Conditions that already hold pass in the same tick; an action ends it,
+    // so that the events it caused are handled before the next step looks.
+    while (next_ < steps_.size()) {
+        const Step& step = steps_[next_];
+        if (step.ready && !step.ready()) {
+            if (std::chrono::steady_clock::now() - stepStarted_ > step.timeout) {
+                fail("step " + std::to_string(next_ + 1) + " (" + step.what + ") not met within " +
+                     std::to_string(step.timeout.count()) + " ms; " + describeScene());
+            }
+            return;
         }
-        return;
+        const Action action = step.action; // an action may add steps
+        ++next_;
+        stepStarted_ = std::chrono::steady_clock::now();
+        if (action) {
+            action();
+            return;
+        }
     }
-    const Action action = step.action; // an action may add steps
-    ++next_;
-    stepStarted_ = std::chrono::steady_clock::now();
-    if (action) action();
+    timer_->stop();
 }
 
 void Script::fail(const std::string& why) {

@@ -144,8 +144,12 @@ void OperatorScript::addAction(int index, std::function<void()> action) {
 }
 
 void OperatorScript::addExpectation(int index, op::Script::Condition condition) {
-    script_.waitFor(place(index).toStdString(), std::move(condition));
-    script_.then("done", [this, index] { completed_ = index + 1; });
+    // Counted done as it holds, so that the next step may follow in the same tick.
+    script_.waitFor(place(index).toStdString(), [this, index, condition = std::move(condition)] {
+        if (!condition()) return false;
+        completed_ = index + 1;
+        return true;
+    });
 }
 
 void OperatorScript::start(FailureHandler onFailure) {

@@ -144,10 +144,14 @@ namespace {
 // Everything one run produces, and how it is reported.
 class Report {
 public:
-    Report(const Scenario& scenario, const RunOptions& options) : scenario_(scenario), options_(options) {}
+    Report(const Scenario& scenario, const RunOptions& options, const QString& modulePath)
+        : scenario_(scenario), options_(options), modulePath_(modulePath) {}
 
     int finish(bool returned, const ScreenWatcher& watcher, QStringList failures, bool timedOut) const {
-        const QJsonObject result = buildResult(scenario_.name, returned, watcher);
+        QJsonObject result = buildResult(scenario_.name, returned, watcher);
+        // The version the screens show in their title, as GetBuildInfo reads it.
+        result["module_version"] =
+            QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(modulePath_).toStdString()));
         failures += checkExpectations(scenario_.expect, result);
         const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
         if (!options_.outPath.isEmpty()) {
@@ -176,6 +180,7 @@ private:
 
     const Scenario& scenario_;
     const RunOptions& options_;
+    QString modulePath_;
 };
 
 VksWindow hostWindow(std::unique_ptr<QWidget>& window) {
@@ -200,7 +205,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     configureHost(scenario);
     IniFile ini(scenario.ini);
     ScreenWatcher watcher;
-    Report report(scenario, options);
+    Report report(scenario, options, modulePath);
     Watchdog watchdog(runLimit(scenario, options), ini);
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);

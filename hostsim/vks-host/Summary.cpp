@@ -78,6 +78,7 @@ QString summarize(const QJsonObject& result, const QString& description, const Q
                   bool expected) {
     QStringList lines;
     lines << QString("Scenario %1%2").arg(result["scenario"].toString(), description.isEmpty() ? "" : ": " + description);
+    lines << "Module version: " + result["module_version"].toString();
     lines << (result["returned"].toBool() ? "The call returned." : "The call did not return in time.");
     lines << screensLine(result);
     lines << messagesLine("Message boxes", result["boxes"].toArray());

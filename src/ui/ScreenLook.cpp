@@ -37,11 +37,21 @@ protected:
 } // namespace
 
 void makeLockedValuesReadable(QWidget& screen) {
-    QPalette palette = screen.palette();
+    // One palette for every screen, registered with the application for the
+    // screens' class, which the screen takes when it is polished (shown). A
+    // palette set on each screen is a new palette every time: the style's
+    // cache of drawn controls, keyed by palette, then never served a later
+    // screen and kept growing, transaction after transaction.
+    const char* screenClass = screen.metaObject()->className();
+    if (QApplication::palette(screenClass).color(QPalette::Disabled, QPalette::Text) == kLockedText) return;
+    QPalette palette = QApplication::palette();
     for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
         palette.setColor(QPalette::Disabled, role, kLockedText);
     }
-    screen.setPalette(palette);
+    // Taken whole (no roles marked as set), so that each screen and its
+    // controls hold this very palette rather than a copy resolved from it.
+    palette.setResolveMask(0);
+    QApplication::setPalette(palette, screenClass);
 }
 
 FocusCue::FocusCue(QWidget& screen) : QObject(&screen), screen_(&screen), frame_(new FocusFrame(&screen)) {

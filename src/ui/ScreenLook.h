@@ -9,7 +9,7 @@ namespace vks::ui {
 
 // Locked (disabled) values read dark on their grey background, with the
 // contrast of normal text, so that the cashier can check an amount the host
-// supplied.
+// supplied. Every screen of the same class shares one palette.
 void makeLockedValuesReadable(QWidget& screen);
 
 // The screen always shows which control has the keyboard, with a frame drawn

@@ -71,6 +71,16 @@ void TFrmCaptura::FormCreate() {
     IniciaCamposForm();
 }
 
+void TFrmCaptura::setVisible(bool visible) {
+    // The buttons appear with the screen, so that its first layout pass
+    // places them too and none follows.
+    if (visible && !isVisible()) {
+        btConfirma->show();
+        btRetorna->show();
+    }
+    TFrmMod::setVisible(visible);
+}
+
 void TFrmCaptura::FormShow() {
     pnBotoes->showButtons();
     TFrmMod::FormShow();

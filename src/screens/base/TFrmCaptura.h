@@ -31,6 +31,7 @@ public:
     explicit TFrmCaptura(std::string_view className);
 
     void FormCreate() override;
+    void setVisible(bool visible) override;
 
     // Template methods.
     virtual bool ValidaCamposForm() = 0;

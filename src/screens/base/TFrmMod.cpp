@@ -70,8 +70,9 @@ TFrmMod::TFrmMod(std::string_view className) : referenceName_(referenceNameOf(cl
     new ui::FocusCue(*this);
 
     ImgFundo = makeLabel(*this, "ImgFundo", QString(), rect());
-    ImgFundo->setPixmap(ui::backgroundPicture());
-    ImgFundo->setScaledContents(true);
+    ImgFundo->setPixmap(ui::backgroundPicture(ImgFundo->size()));
+    // The picture covers the whole screen: nothing under it is painted.
+    ImgFundo->setAttribute(Qt::WA_OpaquePaintEvent);
 
     lbTitulo = makeLabel(*this, "lbTitulo", QStringLiteral("FORMULÁRIO PADRÃO"), QRect(12, 8, 470, 30));
     makeBold(*lbTitulo);
@@ -86,8 +87,7 @@ TFrmMod::TFrmMod(std::string_view className) : referenceName_(referenceNameOf(cl
     panelLogo->setObjectName(QStringLiteral("panelLogo"));
     panelLogo->setGeometry(491, 9, 120, 28);
     ImageLogo = makeLabel(*panelLogo, "ImageLogo", QString(), QRect(0, 0, 120, 28));
-    ImageLogo->setPixmap(ui::logoPicture());
-    ImageLogo->setScaledContents(true);
+    ImageLogo->setPixmap(ui::logoPicture(ImageLogo->size()));
 
     lbVersao = makeLabel(*this, "lbVersao", QString(), QRect(303, 396, 300, 20));
     lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

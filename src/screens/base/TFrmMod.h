@@ -26,6 +26,10 @@ enum class Retry {
 // version. Creation is two-step: construct, then FormCreate (which derived
 // screens extend to fill their controls); createScreen does both.
 class TFrmMod : public QDialog {
+    // A class of its own for the toolkit: the screens share their palette
+    // (see ui::makeLockedValuesReadable).
+    Q_OBJECT
+
 public:
     // `className`: the screen's class name; its reference name (the name
     // without the leading T) becomes the object name and the audit name.

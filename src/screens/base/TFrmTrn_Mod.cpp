@@ -48,8 +48,8 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className) : TFrmCaptura(className) {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(rect());
-    Image1->setPixmap(ui::backgroundPicture());
-    Image1->setScaledContents(true);
+    Image1->setPixmap(ui::backgroundPicture(Image1->size()));
+    Image1->setAttribute(Qt::WA_OpaquePaintEvent); // covers the background below
     Image1->stackUnder(lbTitulo);
 
     edValor = addEdit({.name = "edValor", .label = "lbValor", .design = "Valor:", .caption = kAmountCaption,
