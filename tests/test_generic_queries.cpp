@@ -178,6 +178,28 @@ TEST(MiniStatement, ScopeOutsideTheListMustBeChosen) {
     }
 }
 
+// The start date may be left out, but one that is given must be a real
+// date: a wrong one from the host is opened for the cashier to correct.
+TEST(MiniStatement, AStartDateThatIsNoRealDateIsRefused) {
+    for (const char* date : {"31022024", "29022023", "15132024", "00122024", "00002024"}) {
+        for (const Twin& twin : kTwins) {
+            if (!twin.miniStatement) continue;
+            ScopedFakeHost host;
+            supplyEverything(*host, twin);
+            host->set(field::MiniStatementStart, date);
+            auto query = twin.create();
+            Operator op;
+            op.dismissMessage(787)
+                .expectFocus("edDataInicio")
+                .expectText("edDataInicio", "__/__/____")
+                .type("29022024")
+                .alt('1');
+            EXPECT_EQ(op.run(*query), 1) << twin.name << " " << date;
+            EXPECT_EQ(host->get(field::MiniStatementStart), "29022024") << twin.name << " " << date;
+        }
+    }
+}
+
 // Without a card read, every card twin takes a typed number, checked first,
 // and sends it in field 1041.
 TEST(GenericQueries, CardTwinsTakeATypedNumber) {

@@ -204,6 +204,8 @@ const CouponCheckCase kCouponChecks[] = {
     {"hour 25", "12", "05032007", "250000", 788, "edHoraCupom", "", ""},
     {"hour 24", "12", "", "240000", 788, "edHoraCupom", "", ""},
     {"minute 60", "12", "", "106000", 788, "edHoraCupom", "", ""},
+    {"second 60", "12", "", "105960", 788, "edHoraCupom", "", ""},
+    {"second 99", "12", "05032007", "101199", 788, "edHoraCupom", "", ""},
     {"time half typed", "12", "", "10", 788, "edHoraCupom", "", ""},
     {"date and time left empty", "12", "", "", 0, "", "00000000", "000000"},
     {"date and time of zeros", "12", "00000000", "000000", 0, "", "00000000", "000000"},
