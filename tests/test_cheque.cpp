@@ -30,12 +30,6 @@ void supplySale(FakeHost& host, const Fields& more = {}) {
     for (const auto& [field, value] : more) host.set(field, value);
 }
 
-std::string shown(const QDialog& screen, const char* control) {
-    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
-    if (auto* list = screen.findChild<QComboBox*>(control)) return list->currentText().toStdString();
-    return "<none>";
-}
-
 struct Look {
     const char* control;
     std::string text;

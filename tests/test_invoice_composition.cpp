@@ -36,11 +36,6 @@ void supplyKey(FakeHost& host, const Twin& twin) {
     host.set(twin.byCard ? field::Identification : field::Cpf, twin.byCard ? kCard : kValidCpf);
 }
 
-std::string shown(QDialog& screen, const char* name) {
-    if (auto* edit = screen.findChild<QLineEdit*>(name)) return edit->text().toStdString();
-    return "<none>";
-}
-
 // With key and date supplied the twins confirm themselves and write in their
 // order (the date's digits, whatever formatting the host gave it); a write
 // the host refuses stops them there, the screen left open.

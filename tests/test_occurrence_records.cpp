@@ -48,13 +48,6 @@ void supply(FakeHost& host, const Screen& screen) {
     host.set(field::QueryType, "01");
 }
 
-template <class T>
-T& child(QDialog& screen, const char* name) {
-    T* found = screen.findChild<T*>(name);
-    if (found == nullptr) ADD_FAILURE() << "no control " << name;
-    return *found;
-}
-
 // With everything supplied the screens confirm themselves and write in their
 // order; a write the host refuses stops them there, the screen left open.
 TEST(OccurrenceRecords, WriteInOrderAndStopAtARefusedWrite) {

@@ -30,12 +30,6 @@ std::vector<FieldId> writtenFields(const FakeHost& host) {
     return fields;
 }
 
-std::string shown(QDialog& screen, const char* control) {
-    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
-    if (auto* label = screen.findChild<QLabel*>(control)) return label->text().toStdString();
-    return "<none>";
-}
-
 // --- Query context -------------------------------------------------------------
 
 struct LoadCase {

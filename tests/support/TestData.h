@@ -12,8 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include <QComboBox>
 #include <QDate>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "FakeHost.h"
 #include "Operator.h"
@@ -57,6 +60,15 @@ T& child(const QDialog& screen, const char* name) {
     auto* found = screen.findChild<T*>(name);
     if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
     return *found;
+}
+
+// What a line edit, list or label shows; "<none>" when there is no such
+// control.
+inline std::string shown(const QDialog& screen, const char* control) {
+    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
+    if (auto* list = screen.findChild<QComboBox*>(control)) return list->currentText().toStdString();
+    if (auto* label = screen.findChild<QLabel*>(control)) return label->text().toStdString();
+    return "<none>";
 }
 
 // A case name as a test name: letters and digits kept, the rest '_'.
