@@ -122,8 +122,7 @@ TEST_P(ConfirmFlow, RunsItsStepsInOrderAndHandsBackOnce) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BaseScreen, ConfirmFlow, testing::ValuesIn(kFlowCases),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(BaseScreen, ConfirmFlow, testing::ValuesIn(kFlowCases), CaseName());
 
 TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) {
     ScopedFakeHost host;

@@ -79,8 +79,7 @@ TEST_P(PaymentPanel, IsArrangedByEntryType) {
     EXPECT_EQ(op.run(*screen), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPanels),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPanels), CaseName());
 
 // --- Checks and their focus rules ------------------------------------------------------
 
@@ -115,8 +114,7 @@ TEST_P(PaymentChecks, ShowTheirMessageAndPlaceTheFocus) {
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentChecks, testing::ValuesIn(kChecks),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentChecks, testing::ValuesIn(kChecks), CaseName());
 
 // Everything supplied, but something the check refuses: the screen has
 // nothing to type and confirms itself, reports the fault once and then waits
@@ -154,8 +152,7 @@ TEST_P(SuppliedFault, IsReportedOnceThenTheScreenWaits) {
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, SuppliedFault, testing::ValuesIn(kSuppliedFaults),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, SuppliedFault, testing::ValuesIn(kSuppliedFaults), CaseName());
 
 TEST(InstallmentPayment, IdentificationFieldsTakeOnlyDigits) {
     ScopedFakeHost host;
@@ -270,8 +267,7 @@ TEST_P(PaymentWrites, AreMadeInOrderAndTheLayoutGoesToTheHost) {
     EXPECT_EQ(host->handBacks, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites), CaseName());
 
 TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
     ScopedFakeHost host;

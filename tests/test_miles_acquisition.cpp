@@ -91,8 +91,7 @@ TEST_P(AcquisitionPanel, ShowsAndLocksWhatTheHostSupplies) {
     EXPECT_TRUE(child<QLineEdit>(*screen, "edCartao").isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionPanel, testing::ValuesIn(kAcquisitionPanels),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionPanel, testing::ValuesIn(kAcquisitionPanels), CaseName());
 
 // --- The three screens alike ---------------------------------------------------------
 
@@ -196,8 +195,7 @@ TEST_P(CouponChecks, RejectTheFirstFaultOrStoreTheCoupon) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesCoupon, CouponChecks, testing::ValuesIn(kCouponChecks),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MilesCoupon, CouponChecks, testing::ValuesIn(kCouponChecks), CaseName());
 
 // A locked coupon date the host got wrong is opened again for the cashier.
 TEST(MilesCoupon, AWrongSuppliedDateIsOpenedClearedAndFocused) {
@@ -277,8 +275,7 @@ TEST_P(AcquisitionWrites, StoreEveryFieldInOrderAndSendTheAcquisition) {
     EXPECT_EQ(host->handBacks, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionWrites, testing::ValuesIn(kAcquisitionWrites),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionWrites, testing::ValuesIn(kAcquisitionWrites), CaseName());
 
 // Stepping the open list to miles and leaving it opens the miles value.
 TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {

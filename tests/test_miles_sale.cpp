@@ -179,8 +179,7 @@ TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
     EXPECT_EQ(cleared, c.occurrences ? c.cleared : switchedOff);
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSalePanel, testing::ValuesIn(kPanels),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSalePanel, testing::ValuesIn(kPanels), CaseName());
 
 // --- Checks -----------------------------------------------------------------------------
 
@@ -252,8 +251,7 @@ TEST_P(MilesSaleChecks, ShowTheirMessageAndPlaceTheFocus) {
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleChecks, testing::ValuesIn(kChecks),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleChecks, testing::ValuesIn(kChecks), CaseName());
 
 // --- Typing --------------------------------------------------------------------------------
 
