@@ -129,7 +129,8 @@ TEST(RequestLayouts, ResetUndoesRunTimeChangesAndClearsTheBuffers) {
     EXPECT_EQ(TrnPagtoParcVKS.code + 0, 64);
     EXPECT_EQ(std::string(pCodigoValorMilhas, sizeof pCodigoValorMilhas), std::string(sizeof pCodigoValorMilhas, '\0'));
     EXPECT_EQ(std::string(aValorFinanciado, sizeof aValorFinanciado), std::string(sizeof aValorFinanciado, '\0'));
-    EXPECT_EQ(TrnVendaMilhasVKS.entries[23].fixed_text, pCodigoValorMilhas);
+    const char* const milesCode = TrnVendaMilhasVKS.entries[23].fixed_text; // packed: compared as a copy
+    EXPECT_EQ(milesCode, pCodigoValorMilhas);
 }
 
 } // namespace
