@@ -19,6 +19,9 @@
 
 namespace {
 
+// Empty and blank, no number, numbers past any integer, a date that is
+// none, longer than any control takes, broken and multi-byte UTF-8, and
+// control characters.
 const std::string kHostile[] = {
     "",
     "   ",
@@ -37,16 +40,8 @@ const std::string kHostile[] = {
 };
 
 std::string describe(const std::string& value) {
-    std::string shown;
-    for (unsigned char c : value.substr(0, 12)) {
-        static const char hex[] = "0123456789abcdef";
-        if (c >= 0x20 && c < 0x7f) {
-            shown += static_cast<char>(c);
-        } else {
-            shown += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-        }
-    }
-    return "\"" + shown + (value.size() > 12 ? "...\" (" + std::to_string(value.size()) + " bytes)" : "\"");
+    if (value.size() <= 12) return testing::PrintToString(value);
+    return testing::PrintToString(value.substr(0, 12)) + "... (" + std::to_string(value.size()) + " bytes)";
 }
 
 // Runs `screen` modally: message boxes are acknowledged at once; a screen
