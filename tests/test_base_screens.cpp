@@ -6,22 +6,13 @@
 #include <QDate>
 #include <QLineEdit>
 
-#include "FakeHost.h"
-#include "Operator.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
-#include "host/Fields.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/base/TFrmCnc_Trn.h"
 #include "screens/base/TFrmTrn_Mod.h"
 #include "screens/base/TFrmVKS_Adc.h"
 #include "screens/base/TFrmVKS_TrnMod.h"
 #include "ui/Pictures.h"
-
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -178,12 +169,7 @@ TEST_P(ConfirmFlow, RunsItsStepsInOrderAndHandsBackOnce) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BaseScreen, ConfirmFlow, testing::ValuesIn(kFlowCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(BaseScreen, ConfirmFlow, testing::ValuesIn(kFlowCases), CaseName());
 
 TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) {
     ScopedFakeHost host;
@@ -308,16 +294,14 @@ TEST_P(ButtonKeys, PressTheirButton) {
     EXPECT_EQ(host->authorizations.size(), c.result == 1 ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(BaseScreen, ButtonKeys, testing::ValuesIn(kButtonKeys), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(BaseScreen, ButtonKeys, testing::ValuesIn(kButtonKeys), CaseName());
 
 struct AmountCase {
     std::string typed;
     std::string shown;
 };
+
+void PrintTo(const AmountCase& c, std::ostream* os) { *os << testing::PrintToString(c.typed) << " shows " << c.shown; }
 
 class AmountKeys : public testing::TestWithParam<AmountCase> {};
 
@@ -437,11 +421,7 @@ TEST_P(CancellationDate, IsCheckedWhenTheScreenConfirmsItself) {
     EXPECT_EQ(writesOf(*host, field::TransactionDate), c.accepted ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(BaseScreen, CancellationDate, testing::ValuesIn(kDates), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(BaseScreen, CancellationDate, testing::ValuesIn(kDates), CaseName());
 
 TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
     ScopedFakeHost host;

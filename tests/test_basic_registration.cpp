@@ -10,25 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "FakeHost.h"
-#include "ModalDismisser.h"
-#include "Operator.h"
-#include "host/Fields.h"
-#include "screens/base/CreateScreen.h"
+#include "TestData.h"
 #include "screens/queries/TFrmCBasico_FLivreCPF.h"
-
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
 
 namespace {
 
 constexpr const char* kInclusion = "00000000000001";
 constexpr const char* kAlteration = "000000000000001";
-constexpr const char* kValidCpf = "52998224725";
-
-using Writes = std::vector<std::pair<FieldId, std::string>>;
 
 // Every record control with its field and a value the host may supply.
 struct RecordField {
@@ -50,12 +38,6 @@ const RecordField kRecord[] = {
     {"edTelCom", 1093, "37771234", "37771234"},     {"edRamalCom", 1094, "3", "3"},
     {"edMatrOper", 1080, "111111", "111111"},       {"edMatrConf", 1095, "222222", "222222"},
 };
-
-Writes writtenTexts(const FakeHost& host) {
-    Writes written;
-    for (const auto& write : host.writes) written.emplace_back(write.field, write.text.value_or("<cleared>"));
-    return written;
-}
 
 void supplyRecord(FakeHost& host, const char* flags) {
     host.set(field::EnabledTransactions, flags);
@@ -270,21 +252,6 @@ TEST(BasicRegistration, ListsStepWithTwoAndEightAndTakeTheirOwnKeys) {
             .expectText(c.list, c.shown)
             .escape();
         EXPECT_EQ(op.run(*screen), 2) << c.list << " " << c.keys;
-    }
-}
-
-TEST(BasicRegistration, SurvivesAnyFieldContent) {
-    const std::string garbage[] = {"", "   ", "\xFF\xFE\x80", std::string(1 << 20, 'a'), std::string("1\0" "5", 3),
-                                   "31/02"};
-    for (const std::string& value : garbage) {
-        ScopedFakeHost host;
-        for (FieldId id : {field::EnabledTransactions, field::QueryOutput, field::QueryCode, field::QueryEntryType}) {
-            host->set(id, value);
-        }
-        for (const RecordField& r : kRecord) host->set(r.field, value);
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        test::ModalDismisser dismisser;
-        screen->exec();
     }
 }
 

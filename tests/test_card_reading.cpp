@@ -4,16 +4,11 @@
 
 #include <string>
 
-#include "FakeHost.h"
+#include "TestData.h"
 #include "entry/CardReading.h"
 #include "host/ServiceX.h"
 #include "core/ModuleState.h"
 #include "core/WipedString.h"
-#include "host/Fields.h"
-
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::ScopedFakeHost;
 
 namespace {
 

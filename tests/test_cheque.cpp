@@ -6,35 +6,18 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "FakeHost.h"
-#include "Operator.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
-#include "host/Fields.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/cheque/TFrmCancVCheque_AutGen.h"
 #include "screens/cheque/TFrmNumChq.h"
 #include "screens/cheque/TFrmVCheque_AutGen.h"
 #include "vks/vks.h"
 
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-using namespace std::chrono_literals;
-
 namespace {
-
-constexpr const char* kCard = "6034567890123456";
-constexpr const char* kValidCpf = "52998224725";
-using Fields = std::vector<std::pair<FieldId, std::string>>;
-
-std::string today() { return QDate::currentDate().toString("ddMMyyyy").toStdString(); }
 
 // A cash sale of 300,00 by card with the bank data and sale kind supplied.
 void supplySale(FakeHost& host, const Fields& more = {}) {
@@ -45,12 +28,6 @@ void supplySale(FakeHost& host, const Fields& more = {}) {
         host.set(field, value);
     }
     for (const auto& [field, value] : more) host.set(field, value);
-}
-
-std::string shown(const QDialog& screen, const char* control) {
-    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
-    if (auto* list = screen.findChild<QComboBox*>(control)) return list->currentText().toStdString();
-    return "<none>";
 }
 
 struct Look {
@@ -426,52 +403,6 @@ TEST(ChequeCancellation, TheNsuIsRequiredAndTakesDigitsAndDecimalMarks) {
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(host->get(field::Nsu), "12,3.");
     EXPECT_EQ(host->get(field::Amount), "");
-}
-
-// --- Robustness and pictures ------------------------------------------------------------------
-
-TEST(ChequeScreens, OpenWhateverTheFieldsHold) {
-    const std::string huge(1 << 20, '7');
-    const std::vector<std::string> contents = {"", "  ", "abc", "\xff\xfe\x80", huge, "-5", "99"};
-    const FieldId read[] = {field::Identification, field::Amount,        field::InstallmentCount,
-                            field::Cpf,            field::CouponDate,    field::CouponTime,
-                            field::Operator,       field::DownPayment,   field::InterestRate,
-                            field::OtherHolderCard, field::FirstMilesValue, field::FirstChequeNumber,
-                            field::FirstInstallmentDate, field::Nsu,     field::SaleKind};
-    for (const std::string& content : contents) {
-        for (const char* screenClass : {"sale", "cancellation"}) {
-            ScopedFakeHost host;
-            for (FieldId f : read) host->set(f, content);
-            auto screen = std::string(screenClass) == "sale" ? createScreen<TFrmVCheque_AutGen>()
-                                                               : createScreen<TFrmCancVCheque_AutGen>();
-            state().screens["FrmVCheque_AutGen"] = screen.get();
-            auto numbers = createScreen<TFrmNumChq>();
-            Operator op;
-            op.pause(30ms).check("end", [] { op::closeAll(); });
-            const int result = op.run(*screen);
-            EXPECT_TRUE(result == 1 || result == 2) << screenClass << " / " << content.substr(0, 8);
-        }
-    }
-}
-
-TEST(ChequeScreens, SavePictures) {
-    const QDir shots(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../shots")));
-    QDir().mkpath(shots.absolutePath());
-    ScopedFakeHost host;
-    supplySale(*host, {{field::InstallmentCount, "12"}, {field::SaleKind, "2"}, {field::Salesperson, "55"},
-                       {field::FirstMilesCode, "07"}, {field::FirstMilesValue, "100"}, {field::Operator, "4"}});
-    auto sale = createScreen<TFrmVCheque_AutGen>();
-    state().screens["FrmVCheque_AutGen"] = sale.get();
-    auto numbers = createScreen<TFrmNumChq>();
-    auto cancellation = createScreen<TFrmCancVCheque_AutGen>();
-    for (auto [screen, name] : {std::pair{sale.get(), "venda_cheque"}, std::pair{numbers.get(), "numeros_cheques"},
-                                std::pair{cancellation.get(), "cancelamento_venda_cheque"}}) {
-        Operator op;
-        op.pause(50ms)
-            .check("picture", [&] { EXPECT_TRUE(screen->grab().save(shots.filePath(QString(name) + ".png"))); })
-            .escape();
-        EXPECT_EQ(op.run(*screen), 2);
-    }
 }
 
 } // namespace

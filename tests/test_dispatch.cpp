@@ -5,17 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "FakeHost.h"
+#include "TestData.h"
 #include "ModalDismisser.h"
 #include "entry/Dispatch.h"
 #include "core/ModuleState.h"
-#include "host/Fields.h"
 #include "vks/vks.h"
-
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::ModalDismisser;
-using vks::test::ScopedFakeHost;
 
 namespace {
 

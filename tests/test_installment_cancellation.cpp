@@ -9,24 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "FakeHost.h"
-#include "Operator.h"
-#include "host/Fields.h"
+#include "TestData.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-
 namespace {
-
-constexpr const char* kCard = "6034567890123456";
-constexpr const char* kValidCpf = "52998224725";
-
-std::string today() { return QDate::currentDate().toString("ddMMyyyy").toStdString(); }
 
 // Amount, date and NSU from the host, so that only the identification is left.
 void supplyPayment(FakeHost& host) {

@@ -5,32 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 
-#include "FakeHost.h"
-#include "Operator.h"
-#include "host/Fields.h"
-#include "screens/base/CreateScreen.h"
+#include "TestData.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 #include "vks/vks.h"
 
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-using namespace std::chrono_literals;
-
 namespace {
-
-constexpr const char* kValidCpf = "52998224725";
-constexpr const char* kCard = "6034567890123456";
-
-std::string testName(std::string name) {
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-}
 
 std::unique_ptr<QDialog> paymentScreen() { return createScreen<TFrmPagParcBRQ_VKSTrn>(); }
 
@@ -98,8 +79,7 @@ TEST_P(PaymentPanel, IsArrangedByEntryType) {
     EXPECT_EQ(op.run(*screen), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPanels),
-                         [](const auto& info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPanels), CaseName());
 
 // --- Checks and their focus rules ------------------------------------------------------
 
@@ -134,8 +114,7 @@ TEST_P(PaymentChecks, ShowTheirMessageAndPlaceTheFocus) {
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentChecks, testing::ValuesIn(kChecks),
-                         [](const auto& info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentChecks, testing::ValuesIn(kChecks), CaseName());
 
 // Everything supplied, but something the check refuses: the screen has
 // nothing to type and confirms itself, reports the fault once and then waits
@@ -173,8 +152,7 @@ TEST_P(SuppliedFault, IsReportedOnceThenTheScreenWaits) {
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, SuppliedFault, testing::ValuesIn(kSuppliedFaults),
-                         [](const auto& info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, SuppliedFault, testing::ValuesIn(kSuppliedFaults), CaseName());
 
 TEST(InstallmentPayment, IdentificationFieldsTakeOnlyDigits) {
     ScopedFakeHost host;
@@ -289,8 +267,7 @@ TEST_P(PaymentWrites, AreMadeInOrderAndTheLayoutGoesToTheHost) {
     EXPECT_EQ(host->handBacks, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites),
-                         [](const auto& info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites), CaseName());
 
 TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
     ScopedFakeHost host;
@@ -305,29 +282,6 @@ TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_FALSE(host->has(field::IdentificationWritten));
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
-}
-
-// Whatever the host left in the fields, the screen opens, shows what it can
-// and closes on the cashier's cancel.
-TEST(InstallmentPayment, OpensWhateverTheFieldsHold) {
-    const std::string huge(1 << 20, '7');
-    const std::vector<std::string> contents = {"", "   ", "abc", "\xff\xfe\x80", huge, std::string("12\0" "34", 5)};
-    for (const char* type : {"1", "4", "5", "-3"}) {
-        for (const std::string& content : contents) {
-            ScopedFakeHost host;
-            host->set(field::EntryType, type);
-            for (FieldId f : {field::Amount, field::DocumentData, field::Cpf, field::CardNumber, field::PaymentForm}) {
-                host->set(f, content);
-            }
-            auto screen = paymentScreen();
-            Operator op;
-            // A screen with everything supplied may confirm itself or report a
-            // fault first; the test only ends it.
-            op.pause(50ms).check("end", [] { op::closeAll(); });
-            const int result = op.run(*screen);
-            EXPECT_TRUE(result == 1 || result == 2) << type << " / " << content.substr(0, 8);
-        }
-    }
 }
 
 // --- From the entry point ---------------------------------------------------------------------
@@ -351,30 +305,6 @@ TEST(InstallmentPayment, RunsAsTransactionTypeOneFromTheEntryPoint) {
     ASSERT_EQ(host->authorizations.size(), 1u);
     EXPECT_EQ(host->authorizations[0].layout.code, 64);
     EXPECT_EQ(host->handBacks, 1);
-}
-
-// --- Pictures for a look at the layout (not an expectation) ----------------------------------
-
-TEST(InstallmentPayment, SavesAPictureOfEachEntryType) {
-    // shots/ beside tests/ in the source tree (ignored by git).
-    const QDir shots(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../shots")));
-    QDir().mkpath(shots.absolutePath());
-    for (const char* type : {"1", "4", "5"}) {
-        ScopedFakeHost host;
-        host->set(field::Amount, "123456");
-        host->set(field::EntryType, type);
-        host->set(field::CardNumber, kCard);
-        auto screen = paymentScreen();
-        Operator op;
-        op.pause(50ms)
-            .check("picture",
-                   [&] {
-                       const QString file = shots.filePath(QStringLiteral("pagamento_parcela_tipo%1.png").arg(type));
-                       EXPECT_TRUE(screen->grab().save(file));
-                   })
-            .escape();
-        EXPECT_EQ(op.run(*screen), 2);
-    }
 }
 
 } // namespace

@@ -16,20 +16,10 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "FakeHost.h"
-#include "Operator.h"
-#include "screens/ScreenTable.h"
-#include "host/Fields.h"
+#include "TestData.h"
 #include "host/IniFile.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/base/TFrmCnc_Trn.h"
 #include "screens/base/TFrmVKS_Adc.h"
-
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -136,11 +126,7 @@ TEST_P(ListKeys, StepWithTwoAndEightAndPassEveryOtherKeyToTheList) {
     EXPECT_EQ(op.run(*screen), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keyboard, ListKeys, testing::ValuesIn(kListCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Keyboard, ListKeys, testing::ValuesIn(kListCases), CaseName());
 
 TEST(Keyboard, AMaximumLengthLimitsTypingButNotTheProgramsText) {
     ScopedFakeHost host;
@@ -217,24 +203,12 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Every screen the module opens.
-const char* const kScreens[] = {
-    "TFrmPagParcBRQ_VKSTrn",   "TFrmPagParcBRQ_CncTrn",     "TFrmAVista_VendaCartaoMilhas", "TFrmSJuros_ParcMilhas",
-    "TFrmCJuros_ParcMilhas",   "TFrmAquis_MilhasVKS",       "TFrmEstVenda_EstVenAquis",     "TFrmEstAquis_EstVenAquis",
-    "TFrmValorBRQ_VKSAdc",     "TFrmExtrato_CartaoVKS",     "TFrmExtrato_CPFVKS",           "TFrmMilhas_GenCartao",
-    "TFrmMilhas_GenCPF",       "TFrmMExtrato_GenCartao",    "TFrmMExtrato_GenCPF",          "TFrmCartao_FLivreCartao",
-    "TFrmCPF_FLivreCPF",       "TFrmIdOcorr_GenRegOcorr",   "TFrmCancOcorr_GenRegOcorr",    "TFrmCompFatura_GenCartao",
-    "TFrmCompFatura_GenCPF",   "TFrmCBasico_FLivreCPF",     "TFrmVCheque_AutGen",           "TFrmCancVCheque_AutGen",
-};
-
-class EveryScreen : public testing::TestWithParam<const char*> {};
+class EveryScreen : public testing::TestWithParam<ScreenClass> {};
 
 TEST_P(EveryScreen, ShowsLockedValuesReadablyAndLaysItsRowsOutInTabOrder) {
     ScopedFakeHost host;
     host->set(field::Amount, "1500"); // a locked amount where the screen has one
-    const ScreenClass* screenClass = findScreenClass(GetParam());
-    ASSERT_NE(screenClass, nullptr);
-    std::unique_ptr<QDialog> dialog = screenClass->create();
+    std::unique_ptr<QDialog> dialog = GetParam().create();
     auto* screen = dynamic_cast<TFrmMod*>(dialog.get());
     ASSERT_NE(screen, nullptr);
     screen->show();
@@ -267,8 +241,8 @@ TEST_P(EveryScreen, ShowsLockedValuesReadablyAndLaysItsRowsOutInTabOrder) {
     screen->hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keyboard, EveryScreen, testing::ValuesIn(kScreens),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Keyboard, EveryScreen, testing::ValuesIn(screenClasses()),
+                         [](const auto& info) { return std::string(info.param.className); });
 
 // --- VKS.INI --------------------------------------------------------------------------------
 
@@ -301,11 +275,7 @@ TEST_P(IniNames, AreFoundInAnyLetterCase) {
     EXPECT_EQ(readIniValue(path, "OPERACAO", "TrataOcorrencia"), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keyboard, IniNames, testing::ValuesIn(kIniCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Keyboard, IniNames, testing::ValuesIn(kIniCases), CaseName());
 
 TEST(Keyboard, AMissingIniFileHasNoValue) {
     EXPECT_EQ(readIniValue(QDir::temp().filePath("no-such-dir/VKS.INI"), "OPERACAO", "TrataOcorrencia"),

@@ -4,15 +4,11 @@
 #include <QApplication>
 #include <cstring>
 
-#include "FakeHost.h"
+#include "TestData.h"
 #include "ModalDismisser.h"
-#include "host/Fields.h"
 #include "core/ModuleState.h"
 #include "host/RequestLayouts.h"
 #include "vks/vks.h"
-
-using namespace vks;
-using vks::test::ScopedFakeHost;
 
 TEST(Version, BeforeAnyScreenTheBuildVersionIsEmpty) {
     ScopedFakeHost fake;

@@ -8,33 +8,19 @@
 #include <functional>
 
 #include <QDialog>
-#include <QDir>
-#include <QFileInfo>
 
-#include "FakeHost.h"
-#include "Operator.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
-#include "host/Fields.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/miles/MilesSettings.h"
 #include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
 #include "screens/miles/TFrmCJuros_ParcMilhas.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"
 #include "vks/vks.h"
 
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-using namespace std::chrono_literals;
-
 namespace {
 
-using Fields = std::vector<std::pair<FieldId, std::string>>;
 using Factory = std::unique_ptr<QDialog> (*)();
-
-constexpr const char* kCard = "6034567890123456";
 
 struct Term {
     const char* name;
@@ -46,11 +32,6 @@ struct Term {
 const Term kCash{"cash", createScreen<TFrmAVista_VendaCartaoMilhas>, 524, "1"};
 const Term kNoInterest{"no interest", createScreen<TFrmSJuros_ParcMilhas>, 526, "2"};
 const Term kInterest{"interest", createScreen<TFrmCJuros_ParcMilhas>, 525, "3"};
-
-std::string testName(std::string name) {
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-}
 
 // The card as the dispatcher's card step left it, an amount from the host.
 void prepare(FakeHost& host, const Fields& fields, bool occurrences) {
@@ -199,8 +180,7 @@ TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
     EXPECT_EQ(cleared, c.occurrences ? c.cleared : switchedOff);
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSalePanel, testing::ValuesIn(kPanels),
-                         [](const auto& info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSalePanel, testing::ValuesIn(kPanels), CaseName());
 
 // --- Checks -----------------------------------------------------------------------------
 
@@ -272,8 +252,7 @@ TEST_P(MilesSaleChecks, ShowTheirMessageAndPlaceTheFocus) {
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleChecks, testing::ValuesIn(kChecks),
-                         [](const auto& info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleChecks, testing::ValuesIn(kChecks), CaseName());
 
 // --- Typing --------------------------------------------------------------------------------
 
@@ -379,6 +358,8 @@ struct TermWriteCase {
     bool occurrences;
     std::vector<FakeHost::Write> termWrites; // after the sale's
 };
+
+void PrintTo(const TermWriteCase& c, std::ostream* os) { *os << c.term->name << (c.occurrences ? " with occurrences" : ""); }
 
 const TermWriteCase kTermWrites[] = {
     {&kCash, false,
@@ -506,31 +487,6 @@ TEST(MilesSale, ComposedMilesCode) {
 
 // --- Whatever the fields hold ----------------------------------------------------------------
 
-TEST(MilesSale, OpensWhateverTheFieldsHold) {
-    const std::string huge(1 << 20, '7');
-    const std::vector<std::string> contents = {"", "   ", "abc", "\xff\xfe\x80", huge, std::string("12\0" "34", 5)};
-    const FieldId read[] = {field::Amount, field::DownPayment, field::CashValue, field::CouponNumber,
-                            field::CouponDate, field::CouponTime, field::Operator, field::MilesValue,
-                            field::SaleKind, field::ForcedSaleAuthorizer, field::ContractLocation,
-                            field::ContractNumber, field::ContractCheckDigit, field::MappingVersion,
-                            field::OccurrenceKind, field::OccurrenceCode, field::Identification,
-                            field::InstallmentCount, field::FirstInstallmentDate, field::InterestRate};
-    for (const Term* term : {&kCash, &kInterest}) {
-        for (const std::string& content : contents) {
-            for (const bool occurrences : {false, true}) {
-                ScopedFakeHost host;
-                for (FieldId f : read) host->set(f, content);
-                state().TrataOcorrencia = occurrences ? "SIM" : "NAO";
-                auto screen = term->create();
-                Operator op;
-                op.pause(30ms).check("end", [] { op::closeAll(); });
-                const int result = op.run(*screen);
-                EXPECT_TRUE(result == 1 || result == 2) << term->name << " / " << content.substr(0, 8);
-            }
-        }
-    }
-}
-
 // --- From the entry point -------------------------------------------------------------------
 
 TEST(MilesSale, TheCardIsReadAndTheTermChoosesTheScreen) {
@@ -552,32 +508,6 @@ TEST(MilesSale, TheCardIsReadAndTheTermChoosesTheScreen) {
         EXPECT_EQ(host->get(field::PaymentTerm), term->paymentTerm);
         EXPECT_EQ(host->get(field::CardNumber), kCard);
         EXPECT_EQ(host->authorizations.size(), 1u);
-    }
-}
-
-// --- Pictures for a look at the layout (not an expectation) -------------------------------
-
-TEST(MilesSale, SavesAPictureOfEachTerm) {
-    const QDir shots(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../shots")));
-    QDir().mkpath(shots.absolutePath());
-    for (const Term* term : {&kCash, &kNoInterest, &kInterest}) {
-        for (const bool full : {false, true}) {
-            ScopedFakeHost host;
-            prepare(*host, full ? kEverythingSupplied : Fields{}, full);
-            auto screen = term->create();
-            Operator op;
-            op.pause(50ms)
-                .check("picture",
-                       [&] {
-                           const QString file = shots.filePath(QStringLiteral("venda_milhas_%1_%2.png")
-                                                                   .arg(QString::fromStdString(term->paymentTerm),
-                                                                        full ? QStringLiteral("cheia")
-                                                                             : QStringLiteral("vazia")));
-                           EXPECT_TRUE(screen->grab().save(file));
-                       })
-                .escape();
-            EXPECT_EQ(op.run(*screen), 2);
-        }
     }
 }
 

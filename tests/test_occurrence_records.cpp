@@ -9,25 +9,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "FakeHost.h"
-#include "ModalDismisser.h"
-#include "Operator.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
-#include "host/Fields.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 #include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
 
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-
 namespace {
-
-using Fields = std::vector<std::pair<FieldId, std::string>>;
-using Writes = Fields;
 
 constexpr const char* kGiftList = "P - Lista de Presentes";
 
@@ -52,25 +40,12 @@ const Screen kCancellation{
      {1184, "012"}, {1183, "03"}}};
 const Screen* const kScreens[] = {&kIdentification, &kCancellation};
 
-Writes writtenTexts(const FakeHost& host) {
-    Writes written;
-    for (const auto& write : host.writes) written.emplace_back(write.field, write.text.value_or("<cleared>"));
-    return written;
-}
-
 // The screen's own fields, the query code 7, and a query type of another
 // family that these screens must not send.
 void supply(FakeHost& host, const Screen& screen) {
     for (const auto& [id, value] : screen.supplied) host.set(id, value);
     host.set(field::QueryCode, "7");
     host.set(field::QueryType, "01");
-}
-
-template <class T>
-T& child(QDialog& screen, const char* name) {
-    T* found = screen.findChild<T*>(name);
-    if (found == nullptr) ADD_FAILURE() << "no control " << name;
-    return *found;
 }
 
 // With everything supplied the screens confirm themselves and write in their
@@ -198,23 +173,6 @@ TEST(OccurrenceRecords, LengthsLimitTypingOnly) {
     auto screen = kCancellation.create();
     EXPECT_EQ(Operator().run(*screen), 1);
     EXPECT_EQ(host->get(field::QueryEntryType), "123");
-}
-
-TEST(OccurrenceRecords, SurviveAnyFieldContent) {
-    const std::string garbage[] = {"", "   ", "\xFF\xFE\x80", std::string(1 << 20, '1'), std::string("1\0" "5", 3),
-                                   "31/02/2024"};
-    const FieldId read[] = {field::CouponNumber,  field::OccurrenceKind, field::OccurrenceCode,
-                            field::TransactionDate, field::StoreNumber,  field::PointOfSale,
-                            field::QueryOutput,   field::QueryCode,      field::QueryEntryType};
-    for (const Screen* s : kScreens) {
-        for (const std::string& value : garbage) {
-            ScopedFakeHost host;
-            for (FieldId id : read) host->set(id, value);
-            auto screen = s->create();
-            test::ModalDismisser dismisser;
-            screen->exec();
-        }
-    }
 }
 
 } // namespace

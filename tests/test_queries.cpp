@@ -5,19 +5,14 @@
 #include <cstring>
 #include <optional>
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "FakeHost.h"
-#include "ModalDismisser.h"
-#include "Operator.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
-#include "host/Fields.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/CreateScreen.h"
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/queries/QueryContext.h"
 #include "screens/queries/TFrmCPF_VKSAdc.h"
@@ -26,27 +21,13 @@
 #include "screens/queries/TFrmExtrato_CartaoVKS.h"
 #include "screens/queries/TFrmValorBRQ_VKSAdc.h"
 
-using namespace vks;
-using vks::test::FakeHost;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
-
 namespace {
 
-constexpr const char* kCard = "6034567890123456";
-constexpr const char* kCardShown = "603456**********";
-constexpr const char* kValidCpf = "52998224725";
 
 std::vector<FieldId> writtenFields(const FakeHost& host) {
     std::vector<FieldId> fields;
     for (const auto& write : host.writes) fields.push_back(write.field);
     return fields;
-}
-
-std::string shown(QDialog& screen, const char* control) {
-    if (auto* edit = screen.findChild<QLineEdit*>(control)) return edit->text().toStdString();
-    if (auto* label = screen.findChild<QLabel*>(control)) return label->text().toStdString();
-    return "<none>";
 }
 
 // --- Query context -------------------------------------------------------------
@@ -191,16 +172,16 @@ struct CardShownCase {
     bool enabled;
 };
 
-const CardShownCase kCardShownCases[] = {
-    {kCard, kCardShown, false},
-    {"  6034567890123456  ", kCardShown, false},
+const CardShownCase kConcealedCardCases[] = {
+    {kCard, kConcealedCard, false},
+    {"  6034567890123456  ", kConcealedCard, false},
     {"1234567", "123456*", false},
     {"123456", "123456", false},
     {"   ", "", true},
 };
 
 TEST(CardQuery, TheReadCardIsShownConcealedAndLocked) {
-    for (const CardShownCase& c : kCardShownCases) {
+    for (const CardShownCase& c : kConcealedCardCases) {
         ScopedFakeHost host;
         host->set(field::Identification, c.read);
         auto screen = createScreen<TFrmCartao_VKSAdc>();
@@ -282,7 +263,7 @@ TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
     // confirms again; the clear number is still what is sent.
     op.check("refuse 1041", [&] { host->refuseWrite = {{field::DocumentData, 0}}; })
         .enter()
-        .expectText("edCartao", kCardShown)
+        .expectText("edCartao", kConcealedCard)
         .check("accept 1041", [&] { host->refuseWrite.reset(); })
         .expectFocus("btConfirma")
         .enter();
@@ -348,69 +329,6 @@ TEST(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
         EXPECT_EQ(host->get(field::QueryEntryType), "02");
         ASSERT_EQ(host->authorizations.size(), 1u);
         EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
-    }
-}
-
-// --- Any field content ------------------------------------------------------------
-
-TEST(QueryScreens, SurviveAnyFieldContent) {
-    std::unique_ptr<QDialog> (*const screens[])() = {
-        createScreen<TFrmValorBRQ_VKSAdc>, createScreen<TFrmExtrato_CartaoVKS>, createScreen<TFrmExtrato_CPFVKS>,
-        createScreen<TFrmCPF_VKSAdc>,      createScreen<TFrmCartao_VKSAdc>,     createScreen<TFrmPagParcBRQ_CncTrn>,
-    };
-    const std::string garbage[] = {"", "   ", "\xFF\xFE\x80", std::string(1 << 20, '9'), std::string("1\0" "5", 3), "-4"};
-    const FieldId read[] = {field::EntryType,  field::DocumentData, field::Cpf,       field::CardNumber,
-                            field::Identification, field::QueryType, field::QueryOutput, field::Amount,
-                            field::TransactionDate, field::Nsu,       field::HostCodeCopy};
-    for (auto create : screens) {
-        for (const std::string& value : garbage) {
-            ScopedFakeHost host;
-            for (FieldId id : read) host->set(id, value);
-            auto screen = create();
-            // Whatever the screen does with it, a message box or a
-            // self-confirmation, every window is closed in the end.
-            test::ModalDismisser dismisser;
-            screen->exec();
-        }
-    }
-}
-
-// --- What the cashier sees ---------------------------------------------------------
-
-// Pictures of the screens as shown, for a person to look at: saved into the
-// folder named by VKS_SHOTS, skipped without it.
-TEST(QueryScreens, Pictures) {
-    const QString folder = qEnvironmentVariable("VKS_SHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set VKS_SHOTS to a folder to save the screens";
-    QDir().mkpath(folder);
-    const struct {
-        const char* name;
-        std::unique_ptr<QDialog> (*create)();
-        std::vector<std::pair<FieldId, std::string>> fields;
-    } screens[] = {
-        {"ValorBRQ_VKSAdc", createScreen<TFrmValorBRQ_VKSAdc>, {{field::EntryType, "2"}}},
-        {"Extrato_CartaoVKS", createScreen<TFrmExtrato_CartaoVKS>, {{field::Identification, kCard}}},
-        {"Extrato_CPFVKS", createScreen<TFrmExtrato_CPFVKS>, {}},
-        {"CPF_VKSAdc", createScreen<TFrmCPF_VKSAdc>, {}},
-        {"Cartao_VKSAdc", createScreen<TFrmCartao_VKSAdc>, {}},
-        {"PagParcBRQ_CncTrn-cpf", createScreen<TFrmPagParcBRQ_CncTrn>, {{field::EntryType, "4"}}},
-        {"PagParcBRQ_CncTrn-card", createScreen<TFrmPagParcBRQ_CncTrn>,
-         {{field::EntryType, "5"}, {field::CardNumber, kCard}, {field::Amount, "123456"}}},
-        {"PagParcBRQ_CncTrn-document", createScreen<TFrmPagParcBRQ_CncTrn>, {{field::EntryType, "1"}}},
-    };
-    for (const auto& s : screens) {
-        ScopedFakeHost host;
-        for (const auto& [id, value] : s.fields) host->set(id, value);
-        // A screen with a value from the host would confirm itself at once.
-        host->refuseWrite = {{field::QueryEntryType, 0}};
-        auto screen = s.create();
-        Operator op;
-        op.pause(std::chrono::milliseconds(50))
-            .check("shot", [&] {
-                EXPECT_TRUE(screen->grab().save(folder + QLatin1Char('/') + QLatin1String(s.name) + ".png"));
-            })
-            .escape();
-        op.run(*screen);
     }
 }
 

@@ -74,6 +74,8 @@ const ScreenClass* findScreenClass(std::string_view className) {
     return nullptr;
 }
 
+std::span<const ScreenClass> screenClasses() { return kScreens; }
+
 std::string referenceNameOf(std::string_view className) {
     if (!className.empty() && className.front() == 'T') className.remove_prefix(1);
     return std::string(className);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ struct ScreenClass {
 
 // The screen class named `className`, nullptr when the module has none.
 const ScreenClass* findScreenClass(std::string_view className);
+
+// Every screen class the module can open.
+std::span<const ScreenClass> screenClasses();
 
 // Reference name of a screen class: its name without the leading T.
 std::string referenceNameOf(std::string_view className);

@@ -75,6 +75,7 @@ void FakeHost::GravaAudit(std::string_view text) {
 
 std::string FakeHost::LeCampo(FieldId field) {
     calls.push_back("LeCampo");
+    reads.push_back(field);
     return get(field);
 }
 
@@ -88,6 +89,7 @@ std::int16_t FakeHost::GravaCampoString(FieldId field, std::uint16_t occurrence,
 
 std::string FakeHost::KovarLeCampoMaxLen(FieldId field, std::size_t capacity) {
     calls.push_back("KovarLeCampoMaxLen");
+    reads.push_back(field);
     std::string value = get(field).substr(0, capacity);
     return value.substr(0, std::strlen(value.c_str()));
 }

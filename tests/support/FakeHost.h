@@ -45,6 +45,7 @@ public:
     // Records, in call order.
     std::vector<std::string> calls; // function names
     std::vector<Write> writes;      // GravaCampoString, KovarGravaCampo, KovarLimpaCampo
+    std::vector<FieldId> reads;     // LeCampo, KovarLeCampoMaxLen
     int handBacks = 0;
     std::vector<std::pair<int, std::string>> errors;
     std::vector<std::string> audit;
