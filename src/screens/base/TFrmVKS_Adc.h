@@ -15,6 +15,13 @@ public:
     bool GravaCamposKovar() override;
 
 protected:
+    // The customer key of a keyed query (the card or the CPF): its control,
+    // nullptr on a screen without one, its write, and the key the host
+    // supplied shown (where the screen shows it).
+    virtual QWidget* keyControl() const { return nullptr; }
+    virtual bool storeKey() { return true; }
+    virtual void showHostKey() {}
+
     QLabel* lbTipoEntrada;
     QLineEdit* edTipoEntrada;
     SelfConfirm clique_;

@@ -2,7 +2,6 @@
 
 #include <span>
 #include <string_view>
-#include <type_traits>
 
 #include "screens/base/FieldStore.h"
 #include "screens/queries/QueryHeaderScreen.h"
@@ -44,21 +43,18 @@ struct QueryLeaf {
 template <class HeaderScreen>
 class QueryScreen : public HeaderScreen {
 public:
-    static constexpr bool byCard = std::is_base_of_v<TFrmCartao_VKSAdc, HeaderScreen>;
-    static constexpr bool byCpf = std::is_base_of_v<TFrmCPF_VKSAdc, HeaderScreen>;
-
     QueryScreen(std::string_view className, const QueryLeaf& leaf) : HeaderScreen(className), leaf_(leaf) {
-        if constexpr (byCard || byCpf) this->setCaptureTabOrder({keyControl(), this->edTipoEntrada});
+        if (QWidget* key = this->keyControl()) this->setCaptureTabOrder({key, this->edTipoEntrada});
     }
 
     void IniciaCamposForm() override {
         HeaderScreen::IniciaCamposForm();
         this->presentQuery(*leaf_.layout, leaf_.title);
-        if (QWidget* key = keyControl(); key != nullptr && leaf_.keyCaption != 0) {
+        if (QWidget* key = this->keyControl(); key != nullptr && leaf_.keyCaption != 0) {
             if (QLabel* label = this->labelOf(*key)) label->setText(this->text(leaf_.keyCaption));
         }
         this->loadQueryContext(leaf_.entryType, leaf_.code);
-        if constexpr (byCpf) this->showHostCpf();
+        this->showHostKey();
     }
 
     bool GravaCamposKovar() override {
@@ -69,25 +65,12 @@ public:
         return true;
     }
 
-protected:
-    // The customer key control: edCartao or edCPF.
-    QWidget* keyControl() const {
-        if constexpr (byCard) return this->edCartao;
-        else if constexpr (byCpf) return this->edCPF;
-        else return nullptr;
-    }
-
 private:
     bool store(QueryWrite write) {
         switch (write) {
         case QueryWrite::AuthorizerTag: return fields::writeAuthorizerTag();
-        case QueryWrite::Key:
-            if constexpr (byCard) return this->storeTypedNumber();
-            else if constexpr (byCpf) return this->storeCpf();
-            else return true;
-        case QueryWrite::MissingHostCode:
-            if constexpr (byCard) return TFrmCartao_VKSAdc::storeMissingHostCode();
-            else return true;
+        case QueryWrite::Key: return this->storeKey();
+        case QueryWrite::MissingHostCode: return storeMissingHostCode();
         }
         return false;
     }

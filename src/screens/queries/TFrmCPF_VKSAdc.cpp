@@ -24,6 +24,8 @@ bool TFrmCPF_VKSAdc::ValidaCamposForm() {
     return true;
 }
 
+QWidget* TFrmCPF_VKSAdc::keyControl() const { return edCPF; }
+
 bool TFrmCPF_VKSAdc::GravaCamposKovar() {
     if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
     return storeCpf();

@@ -28,6 +28,10 @@ protected:
     // Field 1007 := the digits of edCPF.
     bool storeCpf();
 
+    QWidget* keyControl() const override;
+    bool storeKey() override { return storeCpf(); }
+    void showHostKey() override { showHostCpf(); }
+
     QLabel* lbCPF;
     ui::MaskedEdit* edCPF;
 };

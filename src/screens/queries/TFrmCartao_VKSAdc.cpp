@@ -48,7 +48,9 @@ bool TFrmCartao_VKSAdc::storeTypedNumber() {
     return !takeTypedNumber(typed) || fields::write(field::DocumentData, typed.view());
 }
 
-bool TFrmCartao_VKSAdc::storeMissingHostCode() {
+QWidget* TFrmCartao_VKSAdc::keyControl() const { return edCartao; }
+
+bool storeMissingHostCode() {
     HostServices& h = host();
     const WipedString hostCode(h.LeCampo(field::HostCodeCopy));
     if (!hostCode.empty()) return true;

@@ -26,11 +26,14 @@ protected:
     // Field 1041 := the number the cashier typed, which is then shown
     // concealed; nothing is written for a number that came from the card read.
     bool storeTypedNumber();
-    // Field 1102 := "0000" when the host code never reached field 10147.
-    static bool storeMissingHostCode();
+    QWidget* keyControl() const override;
+    bool storeKey() override { return storeTypedNumber(); }
 
     QLabel* lbCartao;
     ui::CardEdit* edCartao;
 };
+
+// Field 1102 := "0000" when the host code never reached field 10147.
+bool storeMissingHostCode();
 
 } // namespace vks

@@ -24,7 +24,7 @@ void TFrmExtrato_CPFVKS::IniciaCamposForm() {
     edTipoEntrada->setText(QStringLiteral("02"));
     query::load(query::TipoConsulta);
     query::load(query::SaidaConsulta);
-    showHostCpf();
+    showHostKey();
 }
 
 // Neither the CPF nor the entry type is checked here.
@@ -33,7 +33,7 @@ bool TFrmExtrato_CPFVKS::ValidaCamposForm() { return true; }
 bool TFrmExtrato_CPFVKS::GravaCamposKovar() {
     if (!TFrmCPF_VKSAdc::GravaCamposKovar()) return false;
     return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
-           query::store(query::SaidaConsulta) && storeCpf();
+           query::store(query::SaidaConsulta) && storeKey();
 }
 
 } // namespace vks

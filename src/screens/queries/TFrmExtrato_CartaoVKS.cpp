@@ -29,7 +29,7 @@ void TFrmExtrato_CartaoVKS::IniciaCamposForm() {
 bool TFrmExtrato_CartaoVKS::GravaCamposKovar() {
     if (!TFrmCartao_VKSAdc::GravaCamposKovar()) return false;
     return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
-           query::store(query::SaidaConsulta) && storeTypedNumber() && storeMissingHostCode();
+           query::store(query::SaidaConsulta) && storeKey() && storeMissingHostCode();
 }
 
 } // namespace vks
