@@ -196,7 +196,7 @@ TEST(BasicRegistration, UpperCaseIsATozOnly) {
         host->set(field::Cpf, kValidCpf);
         auto screen = createScreen<TFrmCBasico_FLivreCPF>();
         Operator op;
-        op.check("focus", [&] { screen->findChild<QWidget*>(c.control)->setFocus(); })
+        op.focusOn(c.control)
             .type(c.field == 1081 || c.field == 1091 ? "aÇão z-1 ß" : "aÇão z")
             .expectText(c.control, c.shown)
             .alt('1');
@@ -222,7 +222,7 @@ TEST(BasicRegistration, MaximumLengthLimitsTypingOnly) {
     Operator op;
     for (const auto& [control, limit] : limited) {
         if (std::string(control) == "edNome") continue;
-        op.check(control, [&, control] { screen->findChild<QWidget*>(control)->setFocus(); })
+        op.focusOn(control)
             .type(std::string(static_cast<std::size_t>(limit) + 3, '5'))
             .expectText(control, std::string(static_cast<std::size_t>(limit), '5'));
     }
@@ -247,7 +247,7 @@ TEST(BasicRegistration, ListsStepWithTwoAndEightAndTakeTheirOwnKeys) {
         host->set(field::Cpf, kValidCpf);
         auto screen = createScreen<TFrmCBasico_FLivreCPF>();
         Operator op;
-        op.check("focus", [&] { screen->findChild<QWidget*>(c.list)->setFocus(); })
+        op.focusOn(c.list)
             .type(c.keys)
             .expectText(c.list, c.shown)
             .escape();

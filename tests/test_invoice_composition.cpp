@@ -56,10 +56,7 @@ TEST(InvoiceComposition, WritesInOrderAndStopsAtARefusedWrite) {
             auto screen = twin.create();
             Operator op;
             if (!confirms) {
-                op.pause(std::chrono::milliseconds(60))
-                    .check("still open", [&] { EXPECT_TRUE(screen->isVisible()); })
-                    .expectEnabled("btRetorna", true)
-                    .escape();
+                op.expectOpenThenCancel(*screen);
             }
             EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << twin.name << " refusing write " << refused;
             EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), before))

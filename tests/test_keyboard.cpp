@@ -116,7 +116,7 @@ TEST_P(ListKeys, StepWithTwoAndEightAndPassEveryOtherKeyToTheList) {
     QComboBox* list = screen->findChild<QComboBox*>(c.list);
     Operator op;
     op.expectFocus("edTipoEntrada")
-        .check("focus on the list", [&] { list->setFocus(); })
+        .focusOn(c.list)
         .expectFocus(c.list)
         .type(c.keys)
         .expectText(c.list, c.shown)
@@ -139,7 +139,7 @@ TEST(Keyboard, AMaximumLengthLimitsTypingButNotTheProgramsText) {
     EXPECT_EQ(edShort->text(), huge);
     edShort->clear();
     Operator op;
-    op.check("focus on the short field", [&] { edShort->setFocus(); })
+    op.focusOn("edShort")
         .expectFocus("edShort")
         .type("abcdef")
         .expectText("edShort", "abc")

@@ -60,10 +60,7 @@ TEST(OccurrenceRecords, WriteInOrderAndStopAtARefusedWrite) {
             auto screen = s->create();
             Operator op;
             if (!confirms) {
-                op.pause(std::chrono::milliseconds(60))
-                    .check("still open", [&] { EXPECT_TRUE(screen->isVisible()); })
-                    .expectEnabled("btRetorna", true)
-                    .escape();
+                op.expectOpenThenCancel(*screen);
             }
             EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << s->name << " refusing write " << refused;
             EXPECT_EQ(writtenTexts(*host), Writes(s->writes.begin(), s->writes.begin() + static_cast<long>(refused)))

@@ -145,10 +145,7 @@ TEST(QueryScreens, ARefusedWriteStopsTheConfirmation) {
             host->refuseWrite = {{c.order[refused], 0}};
             auto screen = c.create();
             Operator op;
-            op.pause(std::chrono::milliseconds(60))
-                .check("still open", [&] { EXPECT_TRUE(screen->isVisible()); })
-                .expectEnabled("btRetorna", true)
-                .escape();
+            op.expectOpenThenCancel(*screen);
             EXPECT_EQ(op.run(*screen), 2) << c.screen << " refusing " << c.order[refused];
             const std::vector<FieldId> before(c.order.begin(), c.order.begin() + static_cast<long>(refused));
             std::vector<FieldId> written = writtenFields(*host);

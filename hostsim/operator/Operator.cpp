@@ -46,22 +46,6 @@ std::string& keyboardFaultSlot() {
     return fault;
 }
 
-std::string keyName(const KeyStroke& key) {
-    if (!key.text.empty() && static_cast<unsigned char>(key.text[0]) >= ' ') {
-        return (key.modifiers & Qt::AltModifier ? "Alt+" : "") + key.text;
-    }
-    switch (key.key) {
-    case Qt::Key_Return: return "Enter";
-    case Qt::Key_Tab: return "Tab";
-    case Qt::Key_Backtab: return "Backtab";
-    case Qt::Key_Backspace: return "Backspace";
-    case Qt::Key_Escape: return "Escape";
-    case Qt::Key_Up: return "Up";
-    case Qt::Key_Down: return "Down";
-    default: return "key " + std::to_string(key.key);
-    }
-}
-
 // Carries one key, the way a platform does: to the control that has the focus
 // in the active window when the key arrives, so that a typed sequence follows
 // focus moves made by earlier keys. A modal window that is open but not
@@ -82,7 +66,7 @@ protected:
         const KeyStroke& key = static_cast<Delivery*>(event)->key;
         QWidget* active = QApplication::activeWindow();
         if (QWidget* modal = activeModal(); modal != nullptr && active != modal) {
-            keyboardFaultSlot() = "key " + keyName(key) + " was lost: \"" + utf8(modal->objectName()) +
+            keyboardFaultSlot() = "key " + key.name() + " was lost: \"" + utf8(modal->objectName()) +
                                   "\" is open but not the active window (active: " +
                                   (active == nullptr ? std::string("none") : "\"" + utf8(active->objectName()) + "\"") +
                                   ")";
@@ -140,20 +124,37 @@ KeyStroke KeyStroke::alt(char c) {
     return {keyCodeOf(text), Qt::AltModifier, std::string(1, c)};
 }
 
+namespace {
+
+// The keys that type no character of their own, by the names scripts use.
+struct NamedKey {
+    std::string_view name;
+    KeyStroke (*make)();
+};
+constexpr NamedKey kNamedKeys[] = {{"Enter", KeyStroke::enter},         {"Tab", KeyStroke::tab},
+                                   {"Backtab", KeyStroke::backtab},     {"Backspace", KeyStroke::backspace},
+                                   {"Escape", KeyStroke::escape},       {"Up", KeyStroke::up},
+                                   {"Down", KeyStroke::down}};
+
+} // namespace
+
 std::optional<KeyStroke> KeyStroke::parse(std::string_view name) {
-    struct Named {
-        std::string_view name;
-        KeyStroke (*make)();
-    };
-    static const Named kNamed[] = {{"Enter", enter},         {"Tab", tab},       {"Backtab", backtab},
-                                   {"Backspace", backspace}, {"Escape", escape}, {"Up", up},
-                                   {"Down", down}};
-    for (const Named& n : kNamed) {
+    for (const NamedKey& n : kNamedKeys) {
         if (n.name == name) return n.make();
     }
     if (name.size() == 5 && name.substr(0, 4) == "Alt+") return alt(name[4]);
     if (qs(name).toUcs4().size() == 1) return character(name);
     return std::nullopt;
+}
+
+std::string KeyStroke::name() const {
+    if (!text.empty() && static_cast<unsigned char>(text[0]) >= ' ') {
+        return (modifiers & Qt::AltModifier ? "Alt+" : "") + text;
+    }
+    for (const NamedKey& n : kNamedKeys) {
+        if (n.make().key == key) return std::string(n.name);
+    }
+    return "key " + std::to_string(key);
 }
 
 // --- Looking ---------------------------------------------------------------------
@@ -335,8 +336,7 @@ Script& Script::type(std::string text) {
 }
 
 Script& Script::press(KeyStroke key) {
-    const std::string name = key.text.empty() || key.text[0] < ' ' ? "key " + std::to_string(key.key) : key.text;
-    return then("press " + name + (key.modifiers & Qt::AltModifier ? " with Alt" : ""), [key] { op::press(key); });
+    return then("press " + key.name(), [key] { op::press(key); });
 }
 
 Script& Script::expectScreen(std::string name) {

@@ -48,6 +48,9 @@ struct KeyStroke {
     // "Enter", "Tab", "Backtab", "Backspace", "Escape", "Up", "Down",
     // "Alt+<c>", or a single character; nullopt for anything else.
     static std::optional<KeyStroke> parse(std::string_view name);
+    // The key as a script names it ("Enter", "Alt+1", "a"; "key N" for any
+    // other key).
+    std::string name() const;
 };
 
 // Object name of the module's message boxes.

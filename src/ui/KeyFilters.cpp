@@ -57,9 +57,7 @@ protected:
             if (room > 0) edit_.insert(QGuiApplication::clipboard()->text().left(room));
             return true;
         }
-        const bool typing = isCharacterKey(*key) && key->text().front().isPrint() &&
-                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        return typing && room <= 0;
+        return typesText(*key) && room <= 0;
     }
 
 private:

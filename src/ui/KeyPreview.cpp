@@ -34,6 +34,12 @@ bool isCharacterKey(const QKeyEvent& event) {
     return !event.text().isEmpty() && event.key() != Qt::Key_Tab && event.key() != Qt::Key_Backtab;
 }
 
+bool typesText(const QKeyEvent& event) {
+    constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const QString text = event.text();
+    return !text.isEmpty() && text.front().isPrint() && !(event.modifiers() & kCommandModifiers);
+}
+
 KeyPreview::KeyPreview(QWidget& window, Handler handler) : QObject(&window), window_(&window), handler_(std::move(handler)) {
     qApp->installEventFilter(this);
 }

@@ -37,4 +37,7 @@ private:
 // a focus-movement key.
 bool isCharacterKey(const QKeyEvent& event);
 
+// A key that types printable text into a field: no Ctrl, Alt or Meta with it.
+bool typesText(const QKeyEvent& event);
+
 } // namespace vks::ui

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "ui/KeyPreview.h"
+
 namespace vks::ui {
 
 namespace {
@@ -28,13 +30,6 @@ bool isSwallowed(const QKeyEvent& event)
 {
     return std::any_of(kSwallowedShortcuts.begin(), kSwallowedShortcuts.end(),
         [&event](QKeySequence::StandardKey key) { return event.matches(key); });
-}
-
-bool isTyping(const QKeyEvent& event)
-{
-    constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    const QString text = event.text();
-    return !text.isEmpty() && text.front().isPrint() && !(event.modifiers() & kCommandModifiers);
 }
 
 } // namespace
@@ -98,7 +93,7 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event)
         eraseBefore();
     } else if (event->key() == Qt::Key_Delete) {
         eraseAt();
-    } else if (isTyping(*event)) {
+    } else if (typesText(*event)) {
         typeText(event->text());
     } else {
         // Cursor movement, selection, copy, Enter, Escape: the line edit's

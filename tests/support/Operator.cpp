@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,21 @@ Operator& Operator::expectVisible(const std::string& control, bool visible) {
 Operator& Operator::check(const std::string& what, std::function<void()> body) {
     script_.then(what, std::move(body));
     return *this;
+}
+
+Operator& Operator::focusOn(const std::string& control) {
+    return check("focus on " + control, [control] {
+        QWidget* w = op::control(control);
+        ASSERT_NE(w, nullptr) << control;
+        w->setFocus();
+    });
+}
+
+Operator& Operator::expectOpenThenCancel(const QWidget& screen) {
+    pause(std::chrono::milliseconds(60));
+    check("still open", [&screen] { EXPECT_TRUE(screen.isVisible()); });
+    expectEnabled("btRetorna", true);
+    return escape();
 }
 
 Operator& Operator::pause(std::chrono::milliseconds duration) {

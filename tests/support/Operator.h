@@ -12,6 +12,7 @@
 #include "operator/Operator.h"
 
 class QDialog;
+class QWidget;
 
 namespace vks::test {
 
@@ -39,6 +40,11 @@ public:
     Operator& expectVisible(const std::string& control, bool visible);
     // Test code run at this point of the script (expectations, changes).
     Operator& check(const std::string& what, std::function<void()> body);
+    // The focus put on `control` of the active screen, as a click would.
+    Operator& focusOn(const std::string& control);
+    // After a refused confirmation: `screen` stays open and can still be
+    // cancelled, which the script then does.
+    Operator& expectOpenThenCancel(const QWidget& screen);
     Operator& pause(std::chrono::milliseconds duration);
 
     // Shows `screen` modally while the script runs; its modal result. The

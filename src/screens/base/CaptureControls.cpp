@@ -25,7 +25,7 @@ private:
 
 // "2" selects the next item (from none the first), "8" the previous one
 // (never above the first); true when the key was one of them.
-bool stepList(QComboBox& list, const QString& key) {
+bool stepOwnList(QComboBox& list, const QString& key) {
     const int current = list.currentIndex();
     if (key == QLatin1String("2")) {
         if (current < list.count() - 1) list.setCurrentIndex(current + 1);
@@ -35,7 +35,24 @@ bool stepList(QComboBox& list, const QString& key) {
         if (current > 0) list.setCurrentIndex(current - 1);
         return true;
     }
-    return key == QLatin1String(" "); // a blank would open the pop-up
+    return false;
+}
+
+bool stepThroughHost(QComboBox& list, const QString& key) {
+    ComboList access(list);
+    return host().AvancaRetrocedeItemComboBox(access, key.toStdString()).empty();
+}
+
+// A list's keys: `step` takes those it steps with; every other key reaches
+// the list, which selects the item starting with a typed character. A blank
+// is taken too: it would open the pop-up, which a list of the screens never
+// does from the keyboard.
+void stepListWith(QWidget& control, bool (*step)(QComboBox&, const QString&)) {
+    auto* list = qobject_cast<QComboBox*>(&control);
+    if (list == nullptr) return;
+    new ui::CharHandler(control, [list, step](const QString& key) {
+        return key == QLatin1String(" ") || step(*list, key);
+    });
 }
 
 } // namespace
@@ -53,22 +70,10 @@ void installKeys(QWidget& control, Keys keys) {
         });
         break;
     case Keys::OwnSteps:
-        if (auto* combo = qobject_cast<QComboBox*>(&control)) {
-            new ui::CharHandler(control, [combo](const QString& key) { return stepList(*combo, key); });
-        }
+        stepListWith(control, stepOwnList);
         break;
     case Keys::ListSteps:
-        if (auto* combo = qobject_cast<QComboBox*>(&control)) {
-            new ui::CharHandler(control, [combo](const QString& key) {
-                // A blank would open the pop-up, which a list of the screens
-                // never does from the keyboard.
-                if (key == QLatin1String(" ")) return true;
-                ComboList list(*combo);
-                // Keys the host does not use up reach the list, which selects
-                // the item starting with a typed character.
-                return host().AvancaRetrocedeItemComboBox(list, key.toStdString()).empty();
-            });
-        }
+        stepListWith(control, stepThroughHost);
         break;
     }
 }

@@ -1,6 +1,5 @@
 #include "screens/base/FieldStore.h"
 
-#include "core/Text.h"
 #include "core/WipedString.h"
 #include "host/HostServices.h"
 
@@ -23,9 +22,5 @@ bool copy(FieldId to, FieldId from) {
 }
 
 bool writeAuthorizerTag() { return write(field::AuthorizerTag, kAuthorizerTag); }
-
-std::string orZeros(std::string text, std::string_view zeros) {
-    return isBlank(text) ? std::string(zeros) : std::move(text);
-}
 
 } // namespace vks::fields

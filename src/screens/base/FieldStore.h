@@ -33,7 +33,4 @@ bool copy(FieldId to, FieldId from);
 // Field 10103 := the authorizer's tag.
 bool writeAuthorizerTag();
 
-// `text`, or `zeros` (the store's "not given") when it is blank.
-std::string orZeros(std::string text, std::string_view zeros);
-
 } // namespace vks::fields
