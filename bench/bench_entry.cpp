@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "FakeHost.h"
-#include "entry/Dispatch.h"
 #include "core/WipedString.h"
+#include "entry/Dispatch.h"
 #include "host/Fields.h"
 #include "routines.h"
 #include "vks/vks.h"

@@ -60,7 +60,9 @@ TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
         scaledByLabel.setPixmap(name == "ImageLogo" ? ui::logoPicture() : ui::backgroundPicture());
         scaledByLabel.setScaledContents(true);
         scaledByLabel.resize(shown->size());
-        const auto pixels = [](QWidget& label) { return label.grab().toImage().convertToFormat(QImage::Format_ARGB32); };
+        const auto pixels = [](QWidget& label) {
+            return label.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        };
         EXPECT_EQ(pixels(*shown), pixels(scaledByLabel)) << name.toStdString();
     }
     // The background covers the whole screen, so what lies under it is not
@@ -100,8 +102,7 @@ TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("edValor")
-        .check("hint of the amount",
-               [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 26); })
+        .check("hint of the amount", [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 26); })
         .expectVisible("btConfirma", true)
         .expectText("btConfirma", "Mensagem 553")
         .expectText("lbValor", "Mensagem 546")
@@ -126,8 +127,10 @@ const FlowCase kFlowCases[] = {
     {"confirmation switch set", {{field::ConfirmationSwitch, "1"}, {field::ServiceXSwitch, "3"}}, false, 0},
     {"confirmation switch not a number", {{field::ConfirmationSwitch, "x"}, {field::ServiceXSwitch, "3"}}, false, 0},
     {"receipt copies", {{field::ReceiptCopies, "2"}}, false, 1},
-    {"everything", {{field::ConfirmationSwitch, "0"}, {field::ServiceXSwitch, "9"}, {field::ReceiptCopies, "1"}},
-     true, 1},
+    {"everything",
+     {{field::ConfirmationSwitch, "0"}, {field::ServiceXSwitch, "9"}, {field::ReceiptCopies, "1"}},
+     true,
+     1},
 };
 
 class ConfirmFlow : public testing::TestWithParam<FlowCase> {};
@@ -184,13 +187,12 @@ TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) 
         .expectEnabled("btRetorna", false)
         .escape()
         .pause(50ms)
-        .check("still open, nothing handed back",
-               [&] {
-                   EXPECT_EQ(op::screenName(), "FrmTrn_Mod");
-                   EXPECT_EQ(host->handBacks, 0);
-                   EXPECT_EQ(host->errorIds(), std::vector<int>{1591});
-                   op::closeAll();
-               });
+        .check("still open, nothing handed back", [&] {
+            EXPECT_EQ(op::screenName(), "FrmTrn_Mod");
+            EXPECT_EQ(host->handBacks, 0);
+            EXPECT_EQ(host->errorIds(), std::vector<int>{1591});
+            op::closeAll();
+        });
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(host->callCount("KovarSetaViasCupomModulo"), 0);
 }
@@ -316,8 +318,8 @@ TEST_P(AmountKeys, AreFilteredAndTheAmountIsReformattedAsTyped) {
 INSTANTIATE_TEST_SUITE_P(BaseScreen, AmountKeys,
                          testing::Values(AmountCase{"1", "0,01"}, AmountCase{"1500", "15,00"},
                                          AmountCase{"1a-5", "0,15"}, AmountCase{"1,5", "0,15"},
-                                         AmountCase{"1.5", "0,15"}, AmountCase{"150\b", "0,15"},
-                                         AmountCase{",", ""}, AmountCase{"xyz", ""}));
+                                         AmountCase{"1.5", "0,15"}, AmountCase{"150\b", "0,15"}, AmountCase{",", ""},
+                                         AmountCase{"xyz", ""}));
 
 TEST(BaseScreen, KeysPassThroughTheHostKeyboardRoutine) {
     ScopedFakeHost host;
@@ -355,9 +357,8 @@ TEST(SelfConfirm, AScreenOpeningOnAnInputFieldWaits) {
     ScopedFakeHost host;
     auto screen = createScreen<TFrmVKS_TrnMod>();
     Operator op;
-    op.expectFocus("edValor").pause(100ms).check("not confirmed", [&] {
-        EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
-    });
+    op.expectFocus("edValor").pause(100ms).check("not confirmed",
+                                                 [&] { EXPECT_EQ(host->callCount("AutorizaTransacao"), 0); });
     op.escape();
     EXPECT_EQ(op.run(*screen), 2);
 }
@@ -391,12 +392,9 @@ struct DateCase {
 };
 
 const DateCase kDates[] = {
-    {"today", 0, nullptr, true},
-    {"yesterday", -1, nullptr, true},
-    {"tomorrow", 1, nullptr, false},
-    {"day 31 of a 30-day month", 0, "31042020", false},
-    {"short", 0, "0512", false},
-    {"letters", 0, "ab12cdef", false},
+    {"today", 0, nullptr, true},     {"yesterday", -1, nullptr, true},
+    {"tomorrow", 1, nullptr, false}, {"day 31 of a 30-day month", 0, "31042020", false},
+    {"short", 0, "0512", false},     {"letters", 0, "ab12cdef", false},
 };
 
 class CancellationDate : public testing::TestWithParam<DateCase> {};

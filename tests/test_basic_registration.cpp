@@ -26,17 +26,28 @@ struct RecordField {
     const char* written; // on confirmation, untouched
 };
 const RecordField kRecord[] = {
-    {"edNome", 1081, "maria josé", "MARIA JOSé"}, {"edCPF", 1007, kValidCpf, kValidCpf},
-    {"edIdentidade", 1044, "12.345-x", "12.345-x"}, {"edOrgao", 1082, "ssp", "SSP"},
-    {"cbUFIdentidade", 1083, "MG", "MG"},          {"edExpedicao", 1084, "01022003", "01022003"},
-    {"edNascimento", 1085, "15031980", "15031980"}, {"cbSexo", 1086, "F", "F"},
-    {"edNomeMae", 1087, "ana", "ANA"},              {"edEndereco", 1088, "rua b, 2", "RUA B, 2"},
-    {"edBairro", 1089, "sé", "Sé"},                 {"edCidade", 1091, "são paulo", "SãO PAULO"},
-    {"cbUF", 1092, "SP", "SP"},                     {"edCep", 1090, "01310-100", "01310100"},
-    {"edDDDRes", 1038, "11", "11"},                 {"edTelResid", 1039, "3222-1234", "32221234"},
-    {"edRamalRes", 1175, "12", "12"},               {"edDDDCom", 1180, "19", "19"},
-    {"edTelCom", 1093, "37771234", "37771234"},     {"edRamalCom", 1094, "3", "3"},
-    {"edMatrOper", 1080, "111111", "111111"},       {"edMatrConf", 1095, "222222", "222222"},
+    {"edNome", 1081, "maria josé", "MARIA JOSé"},
+    {"edCPF", 1007, kValidCpf, kValidCpf},
+    {"edIdentidade", 1044, "12.345-x", "12.345-x"},
+    {"edOrgao", 1082, "ssp", "SSP"},
+    {"cbUFIdentidade", 1083, "MG", "MG"},
+    {"edExpedicao", 1084, "01022003", "01022003"},
+    {"edNascimento", 1085, "15031980", "15031980"},
+    {"cbSexo", 1086, "F", "F"},
+    {"edNomeMae", 1087, "ana", "ANA"},
+    {"edEndereco", 1088, "rua b, 2", "RUA B, 2"},
+    {"edBairro", 1089, "sé", "Sé"},
+    {"edCidade", 1091, "são paulo", "SãO PAULO"},
+    {"cbUF", 1092, "SP", "SP"},
+    {"edCep", 1090, "01310-100", "01310100"},
+    {"edDDDRes", 1038, "11", "11"},
+    {"edTelResid", 1039, "3222-1234", "32221234"},
+    {"edRamalRes", 1175, "12", "12"},
+    {"edDDDCom", 1180, "19", "19"},
+    {"edTelCom", 1093, "37771234", "37771234"},
+    {"edRamalCom", 1094, "3", "3"},
+    {"edMatrOper", 1080, "111111", "111111"},
+    {"edMatrConf", 1095, "222222", "222222"},
 };
 
 void supplyRecord(FakeHost& host, const char* flags) {
@@ -47,8 +58,8 @@ void supplyRecord(FakeHost& host, const char* flags) {
 // The header, the operation, the key and the tag, then the record in its
 // order (the key apart).
 Writes expectedWrites(const char* operation) {
-    Writes writes{{1061, "05"}, {1007, kValidCpf}, {1056, "05"}, {1057, "I"}, {1060, "003"},
-                  {1058, operation}, {1007, kValidCpf}, {10103, "36"}};
+    Writes writes{{1061, "05"},  {1007, kValidCpf}, {1056, "05"},      {1057, "I"},
+                  {1060, "003"}, {1058, operation}, {1007, kValidCpf}, {10103, "36"}};
     for (const RecordField& r : kRecord) {
         if (r.field != field::Cpf) writes.emplace_back(r.field, r.written);
     }
@@ -98,11 +109,16 @@ TEST(BasicRegistration, SuppliedValuesOnAnInclusion) {
         bool locked;
         const char* shown;
     } cases[] = {
-        {1083, "AC", "cbUFIdentidade", true, ""}, {1083, "sp", "cbUFIdentidade", true, ""},
-        {1083, "  ", "cbUFIdentidade", false, ""}, {1086, " M", "cbSexo", true, ""},
-        {1092, "  ", "cbUF", true, ""},            {1092, "TO", "cbUF", true, "TO"},
-        {1085, " ", "edNascimento", false, "__/__/____"}, {1090, "abc", "edCep", false, "_____-___"},
-        {1081, "  ", "edNome", true, "  "},        {1044, "", "edIdentidade", false, ""},
+        {1083, "AC", "cbUFIdentidade", true, ""},
+        {1083, "sp", "cbUFIdentidade", true, ""},
+        {1083, "  ", "cbUFIdentidade", false, ""},
+        {1086, " M", "cbSexo", true, ""},
+        {1092, "  ", "cbUF", true, ""},
+        {1092, "TO", "cbUF", true, "TO"},
+        {1085, " ", "edNascimento", false, "__/__/____"},
+        {1090, "abc", "edCep", false, "_____-___"},
+        {1081, "  ", "edNome", true, "  "},
+        {1044, "", "edIdentidade", false, ""},
     };
     for (const auto& c : cases) {
         ScopedFakeHost host;
@@ -160,9 +176,8 @@ TEST(BasicRegistration, DatesFromTheHost) {
         bool accepted;
         const char* written;
     } cases[] = {
-        {"29022024", true, "29022024"}, {"29022023", false, ""},        {"00000000", true, "00000000"},
-        {"3112", false, ""},            {"99999999", false, ""},        {"ab", true, "00000000"},
-        {"3112202099", true, "31122020"},
+        {"29022024", true, "29022024"}, {"29022023", false, ""},  {"00000000", true, "00000000"},   {"3112", false, ""},
+        {"99999999", false, ""},        {"ab", true, "00000000"}, {"3112202099", true, "31122020"},
     };
     for (const auto& c : cases) {
         ScopedFakeHost host;
@@ -187,8 +202,10 @@ TEST(BasicRegistration, UpperCaseIsATozOnly) {
         const char* shown;
         const char* written;
     } cases[] = {
-        {"edNome", 1081, "AÇãO Z-1 ß", "AÇãO Z-1 ß"}, {"edCidade", 1091, "AÇãO Z-1 ß", "AÇãO Z-1 ß"},
-        {"edOrgao", 1082, "aÇão z", "AÇãO Z"},       {"edIdentidade", 1044, "aÇão z", "aÇão z"},
+        {"edNome", 1081, "AÇãO Z-1 ß", "AÇãO Z-1 ß"},
+        {"edCidade", 1091, "AÇãO Z-1 ß", "AÇãO Z-1 ß"},
+        {"edOrgao", 1082, "aÇão z", "AÇãO Z"},
+        {"edIdentidade", 1044, "aÇão z", "aÇão z"},
     };
     for (const auto& c : cases) {
         ScopedFakeHost host;
@@ -208,11 +225,10 @@ TEST(BasicRegistration, UpperCaseIsATozOnly) {
 // A maximum length limits typing only: longer values from the host are
 // shown and written whole.
 TEST(BasicRegistration, MaximumLengthLimitsTypingOnly) {
-    const std::pair<const char*, int> limited[] = {{"edIdentidade", 14}, {"edOrgao", 9},   {"edNome", 60},
-                                                   {"edNomeMae", 60},    {"edEndereco", 60}, {"edBairro", 20},
-                                                   {"edCidade", 40},     {"edDDDRes", 4},  {"edRamalRes", 4},
-                                                   {"edDDDCom", 4},      {"edRamalCom", 4}, {"edMatrOper", 6},
-                                                   {"edMatrConf", 6}};
+    const std::pair<const char*, int> limited[] = {
+        {"edIdentidade", 14}, {"edOrgao", 9},    {"edNome", 60},   {"edNomeMae", 60}, {"edEndereco", 60},
+        {"edBairro", 20},     {"edCidade", 40},  {"edDDDRes", 4},  {"edRamalRes", 4}, {"edDDDCom", 4},
+        {"edRamalCom", 4},    {"edMatrOper", 6}, {"edMatrConf", 6}};
     ScopedFakeHost host;
     host->set(field::EnabledTransactions, kAlteration);
     host->set(field::Cpf, kValidCpf);
@@ -238,7 +254,7 @@ TEST(BasicRegistration, ListsStepWithTwoAndEightAndTakeTheirOwnKeys) {
         const char* keys;
         const char* shown;
     } cases[] = {
-        {"cbUF", "8", ""},  {"cbUF", "2", "AL"}, {"cbUF", "28", "AL"}, {"cbUF", "228", "AL"}, {"cbUF", "222", "BA"},
+        {"cbUF", "8", ""},   {"cbUF", "2", "AL"},  {"cbUF", "28", "AL"}, {"cbUF", "228", "AL"},   {"cbUF", "222", "BA"},
         {"cbUF", "t", "TO"}, {"cbUF", "t2", "TO"}, {"cbSexo", "m", "M"}, {"cbSexo", "2228", "F"},
     };
     for (const auto& c : cases) {
@@ -247,10 +263,7 @@ TEST(BasicRegistration, ListsStepWithTwoAndEightAndTakeTheirOwnKeys) {
         host->set(field::Cpf, kValidCpf);
         auto screen = createScreen<TFrmCBasico_FLivreCPF>();
         Operator op;
-        op.focusOn(c.list)
-            .type(c.keys)
-            .expectText(c.list, c.shown)
-            .escape();
+        op.focusOn(c.list).type(c.keys).expectText(c.list, c.shown).escape();
         EXPECT_EQ(op.run(*screen), 2) << c.list << " " << c.keys;
     }
 }

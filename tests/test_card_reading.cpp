@@ -5,19 +5,19 @@
 #include <string>
 
 #include "TestData.h"
-#include "entry/CardReading.h"
-#include "host/ServiceX.h"
 #include "core/ModuleState.h"
 #include "core/WipedString.h"
+#include "entry/CardReading.h"
+#include "host/ServiceX.h"
 
 namespace {
 
 struct CardCase {
     const char* name;
-    std::string supplied;   // field 1059
-    std::int16_t status;    // PIN-pad status
-    std::string padNumber;  // what the PIN pad stores in 10104
-    bool refuseStore;       // 10104 refused
+    std::string supplied;  // field 1059
+    std::int16_t status;   // PIN-pad status
+    std::string padNumber; // what the PIN pad stores in 10104
+    bool refuseStore;      // 10104 refused
     bool result;
     int pinPadReads;
     int handBacks;

@@ -21,9 +21,12 @@ namespace {
 
 // A cash sale of 300,00 by card with the bank data and sale kind supplied.
 void supplySale(FakeHost& host, const Fields& more = {}) {
-    for (const auto& [field, value] : Fields{{field::Identification, kCard}, {field::Amount, "30000"},
-                                             {field::InstallmentCount, "0"}, {field::ChequeBank, "341"},
-                                             {field::ChequeAgency, "1234"}, {field::ChequeAccount, "567890"},
+    for (const auto& [field, value] : Fields{{field::Identification, kCard},
+                                             {field::Amount, "30000"},
+                                             {field::InstallmentCount, "0"},
+                                             {field::ChequeBank, "341"},
+                                             {field::ChequeAgency, "1234"},
+                                             {field::ChequeAccount, "567890"},
                                              {field::SaleKind, "1"}}) {
         host.set(field, value);
     }
@@ -58,35 +61,68 @@ struct SaleLookCase {
 const SaleLookCase kSaleLooks[] = {
     {"cash",
      {},
-     {{"edValor", "0,00", false}, {"edValorEntrada", "300,00", false}, {"edValorEntradaCh", "300,00", false},
-      {"edNumParcelas", "0", false}, {"edValorMilhas", "", true}, {"cbAcMilhas", "1 - Não", false},
-      {"edCartao", "603456**********", false}, {"edCPF", "___.___.___-__", false}, {"edOperador", "001", false, false},
-      {"cbVenda", "1-Venda Normal", false}, {"edAutorizador", "", true, false}}},
+     {{"edValor", "0,00", false},
+      {"edValorEntrada", "300,00", false},
+      {"edValorEntradaCh", "300,00", false},
+      {"edNumParcelas", "0", false},
+      {"edValorMilhas", "", true},
+      {"cbAcMilhas", "1 - Não", false},
+      {"edCartao", "603456**********", false},
+      {"edCPF", "___.___.___-__", false},
+      {"edOperador", "001", false, false},
+      {"cbVenda", "1-Venda Normal", false},
+      {"edAutorizador", "", true, false}}},
     {"cash accumulating supplied miles",
      {{field::AccumulateMiles, "0"}, {field::MilesValue, "1500"}, {field::FirstInstallmentDate, "25122024"}},
      {{"cbAcMilhas", "0 - Sim", false}, {"edValorMilhas", "15,00", false}, {"edDataPrimCheque", "25/12/2024", false}}},
     {"single cheque",
      {{field::InstallmentCount, "1"}},
-     {{"edValor", "300,00", false}, {"edValorEntrada", "0,00", false}, {"edValorEntradaCh", "0,00", false},
-      {"edNumParcelas", "1", false}, {"edNumChequeEntr", "", false}, {"edValorMilhas", "0,00", false},
-      {"cbAcMilhas", "", false}, {"cbNumChq", "", false}}},
+     {{"edValor", "300,00", false},
+      {"edValorEntrada", "0,00", false},
+      {"edValorEntradaCh", "0,00", false},
+      {"edNumParcelas", "1", false},
+      {"edNumChequeEntr", "", false},
+      {"edValorMilhas", "0,00", false},
+      {"cbAcMilhas", "", false},
+      {"cbNumChq", "", false}}},
     {"installments with a down payment",
      {{field::InstallmentCount, " 3 "}, {field::DownPayment, "5000"}, {field::InterestRate, "199"}},
-     {{"edValor", "250,00", false}, {"edValorEntrada", "50,00", true}, {"edNumParcelas", "3", false},
-      {"edJuros", "1,99", false}, {"cbNumChq", "", true}, {"edValorMilhas", "", false}, {"edNumChequeEntr", "", true}}},
+     {{"edValor", "250,00", false},
+      {"edValorEntrada", "50,00", true},
+      {"edNumParcelas", "3", false},
+      {"edJuros", "1,99", false},
+      {"cbNumChq", "", true},
+      {"edValorMilhas", "", false},
+      {"edNumChequeEntr", "", true}}},
     {"no total",
      {{field::Amount, ""}, {field::InstallmentCount, "3"}},
      {{"edValor", "", true}, {"edNumParcelas", "", false}, {"edValorEntrada", "", true}, {"cbAcMilhas", "", false}}},
     {"CPF, receipt, operator and forced sale from the host",
-     {{field::Identification, kValidCpf}, {field::Cpf, "529.982.247-25"}, {field::CouponDate, "25122024"},
-      {field::CouponTime, "143000"}, {field::CouponNumber, "77"}, {field::Operator, "4321"}, {field::SaleKind, "2"},
-      {field::ForcedSaleAuthorizer, "777"}, {field::Salesperson, "55"}, {field::OtherHolderCard, kCard},
-      {field::FirstMilesCode, "07"}, {field::SecondMilesValue, " 250 "}},
-     {{"edCartao", "", false}, {"edCPF", "529.982.247-25", false}, {"edDataCupom", "25/12/2024", false},
-      {"edHoraCupom", "14:30:00", false}, {"edCupom", "77", false}, {"edOperador", "4321", false},
-      {"cbVenda", "2-Venda Forçada", false}, {"edAutorizador", "777", false}, {"edVendedor", "55", false},
-      {"edCartaoTerceiro", "603456**********", false}, {"edPrimeiroCodMilhas", "07", false},
-      {"edSegundoValorMilhas", "2,50", false}, {"edPrimeiroValorMilhas", "", true, false}}},
+     {{field::Identification, kValidCpf},
+      {field::Cpf, "529.982.247-25"},
+      {field::CouponDate, "25122024"},
+      {field::CouponTime, "143000"},
+      {field::CouponNumber, "77"},
+      {field::Operator, "4321"},
+      {field::SaleKind, "2"},
+      {field::ForcedSaleAuthorizer, "777"},
+      {field::Salesperson, "55"},
+      {field::OtherHolderCard, kCard},
+      {field::FirstMilesCode, "07"},
+      {field::SecondMilesValue, " 250 "}},
+     {{"edCartao", "", false},
+      {"edCPF", "529.982.247-25", false},
+      {"edDataCupom", "25/12/2024", false},
+      {"edHoraCupom", "14:30:00", false},
+      {"edCupom", "77", false},
+      {"edOperador", "4321", false},
+      {"cbVenda", "2-Venda Forçada", false},
+      {"edAutorizador", "777", false},
+      {"edVendedor", "55", false},
+      {"edCartaoTerceiro", "603456**********", false},
+      {"edPrimeiroCodMilhas", "07", false},
+      {"edSegundoValorMilhas", "2,50", false},
+      {"edPrimeiroValorMilhas", "", true, false}}},
 };
 
 TEST(ChequeSale, ShowsThePaymentPlanAndLocksWhatTheHostSupplied) {
@@ -141,20 +177,41 @@ struct WriteCase {
 const WriteCase kWrites[] = {
     {"cash",
      {{field::Identification, "60345678901234567890"}},
-     {{field::Amount, "000"}, {field::InstallmentCount, "0"}, {field::DownPayment, "30000"},
-      {field::DownPaymentByCheque, "30000"}, {field::AuthorizerTag, "36"}, {field::OperationCode, "03"},
-      {field::ChequeConstant3, "001"}, {field::ChequeConstant2, "01"}, {field::QueryOutput, "I"},
-      {field::CardNumber, kCard}, {field::AccumulateMiles, "1"}, {field::SaleKind, "1"},
-      {field::ForcedSaleAuthorizer, "1"}, {field::ConstantZero, "0"}, {field::FirstInstallmentDate, today()},
-      {field::Salesperson, "1"}, {field::Operator, "001"}, {field::FirstChequeNumber, "000000"},
-      {field::CouponDate, "00000000"}, {field::CouponTime, "000000"}, {field::ChequeBank, "341"}},
+     {{field::Amount, "000"},
+      {field::InstallmentCount, "0"},
+      {field::DownPayment, "30000"},
+      {field::DownPaymentByCheque, "30000"},
+      {field::AuthorizerTag, "36"},
+      {field::OperationCode, "03"},
+      {field::ChequeConstant3, "001"},
+      {field::ChequeConstant2, "01"},
+      {field::QueryOutput, "I"},
+      {field::CardNumber, kCard},
+      {field::AccumulateMiles, "1"},
+      {field::SaleKind, "1"},
+      {field::ForcedSaleAuthorizer, "1"},
+      {field::ConstantZero, "0"},
+      {field::FirstInstallmentDate, today()},
+      {field::Salesperson, "1"},
+      {field::Operator, "001"},
+      {field::FirstChequeNumber, "000000"},
+      {field::CouponDate, "00000000"},
+      {field::CouponTime, "000000"},
+      {field::ChequeBank, "341"}},
      "000000000000",
      0},
     {"single cheque with supplied data",
-     {{field::InstallmentCount, "1"}, {field::QueryOutput, "X9"}, {field::FirstChequeNumber, "4455"},
-      {field::CouponDate, "25122024"}, {field::FirstMilesCode, " 07 "}},
-     {{field::Amount, "30000"}, {field::DownPayment, "000"}, {field::QueryOutput, "X"},
-      {field::FirstChequeNumber, "4455"}, {field::CouponDate, "25122024"}, {field::FirstMilesCode, "07"}},
+     {{field::InstallmentCount, "1"},
+      {field::QueryOutput, "X9"},
+      {field::FirstChequeNumber, "4455"},
+      {field::CouponDate, "25122024"},
+      {field::FirstMilesCode, " 07 "}},
+     {{field::Amount, "30000"},
+      {field::DownPayment, "000"},
+      {field::QueryOutput, "X"},
+      {field::FirstChequeNumber, "4455"},
+      {field::CouponDate, "25122024"},
+      {field::FirstMilesCode, "07"}},
      "000000000000",
      1},
 };
@@ -194,8 +251,11 @@ TEST(ChequeSale, ARefusedWriteStopsTheLaterOnesAndNothingIsSent) {
 
 TEST(ChequeSale, ATypedOtherHolderCardIsWrittenWholeThenConcealed) {
     ScopedFakeHost host;
-    supplySale(*host, {{field::MilesValue, "100"}, {field::FirstChequeNumber, "1"}, {field::CouponNumber, "1"},
-                       {field::CouponDate, "01012024"}, {field::CouponTime, "101010"}});
+    supplySale(*host, {{field::MilesValue, "100"},
+                       {field::FirstChequeNumber, "1"},
+                       {field::CouponNumber, "1"},
+                       {field::CouponDate, "01012024"},
+                       {field::CouponTime, "101010"}});
     auto screen = createScreen<TFrmVCheque_AutGen>();
     Operator op;
     op.expectFocus("edCartaoTerceiro").type(kCard).alt('1');
@@ -260,9 +320,9 @@ struct GridRowsCase {
 };
 
 TEST(ChequeNumbers, TheGridsHoldOneRowPerChequeUpToFifteen) {
-    const GridRowsCase cases[] = {{2, {true, false, false}, {2, 5, 5}},  {5, {true, false, false}, {5, 0, 5}},
-                                  {6, {true, true, false}, {5, 1, 5}},   {12, {true, true, true}, {5, 5, 2}},
-                                  {20, {true, true, true}, {5, 5, 5}},   {-4, {true, false, false}, {0, 5, 5}}};
+    const GridRowsCase cases[] = {{2, {true, false, false}, {2, 5, 5}}, {5, {true, false, false}, {5, 0, 5}},
+                                  {6, {true, true, false}, {5, 1, 5}},  {12, {true, true, true}, {5, 5, 2}},
+                                  {20, {true, true, true}, {5, 5, 5}},  {-4, {true, false, false}, {0, 5, 5}}};
     for (const GridRowsCase& c : cases) {
         ScopedFakeHost host;
         supplySale(*host, {{field::InstallmentCount, std::to_string(c.cheques)}});
@@ -337,19 +397,18 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
         .check("past six digits", [] { EXPECT_EQ(cell("sg_NumChq1", 1), "1000000"); })
         .type("999999")
         .enter()
-        .check("repeated", [] {
-            EXPECT_EQ(cell("sg_NumChq1", 1), "");
-            EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 1022);
-        })
+        .check("repeated",
+               [] {
+                   EXPECT_EQ(cell("sg_NumChq1", 1), "");
+                   EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 1022);
+               })
         .enter() // an empty cell becomes 000000, which is not refused here...
         .enter()
         .expectFocus("btConfirma")
         .enter()
         .dismissMessage(1025) // ...but on confirmation
         .expectFocus("sg_NumChq1")
-        .check("current", [] {
-            EXPECT_EQ(qobject_cast<QTableWidget*>(op::control("sg_NumChq1"))->currentRow(), 1);
-        })
+        .check("current", [] { EXPECT_EQ(qobject_cast<QTableWidget*>(op::control("sg_NumChq1"))->currentRow(), 1); })
         .escape()
         .expectFocus("edNumChequeEntr")
         .expectText("edNumChequeEntr", "999999")
@@ -367,13 +426,27 @@ TEST(ChequeCancellation, WritesTheCancellationHeaderAndTheNsu) {
         Fields written;
     } cases[] = {
         {"everything supplied: confirms itself",
-         {{field::Amount, "1500"}, {field::Nsu, "4567"}, {field::CouponNumber, "12"}, {field::CouponDate, "01022024"},
-          {field::CouponTime, "101010"}, {field::Identification, "60345678901234567890"}},
-         {{field::ChequeConstant3, "002"}, {field::ChequeConstant2, "02"}, {field::QueryOutput, "V"},
-          {field::Nsu, "4567"}, {field::CardNumber, kCard}, {field::Amount, "1500"}, {field::Operator, "001"}}},
+         {{field::Amount, "1500"},
+          {field::Nsu, "4567"},
+          {field::CouponNumber, "12"},
+          {field::CouponDate, "01022024"},
+          {field::CouponTime, "101010"},
+          {field::Identification, "60345678901234567890"}},
+         {{field::ChequeConstant3, "002"},
+          {field::ChequeConstant2, "02"},
+          {field::QueryOutput, "V"},
+          {field::Nsu, "4567"},
+          {field::CardNumber, kCard},
+          {field::Amount, "1500"},
+          {field::Operator, "001"}}},
         {"query output from the host",
-         {{field::Amount, "1500"}, {field::Nsu, "4567"}, {field::CouponNumber, "12"}, {field::CouponDate, "01022024"},
-          {field::CouponTime, "101010"}, {field::QueryOutput, "X"}, {field::Identification, kValidCpf},
+         {{field::Amount, "1500"},
+          {field::Nsu, "4567"},
+          {field::CouponNumber, "12"},
+          {field::CouponDate, "01022024"},
+          {field::CouponTime, "101010"},
+          {field::QueryOutput, "X"},
+          {field::Identification, kValidCpf},
           {field::Cpf, kValidCpf}},
          {{field::QueryOutput, "X"}, {field::Cpf, kValidCpf}, {field::CardNumber, kValidCpf}}},
     };

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "TestData.h"
 #include "ModalDismisser.h"
-#include "entry/Dispatch.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
+#include "entry/Dispatch.h"
 #include "vks/vks.h"
 
 namespace {
@@ -107,12 +107,12 @@ TEST_F(Dispatch, EachTypeRunsItsScreen) {
         int type;
         const char* screen;
     } rows[] = {
-        {1, "FrmPagParcBRQ_VKSTrn"},    {2, "FrmPagParcBRQ_CncTrn"},     {3, "FrmValorBRQ_VKSAdc"},
-        {4, "FrmExtrato_CartaoVKS"},    {5, "FrmExtrato_CPFVKS"},        {7, "FrmAquis_MilhasVKS"},
-        {8, "FrmEstVenda_EstVenAquis"}, {9, "FrmEstAquis_EstVenAquis"},  {11, "FrmMilhas_GenCPF"},
-        {12, "FrmMExtrato_GenCartao"},  {13, "FrmMExtrato_GenCPF"},      {14, "FrmCBasico_FLivreCPF"},
-        {15, "FrmCBasico_FLivreCPF"},   {16, "FrmCartao_FLivreCartao"},  {17, "FrmCPF_FLivreCPF"},
-        {18, "FrmVCheque_AutGen"},      {19, "FrmCancVCheque_AutGen"},   {20, "FrmCompFatura_GenCartao"},
+        {1, "FrmPagParcBRQ_VKSTrn"},    {2, "FrmPagParcBRQ_CncTrn"},    {3, "FrmValorBRQ_VKSAdc"},
+        {4, "FrmExtrato_CartaoVKS"},    {5, "FrmExtrato_CPFVKS"},       {7, "FrmAquis_MilhasVKS"},
+        {8, "FrmEstVenda_EstVenAquis"}, {9, "FrmEstAquis_EstVenAquis"}, {11, "FrmMilhas_GenCPF"},
+        {12, "FrmMExtrato_GenCartao"},  {13, "FrmMExtrato_GenCPF"},     {14, "FrmCBasico_FLivreCPF"},
+        {15, "FrmCBasico_FLivreCPF"},   {16, "FrmCartao_FLivreCartao"}, {17, "FrmCPF_FLivreCPF"},
+        {18, "FrmVCheque_AutGen"},      {19, "FrmCancVCheque_AutGen"},  {20, "FrmCompFatura_GenCartao"},
         {21, "FrmCompFatura_GenCPF"},
     };
     for (const auto& row : rows) {
@@ -131,8 +131,8 @@ TEST_F(Dispatch, SubOptionAcceptsOnlyOneFourAndFive) {
     const struct {
         const char* value;
         bool accepted;
-    } cases[] = {{"1", true},   {"4", true},  {"0004", true}, {"5", true},  {"", false},
-                 {"abc", false}, {"7", false}, {"4a", false},  {"99999999999999", false}};
+    } cases[] = {{"1", true},  {"4", true},   {"0004", true},           {"5", true}, {"", false}, {"abc", false},
+                 {"7", false}, {"4a", false}, {"99999999999999", false}};
     for (int type : {1, 2}) {
         for (const auto& c : cases) {
             modal.screens.clear();

@@ -35,21 +35,62 @@ struct Twin {
 };
 
 const Twin kTwins[] = {
-    {"miles by card", createScreen<TFrmMilhas_GenCartao>, true, false, "Mensagem 511", &TrnConsultaMilhasCartao,
+    {"miles by card",
+     createScreen<TFrmMilhas_GenCartao>,
+     true,
+     false,
+     "Mensagem 511",
+     &TrnConsultaMilhasCartao,
      {{1061, "01"}, {1056, "04"}, {1057, "I"}, {1060, "001"}, {10103, "36"}, {1102, "0000"}}},
-    {"miles by CPF", createScreen<TFrmMilhas_GenCPF>, false, false, "Mensagem 510", &TrnConsultaMilhasCPF,
+    {"miles by CPF",
+     createScreen<TFrmMilhas_GenCPF>,
+     false,
+     false,
+     "Mensagem 510",
+     &TrnConsultaMilhasCPF,
      {{1061, "02"}, {1007, kValidCpf}, {1056, "04"}, {1057, "I"}, {1060, "001"}, {1007, kValidCpf}, {10103, "36"}}},
-    {"mini statement by card", createScreen<TFrmMExtrato_GenCartao>, true, true, "Mensagem 513",
+    {"mini statement by card",
+     createScreen<TFrmMExtrato_GenCartao>,
+     true,
+     true,
+     "Mensagem 513",
      &TrnConsultaMiniExtratoCartao,
-     {{1061, "03"}, {1056, "04"}, {1057, "I"}, {1060, "002"}, {10103, "36"}, {1102, "0000"}, {1062, "31122023"},
+     {{1061, "03"},
+      {1056, "04"},
+      {1057, "I"},
+      {1060, "002"},
+      {10103, "36"},
+      {1102, "0000"},
+      {1062, "31122023"},
       {1075, "1"}}},
-    {"mini statement by CPF", createScreen<TFrmMExtrato_GenCPF>, false, true, "Mensagem 512",
+    {"mini statement by CPF",
+     createScreen<TFrmMExtrato_GenCPF>,
+     false,
+     true,
+     "Mensagem 512",
      &TrnConsultaMiniExtratoCPF,
-     {{1061, "04"}, {1007, kValidCpf}, {1056, "04"}, {1057, "I"}, {1060, "002"}, {10103, "36"}, {1007, kValidCpf},
-      {1062, "31122023"}, {1075, "1"}}},
-    {"free-form by card", createScreen<TFrmCartao_FLivreCartao>, true, false, "Mensagem 507",
-     &TrnConsultaLivreCartao, {{1061, "01"}, {1056, "05"}, {1057, "I"}, {1060, "005"}, {10103, "36"}, {1102, "0000"}}},
-    {"free-form by CPF", createScreen<TFrmCPF_FLivreCPF>, false, false, "Mensagem 507", &TrnConsultaLivreCPF,
+     {{1061, "04"},
+      {1007, kValidCpf},
+      {1056, "04"},
+      {1057, "I"},
+      {1060, "002"},
+      {10103, "36"},
+      {1007, kValidCpf},
+      {1062, "31122023"},
+      {1075, "1"}}},
+    {"free-form by card",
+     createScreen<TFrmCartao_FLivreCartao>,
+     true,
+     false,
+     "Mensagem 507",
+     &TrnConsultaLivreCartao,
+     {{1061, "01"}, {1056, "05"}, {1057, "I"}, {1060, "005"}, {10103, "36"}, {1102, "0000"}}},
+    {"free-form by CPF",
+     createScreen<TFrmCPF_FLivreCPF>,
+     false,
+     false,
+     "Mensagem 507",
+     &TrnConsultaLivreCPF,
      {{1061, "02"}, {1007, kValidCpf}, {1056, "05"}, {1057, "I"}, {1060, "005"}, {1007, kValidCpf}, {10103, "36"}}},
 };
 
@@ -77,8 +118,7 @@ TEST(GenericQueries, WithTheKeySuppliedConfirmThemselvesAndSendHeaderTagAndKey) 
         EXPECT_EQ(Operator().run(*query), 1) << twin.name;
         EXPECT_EQ(writtenTexts(*host), twin.writes) << twin.name;
         ASSERT_EQ(host->authorizations.size(), 1u) << twin.name;
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0)
-            << twin.name;
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0) << twin.name;
         EXPECT_EQ(host->handBacks, 1) << twin.name;
     }
 }
@@ -88,9 +128,9 @@ TEST(GenericQueries, ARefusedWriteStopsTheConfirmationThere) {
         for (std::size_t refused = 0; refused < twin.writes.size(); ++refused) {
             const FieldId field = twin.writes[refused].first;
             // A field written twice is refused the first time.
-            if (std::find_if(twin.writes.begin(), twin.writes.begin() + static_cast<long>(refused),
-                             [&](const auto& w) { return w.first == field; }) !=
-                twin.writes.begin() + static_cast<long>(refused)) {
+            if (std::find_if(twin.writes.begin(), twin.writes.begin() + static_cast<long>(refused), [&](const auto& w) {
+                    return w.first == field;
+                }) != twin.writes.begin() + static_cast<long>(refused)) {
                 continue;
             }
             ScopedFakeHost host;
@@ -100,7 +140,8 @@ TEST(GenericQueries, ARefusedWriteStopsTheConfirmationThere) {
             Operator op;
             op.pause(std::chrono::milliseconds(60)).expectEnabled("btRetorna", true).escape();
             EXPECT_EQ(op.run(*query), 2) << twin.name << " refusing " << field;
-            EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), twin.writes.begin() + static_cast<long>(refused)))
+            EXPECT_EQ(writtenTexts(*host),
+                      Writes(twin.writes.begin(), twin.writes.begin() + static_cast<long>(refused)))
                 << twin.name << " refusing " << field;
             EXPECT_TRUE(host->authorizations.empty());
         }
@@ -115,9 +156,9 @@ TEST(GenericQueries, QueryCodeFilledOnlyWhereTheHeaderSaysSo) {
         const char* code; // field 1060
         const char* written;
     } cases[] = {
-        {0, "7", "007"},   {1, "7", "007"},   {2, "12345", "123"}, {3, " 9", "0 9"},
-        {4, "12", "012"},  {5, "12", "12"},   {5, "7", "7"},       {5, "   ", "005"},
-        {0, "\xC3\xA9", "00\xC3\xA9"},
+        {0, "7", "007"},  {1, "7", "007"},   {2, "12345", "123"},
+        {3, " 9", "0 9"}, {4, "12", "012"},  {5, "12", "12"},
+        {5, "7", "7"},    {5, "   ", "005"}, {0, "\xC3\xA9", "00\xC3\xA9"},
     };
     for (const auto& c : cases) {
         const Twin& twin = kTwins[c.twin];

@@ -172,10 +172,10 @@ TEST_F(HostSim, VerificaCpf) {
         const char* cpf;
         bool valid;
     };
-    for (const Case& c : {Case{"52998224725", true}, Case{"11144477735", true}, Case{"52998224724", false},
-                          Case{"52998224735", false}, Case{"11111111111", false}, Case{"00000000000", false},
-                          Case{"5299822472", false}, Case{"529982247250", false}, Case{"529.982.247-25", false},
-                          Case{"5299822472a", false}, Case{"", false}}) {
+    for (const Case& c :
+         {Case{"52998224725", true}, Case{"11144477735", true}, Case{"52998224724", false}, Case{"52998224735", false},
+          Case{"11111111111", false}, Case{"00000000000", false}, Case{"5299822472", false},
+          Case{"529982247250", false}, Case{"529.982.247-25", false}, Case{"5299822472a", false}, Case{"", false}}) {
         EXPECT_EQ(VerificaCPF(c.cpf) != 0, c.valid) << c.cpf;
     }
     EXPECT_EQ(VerificaCPF(nullptr), 0);
@@ -228,9 +228,9 @@ TEST_F(HostSim, ComboStepsWithTwoAndEightAndConsumesThem) {
         int32_t selected;
         const char* keyAfter;
     };
-    for (const Case& c : {Case{3, -1, "2", 0, ""}, Case{3, 0, "2", 1, ""}, Case{3, 2, "2", 2, ""},
-                          Case{3, 2, "8", 1, ""}, Case{3, 0, "8", 0, ""}, Case{0, -1, "2", -1, ""},
-                          Case{3, 1, "5", 1, "5"}}) {
+    for (const Case& c :
+         {Case{3, -1, "2", 0, ""}, Case{3, 0, "2", 1, ""}, Case{3, 2, "2", 2, ""}, Case{3, 2, "8", 1, ""},
+          Case{3, 0, "8", 0, ""}, Case{0, -1, "2", -1, ""}, Case{3, 1, "5", 1, "5"}}) {
         FakeList list{c.count, c.current};
         VksComboBox combo{&list, &FakeList::countOf, &FakeList::currentOf, &FakeList::select};
         VksKey k = key(c.key);
@@ -326,8 +326,8 @@ public:
     explicit TempFile(const std::vector<std::uint8_t>& bytes)
         : path_(std::filesystem::temp_directory_path() /
                 ("vks_hostsim_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".so")) {
-        std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                     static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path_, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     ~TempFile() { std::filesystem::remove(path_); }
     std::string path() const { return path_.string(); }
@@ -473,7 +473,15 @@ TEST_F(HostSim, RequestTextFollowsWidthAndTypeRules) {
     EXPECT_EQ(records[0].code, 80);
     EXPECT_EQ(records[0].mode, 1);
     EXPECT_EQ(records[0].entries.size(), 10u);
-    EXPECT_EQ(records[0].request, "15,00" "1" "00001500" "7890" "JOSÉ  " "JOS" "0  " "07" "   ");
+    EXPECT_EQ(records[0].request, "15,00"
+                                  "1"
+                                  "00001500"
+                                  "7890"
+                                  "JOSÉ  "
+                                  "JOS"
+                                  "0  "
+                                  "07"
+                                  "   ");
     EXPECT_EQ(progress.texts, std::vector<std::string>{"Enviando solicitação..."});
 }
 

@@ -79,12 +79,7 @@ TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
     host->set(field::EntryType, "5");
     auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
     Operator op;
-    op.expectFocus("edCartao")
-        .alt('1')
-        .dismissMessage(198)
-        .expectFocus("edCartao")
-        .type(kCard)
-        .alt('1');
+    op.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(host->get(field::CardNumber), kCard);
     EXPECT_EQ(host->get(field::IdentificationWritten), kCard);

@@ -19,9 +19,9 @@ std::unique_ptr<QDialog> paymentScreen() { return createScreen<TFrmPagParcBRQ_VK
 
 struct PanelCase {
     const char* name;
-    std::string entryType;           // field 1100
+    std::string entryType; // field 1100
     std::vector<std::pair<FieldId, std::string>> fields;
-    std::string shown;               // the one identification control shown, "" for all
+    std::string shown; // the one identification control shown, "" for all
     bool identificationEnabled;
     std::string identificationText;
     bool listShown;
@@ -31,19 +31,53 @@ struct PanelCase {
 
 const PanelCase kPanels[] = {
     {"document code to type", "1", {}, "edDadosDocumento", true, "", false, "", true},
-    {"document code supplied", "1", {{field::DocumentData, "778899"}}, "edDadosDocumento", false, "778899", false, "",
+    {"document code supplied",
+     "1",
+     {{field::DocumentData, "778899"}},
+     "edDadosDocumento",
+     false,
+     "778899",
+     false,
+     "",
      true},
-    {"CPF supplied, form 01", "4", {{field::Cpf, kValidCpf}, {field::PaymentForm, "01"}}, "edCPF", false,
-     "529.982.247-25", true, "01 - Dinheiro", false},
-    {"CPF to type, no form", "4", {}, "edCPF", true, "___.___.___-__", true, "", true},
-    {"CPF, form not a number", "004", {{field::PaymentForm, "abc"}}, "edCPF", true, "___.___.___-__", true, "",
-     true},
-    {"CPF, form 15 out of the list", "4", {{field::PaymentForm, "15"}}, "edCPF", true, "___.___.___-__", true, "",
+    {"CPF supplied, form 01",
+     "4",
+     {{field::Cpf, kValidCpf}, {field::PaymentForm, "01"}},
+     "edCPF",
+     false,
+     "529.982.247-25",
+     true,
+     "01 - Dinheiro",
      false},
-    {"card supplied, form 05", "5", {{field::CardNumber, kCard}, {field::PaymentForm, "05"}}, "edCartao", false,
-     "603456**********", true, "05 - Cartão de Crédito", false},
-    {"short card supplied", "5", {{field::CardNumber, "60345"}, {field::PaymentForm, "11"}}, "edCartao", false, "60345",
-     true, "11- Milhas", false},
+    {"CPF to type, no form", "4", {}, "edCPF", true, "___.___.___-__", true, "", true},
+    {"CPF, form not a number", "004", {{field::PaymentForm, "abc"}}, "edCPF", true, "___.___.___-__", true, "", true},
+    {"CPF, form 15 out of the list",
+     "4",
+     {{field::PaymentForm, "15"}},
+     "edCPF",
+     true,
+     "___.___.___-__",
+     true,
+     "",
+     false},
+    {"card supplied, form 05",
+     "5",
+     {{field::CardNumber, kCard}, {field::PaymentForm, "05"}},
+     "edCartao",
+     false,
+     "603456**********",
+     true,
+     "05 - Cartão de Crédito",
+     false},
+    {"short card supplied",
+     "5",
+     {{field::CardNumber, "60345"}, {field::PaymentForm, "11"}},
+     "edCartao",
+     false,
+     "60345",
+     true,
+     "11- Milhas",
+     false},
     {"card to type", "5", {}, "edCartao", true, "", true, "", true},
     {"entry type 7", "7", {}, "", false, "", true, "", true},
 };
@@ -86,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPa
 struct CheckCase {
     const char* name;
     std::vector<std::pair<FieldId, std::string>> fields;
-    std::string typed;   // typed into the first control before confirming with Alt+1
+    std::string typed; // typed into the first control before confirming with Alt+1
     MessageId message;
     std::string focusAfter;
 };
@@ -128,7 +162,8 @@ struct SuppliedFaultCase {
 const SuppliedFaultCase kSuppliedFaults[] = {
     {"blank document code", {{field::EntryType, "1"}, {field::DocumentData, "   "}}, 846},
     {"invalid CPF", {{field::EntryType, "4"}, {field::Cpf, "11111111111"}, {field::PaymentForm, "03"}}, 803},
-    {"payment form outside the list", {{field::EntryType, "4"}, {field::Cpf, kValidCpf}, {field::PaymentForm, "15"}},
+    {"payment form outside the list",
+     {{field::EntryType, "4"}, {field::Cpf, kValidCpf}, {field::PaymentForm, "15"}},
      849},
 };
 
@@ -211,12 +246,7 @@ TEST(InstallmentPayment, ATypedCardIsVisibleWhileTypedAndConcealedOnceConfirmed)
     host->set(field::PaymentForm, "05");
     auto screen = paymentScreen();
     Operator op;
-    op.expectFocus("edCartao")
-        .type(kCard)
-        .expectText("edCartao", kCard)
-        .enter()
-        .expectFocus("btConfirma")
-        .enter();
+    op.expectFocus("edCartao").type(kCard).expectText("edCartao", kCard).enter().expectFocus("btConfirma").enter();
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
     EXPECT_EQ(host->get(field::CardNumber), kCard);

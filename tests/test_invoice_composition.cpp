@@ -25,10 +25,22 @@ struct Twin {
 };
 
 const Twin kTwins[] = {
-    {"card", createScreen<TFrmCompFatura_GenCartao>, true, &TrnConsultaInformacoesClienteCartao,
+    {"card",
+     createScreen<TFrmCompFatura_GenCartao>,
+     true,
+     &TrnConsultaInformacoesClienteCartao,
      {{1061, "07"}, {1056, "04"}, {1057, "I"}, {1060, "010"}, {10103, "36"}, {1113, day(0)}}},
-    {"CPF", createScreen<TFrmCompFatura_GenCPF>, false, &TrnConsultaInformacoesClienteCPF,
-     {{1061, "08"}, {1007, kValidCpf}, {1056, "04"}, {1057, "I"}, {1060, "010"}, {1007, kValidCpf}, {10103, "36"},
+    {"CPF",
+     createScreen<TFrmCompFatura_GenCPF>,
+     false,
+     &TrnConsultaInformacoesClienteCPF,
+     {{1061, "08"},
+      {1007, kValidCpf},
+      {1056, "04"},
+      {1057, "I"},
+      {1060, "010"},
+      {1007, kValidCpf},
+      {10103, "36"},
       {1113, day(0)}}},
 };
 
@@ -45,8 +57,8 @@ TEST(InvoiceComposition, WritesInOrderAndStopsAtARefusedWrite) {
             const bool confirms = refused == twin.writes.size();
             const auto before = twin.writes.begin() + static_cast<long>(refused);
             // The CPF goes out twice; the first write is the one refused.
-            if (!confirms && std::any_of(twin.writes.begin(), before,
-                                         [&](const auto& w) { return w.first == before->first; })) {
+            if (!confirms &&
+                std::any_of(twin.writes.begin(), before, [&](const auto& w) { return w.first == before->first; })) {
                 continue;
             }
             ScopedFakeHost host;
@@ -74,9 +86,8 @@ TEST(InvoiceComposition, TheDueDateIsMandatoryRealAndNotAhead) {
     const struct {
         std::string typed;
         bool accepted;
-    } cases[] = {{day(0), true},     {day(-1), true},     {"29022024", true}, {day(1), false},
-                 {day(400), false},  {"", false},         {"31022024", false}, {"010120", false},
-                 {"00000000", false}, {"32012020", false}};
+    } cases[] = {{day(0), true}, {day(-1), true},     {"29022024", true}, {day(1), false},     {day(400), false},
+                 {"", false},    {"31022024", false}, {"010120", false},  {"00000000", false}, {"32012020", false}};
     for (const Twin& twin : kTwins) {
         for (const auto& c : cases) {
             ScopedFakeHost host;

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -80,8 +80,10 @@ TEST(Keyboard, AKeyForAScreenThatIsNotActiveIsLostAndFailsTheScriptNamingIt) {
 // A query screen with one control of each keyboard rule under test.
 class KeyboardScreen : public TFrmVKS_Adc {
 public:
-    KeyboardScreen() : TFrmVKS_Adc("TFrmKeyboard") {
-        addList({.name = "cbHost", .keys = Keys::ListSteps}, {"A - Primeiro", "B - Segundo", "P - Presente", "0 - Demais"});
+    KeyboardScreen()
+        : TFrmVKS_Adc("TFrmKeyboard") {
+        addList({.name = "cbHost", .keys = Keys::ListSteps},
+                {"A - Primeiro", "B - Segundo", "P - Presente", "0 - Demais"});
         addList({.name = "cbOwn", .keys = Keys::OwnSteps}, {"S - Seguro", "0 - Demais casos", "1 - Um"});
         addEdit({.name = "edShort", .maxLength = 3});
     }
@@ -218,8 +220,8 @@ TEST_P(EveryScreen, ShowsLockedValuesReadablyAndLaysItsRowsOutInTabOrder) {
         if (field->isEnabled() || !field->isVisible()) continue;
         if (qobject_cast<QLineEdit*>(field) != nullptr) {
             const QPalette& p = field->palette();
-            EXPECT_GE(contrast(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)),
-                      4.5)
+            EXPECT_GE(
+                contrast(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)), 4.5)
                 << field->objectName().toStdString();
         }
     }
@@ -278,8 +280,7 @@ TEST_P(IniNames, AreFoundInAnyLetterCase) {
 INSTANTIATE_TEST_SUITE_P(Keyboard, IniNames, testing::ValuesIn(kIniCases), CaseName());
 
 TEST(Keyboard, AMissingIniFileHasNoValue) {
-    EXPECT_EQ(readIniValue(QDir::temp().filePath("no-such-dir/VKS.INI"), "OPERACAO", "TrataOcorrencia"),
-              std::nullopt);
+    EXPECT_EQ(readIniValue(QDir::temp().filePath("no-such-dir/VKS.INI"), "OPERACAO", "TrataOcorrencia"), std::nullopt);
 }
 
 } // namespace

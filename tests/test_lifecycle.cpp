@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <cstring>
 
-#include "TestData.h"
 #include "ModalDismisser.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
 #include "host/RequestLayouts.h"
 #include "vks/vks.h"

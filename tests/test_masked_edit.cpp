@@ -24,56 +24,56 @@ struct MaskCase {
     bool leftBlanks;
     const char* emptyRead;
     bool emptyComplete;
-    const char* typed;       // fills every position
+    const char* typed; // fills every position
     const char* fullDisplay;
     const char* fullRead;
     const char* partialRead; // the first three digits typed
     bool partialComplete;
-    const char* digits;      // the full read text with formatting removed
+    const char* digits; // the full read text with formatting removed
 };
 
 void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.mask; }
 
 const MaskCase kMasks[] = {
-    {"!99/99/9999;1;_", 10, true, true, "  /  /    ", true, "05122026", "05/12/2026", "05/12/2026", "05/1 /    ", true, "05122026"},
+    {"!99/99/9999;1;_", 10, true, true, "  /  /    ", true, "05122026", "05/12/2026", "05/12/2026", "05/1 /    ", true,
+     "05122026"},
     {"!90:00:00;1;_", 8, true, true, "  :  :  ", false, "123456", "12:34:56", "12:34:56", "12:3 :  ", false, "123456"},
     {"!99:99:99;1;_", 8, true, true, "  :  :  ", true, "235959", "23:59:59", "23:59:59", "23:5 :  ", true, "235959"},
-    {"999.999.999-99;0;_", 14, false, false, "", true, "52998224725", "529.982.247-25", "52998224725", "529", true, "52998224725"},
-    {"999.999.999-99", 14, true, false, "   .   .   -  ", true, "52998224725", "529.982.247-25", "529.982.247-25", "529.   .   -  ", true, "52998224725"},
+    {"999.999.999-99;0;_", 14, false, false, "", true, "52998224725", "529.982.247-25", "52998224725", "529", true,
+     "52998224725"},
+    {"999.999.999-99", 14, true, false, "   .   .   -  ", true, "52998224725", "529.982.247-25", "529.982.247-25",
+     "529.   .   -  ", true, "52998224725"},
     {"000000;0;_", 6, false, false, "", false, "004711", "004711", "004711", "004", false, "004711"},
-    {"00/00/0000", 10, true, false, "  /  /    ", false, "31012027", "31/01/2027", "31/01/2027", "31/0 /    ", false, "31012027"},
-    {"99/99/9999", 10, true, false, "  /  /    ", true, "01022003", "01/02/2003", "01/02/2003", "01/0 /    ", true, "01022003"},
-    {"99999-999", 9, true, false, "     -   ", true, "01310100", "01310-100", "01310-100", "013  -   ", true, "01310100"},
-    {"9999-9999", 9, true, false, "    -    ", true, "34567890", "3456-7890", "3456-7890", "345 -    ", true, "34567890"},
+    {"00/00/0000", 10, true, false, "  /  /    ", false, "31012027", "31/01/2027", "31/01/2027", "31/0 /    ", false,
+     "31012027"},
+    {"99/99/9999", 10, true, false, "  /  /    ", true, "01022003", "01/02/2003", "01/02/2003", "01/0 /    ", true,
+     "01022003"},
+    {"99999-999", 9, true, false, "     -   ", true, "01310100", "01310-100", "01310-100", "013  -   ", true,
+     "01310100"},
+    {"9999-9999", 9, true, false, "    -    ", true, "34567890", "3456-7890", "3456-7890", "345 -    ", true,
+     "34567890"},
 };
 
 QString q(const char* text) { return QString::fromLatin1(text); }
 
-std::string withoutFormatting(const QString& text)
-{
-    return vks::sim::routines::removeFormato(text.toStdString());
-}
+std::string withoutFormatting(const QString& text) { return vks::sim::routines::removeFormato(text.toStdString()); }
 
 // The display of an empty field: every digit of a full one blank.
-QString blanksFor(QString fullDisplay)
-{
+QString blanksFor(QString fullDisplay) {
     for (QChar& c : fullDisplay) {
-        if (c.isDigit())
-            c = QLatin1Char('_');
+        if (c.isDigit()) c = QLatin1Char('_');
     }
     return fullDisplay;
 }
 
 // Returns whether the field kept the key (keys it ignores reach the screen).
-bool sendKey(QWidget& widget, int key, const QString& text = {})
-{
+bool sendKey(QWidget& widget, int key, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(&widget, &press);
     return press.isAccepted();
 }
 
-void typeChars(QWidget& widget, const QString& text)
-{
+void typeChars(QWidget& widget, const QString& text) {
     for (const QChar c : text) {
         const int key = c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.toUpper().unicode() - 'A');
         sendKey(widget, key, QString(c));
@@ -82,8 +82,7 @@ void typeChars(QWidget& widget, const QString& text)
 
 class MaskedEditTable : public ::testing::TestWithParam<MaskCase> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_NE(QApplication::instance(), nullptr);
         edit.setEditMask(q(GetParam().mask));
     }
@@ -91,8 +90,7 @@ protected:
     MaskedEdit edit;
 };
 
-TEST_P(MaskedEditTable, ParsesTheMask)
-{
+TEST_P(MaskedEditTable, ParsesTheMask) {
     const MaskCase& c = GetParam();
     const EditMask mask(q(c.mask));
     EXPECT_EQ(mask.width(), c.width);
@@ -102,8 +100,7 @@ TEST_P(MaskedEditTable, ParsesTheMask)
     EXPECT_EQ(edit.editMask(), q(c.mask));
 }
 
-TEST_P(MaskedEditTable, ReadsEmptyPartialAndFull)
-{
+TEST_P(MaskedEditTable, ReadsEmptyPartialAndFull) {
     const MaskCase& c = GetParam();
     EXPECT_EQ(edit.maskedText(), q(c.emptyRead));
     EXPECT_EQ(edit.displayText(), blanksFor(q(c.fullDisplay)));
@@ -120,8 +117,7 @@ TEST_P(MaskedEditTable, ReadsEmptyPartialAndFull)
     EXPECT_EQ(withoutFormatting(edit.maskedText()), c.digits);
 }
 
-TEST_P(MaskedEditTable, AssignedTextReadsBack)
-{
+TEST_P(MaskedEditTable, AssignedTextReadsBack) {
     const MaskCase& c = GetParam();
     for (const char* assigned : {c.fullRead, c.digits}) {
         edit.setMaskedText(q(assigned));
@@ -140,8 +136,7 @@ TEST_P(MaskedEditTable, AssignedTextReadsBack)
     EXPECT_EQ(edit.displayText(), blanksFor(q(c.fullDisplay)));
 }
 
-TEST_P(MaskedEditTable, TypingSkipsLiteralsIgnoresLettersAndBacksUp)
-{
+TEST_P(MaskedEditTable, TypingSkipsLiteralsIgnoresLettersAndBacksUp) {
     const MaskCase& c = GetParam();
     const QString typed = q(c.typed);
     typeChars(edit, typed.left(2) + QStringLiteral("k") + typed.mid(2));
@@ -160,12 +155,10 @@ TEST_P(MaskedEditTable, TypingSkipsLiteralsIgnoresLettersAndBacksUp)
     EXPECT_EQ(edit.maskedText(), q(c.fullRead));
 }
 
-TEST_P(MaskedEditTable, DropsWhatThePositionsDoNotTake)
-{
+TEST_P(MaskedEditTable, DropsWhatThePositionsDoNotTake) {
     const MaskCase& c = GetParam();
     QString noisy;
-    for (const QChar d : q(c.digits))
-        noisy += QStringLiteral("x") + d;
+    for (const QChar d : q(c.digits)) noisy += QStringLiteral("x") + d;
     edit.setMaskedText(noisy + QStringLiteral("98765"));
     EXPECT_EQ(edit.maskedText(), q(c.fullRead));
 
@@ -183,8 +176,7 @@ TEST_P(MaskedEditTable, DropsWhatThePositionsDoNotTake)
 
 INSTANTIATE_TEST_SUITE_P(ScreenMasks, MaskedEditTable, ::testing::ValuesIn(kMasks));
 
-TEST(MaskedEdit, TypingReplacesASelectionButARejectedKeyKeepsIt)
-{
+TEST(MaskedEdit, TypingReplacesASelectionButARejectedKeyKeepsIt) {
     MaskedEdit edit;
     edit.setEditMask(QStringLiteral("!99/99/9999;1;_"));
     edit.setMaskedText(QStringLiteral("05/12/2026"));
@@ -196,8 +188,7 @@ TEST(MaskedEdit, TypingReplacesASelectionButARejectedKeyKeepsIt)
     EXPECT_FALSE(edit.hasSelectedText());
 }
 
-TEST(MaskedEdit, BackspaceStepsOverLiteralsAndDeleteKeepsTheCursor)
-{
+TEST(MaskedEdit, BackspaceStepsOverLiteralsAndDeleteKeepsTheCursor) {
     MaskedEdit edit;
     edit.setEditMask(QStringLiteral("99999-999"));
     typeChars(edit, QStringLiteral("123456"));
@@ -212,8 +203,7 @@ TEST(MaskedEdit, BackspaceStepsOverLiteralsAndDeleteKeepsTheCursor)
     EXPECT_EQ(edit.cursorPosition(), 0);
 }
 
-TEST(MaskedEdit, SpaceBlanksOnlyOptionalPositions)
-{
+TEST(MaskedEdit, SpaceBlanksOnlyOptionalPositions) {
     MaskedEdit edit;
     edit.setEditMask(QStringLiteral("!90:00:00;1;_"));
     sendKey(edit, Qt::Key_Space, QStringLiteral(" "));
@@ -223,16 +213,14 @@ TEST(MaskedEdit, SpaceBlanksOnlyOptionalPositions)
     EXPECT_EQ(edit.cursorPosition(), 3);
 }
 
-TEST(MaskedEdit, EnterAndEscapeReachTheScreen)
-{
+TEST(MaskedEdit, EnterAndEscapeReachTheScreen) {
     MaskedEdit edit;
     edit.setEditMask(QStringLiteral("00/00/0000"));
     EXPECT_FALSE(sendKey(edit, Qt::Key_Return));
     EXPECT_FALSE(sendKey(edit, Qt::Key_Escape));
 }
 
-TEST(MaskedEdit, LeftBlanksAreDroppedWhenLiteralsAreNotKept)
-{
+TEST(MaskedEdit, LeftBlanksAreDroppedWhenLiteralsAreNotKept) {
     const EditMask mask(QStringLiteral("!999-99;0;*"));
     EXPECT_EQ(mask.blank(), QLatin1Char('*'));
     EXPECT_EQ(mask.readText(QStringLiteral("**1-2*")), QStringLiteral("12 "));
@@ -240,8 +228,7 @@ TEST(MaskedEdit, LeftBlanksAreDroppedWhenLiteralsAreNotKept)
     EXPECT_EQ(right.readText(QStringLiteral("__1-2_")), QStringLiteral("  12"));
 }
 
-TEST(MaskedEdit, WithoutAMaskItIsAPlainField)
-{
+TEST(MaskedEdit, WithoutAMaskItIsAPlainField) {
     MaskedEdit edit;
     edit.setMaskedText(QStringLiteral("abc"));
     EXPECT_EQ(edit.maskedText(), QStringLiteral("abc"));
@@ -249,8 +236,7 @@ TEST(MaskedEdit, WithoutAMaskItIsAPlainField)
     EXPECT_EQ(edit.maskedText(), QStringLiteral("abcd"));
 }
 
-TEST(MaskedEdit, HugeMaskStaysBounded)
-{
+TEST(MaskedEdit, HugeMaskStaysBounded) {
     QString huge(1 << 20, QLatin1Char('9'));
     huge += QStringLiteral(";0;");
     MaskedEdit edit;

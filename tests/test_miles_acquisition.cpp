@@ -37,21 +37,77 @@ struct AcquisitionPanelCase {
 
 const AcquisitionPanelCase kAcquisitionPanels[] = {
     {"nothing supplied", {}, false, "01 - Dinheiro", true, "", false, false, -1, true},
-    {"credit card locked", {{field::PaymentForm, "05"}, {field::Operator, "4321"}}, false, "05 - Cartão de Crédito",
-     false, "", false, true, -1, true},
-    {"code outside the list keeps cash, locked", {{field::PaymentForm, "12"}}, false, "01 - Dinheiro", false, "",
-     false, false, -1, true},
-    {"one digit code is not a code", {{field::PaymentForm, "5"}}, false, "01 - Dinheiro", false, "", false, false, -1,
+    {"credit card locked",
+     {{field::PaymentForm, "05"}, {field::Operator, "4321"}},
+     false,
+     "05 - Cartão de Crédito",
+     false,
+     "",
+     false,
+     true,
+     -1,
      true},
-    {"miles with their value", {{field::PaymentForm, "11"}, {field::MilesValue, "1.234,50"}}, false, "11- Milhas",
-     false, "1234,50", false, false, -1, true},
+    {"code outside the list keeps cash, locked",
+     {{field::PaymentForm, "12"}},
+     false,
+     "01 - Dinheiro",
+     false,
+     "",
+     false,
+     false,
+     -1,
+     true},
+    {"one digit code is not a code",
+     {{field::PaymentForm, "5"}},
+     false,
+     "01 - Dinheiro",
+     false,
+     "",
+     false,
+     false,
+     -1,
+     true},
+    {"miles with their value",
+     {{field::PaymentForm, "11"}, {field::MilesValue, "1.234,50"}},
+     false,
+     "11- Milhas",
+     false,
+     "1234,50",
+     false,
+     false,
+     -1,
+     true},
     {"miles without a value", {{field::PaymentForm, "11"}}, false, "11- Milhas", false, "", true, false, -1, true},
-    {"gift list occurrence locked", {{field::OccurrenceKind, " P "}, {field::OccurrenceCode, "7654321"}}, true,
-     "01 - Dinheiro", true, "", false, false, 0, false},
-    {"other occurrence locked", {{field::OccurrenceKind, "0"}}, true, "01 - Dinheiro", true, "", false, false, 1,
+    {"gift list occurrence locked",
+     {{field::OccurrenceKind, " P "}, {field::OccurrenceCode, "7654321"}},
+     true,
+     "01 - Dinheiro",
+     true,
+     "",
+     false,
+     false,
+     0,
      false},
-    {"unknown occurrence to choose", {{field::OccurrenceKind, "S"}}, true, "01 - Dinheiro", true, "", false, false,
-     -1, true},
+    {"other occurrence locked",
+     {{field::OccurrenceKind, "0"}},
+     true,
+     "01 - Dinheiro",
+     true,
+     "",
+     false,
+     false,
+     1,
+     false},
+    {"unknown occurrence to choose",
+     {{field::OccurrenceKind, "S"}},
+     true,
+     "01 - Dinheiro",
+     true,
+     "",
+     false,
+     false,
+     -1,
+     true},
 };
 
 class AcquisitionPanel : public testing::TestWithParam<AcquisitionPanelCase> {};
@@ -106,7 +162,10 @@ struct ScreenKind {
 const Fields kReversed = {{field::Amount, "1500"}, {field::Nsu, "123456"}, {field::Identification, kCard}};
 
 const ScreenKind kScreens[] = {
-    {"acquisition", createScreen<TFrmAquis_MilhasVKS>, "Mensagem 527", "edOperador",
+    {"acquisition",
+     createScreen<TFrmAquis_MilhasVKS>,
+     "Mensagem 527",
+     "edOperador",
      {{field::Amount, "1500"}, {field::PaymentForm, "01"}, {field::Identification, kCard}}},
     {"sale reversal", createScreen<TFrmEstVenda_EstVenAquis>, "Mensagem 520", "edMatrOper", kReversed},
     {"acquisition reversal", createScreen<TFrmEstAquis_EstVenAquis>, "Mensagem 521", "edMatrOper", kReversed},
@@ -118,8 +177,11 @@ TEST(MilesCoupon, SuppliedCouponIsShownLockedAndTheScreenConfirmsItself) {
     for (const ScreenKind& kind : kScreens) {
         ScopedFakeHost host;
         supply(*host, kind.transaction);
-        supply(*host, {{field::TransactionDate, today()}, {field::CouponNumber, "123"},
-                       {field::CouponDate, "05032007"}, {field::CouponTime, "101112"}, {field::Operator, "4321"}});
+        supply(*host, {{field::TransactionDate, today()},
+                       {field::CouponNumber, "123"},
+                       {field::CouponDate, "05032007"},
+                       {field::CouponTime, "101112"},
+                       {field::Operator, "4321"}});
         const auto screen = kind.create();
         EXPECT_EQ(child<QLabel>(*screen, "lbTitulo").text(), kind.title) << kind.name;
         for (auto [name, text] : {std::pair{"edCupom", "123"}, std::pair{"edDataCupom", "05/03/2007"},
@@ -183,9 +245,9 @@ TEST_P(CouponChecks, RejectTheFirstFaultOrStoreTheCoupon) {
         EXPECT_EQ(op.run(*screen), c.message != 0 ? 2 : 1) << kind.name;
         if (c.message != 0) {
             EXPECT_EQ(host->writes.size(), 0u) << kind.name;
-            const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom") ? ""
+            const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom")       ? ""
                                                            : c.focusAfter == std::string("edDataCupom") ? "__/__/____"
-                                                                                                         : "__:__:__");
+                                                                                                        : "__:__:__");
             EXPECT_EQ(child<QLineEdit>(*screen, c.focusAfter).text(), cleared) << kind.name;
         } else {
             EXPECT_EQ(host->get(field::CouponNumber), c.number) << kind.name;
@@ -202,8 +264,11 @@ TEST(MilesCoupon, AWrongSuppliedDateIsOpenedClearedAndFocused) {
     for (const ScreenKind& kind : kScreens) {
         ScopedFakeHost host;
         supply(*host, kind.transaction);
-        supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "9"},
-                       {field::CouponDate, "31022007"}, {field::CouponTime, "999999"}});
+        supply(*host, {{field::TransactionDate, today()},
+                       {field::Operator, "4321"},
+                       {field::CouponNumber, "9"},
+                       {field::CouponDate, "31022007"},
+                       {field::CouponTime, "999999"}});
         const auto screen = kind.create();
         Operator op;
         op.dismissMessage(787)
@@ -231,25 +296,33 @@ struct AcquisitionWriteCase {
 
 Writes acquisitionWrites(const char* hostCode, const char* mapping, const char* kind, const char* code,
                          const char* form, const char* miles) {
-    return {{field::OperationCode, "02"}, {field::CardNumber, kCard},     {field::HostCode, hostCode},
+    return {{field::OperationCode, "02"},     {field::CardNumber, kCard},  {field::HostCode, hostCode},
             {field::MappingVersion, mapping}, {field::CouponNumber, "77"}, {field::CouponDate, "00000000"},
-            {field::CouponTime, "000000"},   {field::Operator, "4321"},   {field::OccurrenceKind, kind},
-            {field::OccurrenceCode, code},   {field::PaymentForm, form},  {field::MilesValue, miles}};
+            {field::CouponTime, "000000"},    {field::Operator, "4321"},   {field::OccurrenceKind, kind},
+            {field::OccurrenceCode, code},    {field::PaymentForm, form},  {field::MilesValue, miles}};
 }
 
 const AcquisitionWriteCase kAcquisitionWrites[] = {
-    {"switch off, no host code", {{field::PaymentForm, "04"}}, false,
+    {"switch off, no host code",
+     {{field::PaymentForm, "04"}},
+     false,
      acquisitionWrites("0000", "0000", "0", "0000000", "04", "000000000000")},
-    {"host code and mapping version", {{field::HostCodeCopy, "0042"}, {field::MappingVersion, "123456"},
-                                       {field::PaymentForm, "12"}},
-     false, acquisitionWrites("0042", "1234", "0", "0000000", "01", "000000000000")},
-    {"miles value zero-filled", {{field::PaymentForm, "11"}, {field::MilesValue, "1.234,50"}}, false,
+    {"host code and mapping version",
+     {{field::HostCodeCopy, "0042"}, {field::MappingVersion, "123456"}, {field::PaymentForm, "12"}},
+     false,
+     acquisitionWrites("0042", "1234", "0", "0000000", "01", "000000000000")},
+    {"miles value zero-filled",
+     {{field::PaymentForm, "11"}, {field::MilesValue, "1.234,50"}},
+     false,
      acquisitionWrites("0000", "0000", "0", "0000000", "11", "000000123450")},
-    {"gift list with an empty code", {{field::PaymentForm, "01"}, {field::OccurrenceKind, "P"}}, true,
+    {"gift list with an empty code",
+     {{field::PaymentForm, "01"}, {field::OccurrenceKind, "P"}},
+     true,
      acquisitionWrites("0000", "0000", "P", "", "01", "000000000000")},
-    {"other cases keep their code", {{field::PaymentForm, "01"}, {field::OccurrenceKind, "0"},
-                                     {field::OccurrenceCode, "55"}},
-     true, acquisitionWrites("0000", "0000", "0", "55", "01", "000000000000")},
+    {"other cases keep their code",
+     {{field::PaymentForm, "01"}, {field::OccurrenceKind, "0"}, {field::OccurrenceCode, "55"}},
+     true,
+     acquisitionWrites("0000", "0000", "0", "55", "01", "000000000000")},
 };
 
 class AcquisitionWrites : public testing::TestWithParam<AcquisitionWriteCase> {};
@@ -257,7 +330,9 @@ class AcquisitionWrites : public testing::TestWithParam<AcquisitionWriteCase> {}
 TEST_P(AcquisitionWrites, StoreEveryFieldInOrderAndSendTheAcquisition) {
     const AcquisitionWriteCase& c = GetParam();
     ScopedFakeHost host;
-    supply(*host, {{field::Amount, "1500"}, {field::Identification, kCard}, {field::CouponNumber, "77"},
+    supply(*host, {{field::Amount, "1500"},
+                   {field::Identification, kCard},
+                   {field::CouponNumber, "77"},
                    {field::Operator, "4321"}});
     supply(*host, c.fields);
     state().TrataOcorrencia = c.occurrences ? "SIM" : "NAO";
@@ -318,8 +393,11 @@ const ReversalCase kReversals[] = {
 TEST(MilesReversal, WritesTheSameFieldsButTheOperationCode) {
     for (const ReversalCase& c : kReversals) {
         ScopedFakeHost host;
-        supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "987"},
-                       {field::MappingVersion, "12"}, {field::CouponNumber, "77"}});
+        supply(*host, {{field::Amount, "1500"},
+                       {field::TransactionDate, today()},
+                       {field::Nsu, "987"},
+                       {field::MappingVersion, "12"},
+                       {field::CouponNumber, "77"}});
         const auto screen = c.create();
         Operator op;
         op.expectFocus("edDataCupom")
@@ -330,11 +408,16 @@ TEST(MilesReversal, WritesTheSameFieldsButTheOperationCode) {
             .type("12x34")
             .alt('1');
         EXPECT_EQ(op.run(*screen), 1) << c.name;
-        const Writes expected = {{field::Amount, "1500"},         {field::TransactionDate, today()},
-                                 {field::Nsu, "987"},             {field::AuthorizerTag, "36"},
-                                 {field::CardNumber, ""},         {field::MappingVersion, "12"},
-                                 {field::CouponNumber, "77"},     {field::CouponDate, "00000000"},
-                                 {field::CouponTime, "000000"},   {field::Operator, "1234"},
+        const Writes expected = {{field::Amount, "1500"},
+                                 {field::TransactionDate, today()},
+                                 {field::Nsu, "987"},
+                                 {field::AuthorizerTag, "36"},
+                                 {field::CardNumber, ""},
+                                 {field::MappingVersion, "12"},
+                                 {field::CouponNumber, "77"},
+                                 {field::CouponDate, "00000000"},
+                                 {field::CouponTime, "000000"},
+                                 {field::Operator, "1234"},
                                  {field::OperationCode, c.operation}};
         EXPECT_EQ(writtenTexts(*host), expected) << c.name;
         ASSERT_EQ(host->authorizations.size(), 1u) << c.name;
@@ -382,8 +465,8 @@ TEST(MilesCoupon, UnreadableSuppliedValuesAreSentAsAbsent) {
     for (const ScreenKind& kind : kScreens) {
         ScopedFakeHost host;
         for (FieldId id : {field::Identification, field::HostCodeCopy, field::MappingVersion, field::CouponNumber,
-                           field::CouponDate, field::CouponTime, field::Operator, field::PaymentForm,
-                           field::MilesValue, field::OccurrenceKind, field::OccurrenceCode}) {
+                           field::CouponDate, field::CouponTime, field::Operator, field::PaymentForm, field::MilesValue,
+                           field::OccurrenceKind, field::OccurrenceCode}) {
             host->set(id, junk);
         }
         supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "1"}});

@@ -45,9 +45,9 @@ void prepare(FakeHost& host, const Fields& fields, bool occurrences) {
 
 struct Shown {
     std::string control;
-    std::string text;   // "-": not checked
-    int enabled;        // -1: not checked
-    int visible;        // -1: not checked
+    std::string text; // "-": not checked
+    int enabled;      // -1: not checked
+    int visible;      // -1: not checked
 };
 
 struct PanelCase {
@@ -108,13 +108,13 @@ const PanelCase kPanels[] = {
       {"edNumContrato", "1234567", 0, 1},
       {"edDV", "7", 0, 1}},
      {}},
-    {"sale kind other than 2 is normal", &kCash, {{field::SaleKind, " 2"}}, false, {{"cbVenda", "1 - Normal", 0, 1}}, {}},
-    {"no card read",
+    {"sale kind other than 2 is normal",
      &kCash,
-     {{field::Identification, "   "}},
+     {{field::SaleKind, " 2"}},
      false,
-     {{"edCartao", "", 1, 1}},
+     {{"cbVenda", "1 - Normal", 0, 1}},
      {}},
+    {"no card read", &kCash, {{field::Identification, "   "}}, false, {{"edCartao", "", 1, 1}}, {}},
     {"installments supplied",
      &kNoInterest,
      {{field::InstallmentCount, "03"}, {field::FirstInstallmentDate, "10042024"}, {field::InterestRate, "12"}},
@@ -199,23 +199,54 @@ struct CheckCase {
 const Fields kTypedInstallment{{field::CouponNumber, "77"}, {field::DownPayment, "0"}};
 
 const CheckCase kChecks[] = {
-    {"coupon blank", &kCash, {{field::CouponNumber, "  "}, {field::DownPayment, "0"}}, false, 0, "", 810, "edCupom",
+    {"coupon blank",
+     &kCash,
+     {{field::CouponNumber, "  "}, {field::DownPayment, "0"}},
+     false,
+     0,
+     "",
+     810,
+     "edCupom",
      ""},
     {"occurrence not chosen", &kCash, kTypedInstallment, true, 0, "", 839, "cbIdOcorrencia", ""},
-    {"insurance code missing", &kCash,
-     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::OccurrenceKind, "S"}}, true, 0, "", 1611,
-     "edCodOcorrencia", ""},
+    {"insurance code missing",
+     &kCash,
+     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::OccurrenceKind, "S"}},
+     true,
+     0,
+     "",
+     1611,
+     "edCodOcorrencia",
+     ""},
     {"no installments", &kNoInterest, kTypedInstallment, false, 0, "", 319, "edNumParc", ""},
     {"zero installments", &kInterest, kTypedInstallment, false, 1, "00", 319, "edNumParc", ""},
-    {"installments not a number from the host", &kNoInterest,
-     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::InstallmentCount, "x1"}}, false, 0, "", 319,
-     "edNumParc", ""},
-    {"first installment on 30 February", &kNoInterest,
-     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::InstallmentCount, "2"}}, false, 1, "30022008",
-     787, "edDtPrimParcela", "__/__/____"},
-    {"first installment date incomplete", &kInterest,
-     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::InstallmentCount, "2"}}, false, 2, "0503", 787,
-     "edDtPrimParcela", "__/__/____"},
+    {"installments not a number from the host",
+     &kNoInterest,
+     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::InstallmentCount, "x1"}},
+     false,
+     0,
+     "",
+     319,
+     "edNumParc",
+     ""},
+    {"first installment on 30 February",
+     &kNoInterest,
+     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::InstallmentCount, "2"}},
+     false,
+     1,
+     "30022008",
+     787,
+     "edDtPrimParcela",
+     "__/__/____"},
+    {"first installment date incomplete",
+     &kInterest,
+     {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::InstallmentCount, "2"}},
+     false,
+     2,
+     "0503",
+     787,
+     "edDtPrimParcela",
+     "__/__/____"},
 };
 
 class MilesSaleChecks : public testing::TestWithParam<CheckCase> {};
@@ -244,10 +275,7 @@ TEST_P(MilesSaleChecks, ShowTheirMessageAndPlaceTheFocus) {
     for (int i = 0; i < c.enters; ++i) op.enter();
     op.type(c.typed).alt('1');
     acknowledge(op, c.message);
-    op.expectFocus(c.focusAfter)
-        .expectText(c.focusAfter, c.textAfter)
-        .expectNoMessage()
-        .escape();
+    op.expectFocus(c.focusAfter).expectText(c.focusAfter, c.textAfter).expectNoMessage().escape();
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
@@ -312,17 +340,28 @@ TEST(MilesSale, AmountsAreFormattedAsTypedAndDigitFieldsTakeOnlyDigits) {
 // --- What is written ---------------------------------------------------------------------
 
 const Fields kEverythingSupplied{
-    {field::HostCodeCopy, "0042"},       {field::MappingVersion, "123456"},
-    {field::CouponNumber, "1234567"},    {field::CouponDate, "05032007"},
-    {field::CouponTime, "101530"},       {field::Operator, "333"},
-    {field::MilesValue, "2500"},         {field::DownPayment, "500"},
-    {field::SaleKind, "2"},              {field::ForcedSaleAuthorizer, "4444"},
-    {field::CashValue, "9000"},          {field::ContractLocation, "55"},
-    {field::ContractNumber, "666"},      {field::ContractCheckDigit, "7"},
-    {field::FirstMilesCode, "11"},       {field::FirstMilesValue, "99998888"},
-    {field::SecondMilesCode, "22"},      {field::SecondMilesValue, "123456789"},
-    {field::InstallmentCount, "03"},     {field::FirstInstallmentDate, "10042024"},
-    {field::InterestRate, "1.234"},      {field::OccurrenceKind, "S"},
+    {field::HostCodeCopy, "0042"},
+    {field::MappingVersion, "123456"},
+    {field::CouponNumber, "1234567"},
+    {field::CouponDate, "05032007"},
+    {field::CouponTime, "101530"},
+    {field::Operator, "333"},
+    {field::MilesValue, "2500"},
+    {field::DownPayment, "500"},
+    {field::SaleKind, "2"},
+    {field::ForcedSaleAuthorizer, "4444"},
+    {field::CashValue, "9000"},
+    {field::ContractLocation, "55"},
+    {field::ContractNumber, "666"},
+    {field::ContractCheckDigit, "7"},
+    {field::FirstMilesCode, "11"},
+    {field::FirstMilesValue, "99998888"},
+    {field::SecondMilesCode, "22"},
+    {field::SecondMilesValue, "123456789"},
+    {field::InstallmentCount, "03"},
+    {field::FirstInstallmentDate, "10042024"},
+    {field::InterestRate, "1.234"},
+    {field::OccurrenceKind, "S"},
     {field::OccurrenceCode, "0123456789"},
 };
 
@@ -359,20 +398,25 @@ struct TermWriteCase {
     std::vector<FakeHost::Write> termWrites; // after the sale's
 };
 
-void PrintTo(const TermWriteCase& c, std::ostream* os) { *os << c.term->name << (c.occurrences ? " with occurrences" : ""); }
+void PrintTo(const TermWriteCase& c, std::ostream* os) {
+    *os << c.term->name << (c.occurrences ? " with occurrences" : "");
+}
 
 const TermWriteCase kTermWrites[] = {
-    {&kCash, false,
+    {&kCash,
+     false,
      {{field::PaymentTerm, 0, "1"},
       {field::InstallmentCount, 0, "01"},
       {field::InterestRate, 0, "0"},
       {field::FirstInstallmentDate, 0, "00000000"}}},
-    {&kNoInterest, true,
+    {&kNoInterest,
+     true,
      {{field::InstallmentCount, 0, "03"},
       {field::FirstInstallmentDate, 0, "10042024"},
       {field::PaymentTerm, 0, "2"},
       {field::InterestRate, 0, "0"}}},
-    {&kInterest, false,
+    {&kInterest,
+     false,
      {{field::InstallmentCount, 0, "03"},
       {field::FirstInstallmentDate, 0, "10042024"},
       {field::PaymentTerm, 0, "3"},
@@ -394,8 +438,8 @@ TEST_P(MilesSaleWrites, AreMadeInOrderAndTheComposedCodeGoesWithTheRequest) {
 
     std::vector<FakeHost::Write> expected = saleWrites(c.occurrences);
     if (!c.occurrences) {
-        expected.insert(expected.begin(), {{field::OccurrenceCode, 0, std::nullopt},
-                                           {field::OccurrenceKind, 0, std::nullopt}});
+        expected.insert(expected.begin(),
+                        {{field::OccurrenceCode, 0, std::nullopt}, {field::OccurrenceKind, 0, std::nullopt}});
     }
     expected.insert(expected.end(), c.termWrites.begin(), c.termWrites.end());
     EXPECT_EQ(host->writes, expected);
@@ -422,7 +466,13 @@ TEST(MilesSale, UntouchedDatesAndAnEmptyMappingVersionAreWrittenAsZeros) {
     prepare(*host, {{field::CouponNumber, "1"}, {field::DownPayment, "0"}, {field::MappingVersion, "  "}}, false);
     auto screen = createScreen<TFrmSJuros_ParcMilhas>();
     Operator op;
-    op.expectFocus("edValorMilhas").enter().expectFocus("edNumParc").type("1").enter().expectFocus("edDtPrimParcela").alt('1');
+    op.expectFocus("edValorMilhas")
+        .enter()
+        .expectFocus("edNumParc")
+        .type("1")
+        .enter()
+        .expectFocus("edDtPrimParcela")
+        .alt('1');
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(host->get(field::CouponDate), "00000000");
     EXPECT_EQ(host->get(field::CouponTime), "000000");
@@ -437,7 +487,7 @@ TEST(MilesSale, UntouchedDatesAndAnEmptyMappingVersionAreWrittenAsZeros) {
 TEST(MilesSale, ARefusedWriteStopsTheConfirmation) {
     // The refused field and the last one written before it.
     for (const auto& [refused, lastWritten] : {std::pair{field::ForcedSaleAuthorizer, field::SaleKind},
-                                              std::pair{field::CashValue, field::ForcedSaleAuthorizer}}) {
+                                               std::pair{field::CashValue, field::ForcedSaleAuthorizer}}) {
         ScopedFakeHost host;
         prepare(*host, kEverythingSupplied, false);
         host->refuseWrite = {refused, 0};
@@ -462,12 +512,16 @@ struct CodeCase {
 
 const CodeCase kCodes[] = {
     {"as the host sends them",
-     {{field::FirstMilesCode, "11"}, {field::FirstMilesValue, "99998888"}, {field::SecondMilesCode, "22"},
+     {{field::FirstMilesCode, "11"},
+      {field::FirstMilesValue, "99998888"},
+      {field::SecondMilesCode, "22"},
       {field::SecondMilesValue, "123456789"}},
      "000000001109999888822123456789"},
     {"none", {}, std::string(30, '0')},
     {"blanks and formatting",
-     {{field::FirstMilesCode, " 3 "}, {field::FirstMilesValue, " 1.234,56 "}, {field::SecondMilesCode, ""},
+     {{field::FirstMilesCode, " 3 "},
+      {field::FirstMilesValue, " 1.234,56 "},
+      {field::SecondMilesCode, ""},
       {field::SecondMilesValue, "7"}},
      "000000000300012345600000000007"},
     {"too long is cut at the buffer's end",

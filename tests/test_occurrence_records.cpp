@@ -28,16 +28,34 @@ struct Screen {
 };
 
 const Screen kIdentification{
-    "identification", createScreen<TFrmIdOcorr_GenRegOcorr>, &TrnConsultaGenericaRegOcorrencia,
+    "identification",
+    createScreen<TFrmIdOcorr_GenRegOcorr>,
+    &TrnConsultaGenericaRegOcorrencia,
     {{field::CouponNumber, "1234567"}, {field::OccurrenceKind, "P"}, {field::OccurrenceCode, "654321"}},
-    {{1061, "09"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "007"}, {10103, "36"}, {1181, "P"},
+    {{1061, "09"},
+     {1050, "1234567"},
+     {1056, "04"},
+     {1057, "I"},
+     {1060, "007"},
+     {10103, "36"},
+     {1181, "P"},
      {1182, "654321"}}};
-const Screen kCancellation{
-    "cancellation", createScreen<TFrmCancOcorr_GenRegOcorr>, &TrnConsultaGenericaCancRegOcorrencia,
-    {{field::CouponNumber, "1234567"}, {field::TransactionDate, "31122024"}, {field::StoreNumber, "012"},
-     {field::PointOfSale, "03"}},
-    {{1061, "10"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "007"}, {10103, "36"}, {1020, "31122024"},
-     {1184, "012"}, {1183, "03"}}};
+const Screen kCancellation{"cancellation",
+                           createScreen<TFrmCancOcorr_GenRegOcorr>,
+                           &TrnConsultaGenericaCancRegOcorrencia,
+                           {{field::CouponNumber, "1234567"},
+                            {field::TransactionDate, "31122024"},
+                            {field::StoreNumber, "012"},
+                            {field::PointOfSale, "03"}},
+                           {{1061, "10"},
+                            {1050, "1234567"},
+                            {1056, "04"},
+                            {1057, "I"},
+                            {1060, "007"},
+                            {10103, "36"},
+                            {1020, "31122024"},
+                            {1184, "012"},
+                            {1183, "03"}}};
 const Screen* const kScreens[] = {&kIdentification, &kCancellation};
 
 // The screen's own fields, the query code 7, and a query type of another
@@ -87,8 +105,14 @@ TEST(OccurrenceIdentification, ChecksCouponThenKindThenCode) {
     op.alt('1').dismissMessage(828).expectFocus("edCodOcorrencia").type("42").alt('1');
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
-    EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "09"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "001"},
-                                           {10103, "36"}, {1181, "P"}, {1182, "42"}}));
+    EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "09"},
+                                           {1050, "1234567"},
+                                           {1056, "04"},
+                                           {1057, "I"},
+                                           {1060, "001"},
+                                           {10103, "36"},
+                                           {1181, "P"},
+                                           {1182, "42"}}));
 }
 
 // Coupon, date, store, point of sale; a date left empty is sent as zeros.
@@ -102,8 +126,15 @@ TEST(OccurrenceCancellation, ChecksCouponThenDateThenStoreThenPointOfSale) {
     op.alt('1').dismissMessage(844).expectFocus("edLojaOcorrencia").type("12");
     op.alt('1').dismissMessage(845).expectFocus("edPDVOcorrencia").type("3").alt('1');
     EXPECT_EQ(op.run(*screen), 1);
-    EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "10"}, {1050, "1234567"}, {1056, "04"}, {1057, "I"}, {1060, "001"},
-                                           {10103, "36"}, {1020, "00000000"}, {1184, "12"}, {1183, "3"}}));
+    EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "10"},
+                                           {1050, "1234567"},
+                                           {1056, "04"},
+                                           {1057, "I"},
+                                           {1060, "001"},
+                                           {10103, "36"},
+                                           {1020, "00000000"},
+                                           {1184, "12"},
+                                           {1183, "3"}}));
 }
 
 // A kind from the host locks the list; only "P" selects its item. A locked
@@ -124,8 +155,10 @@ TEST(OccurrenceIdentification, AKindFromTheHostLocksTheList) {
         EXPECT_EQ(list.isEnabled(), !c.locked) << '"' << c.kind << '"';
         Operator op;
         if (*c.shown == '\0') {
-            if (c.locked) op.dismissMessage(839); // it confirmed itself
-            else op.alt('1').dismissMessage(839);
+            if (c.locked)
+                op.dismissMessage(839); // it confirmed itself
+            else
+                op.alt('1').dismissMessage(839);
             op.expectFocus("cbIdOcorrencia").expectEnabled("cbIdOcorrencia", true).type("2").alt('1');
         }
         EXPECT_EQ(op.run(*screen), 1) << '"' << c.kind << '"';

@@ -23,7 +23,6 @@
 
 namespace {
 
-
 std::vector<FieldId> writtenFields(const FakeHost& host) {
     std::vector<FieldId> fields;
     for (const auto& write : host.writes) fields.push_back(write.field);
@@ -83,7 +82,7 @@ struct ValueCase {
 };
 
 const ValueCase kValueCases[] = {
-    {"1", "01", "Mensagem 779"},  {"2", "02", "Mensagem 780"}, {"03", "03", "Mensagem 781"},
+    {"1", "01", "Mensagem 779"},     {"2", "02", "Mensagem 780"},    {"03", "03", "Mensagem 781"},
     {"7", "07", "Código Resumido:"}, {"", "00", "Código Resumido:"}, {" 2", " 2", "Código Resumido:"},
 };
 
@@ -102,17 +101,16 @@ TEST(ValueQuery, DocumentFromTheHostIsLockedLabelledByEntryTypeAndSentUnchanged)
 
         // Nothing to type: the screen confirms itself.
         EXPECT_EQ(Operator().run(*screen), 1) << c.entryType;
-        EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::AuthorizerTag,
-                                                              field::QueryType, field::QueryOutput, field::EntryType,
-                                                              field::DocumentData}));
+        EXPECT_EQ(writtenFields(*host),
+                  (std::vector<FieldId>{field::QueryEntryType, field::AuthorizerTag, field::QueryType,
+                                        field::QueryOutput, field::EntryType, field::DocumentData}));
         EXPECT_EQ(host->get(field::QueryEntryType), c.shownType);
         EXPECT_EQ(host->get(field::EntryType), c.shownType);
         EXPECT_EQ(host->get(field::DocumentData), " 12.345,67 ");
         EXPECT_EQ(host->get(field::QueryType), "12");
         EXPECT_EQ(host->get(field::QueryOutput), "X");
         ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaValorDocumentoBRQ,
-                              sizeof(VksRequestLayout)),
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaValorDocumentoBRQ, sizeof(VksRequestLayout)),
                   0);
     }
 }
@@ -126,12 +124,15 @@ struct RefusalCase {
 };
 
 const RefusalCase kRefusalCases[] = {
-    {"value", createScreen<TFrmValorBRQ_VKSAdc>,
+    {"value",
+     createScreen<TFrmValorBRQ_VKSAdc>,
      {field::QueryEntryType, field::AuthorizerTag, field::QueryType, field::QueryOutput, field::EntryType,
       field::DocumentData}},
-    {"card statement", createScreen<TFrmExtrato_CartaoVKS>,
+    {"card statement",
+     createScreen<TFrmExtrato_CartaoVKS>,
      {field::QueryEntryType, field::AuthorizerTag, field::QueryType, field::QueryOutput, field::HostCode}},
-    {"CPF statement", createScreen<TFrmExtrato_CPFVKS>,
+    {"CPF statement",
+     createScreen<TFrmExtrato_CPFVKS>,
      {field::QueryEntryType, field::Cpf, field::AuthorizerTag, field::QueryType, field::QueryOutput}},
 };
 
@@ -244,8 +245,7 @@ TEST(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMiss
             EXPECT_EQ(host->get(field::HostCode), "0000");
         }
         ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)),
-                  0);
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)), 0);
     }
 }
 
@@ -254,11 +254,17 @@ TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
     host->set(field::HostCodeCopy, "0001");
     auto screen = createScreen<TFrmExtrato_CartaoVKS>();
     Operator op;
-    op.expectFocus("edCartao").type("60a34567890123456").expectText("edCartao", kCard).enter().expectFocus(
-        "btConfirma");
+    op.expectFocus("edCartao")
+        .type("60a34567890123456")
+        .expectText("edCartao", kCard)
+        .enter()
+        .expectFocus("btConfirma");
     // The host refuses 1041 once: the cashier sees the concealed number and
     // confirms again; the clear number is still what is sent.
-    op.check("refuse 1041", [&] { host->refuseWrite = {{field::DocumentData, 0}}; })
+    op.check("refuse 1041",
+             [&] {
+                 host->refuseWrite = {{field::DocumentData, 0}};
+             })
         .enter()
         .expectText("edCartao", kConcealedCard)
         .check("accept 1041", [&] { host->refuseWrite.reset(); })

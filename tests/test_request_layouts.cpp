@@ -49,10 +49,8 @@ std::string rendered(const VksRequestLayout& layout) {
 }
 
 const Golden kGoldens[] = {
-    {"TrnPagtoParcVKS", &TrnPagtoParcVKS,
-     "64/1 F10112|F10171|F10103|F1003|F1100|F10154|78|                    "},
-    {"TrnCancPagtoParcelaVKS", &TrnCancPagtoParcelaVKS,
-     "65/1 F10112|F10171|F10103|F1003|00|F10154|F1013|F1020"},
+    {"TrnPagtoParcVKS", &TrnPagtoParcVKS, "64/1 F10112|F10171|F10103|F1003|F1100|F10154|78|                    "},
+    {"TrnCancPagtoParcelaVKS", &TrnCancPagtoParcelaVKS, "65/1 F10112|F10171|F10103|F1003|00|F10154|F1013|F1020"},
     {"TrnVendaMilhasVKS", &TrnVendaMilhasVKS,
      "80/1 F10112|F10171|1|F10103|F1063|F1071|F10104|F1003|17|F10147|*1077|*0001096|*000000001097|"
      "*0001050|*00001051|*001079|*001080|*1|*0000001182|*0000000000000000000|*000000001119|*6|*001064|"
@@ -71,24 +69,17 @@ const Golden kGoldens[] = {
     {"TrnCancVChqAutGenVKS", &TrnCancVChqAutGenVKS,
      "80/1 F10112|F10171|1|F10103|F1063|F1073|F1074|F1057|*000001013|*0000000000001059|*000000001003|"
      "*00000001007|*0001050|*00001051|*001079|*001080|000000000000000000000000000000"},
-    {"TrnConsultaValorDocumentoBRQ", &TrnConsultaValorDocumentoBRQ,
-     "96/0 F10112|F10171|F10103|F1056|F1057|00|F1041"},
-    {"TrnConsultaExtratoCartao", &TrnConsultaExtratoCartao,
-     "96/0 F10112|F10171|F10103|F1056|F1057|F1059"},
-    {"TrnConsultaExtratoCPF", &TrnConsultaExtratoCPF,
-     "96/0 F10112|F10171|F10103|F1056|F1057|F1007      "},
-    {"TrnConsultaMilhasCartao", &TrnConsultaMilhasCartao,
-     "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1059"},
-    {"TrnConsultaMilhasCPF", &TrnConsultaMilhasCPF,
-     "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1007      "},
+    {"TrnConsultaValorDocumentoBRQ", &TrnConsultaValorDocumentoBRQ, "96/0 F10112|F10171|F10103|F1056|F1057|00|F1041"},
+    {"TrnConsultaExtratoCartao", &TrnConsultaExtratoCartao, "96/0 F10112|F10171|F10103|F1056|F1057|F1059"},
+    {"TrnConsultaExtratoCPF", &TrnConsultaExtratoCPF, "96/0 F10112|F10171|F10103|F1056|F1057|F1007      "},
+    {"TrnConsultaMilhasCartao", &TrnConsultaMilhasCartao, "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1059"},
+    {"TrnConsultaMilhasCPF", &TrnConsultaMilhasCPF, "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1007      "},
     {"TrnConsultaMiniExtratoCartao", &TrnConsultaMiniExtratoCartao,
      "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|*F1059           |*00001062|F"},
     {"TrnConsultaMiniExtratoCPF", &TrnConsultaMiniExtratoCPF,
      "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|*F1007      |*00001062|F"},
-    {"TrnConsultaLivreCartao", &TrnConsultaLivreCartao,
-     "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1059"},
-    {"TrnConsultaLivreCPF", &TrnConsultaLivreCPF,
-     "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1007      "},
+    {"TrnConsultaLivreCartao", &TrnConsultaLivreCartao, "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1059"},
+    {"TrnConsultaLivreCPF", &TrnConsultaLivreCPF, "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|F1007      "},
     {"TrnConsultaLivreBasico", &TrnConsultaLivreBasico,
      "96/0 F10112|F10171|F10103|F1056|F1057|*F1060|*F1061|*F1058|"
      "*F1081                                                       |*F1007      |*F1044         |"

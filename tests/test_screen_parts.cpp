@@ -85,8 +85,10 @@ TEST(ButtonPanel, EscapeAltAndTheFocusedButtonsKeysPressTheButtons) {
 // own reference name only while it exists.
 TEST(ChequeNumbers, OpenedByASaleTheScreenNumbersThatSale) {
     ScopedFakeHost host;
-    for (auto [field, value] : {std::pair{field::Identification, "6034567890123456"}, {field::Amount, "30000"},
-                                {field::InstallmentCount, "6"}, {field::FirstChequeNumber, "000123"}}) {
+    for (auto [field, value] : {std::pair{field::Identification, "6034567890123456"},
+                                {field::Amount, "30000"},
+                                {field::InstallmentCount, "6"},
+                                {field::FirstChequeNumber, "000123"}}) {
         host->set(field, value);
     }
     auto sale = createScreen<TFrmVCheque_AutGen>();

@@ -18,7 +18,10 @@ constexpr int kHeight = 423;
 // event loop once the activation is done (as the screens do).
 class ConfirmOnActivation final : public QObject {
 public:
-    ConfirmOnActivation(QDialog& dialog, QPushButton& button) : QObject(&dialog), dialog_(dialog), button_(button) {
+    ConfirmOnActivation(QDialog& dialog, QPushButton& button)
+        : QObject(&dialog),
+          dialog_(dialog),
+          button_(button) {
         timer_.setSingleShot(true);
         timer_.setInterval(10);
         connect(&timer_, &QTimer::timeout, &dialog_, [this] {

@@ -40,7 +40,8 @@ constexpr int kStuckMs = 10000;
 
 class Module {
 public:
-    Module() : handle_(dlopen(VKS_MODULE_FILE, RTLD_NOW | RTLD_LOCAL)) {
+    Module()
+        : handle_(dlopen(VKS_MODULE_FILE, RTLD_NOW | RTLD_LOCAL)) {
         if (handle_ == nullptr) fail(std::string("cannot load the module: ") + dlerror());
         executa_ = reinterpret_cast<Entry>(symbol("ExecutaGenerico"));
         initialize_ = reinterpret_cast<void(VKS_HOSTCALL*)()>(symbol("Initialize"));
@@ -89,17 +90,35 @@ const Transaction kInstallment{"installment payment", {{1105, "1"}, {1100, "4"},
 const Transaction kSelfConfirming{"installment payment, values supplied",
                                   {{1105, "1"}, {1100, "4"}, {1078, "01"}, {1003, "1500"}, {1007, "52998224725"}}};
 const Transaction kMiles{"miles sale",
-                         {{1105, "000001"}, {1071, "1"}, {1003, "10000"}, {1102, "0042"}, {1077, "020304"},
-                          {1327, "11"}, {1328, "99998888"}, {1329, "22"}, {1330, "123456789"}}};
+                         {{1105, "000001"},
+                          {1071, "1"},
+                          {1003, "10000"},
+                          {1102, "0042"},
+                          {1077, "020304"},
+                          {1327, "11"},
+                          {1328, "99998888"},
+                          {1329, "22"},
+                          {1330, "123456789"}}};
 const Transaction kQuery{"statement by CPF (query)", {{1105, "00001"}, {1007, "529.982.247-25"}, {1057, "P"}}};
-const Transaction kRegistration{"basic registration (largest)",
-                                {{1105, "00000000000001"}, {1007, "52998224725"}, {1081, "maria josé da silva"},
-                                 {1083, "SP"}, {1085, "15031980"}}};
+const Transaction kRegistration{
+    "basic registration (largest)",
+    {{1105, "00000000000001"}, {1007, "52998224725"}, {1081, "maria josé da silva"}, {1083, "SP"}, {1085, "15031980"}}};
 Transaction chequeSale() {
     return {"cheque sale",
-            {{1105, "000000000000000001"}, {1007, "52998224725"}, {1003, "30000"}, {1017, "0"}, {1029, "341"},
-             {1030, "1234"}, {1032, "567890"}, {1066, "1"}, {1119, "1500"}, {1101, "0"}, {1050, "4711"},
-             {1051, today()}, {1079, "101500"}, {1098, "321"}}};
+            {{1105, "000000000000000001"},
+             {1007, "52998224725"},
+             {1003, "30000"},
+             {1017, "0"},
+             {1029, "341"},
+             {1030, "1234"},
+             {1032, "567890"},
+             {1066, "1"},
+             {1119, "1500"},
+             {1101, "0"},
+             {1050, "4711"},
+             {1051, today()},
+             {1079, "101500"},
+             {1098, "321"}}};
 }
 
 void prepare(const Transaction& transaction) {
@@ -238,8 +257,8 @@ void printTable(const std::vector<Row>& rows) {
     std::printf("|---|---|---|---|---|---|---|\n");
     for (const Row& row : rows) {
         std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", row.what.c_str(), row.widgets.c_str(), row.value.c_str(),
-                    row.floor.c_str(), row.ratio > 0 ? format("%.2fx", row.ratio).c_str() : "",
-                    row.target.c_str(), row.target.empty() ? "" : (row.met ? "yes" : "no"));
+                    row.floor.c_str(), row.ratio > 0 ? format("%.2fx", row.ratio).c_str() : "", row.target.c_str(),
+                    row.target.empty() ? "" : (row.met ? "yes" : "no"));
     }
     std::fflush(stdout);
 }
@@ -389,8 +408,8 @@ int runAll(const Options& options, const std::string& self) {
                         ms(median(paired.floor)), ratio, "<= 2x", ratio <= 2.0});
     }
     {
-        const std::vector<std::string> hostRun{VKS_RUN_MEASURED, VKS_HOST_PROGRAM, "run", VKS_SCENARIO, "--offscreen",
-                                               "--quiet"};
+        const std::vector<std::string> hostRun{VKS_RUN_MEASURED, VKS_HOST_PROGRAM, "run",
+                                               VKS_SCENARIO,     "--offscreen",    "--quiet"};
         const std::vector<std::string> bareRun{VKS_RUN_MEASURED, VKS_BARE_DIALOG, firstWidgets};
         Paired wall, peak;
         for (int i = 0; i < options.processReps; ++i) {

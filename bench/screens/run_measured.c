@@ -2,12 +2,12 @@
  * resident memory in KiB. A process of its own and small: a child's peak
  * counts the memory of the process that forked it, so the benchmark, which
  * holds Qt and the module, must not be that process. */
+#include <fcntl.h>
 #include <stdio.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
-#include <fcntl.h>
 
 int main(int argc, char** argv) {
     if (argc < 2) {

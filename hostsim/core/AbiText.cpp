@@ -21,7 +21,8 @@ std::string_view textIn(const char* text) { return text == nullptr ? std::string
 std::string_view textIn(const char* text, std::int32_t length) {
     if (text == nullptr || length <= 0) return {};
     const auto* end = static_cast<const char*>(std::memchr(text, '\0', static_cast<std::size_t>(length)));
-    return std::string_view(text, end == nullptr ? static_cast<std::size_t>(length) : static_cast<std::size_t>(end - text));
+    return std::string_view(text,
+                            end == nullptr ? static_cast<std::size_t>(length) : static_cast<std::size_t>(end - text));
 }
 
 std::string keyText(const VksKey* key) {

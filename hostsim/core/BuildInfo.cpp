@@ -41,7 +41,8 @@ public:
 
 class ImageSource final : public Source {
 public:
-    explicit ImageSource(std::span<const std::uint8_t> image) : image_(image) {}
+    explicit ImageSource(std::span<const std::uint8_t> image)
+        : image_(image) {}
     std::uint64_t size() const override { return image_.size(); }
     std::optional<Bytes> read(std::uint64_t offset, std::uint64_t count) const override {
         if (!inside(offset, count)) return std::nullopt;
@@ -55,9 +56,11 @@ private:
 
 class FileSource final : public Source {
 public:
-    explicit FileSource(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    explicit FileSource(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
         struct stat info {};
-        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) size_ = static_cast<std::uint64_t>(info.st_size);
+        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode))
+            size_ = static_cast<std::uint64_t>(info.st_size);
     }
     ~FileSource() override {
         if (fd_ >= 0) ::close(fd_);
@@ -71,8 +74,8 @@ public:
         Bytes bytes(static_cast<std::size_t>(count));
         std::size_t done = 0;
         while (done < bytes.size()) {
-            const ssize_t got = ::pread(fd_, bytes.data() + done, bytes.size() - done,
-                                        static_cast<off_t>(offset + done));
+            const ssize_t got =
+                ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
             if (got <= 0) return std::nullopt; // error, or the file shrank under us
             done += static_cast<std::size_t>(got);
         }
@@ -87,7 +90,8 @@ private:
 // Little-endian reads that refuse to leave a piece read from the source.
 class Reader {
 public:
-    explicit Reader(std::span<const std::uint8_t> piece) : piece_(piece) {}
+    explicit Reader(std::span<const std::uint8_t> piece)
+        : piece_(piece) {}
 
     std::optional<std::uint64_t> unsignedAt(std::uint64_t offset, std::size_t width) const {
         if (!inside(offset, width)) return std::nullopt;
@@ -138,7 +142,9 @@ std::optional<Section> sectionAt(const Reader& table, const ElfShape& shape, std
 
 class ElfFile {
 public:
-    ElfFile(const Source& source, const ElfShape& shape) : source_(source), shape_(shape) {}
+    ElfFile(const Source& source, const ElfShape& shape)
+        : source_(source),
+          shape_(shape) {}
 
     bool readHeader(const Reader& header) {
         auto shoff = header.unsignedAt(shape_.shoff, shape_.addressWidth);

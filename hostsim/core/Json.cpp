@@ -11,7 +11,8 @@ std::size_t validSequenceLength(std::string_view text, std::size_t at) {
     const unsigned char lead = byte(at);
     std::size_t length = 0;
     unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
     else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         if (lead == 0xE0) low = 0xA0;
@@ -20,7 +21,8 @@ std::size_t validSequenceLength(std::string_view text, std::size_t at) {
         length = 4;
         if (lead == 0xF0) low = 0x90;
         if (lead == 0xF4) high = 0x8F;
-    } else return 0;
+    } else
+        return 0;
     if (at + length > text.size()) return 0;
     if (byte(at + 1) < low || byte(at + 1) > high) return 0;
     for (std::size_t i = 2; i < length; ++i) {

@@ -64,8 +64,8 @@ AuthorizationRecord buildRequest(const VksRequestLayout& layout, std::int32_t mo
         const std::string value = entry.field == VKS_FIELD_FIXED_TEXT
                                       ? std::string(fixedText == nullptr ? "" : fixedText)
                                       : lookup(entry.field, entry.occurrence);
-        RequestEntry resolved{entry.field, entry.occurrence, entry.width, entry.type, entry.block,
-                              formatEntryValue(value, entry.width, entry.type)};
+        RequestEntry resolved{entry.field, entry.occurrence, entry.width,
+                              entry.type,  entry.block,      formatEntryValue(value, entry.width, entry.type)};
         record.request += resolved.text;
         record.entries.push_back(std::move(resolved));
     }

@@ -135,9 +135,8 @@ std::string Simulator::keyFor(std::string_view typed) const {
 }
 
 bool Simulator::authorize(const VksRequestLayout& layout, const VksMessageLabel* label, std::int32_t mode) {
-    AuthorizationRecord record = buildRequest(layout, mode, [this](std::int32_t id, int occurrence) {
-        return field(id, occurrence);
-    });
+    AuthorizationRecord record =
+        buildRequest(layout, mode, [this](std::int32_t id, int occurrence) { return field(id, occurrence); });
     std::function<void(const AuthorizationRecord&)> hook;
     std::string progress;
     {

@@ -56,7 +56,7 @@ struct Behaviour {
     std::optional<std::string> buildVersion; // wins over the module file's note
     bool operatorValid = true;
     std::int16_t cardStatus = 0;
-    std::string cardNumber = "6034567890123456"; // stored in 10104 when cardStatus is 0
+    std::string cardNumber = "6034567890123456";                        // stored in 10104 when cardStatus is 0
     std::map<std::pair<std::int32_t, int>, std::int16_t> refusedWrites; // field, occurrence -> status
     bool authorizeResult = true;
     std::map<std::string, std::string> keyboard; // typed character -> character for ValKeyBoard

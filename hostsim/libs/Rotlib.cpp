@@ -9,8 +9,8 @@
 
 namespace routines = vks::sim::routines;
 using vks::sim::simulator;
-using vks::sim::abi::number;
 using vks::sim::abi::keyText;
+using vks::sim::abi::number;
 using vks::sim::abi::putKey;
 using vks::sim::abi::putText;
 using vks::sim::abi::textIn;

@@ -87,7 +87,9 @@ protected:
 private:
     static inline const QEvent::Type kDeliveryType = static_cast<QEvent::Type>(QEvent::registerEventType());
     struct Delivery final : QEvent {
-        explicit Delivery(KeyStroke k) : QEvent(kDeliveryType), key(std::move(k)) {}
+        explicit Delivery(KeyStroke k)
+            : QEvent(kDeliveryType),
+              key(std::move(k)) {}
         KeyStroke key;
     };
     KeyCourier() {
@@ -131,9 +133,9 @@ struct NamedKey {
     std::string_view name;
     KeyStroke (*make)();
 };
-constexpr NamedKey kNamedKeys[] = {{"Enter", KeyStroke::enter},         {"Tab", KeyStroke::tab},
-                                   {"Backtab", KeyStroke::backtab},     {"Backspace", KeyStroke::backspace},
-                                   {"Escape", KeyStroke::escape},       {"Up", KeyStroke::up},
+constexpr NamedKey kNamedKeys[] = {{"Enter", KeyStroke::enter},     {"Tab", KeyStroke::tab},
+                                   {"Backtab", KeyStroke::backtab}, {"Backspace", KeyStroke::backspace},
+                                   {"Escape", KeyStroke::escape},   {"Up", KeyStroke::up},
                                    {"Down", KeyStroke::down}};
 
 } // namespace
@@ -299,7 +301,9 @@ void settle(std::chrono::milliseconds duration) {
 
 // --- Script ------------------------------------------------------------------------
 
-Script::Script(std::chrono::milliseconds stepTimeout) : stepTimeout_(stepTimeout), timer_(new QTimer()) {
+Script::Script(std::chrono::milliseconds stepTimeout)
+    : stepTimeout_(stepTimeout),
+      timer_(new QTimer()) {
     timer_->setInterval(1);
     QObject::connect(timer_, &QTimer::timeout, [this] { tick(); });
 }
@@ -347,7 +351,9 @@ Script& Script::expectFocus(std::string name) {
     return waitFor("focus on " + name, [name] { return !messageBoxUp() && focusedControl() == name; });
 }
 
-Script& Script::expectMessageBox() { return waitFor("a message box", [] { return messageBoxUp(); }); }
+Script& Script::expectMessageBox() {
+    return waitFor("a message box", [] { return messageBoxUp(); });
+}
 
 Script& Script::expectMessageBoxText(std::string text) {
     return waitFor("message box \"" + text + "\"", [text] { return messageBoxUp() && messageBoxText() == text; });

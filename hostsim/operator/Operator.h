@@ -158,8 +158,8 @@ public:
 private:
     struct Step {
         std::string what;
-        Condition ready;   // empty: ready at once
-        Action action;     // may be empty
+        Condition ready; // empty: ready at once
+        Action action;   // may be empty
         std::chrono::milliseconds timeout;
     };
     void tick();

@@ -62,7 +62,8 @@ QString cellText(const QTableWidget& table, int row, int column) {
 
 } // namespace
 
-ClientWindow::ClientWindow(ModuleLibrary& module) : module_(module) {
+ClientWindow::ClientWindow(ModuleLibrary& module)
+    : module_(module) {
     setWindowTitle("vks-host - simulated EFT client");
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout();
@@ -194,7 +195,8 @@ Scenario ClientWindow::scenarioFromForm() const {
         const int occurrence = cellText(*fields_, row, kOccurrenceColumn).toInt();
         if (idOk && occurrence >= 0 && occurrence < 65536)
             scenario.fields.push_back(
-                {id, occurrence, expandDates(cellText(*fields_, row, kTextColumn), QDate::currentDate()).toStdString()});
+                {id, occurrence,
+                 expandDates(cellText(*fields_, row, kTextColumn), QDate::currentDate()).toStdString()});
     }
     HostSettings& host = scenario.host;
     host.operatorValid = operatorValid_->isChecked();

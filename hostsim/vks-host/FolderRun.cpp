@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -85,8 +85,11 @@ QByteArray junitReport(const QList<Outcome>& outcomes) {
 QByteArray aggregate(const QList<Outcome>& outcomes) {
     QJsonArray scenarios;
     for (const Outcome& o : outcomes) {
-        scenarios.append(QJsonObject{{"scenario", o.name}, {"passed", o.passed}, {"reason", o.reason},
-                                     {"seconds", o.seconds}, {"result", o.result}});
+        scenarios.append(QJsonObject{{"scenario", o.name},
+                                     {"passed", o.passed},
+                                     {"reason", o.reason},
+                                     {"seconds", o.seconds},
+                                     {"result", o.result}});
     }
     return QJsonDocument(QJsonObject{{"scenarios", scenarios}}).toJson(QJsonDocument::Indented);
 }

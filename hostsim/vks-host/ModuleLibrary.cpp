@@ -12,11 +12,13 @@
 
 namespace vkshost {
 
-ModuleLibrary::ModuleLibrary(const QString& path) : path_(path) {
+ModuleLibrary::ModuleLibrary(const QString& path)
+    : path_(path) {
     handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* reason = dlerror();
-        throw ModuleError(QString("%1: cannot be loaded: %2").arg(path, reason ? reason : "unknown reason").toStdString());
+        throw ModuleError(
+            QString("%1: cannot be loaded: %2").arg(path, reason ? reason : "unknown reason").toStdString());
     }
     try {
         for (qsizetype i = 0; i < entryPointNames().size(); ++i)

@@ -53,8 +53,10 @@ bool controlInState(const Step& step) {
 op::Script::Condition conditionOf(const Step& step) {
     const std::string target = step.target.toStdString();
     switch (step.kind) {
-    case StepKind::ExpectScreen: return [target] { return op::screenName() == target && !op::messageBoxUp(); };
-    case StepKind::ExpectFocus: return [target] { return op::focusedControl() == target && !op::messageBoxUp(); };
+    case StepKind::ExpectScreen:
+        return [target] { return op::screenName() == target && !op::messageBoxUp(); };
+    case StepKind::ExpectFocus:
+        return [target] { return op::focusedControl() == target && !op::messageBoxUp(); };
     case StepKind::ExpectText: {
         const std::string text = step.text.toStdString();
         return [target, text] { return op::controlText(target) == text; };
@@ -74,20 +76,26 @@ QString controlDescription(const Step& step) {
         return {};
     const std::string name = step.target.toStdString();
     if (op::control(name) == nullptr) return QString("; the active screen has no control %1").arg(step.target);
-    const auto state = [](std::optional<bool> on, const char* yes, const char* no) { return on.value_or(false) ? yes : no; };
+    const auto state = [](std::optional<bool> on, const char* yes, const char* no) {
+        return on.value_or(false) ? yes : no;
+    };
     return QString("; %1 shows \"%2\", %3, %4")
         .arg(step.target, QString::fromStdString(op::controlText(name).value_or("")).left(200),
-             state(op::controlEnabled(name), "enabled", "disabled"), state(op::controlVisible(name), "visible", "hidden"));
+             state(op::controlEnabled(name), "enabled", "disabled"),
+             state(op::controlVisible(name), "visible", "hidden"));
 }
 
 } // namespace
 
 OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs)
-    : steps_(steps), shotsDir_(shotsDir), returnTimeoutMs_(returnTimeoutMs),
+    : steps_(steps),
+      shotsDir_(shotsDir),
+      returnTimeoutMs_(returnTimeoutMs),
       script_(milliseconds(kExpectTimeoutMs)) {
     for (int i = 0; i < int(steps_.size()); ++i) add(steps_[size_t(i)], i);
     script_.then("every step done", [this] { stepsDone_ = true; });
-    script_.waitFor("the call to return", [] { return false; }, milliseconds(returnTimeoutMs_));
+    script_.waitFor(
+        "the call to return", [] { return false; }, milliseconds(returnTimeoutMs_));
     script_.onFailure([this](const std::string& why) { fail(why); });
 }
 
@@ -98,7 +106,9 @@ QString OperatorScript::place(int index) const {
 void OperatorScript::add(const Step& step, int index) {
     script_.then(place(index).toStdString(), [this, index] { current_ = index; });
     // A box that is up when a step wants to act fails the run at once.
-    if (!mayMeetBox(step.kind)) script_.waitFor("no message box", [] { return !op::messageBoxUp(); }, milliseconds(0));
+    if (!mayMeetBox(step.kind))
+        script_.waitFor(
+            "no message box", [] { return !op::messageBoxUp(); }, milliseconds(0));
     switch (step.kind) {
     case StepKind::Type: {
         const std::string text = step.target.toStdString();
@@ -167,20 +177,19 @@ void OperatorScript::fail(const std::string& why) {
                        .arg(sceneDescription());
     } else {
         const Step& step = steps_[size_t(current_)];
-        failure_ = place(current_) + ": " +
-                   (!mayMeetBox(step.kind) && op::messageBoxUp()
-                        ? boxDescription() + " is up"
-                        : QString("not met within %1 ms; %2%3")
-                              .arg(kExpectTimeoutMs)
-                              .arg(sceneDescription(), controlDescription(step)));
+        failure_ =
+            place(current_) + ": " +
+            (!mayMeetBox(step.kind) && op::messageBoxUp() ? boxDescription() + " is up"
+                                                          : QString("not met within %1 ms; %2%3")
+                                                                .arg(kExpectTimeoutMs)
+                                                                .arg(sceneDescription(), controlDescription(step)));
     }
     if (onFailure_) onFailure_();
 }
 
 QString OperatorScript::unfinishedStep() const {
     for (int i = completed_; i < int(steps_.size()); ++i)
-        if (steps_[size_t(i)].kind != StepKind::Wait)
-            return place(i) + ": the call returned before this step was done";
+        if (steps_[size_t(i)].kind != StepKind::Wait) return place(i) + ": the call returned before this step was done";
     return {};
 }
 

@@ -19,9 +19,7 @@ namespace {
 constexpr int kMaxOccurrences = 65536;
 
 QString quoted(const QString& key) { return "\"" + key.left(60) + "\""; }
-QString member(const QString& place, const QString& key) {
-    return place.isEmpty() ? key : place + "." + key;
-}
+QString member(const QString& place, const QString& key) { return place.isEmpty() ? key : place + "." + key; }
 QString member(const QString& place, const QString& key, bool quote) {
     return member(place, quote ? quoted(key) : key);
 }
@@ -29,13 +27,20 @@ QString element(const QString& place, qsizetype index) { return QString("%1[%2]"
 
 const char* kindName(const QJsonValue& value) {
     switch (value.type()) {
-    case QJsonValue::Null: return "null";
-    case QJsonValue::Bool: return "true/false";
-    case QJsonValue::Double: return "a number";
-    case QJsonValue::String: return "a text";
-    case QJsonValue::Array: return "a list";
-    case QJsonValue::Object: return "an object";
-    default: return "nothing";
+    case QJsonValue::Null:
+        return "null";
+    case QJsonValue::Bool:
+        return "true/false";
+    case QJsonValue::Double:
+        return "a number";
+    case QJsonValue::String:
+        return "a text";
+    case QJsonValue::Array:
+        return "a list";
+    case QJsonValue::Object:
+        return "an object";
+    default:
+        return "nothing";
     }
 }
 
@@ -149,7 +154,8 @@ RefusedWrite refusedWrite(const QJsonValue& value, const QString& place) {
 HostSettings readHost(const QJsonValue& value) {
     const QString place = "host";
     const QJsonObject host = object(value, place);
-    checkKeys(host, {"build_version", "operator_valid", "card", "refuse_write", "authorize", "keyboard", "progress_text"},
+    checkKeys(host,
+              {"build_version", "operator_valid", "card", "refuse_write", "authorize", "keyboard", "progress_text"},
               place);
     HostSettings settings;
     if (host.contains("build_version"))
@@ -253,7 +259,8 @@ void checkExpectValue(const QJsonValue& value, Shape shape, const QString& place
         const QString itemPlace = element(place, i);
         if (shape == Shape::TextList) text(list[i], itemPlace);
         if (shape == Shape::ObjectList) object(list[i], itemPlace);
-        if (shape == Shape::IntOrObjectList && !list[i].isObject()) integer(list[i], itemPlace, -2147483647, 2147483647);
+        if (shape == Shape::IntOrObjectList && !list[i].isObject())
+            integer(list[i], itemPlace, -2147483647, 2147483647);
     }
 }
 
@@ -309,8 +316,8 @@ Scenario parseScenario(const QByteArray& json, const QDate& today, const QString
     if (root.contains("entry")) {
         scenario.entry = text(root["entry"], "entry");
         if (!entryPointNames().contains(scenario.entry))
-            throw ScenarioError("entry", "unknown entry point \"" + scenario.entry.left(60) + "\" (known: " +
-                                             entryPointNames().join(", ") + ")");
+            throw ScenarioError("entry", "unknown entry point \"" + scenario.entry.left(60) +
+                                             "\" (known: " + entryPointNames().join(", ") + ")");
     }
     if (root.contains("fields")) readFields(root["fields"], scenario);
     if (root.contains("ini")) scenario.ini = iniText(root["ini"]);

@@ -14,9 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
+#include <QLockFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -86,7 +86,8 @@ class Watchdog {
 public:
     // `ini`: put right before the process ends.
     Watchdog(std::chrono::milliseconds limit, const IniFile& ini)
-        : ini_(ini), thread_([this, limit] { watch(limit); }) {}
+        : ini_(ini),
+          thread_([this, limit] { watch(limit); }) {}
     ~Watchdog() {
         {
             std::scoped_lock lock(mutex_);
@@ -145,7 +146,9 @@ namespace {
 class Report {
 public:
     Report(const Scenario& scenario, const RunOptions& options, const QString& modulePath)
-        : scenario_(scenario), options_(options), modulePath_(modulePath) {}
+        : scenario_(scenario),
+          options_(options),
+          modulePath_(modulePath) {}
 
     int finish(bool returned, const ScreenWatcher& watcher, QStringList failures, bool timedOut) const {
         QJsonObject result = buildResult(scenario_.name, returned, watcher);
@@ -172,7 +175,8 @@ public:
 
 private:
     bool hasExpectations() const {
-        return !scenario_.expect.isEmpty() || std::any_of(scenario_.steps.begin(), scenario_.steps.end(), [](const Step& step) {
+        return !scenario_.expect.isEmpty() ||
+               std::any_of(scenario_.steps.begin(), scenario_.steps.end(), [](const Step& step) {
                    return step.kind != StepKind::Type && step.kind != StepKind::Key && step.kind != StepKind::Ok &&
                           step.kind != StepKind::Wait && step.kind != StepKind::Shot;
                });
@@ -231,8 +235,10 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QStringList failures;
-    if (script.failed()) failures << script.failure();
-    else if (const QString unfinished = script.unfinishedStep(); !unfinished.isEmpty()) failures << unfinished;
+    if (script.failed())
+        failures << script.failure();
+    else if (const QString unfinished = script.unfinishedStep(); !unfinished.isEmpty())
+        failures << unfinished;
     const int status = report.finish(!script.timedOut(), watcher, failures, script.timedOut());
     module->finalize();
     return status;

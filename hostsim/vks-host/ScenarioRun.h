@@ -8,11 +8,11 @@ namespace vkshost {
 
 // Exit statuses of "vks-host run".
 enum ExitStatus : int {
-    kPassed = 0,           // the call returned and every expectation held
+    kPassed = 0, // the call returned and every expectation held
     kExpectationFailed = 1,
     kInvalidScenario = 2,
-    kTimedOut = 3,         // the screen was cancelled, the call abandoned
-    kModuleUnusable = 4,   // libvks.so cannot be loaded or lacks an export
+    kTimedOut = 3,       // the screen was cancelled, the call abandoned
+    kModuleUnusable = 4, // libvks.so cannot be loaded or lacks an export
 };
 
 struct RunOptions {

@@ -20,7 +20,10 @@ int messageIdOf(const QString& text) {
     return id ? *id : -1;
 }
 
-ScreenWatcher::ScreenWatcher(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+ScreenWatcher::ScreenWatcher(QObject* parent)
+    : QObject(parent) {
+    qApp->installEventFilter(this);
+}
 
 ScreenWatcher::~ScreenWatcher() {
     if (qApp != nullptr) qApp->removeEventFilter(this);
@@ -66,9 +69,8 @@ void ScreenWatcher::recordBox(QWidget& box) {
     else if (auto* label = box.findChild<QLabel*>())
         text = label->text();
     const int id = messageIdOf(text);
-    boxes_.append(QJsonObject{{"id", id < 0 ? QJsonValue() : QJsonValue(id)},
-                              {"caption", box.windowTitle()},
-                              {"text", text}});
+    boxes_.append(
+        QJsonObject{{"id", id < 0 ? QJsonValue() : QJsonValue(id)}, {"caption", box.windowTitle()}, {"text", text}});
 }
 
 } // namespace vkshost

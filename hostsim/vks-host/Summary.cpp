@@ -74,10 +74,10 @@ QString requestText(const QJsonObject& request, qsizetype number) {
 
 } // namespace
 
-QString summarize(const QJsonObject& result, const QString& description, const QStringList& failures,
-                  bool expected) {
+QString summarize(const QJsonObject& result, const QString& description, const QStringList& failures, bool expected) {
     QStringList lines;
-    lines << QString("Scenario %1%2").arg(result["scenario"].toString(), description.isEmpty() ? "" : ": " + description);
+    lines
+        << QString("Scenario %1%2").arg(result["scenario"].toString(), description.isEmpty() ? "" : ": " + description);
     lines << "Module version: " + result["module_version"].toString();
     lines << (result["returned"].toBool() ? "The call returned." : "The call did not return in time.");
     lines << screensLine(result);

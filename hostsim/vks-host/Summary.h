@@ -10,7 +10,6 @@ namespace vkshost {
 // boxes, the errors, and each request the host would send.
 // `expected`: the run had expectations (an expect block or expect steps);
 // without any the summary says so rather than that they held.
-QString summarize(const QJsonObject& result, const QString& description, const QStringList& failures,
-                  bool expected);
+QString summarize(const QJsonObject& result, const QString& description, const QStringList& failures, bool expected);
 
 } // namespace vkshost

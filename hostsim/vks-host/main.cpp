@@ -19,24 +19,23 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
-    "       vks-host --help | --version\n"
-    "       vks-host              (a small client window; needs a display)\n"
-    "options:\n"
-    "  --out FILE        write the result JSON to FILE instead of standard output\n"
-    "  --summary         print a summary for a person on standard output instead of the JSON\n"
-    "  --quiet           no summary on standard error\n"
-    "  --shots DIR       where \"shot\" steps save their pictures\n"
-    "  --timeout SECONDS how long to wait for the call to return after the last step (default 5)\n"
-    "  --offscreen       run without showing the screens\n"
-    "  --module PATH     the module to load (default ../lib/libvks.so beside vks-host)\n"
-    "folder runs also take:\n"
-    "  --junit FILE      a JUnit XML report, one test case per scenario\n"
-    "  --filter TEXT     only the scenarios whose name holds TEXT (\"*\" and \"?\" as wildcards)\n"
-    "  (--out FILE then writes one JSON with every scenario's result)\n"
-    "exit status: 0 passed, 1 an expectation failed, 2 invalid scenario or command line,\n"
-    "             3 the module did not return in time, 4 the module cannot be loaded\n";
+const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
+                      "       vks-host --help | --version\n"
+                      "       vks-host              (a small client window; needs a display)\n"
+                      "options:\n"
+                      "  --out FILE        write the result JSON to FILE instead of standard output\n"
+                      "  --summary         print a summary for a person on standard output instead of the JSON\n"
+                      "  --quiet           no summary on standard error\n"
+                      "  --shots DIR       where \"shot\" steps save their pictures\n"
+                      "  --timeout SECONDS how long to wait for the call to return after the last step (default 5)\n"
+                      "  --offscreen       run without showing the screens\n"
+                      "  --module PATH     the module to load (default ../lib/libvks.so beside vks-host)\n"
+                      "folder runs also take:\n"
+                      "  --junit FILE      a JUnit XML report, one test case per scenario\n"
+                      "  --filter TEXT     only the scenarios whose name holds TEXT (\"*\" and \"?\" as wildcards)\n"
+                      "  (--out FILE then writes one JSON with every scenario's result)\n"
+                      "exit status: 0 passed, 1 an expectation failed, 2 invalid scenario or command line,\n"
+                      "             3 the module did not return in time, 4 the module cannot be loaded\n";
 
 struct CommandLine {
     QString target;

@@ -62,16 +62,16 @@ typedef struct VksKey {
  * set_text may be called any number of times during the call only. */
 typedef struct VksMessageLabel {
     void* context;
-    void (VKS_HOSTCALL* set_text)(void* context, const char* utf8);
+    void(VKS_HOSTCALL* set_text)(void* context, const char* utf8);
 } VksMessageLabel;
 
 /* A drop-down list the host may step through. Indexes are 0-based and -1
  * means nothing is selected. Valid during the call only. */
 typedef struct VksComboBox {
     void* context;
-    int32_t (VKS_HOSTCALL* count)(void* context);
-    int32_t (VKS_HOSTCALL* current)(void* context);
-    void (VKS_HOSTCALL* select)(void* context, int32_t index);
+    int32_t(VKS_HOSTCALL* count)(void* context);
+    int32_t(VKS_HOSTCALL* current)(void* context);
+    void(VKS_HOSTCALL* select)(void* context, int32_t index);
 } VksComboBox;
 
 /* ---- Request layout ---------------------------------------------------

@@ -10,7 +10,10 @@ void WipedString::overwrite(std::string& text) {
     asm volatile("" : : "r"(p) : "memory");
 }
 
-WipedString::WipedString(std::string&& text) : value_(text) { overwrite(text); }
+WipedString::WipedString(std::string&& text)
+    : value_(text) {
+    overwrite(text);
+}
 
 void WipedString::assign(std::string&& text) {
     wipe();

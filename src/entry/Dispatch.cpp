@@ -3,11 +3,11 @@
 #include <array>
 #include <span>
 
-#include "core/Text.h"
-#include "entry/CardReading.h"
 #include "core/ModuleState.h"
-#include "entry/ScreenRunner.h"
+#include "core/Text.h"
 #include "core/WipedString.h"
+#include "entry/CardReading.h"
+#include "entry/ScreenRunner.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 
@@ -22,12 +22,12 @@ constexpr int kIdentificationWidth = 16;
 // A precondition of a transaction; each returns false when the transaction
 // ends there.
 enum class Step {
-    SubOption,            // field 1100 must be 1, 4 or 5 (message 823)
-    Operator,             // the host validates the operator
-    Card,                 // card reading with the row's prompt
-    CpfOrCardIdentifies,  // cheque identification: CPF, else card, else zeros
-    CardIdentifies,       // cheque identification: card, else zeros
-    HandBack,             // hand the field store back and end
+    SubOption,           // field 1100 must be 1, 4 or 5 (message 823)
+    Operator,            // the host validates the operator
+    Card,                // card reading with the row's prompt
+    CpfOrCardIdentifies, // cheque identification: CPF, else card, else zeros
+    CardIdentifies,      // cheque identification: card, else zeros
+    HandBack,            // hand the field store back and end
 };
 
 struct Precondition {
@@ -135,12 +135,19 @@ bool subOptionAccepted() {
 
 bool run(const Precondition& precondition) {
     switch (precondition.step) {
-    case Step::SubOption: return subOptionAccepted();
-    case Step::Operator: return host().ValidarOperador(state().ownerWindow, "3");
-    case Step::Card: return LeCartaoVKS(precondition.prompt);
-    case Step::CpfOrCardIdentifies: return storeChequeIdentification(true);
-    case Step::CardIdentifies: return storeChequeIdentification(false);
-    case Step::HandBack: host().KovarGravaArquivo(); return false;
+    case Step::SubOption:
+        return subOptionAccepted();
+    case Step::Operator:
+        return host().ValidarOperador(state().ownerWindow, "3");
+    case Step::Card:
+        return LeCartaoVKS(precondition.prompt);
+    case Step::CpfOrCardIdentifies:
+        return storeChequeIdentification(true);
+    case Step::CardIdentifies:
+        return storeChequeIdentification(false);
+    case Step::HandBack:
+        host().KovarGravaArquivo();
+        return false;
     }
     return false;
 }

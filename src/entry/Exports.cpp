@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "entry/Application.h"
-#include "entry/Dispatch.h"
 #include "core/ModuleState.h"
 #include "core/WipedString.h"
+#include "entry/Application.h"
+#include "entry/Dispatch.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
@@ -23,7 +23,10 @@ constexpr char kInterfaceVersion[] = "1.0.0.0";
 // force before it is restored on every way out.
 class OwnerSwitch {
 public:
-    explicit OwnerSwitch(WindowHandle window) : saved_(state().ownerWindow) { state().ownerWindow = window; }
+    explicit OwnerSwitch(WindowHandle window)
+        : saved_(state().ownerWindow) {
+        state().ownerWindow = window;
+    }
     ~OwnerSwitch() { state().ownerWindow = saved_; }
     OwnerSwitch(const OwnerSwitch&) = delete;
     OwnerSwitch& operator=(const OwnerSwitch&) = delete;
@@ -35,7 +38,10 @@ private:
 // Calls are not reentrant: a call arriving while one runs is refused.
 class CallGuard {
 public:
-    CallGuard() : accepted_(!state().running) { state().running = true; }
+    CallGuard()
+        : accepted_(!state().running) {
+        state().running = true;
+    }
     ~CallGuard() {
         if (accepted_) state().running = false;
     }
@@ -52,8 +58,7 @@ template <typename Body>
 void guarded(Body&& body) noexcept {
     try {
         body();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 // Steps 1 and 2 of every call: the module tag and the copy of field 1102.

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QDialog>
 
-#include "screens/ScreenTable.h"
-#include "screens/base/TFrmMod.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
+#include "screens/ScreenTable.h"
+#include "screens/base/TFrmMod.h"
 #include "ui/MessageBox.h"
 
 namespace vks {

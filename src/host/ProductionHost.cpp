@@ -42,9 +42,7 @@ struct LabelBridge {
 struct ComboBridge {
     static int32_t VKS_HOSTCALL count(void* context) { return static_cast<ComboAccess*>(context)->count(); }
     static int32_t VKS_HOSTCALL current(void* context) { return static_cast<ComboAccess*>(context)->current(); }
-    static void VKS_HOSTCALL select(void* context, int32_t index) {
-        static_cast<ComboAccess*>(context)->select(index);
-    }
+    static void VKS_HOSTCALL select(void* context, int32_t index) { static_cast<ComboAccess*>(context)->select(index); }
 };
 
 class ProductionHost final : public HostServices {

@@ -2,17 +2,17 @@
 
 #include <QDialog>
 
-#include "screens/ScreenTable.h"
 #include "core/ModuleState.h"
+#include "screens/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
 #include "screens/cheque/TFrmCancVCheque_AutGen.h"
 #include "screens/cheque/TFrmNumChq.h"
 #include "screens/cheque/TFrmVCheque_AutGen.h"
+#include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
 #include "screens/miles/TFrmAquis_MilhasVKS.h"
+#include "screens/miles/TFrmCJuros_ParcMilhas.h"
 #include "screens/miles/TFrmEstAquis_EstVenAquis.h"
 #include "screens/miles/TFrmEstVenda_EstVenAquis.h"
-#include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
-#include "screens/miles/TFrmCJuros_ParcMilhas.h"
 #include "screens/miles/TFrmPagParcBRQ_CncTrn.h"
 #include "screens/miles/TFrmPagParcBRQ_VKSTrn.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,7 +17,9 @@ bool isModuleMessageBox(const QWidget* w) { return w != nullptr && w->objectName
 } // namespace
 
 ActivationWatcher::ActivationWatcher(QWidget& window, std::function<void()> activated)
-    : QObject(&window), window_(&window), activated_(std::move(activated)) {
+    : QObject(&window),
+      window_(&window),
+      activated_(std::move(activated)) {
     window.installEventFilter(this);
 }
 

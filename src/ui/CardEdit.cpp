@@ -2,7 +2,8 @@
 
 namespace vks::ui {
 
-CardEdit::CardEdit(QWidget* parent) : QLineEdit(parent) {
+CardEdit::CardEdit(QWidget* parent)
+    : QLineEdit(parent) {
     // Any change to a concealed number starts the field afresh: the hidden
     // digits cannot be corrected one by one.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {

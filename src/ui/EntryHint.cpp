@@ -6,7 +6,9 @@
 namespace vks::ui {
 
 EntryHint::EntryHint(QWidget& control, QLabel& messageLine, std::function<QString()> text)
-    : QObject(&control), line_(&messageLine), text_(std::move(text)) {
+    : QObject(&control),
+      line_(&messageLine),
+      text_(std::move(text)) {
     control.installEventFilter(this);
 }
 

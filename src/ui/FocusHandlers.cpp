@@ -6,7 +6,9 @@
 namespace vks::ui {
 
 FocusMoveHandler::FocusMoveHandler(QWidget& control, QEvent::Type focusEvent, std::function<void()> handler)
-    : QObject(&control), focusEvent_(focusEvent), handler_(std::move(handler)) {
+    : QObject(&control),
+      focusEvent_(focusEvent),
+      handler_(std::move(handler)) {
     control.installEventFilter(this);
 }
 

@@ -19,7 +19,9 @@ const QKeyEvent* typedCharacter(QEvent* event) {
 
 } // namespace
 
-CharFilter::CharFilter(QWidget& control, Rule accepts) : QObject(&control), accepts_(std::move(accepts)) {
+CharFilter::CharFilter(QWidget& control, Rule accepts)
+    : QObject(&control),
+      accepts_(std::move(accepts)) {
     control.installEventFilter(this);
 }
 
@@ -28,7 +30,9 @@ bool CharFilter::eventFilter(QObject*, QEvent* event) {
     return key != nullptr && !accepts_(key->text());
 }
 
-CharHandler::CharHandler(QWidget& control, Handler handler) : QObject(&control), handler_(std::move(handler)) {
+CharHandler::CharHandler(QWidget& control, Handler handler)
+    : QObject(&control),
+      handler_(std::move(handler)) {
     control.installEventFilter(this);
 }
 
@@ -43,7 +47,10 @@ namespace {
 // the limit. Replacing a selection frees its characters first.
 class TypingLimit final : public QObject {
 public:
-    TypingLimit(QLineEdit& edit, int maxLength) : QObject(&edit), edit_(edit), maxLength_(maxLength) {
+    TypingLimit(QLineEdit& edit, int maxLength)
+        : QObject(&edit),
+          edit_(edit),
+          maxLength_(maxLength) {
         edit.installEventFilter(this);
     }
 

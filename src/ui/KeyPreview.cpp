@@ -40,7 +40,10 @@ bool typesText(const QKeyEvent& event) {
     return !text.isEmpty() && text.front().isPrint() && !(event.modifiers() & kCommandModifiers);
 }
 
-KeyPreview::KeyPreview(QWidget& window, Handler handler) : QObject(&window), window_(&window), handler_(std::move(handler)) {
+KeyPreview::KeyPreview(QWidget& window, Handler handler)
+    : QObject(&window),
+      window_(&window),
+      handler_(std::move(handler)) {
     qApp->installEventFilter(this);
 }
 

@@ -26,36 +26,29 @@ constexpr std::initializer_list<QKeySequence::StandardKey> kSwallowedShortcuts =
     QKeySequence::DeleteCompleteLine,
 };
 
-bool isSwallowed(const QKeyEvent& event)
-{
+bool isSwallowed(const QKeyEvent& event) {
     return std::any_of(kSwallowedShortcuts.begin(), kSwallowedShortcuts.end(),
-        [&event](QKeySequence::StandardKey key) { return event.matches(key); });
+                       [&event](QKeySequence::StandardKey key) { return event.matches(key); });
 }
 
 } // namespace
 
 MaskedEdit::MaskedEdit(QWidget* parent)
-    : QLineEdit(parent)
-{
+    : QLineEdit(parent) {
     // The line edit's own menu and drops would edit around the mask.
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &MaskedEdit::renormalise);
 }
 
-void MaskedEdit::setEditMask(const QString& mask)
-{
+void MaskedEdit::setEditMask(const QString& mask) {
     mask_ = EditMask(mask);
     renormalise();
 }
 
-QString MaskedEdit::maskedText() const
-{
-    return mask_.isEmpty() ? text() : mask_.readText(text());
-}
+QString MaskedEdit::maskedText() const { return mask_.isEmpty() ? text() : mask_.readText(text()); }
 
-void MaskedEdit::setMaskedText(const QString& text)
-{
+void MaskedEdit::setMaskedText(const QString& text) {
     if (mask_.isEmpty()) {
         setText(text);
         return;
@@ -65,18 +58,11 @@ void MaskedEdit::setMaskedText(const QString& text)
     showCells(mask_.format(text), 0);
 }
 
-void MaskedEdit::clearMasked()
-{
-    setMaskedText(QString());
-}
+void MaskedEdit::clearMasked() { setMaskedText(QString()); }
 
-bool MaskedEdit::isComplete() const
-{
-    return mask_.isComplete(text());
-}
+bool MaskedEdit::isComplete() const { return mask_.isComplete(text()); }
 
-void MaskedEdit::keyPressEvent(QKeyEvent* event)
-{
+void MaskedEdit::keyPressEvent(QKeyEvent* event) {
     if (mask_.isEmpty() || isReadOnly()) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -102,8 +88,7 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void MaskedEdit::inputMethodEvent(QInputMethodEvent* event)
-{
+void MaskedEdit::inputMethodEvent(QInputMethodEvent* event) {
     if (mask_.isEmpty() || isReadOnly()) {
         QLineEdit::inputMethodEvent(event);
         return;
@@ -114,42 +99,36 @@ void MaskedEdit::inputMethodEvent(QInputMethodEvent* event)
 
 // Typing replaces a selection, but a rejected key leaves the field and the
 // selection as they were.
-void MaskedEdit::typeText(const QString& typed)
-{
+void MaskedEdit::typeText(const QString& typed) {
     QString displayed = cells();
     qsizetype cursor = cursorPosition();
     if (hasSelectedText()) {
         mask_.blankRange(displayed, selectionStart(), selectionLength());
         cursor = selectionStart();
     }
-    if (mask_.type(displayed, cursor, typed))
-        showCells(displayed, cursor);
+    if (mask_.type(displayed, cursor, typed)) showCells(displayed, cursor);
 }
 
-void MaskedEdit::blankSelection()
-{
+void MaskedEdit::blankSelection() {
     QString displayed = cells();
     const qsizetype start = selectionStart();
     mask_.blankRange(displayed, start, selectionLength());
     showCells(displayed, start);
 }
 
-void MaskedEdit::eraseBefore()
-{
+void MaskedEdit::eraseBefore() {
     if (hasSelectedText()) {
         blankSelection();
         return;
     }
     const qsizetype previous = mask_.previousEditable(cursorPosition());
-    if (previous < 0)
-        return;
+    if (previous < 0) return;
     QString displayed = cells();
     mask_.blankRange(displayed, previous, 1);
     showCells(displayed, previous);
 }
 
-void MaskedEdit::eraseAt()
-{
+void MaskedEdit::eraseAt() {
     if (hasSelectedText()) {
         blankSelection();
         return;
@@ -162,13 +141,9 @@ void MaskedEdit::eraseAt()
 
 // The displayed text, one character per position, whatever the line edit
 // was left holding (a maximum length may have cut it).
-QString MaskedEdit::cells() const
-{
-    return mask_.format(text());
-}
+QString MaskedEdit::cells() const { return mask_.format(text()); }
 
-void MaskedEdit::showCells(const QString& cells, qsizetype cursor)
-{
+void MaskedEdit::showCells(const QString& cells, qsizetype cursor) {
     updating_ = true;
     setText(cells);
     updating_ = false;
@@ -177,13 +152,10 @@ void MaskedEdit::showCells(const QString& cells, qsizetype cursor)
 
 // Text put in by the line edit's own means (setText, clear, insert) is
 // placed through the mask like an assigned text.
-void MaskedEdit::renormalise()
-{
-    if (updating_ || mask_.isEmpty())
-        return;
+void MaskedEdit::renormalise() {
+    if (updating_ || mask_.isEmpty()) return;
     const QString displayed = cells();
-    if (displayed != text())
-        showCells(displayed, std::min<qsizetype>(cursorPosition(), displayed.size()));
+    if (displayed != text()) showCells(displayed, std::min<qsizetype>(cursorPosition(), displayed.size()));
 }
 
 } // namespace vks::ui

@@ -41,7 +41,8 @@ std::uint32_t read32(const QByteArray& data, qsizetype at) {
 // pixels, ready to copy); null when there is none of that size.
 QPixmap preparedPicture(const char* name, const QSize& size) {
     ensureRegistered();
-    QFile file(QStringLiteral(":/vks/shown/%1_%2x%3.vksp").arg(QLatin1String(name)).arg(size.width()).arg(size.height()));
+    QFile file(
+        QStringLiteral(":/vks/shown/%1_%2x%3.vksp").arg(QLatin1String(name)).arg(size.width()).arg(size.height()));
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray data = file.readAll();
     constexpr qsizetype kHeader = 20;

@@ -17,7 +17,8 @@ constexpr int kCueWidth = 2;
 // The frame: a ring drawn just outside the control, through which clicks pass.
 class FocusFrame final : public QWidget {
 public:
-    explicit FocusFrame(QWidget* parent) : QWidget(parent) {
+    explicit FocusFrame(QWidget* parent)
+        : QWidget(parent) {
         setObjectName(QStringLiteral("focusCue"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
@@ -54,7 +55,10 @@ void makeLockedValuesReadable(QWidget& screen) {
     QApplication::setPalette(palette, screenClass);
 }
 
-FocusCue::FocusCue(QWidget& screen) : QObject(&screen), screen_(&screen), frame_(new FocusFrame(&screen)) {
+FocusCue::FocusCue(QWidget& screen)
+    : QObject(&screen),
+      screen_(&screen),
+      frame_(new FocusFrame(&screen)) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 

@@ -14,12 +14,12 @@ typedef void (*LifecycleFn)(void);
 
 static int failures = 0;
 
-#define CHECK(cond)                                                   \
-    do {                                                              \
-        if (!(cond)) {                                                \
-            fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #cond); \
-            ++failures;                                               \
-        }                                                             \
+#define CHECK(cond)                                                                                                    \
+    do {                                                                                                               \
+        if (!(cond)) {                                                                                                 \
+            fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #cond);                                         \
+            ++failures;                                                                                                \
+        }                                                                                                              \
     } while (0)
 
 static void field_text(int32_t field, char* buffer, uint32_t size) {

@@ -10,7 +10,8 @@
 
 namespace vks::test {
 
-Operator::Operator(std::chrono::milliseconds stepTimeout) : script_(stepTimeout) {
+Operator::Operator(std::chrono::milliseconds stepTimeout)
+    : script_(stepTimeout) {
     script_.onFailure([](const std::string& why) { ADD_FAILURE() << why; });
 }
 
@@ -37,9 +38,8 @@ Operator& Operator::dismissMessage(MessageId id) {
 
 Operator& Operator::expectNoMessage(std::chrono::milliseconds quiet) {
     script_.pause(quiet);
-    script_.then("no message box", [] {
-        EXPECT_FALSE(op::messageBoxUp()) << "unexpected message box: " << op::messageBoxText();
-    });
+    script_.then("no message box",
+                 [] { EXPECT_FALSE(op::messageBoxUp()) << "unexpected message box: " << op::messageBoxText(); });
     return *this;
 }
 

@@ -91,12 +91,10 @@ struct CaseName {
 // print as their names instead of as bytes.
 namespace {
 template <class Case>
-    requires requires(const Case& c) {
-        { c.name } -> std::convertible_to<std::string_view>;
-    }
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
+requires requires(const Case& c) {
+    { c.name } -> std::convertible_to<std::string_view>;
 }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 } // namespace
 
 using namespace vks;

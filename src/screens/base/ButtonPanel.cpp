@@ -38,7 +38,8 @@ void setButtonCaption(QPushButton& button, const QString& caption) {
 }
 
 ButtonPanel::ButtonPanel(QWidget& screen)
-    : QFrame(&screen), btConfirma(makeButton(*this, "btConfirma", "&1 - Confirma")),
+    : QFrame(&screen),
+      btConfirma(makeButton(*this, "btConfirma", "&1 - Confirma")),
       btRetorna(makeButton(*this, "btRetorna", "&9 - Cancela")) {
     setObjectName(QStringLiteral("pnBotoes"));
     setGeometry(kButtonPanelGeometry);

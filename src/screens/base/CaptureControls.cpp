@@ -14,7 +14,8 @@ namespace {
 // The list as the host's stepping routine sees it.
 class ComboList final : public ComboAccess {
 public:
-    explicit ComboList(QComboBox& combo) : combo_(combo) {}
+    explicit ComboList(QComboBox& combo)
+        : combo_(combo) {}
     int count() const override { return combo_.count(); }
     int current() const override { return combo_.currentIndex(); }
     void select(int index) override { combo_.setCurrentIndex(index >= -1 && index < combo_.count() ? index : -1); }
@@ -50,9 +51,8 @@ bool stepThroughHost(QComboBox& list, const QString& key) {
 void stepListWith(QWidget& control, bool (*step)(QComboBox&, const QString&)) {
     auto* list = qobject_cast<QComboBox*>(&control);
     if (list == nullptr) return;
-    new ui::CharHandler(control, [list, step](const QString& key) {
-        return key == QLatin1String(" ") || step(*list, key);
-    });
+    new ui::CharHandler(control,
+                        [list, step](const QString& key) { return key == QLatin1String(" ") || step(*list, key); });
 }
 
 } // namespace
@@ -65,9 +65,8 @@ void installKeys(QWidget& control, Keys keys) {
         new ui::CharFilter(control, ui::isDigitBackspaceEnter);
         break;
     case Keys::HostNumeric:
-        new ui::CharFilter(control, [](const QString& key) {
-            return !host().PermiteNumerico_BS_Enter(key.toStdString()).empty();
-        });
+        new ui::CharFilter(
+            control, [](const QString& key) { return !host().PermiteNumerico_BS_Enter(key.toStdString()).empty(); });
         break;
     case Keys::OwnSteps:
         stepListWith(control, stepOwnList);

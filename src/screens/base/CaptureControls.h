@@ -27,7 +27,7 @@ struct Control {
     MessageId hint = 0;          // entry hint on the message line (0: none)
     int maxLength = 0;           // 0: no limit
     Keys keys = Keys::Any;
-    const char* mask = nullptr;  // edit mask of a masked edit field
+    const char* mask = nullptr; // edit mask of a masked edit field
 };
 
 // Gives `control` the key rule `keys`.

@@ -29,7 +29,9 @@ bool fillLocked(ui::MaskedEdit& edit, FieldId field) {
 bool showSuppliedDate(ui::MaskedEdit& edit, FieldId field) { return fillLocked(edit, field); }
 
 FiscalCoupon::FiscalCoupon(QLineEdit& number, ui::MaskedEdit& date, ui::MaskedEdit& time)
-    : number_(number), date_(date), time_(time) {}
+    : number_(number),
+      date_(date),
+      time_(time) {}
 
 void FiscalCoupon::fill() {
     number_.setText(QString::fromStdString(fields::read(field::CouponNumber)));

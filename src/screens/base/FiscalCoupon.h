@@ -22,13 +22,28 @@ class FiscalCoupon {
 public:
     // The three controls as a screen declares them.
     static constexpr Control numberControl(Keys keys) {
-        return {.name = "edCupom", .label = "lbCupom", .design = "Cupom:", .caption = 599, .hint = 73,
-                .maxLength = 7, .keys = keys};
+        return {.name = "edCupom",
+                .label = "lbCupom",
+                .design = "Cupom:",
+                .caption = 599,
+                .hint = 73,
+                .maxLength = 7,
+                .keys = keys};
     }
-    static constexpr Control kDateControl{.name = "edDataCupom", .label = "lbDataCupom", .design = "Data do Cupom:",
-                                          .caption = 600, .hint = 78, .maxLength = 10, .mask = "!99/99/9999;1;_"};
-    static constexpr Control kTimeControl{.name = "edHoraCupom", .label = "lbHoraCupom", .design = "Hora do Cupom:",
-                                          .caption = 601, .hint = 79, .maxLength = 8, .mask = "!90:00:00;1;_"};
+    static constexpr Control kDateControl{.name = "edDataCupom",
+                                          .label = "lbDataCupom",
+                                          .design = "Data do Cupom:",
+                                          .caption = 600,
+                                          .hint = 78,
+                                          .maxLength = 10,
+                                          .mask = "!99/99/9999;1;_"};
+    static constexpr Control kTimeControl{.name = "edHoraCupom",
+                                          .label = "lbHoraCupom",
+                                          .design = "Hora do Cupom:",
+                                          .caption = 601,
+                                          .hint = 79,
+                                          .maxLength = 8,
+                                          .mask = "!90:00:00;1;_"};
 
     FiscalCoupon(QLineEdit& number, ui::MaskedEdit& date, ui::MaskedEdit& time);
 

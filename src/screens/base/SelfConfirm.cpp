@@ -9,7 +9,10 @@
 namespace vks {
 
 SelfConfirm::SelfConfirm(QWidget& screen, QPushButton& confirm, std::function<void()> confirmFlow)
-    : TClique(new QTimer(&screen)), screen_(screen), confirm_(confirm), confirmFlow_(std::move(confirmFlow)) {
+    : TClique(new QTimer(&screen)),
+      screen_(screen),
+      confirm_(confirm),
+      confirmFlow_(std::move(confirmFlow)) {
     TClique->setObjectName(QStringLiteral("TClique"));
     TClique->setInterval(10);
     TClique->setSingleShot(true);

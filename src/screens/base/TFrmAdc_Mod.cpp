@@ -2,6 +2,7 @@
 
 namespace vks {
 
-TFrmAdc_Mod::TFrmAdc_Mod(std::string_view className) : TFrmCaptura(className) {}
+TFrmAdc_Mod::TFrmAdc_Mod(std::string_view className)
+    : TFrmCaptura(className) {}
 
 } // namespace vks

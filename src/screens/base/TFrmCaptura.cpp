@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/Text.h"
 #include "core/ModuleState.h"
+#include "core/Text.h"
 #include "host/Messages.h"
 #include "host/ServiceX.h"
 #include "screens/base/ButtonPanel.h"
@@ -40,7 +40,8 @@ const VksRequestLayout& emptyLayout() {
 
 } // namespace
 
-TFrmCaptura::TFrmCaptura(std::string_view className) : TFrmMod(className) {
+TFrmCaptura::TFrmCaptura(std::string_view className)
+    : TFrmMod(className) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
     pnCaptura->setGeometry(kCapturePanelGeometry);

@@ -20,13 +20,23 @@ constexpr MessageId kNsuMissing = 811;
 } // namespace
 
 TFrmCnc_Trn::TFrmCnc_Trn(std::string_view className)
-    : TFrmTrn_Mod(className), clique_(*this, *btConfirma, [this] { btConfirmaClick(); }) {
-    edDtTransacao = addMaskedEdit({.name = "edDtTransacao", .label = "lbDtTransacao",
-                                   .design = "Data da Transação:", .caption = kDateCaption, .hint = kDateHint,
-                                   .maxLength = 10, .mask = "!99/99/9999;1;_"});
+    : TFrmTrn_Mod(className),
+      clique_(*this, *btConfirma, [this] { btConfirmaClick(); }) {
+    edDtTransacao = addMaskedEdit({.name = "edDtTransacao",
+                                   .label = "lbDtTransacao",
+                                   .design = "Data da Transação:",
+                                   .caption = kDateCaption,
+                                   .hint = kDateHint,
+                                   .maxLength = 10,
+                                   .mask = "!99/99/9999;1;_"});
     lbDtTransacao = labelOf(*edDtTransacao);
-    edNumDocumento = addEdit({.name = "edNumDocumento", .label = "lbNumDocumento", .design = "NSU:",
-                              .caption = kNsuCaption, .hint = kNsuHint, .maxLength = 9, .keys = Keys::HostNumeric});
+    edNumDocumento = addEdit({.name = "edNumDocumento",
+                              .label = "lbNumDocumento",
+                              .design = "NSU:",
+                              .caption = kNsuCaption,
+                              .hint = kNsuHint,
+                              .maxLength = 9,
+                              .keys = Keys::HostNumeric});
     lbNumDocumento = labelOf(*edNumDocumento);
 }
 

@@ -5,15 +5,15 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 
 #include "core/ModuleFile.h"
 #include "core/ModuleState.h"
-#include "screens/ScreenTable.h"
 #include "host/Messages.h"
+#include "screens/ScreenTable.h"
 #include "ui/EntryHint.h"
 #include "ui/MaskedEdit.h"
 #include "ui/MessageBox.h"
@@ -62,7 +62,9 @@ void TFrmMod::LabelLine::setMessage(const std::string& text) {
     screen_.lbMensagem->setText(QString::fromStdString(text));
 }
 
-TFrmMod::TFrmMod(std::string_view className) : referenceName_(referenceNameOf(className)), messageLine_(*this) {
+TFrmMod::TFrmMod(std::string_view className)
+    : referenceName_(referenceNameOf(className)),
+      messageLine_(*this) {
     setObjectName(QString::fromStdString(referenceName_));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(kWidth, kHeight);

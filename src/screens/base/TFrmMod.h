@@ -15,10 +15,10 @@ namespace vks {
 
 // How a control that failed validation is left for the cashier.
 enum class Retry {
-    EnableClearFocus,           // enabled, emptied and focused
-    EnableFocus,                // enabled and focused
-    ClearFocusIfEnabled,        // emptied and focused when enabled, else the first control
-    FocusIfEnabled,             // focused when enabled, else the first control
+    EnableClearFocus,    // enabled, emptied and focused
+    EnableFocus,         // enabled and focused
+    ClearFocusIfEnabled, // emptied and focused when enabled, else the first control
+    FocusIfEnabled,      // focused when enabled, else the first control
 };
 
 // Root of every screen: frameless, topmost tool window of 623 by 423, the
@@ -93,7 +93,8 @@ protected:
 private:
     class LabelLine final : public MessageLine {
     public:
-        explicit LabelLine(TFrmMod& screen) : screen_(screen) {}
+        explicit LabelLine(TFrmMod& screen)
+            : screen_(screen) {}
         void setMessage(const std::string& text) override;
 
     private:

@@ -43,7 +43,8 @@ QString formattedAmount(const QString& text) {
 
 } // namespace
 
-TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className) : TFrmCaptura(className) {
+TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className)
+    : TFrmCaptura(className) {
     lbTitulo->setText(QStringLiteral("FORMULÁRIO PADRÃO PARA CAPTURA DE DADOS"));
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -52,8 +53,12 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className) : TFrmCaptura(className) {
     Image1->setAttribute(Qt::WA_OpaquePaintEvent); // covers the background below
     Image1->stackUnder(lbTitulo);
 
-    edValor = addEdit({.name = "edValor", .label = "lbValor", .design = "Valor:", .caption = kAmountCaption,
-                       .hint = kAmountHint, .maxLength = 12});
+    edValor = addEdit({.name = "edValor",
+                       .label = "lbValor",
+                       .design = "Valor:",
+                       .caption = kAmountCaption,
+                       .hint = kAmountHint,
+                       .maxLength = 12});
     lbValor = labelOf(*edValor);
     handleAsAmount(*edValor);
 }
@@ -72,7 +77,6 @@ bool TFrmTrn_Mod::ValidaCamposForm() {
 bool TFrmTrn_Mod::GravaCamposKovar() {
     return fields::write(field::Amount, host().RemoveFormato(edValor->text().toStdString()));
 }
-
 
 void TFrmTrn_Mod::IniciaCamposForm() {
     TFrmCaptura::IniciaCamposForm();

@@ -11,9 +11,14 @@ constexpr MessageId kEntryTypeMissing = 823;
 } // namespace
 
 TFrmVKS_Adc::TFrmVKS_Adc(std::string_view className)
-    : TFrmAdc_Mod(className), clique_(*this, *btConfirma, [this] { btConfirmaClick(); }) {
-    edTipoEntrada = addEdit({.name = "edTipoEntrada", .label = "lbTipoEntrada", .design = "Tipo de Entrada:",
-                             .caption = kEntryTypeCaption, .hint = kEntryTypeHint, .maxLength = 2,
+    : TFrmAdc_Mod(className),
+      clique_(*this, *btConfirma, [this] { btConfirmaClick(); }) {
+    edTipoEntrada = addEdit({.name = "edTipoEntrada",
+                             .label = "lbTipoEntrada",
+                             .design = "Tipo de Entrada:",
+                             .caption = kEntryTypeCaption,
+                             .hint = kEntryTypeHint,
+                             .maxLength = 2,
                              .keys = Keys::Digits});
     lbTipoEntrada = labelOf(*edTipoEntrada);
 }

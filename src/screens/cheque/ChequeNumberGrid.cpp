@@ -13,7 +13,8 @@ constexpr int kRowHeight = 24;
 
 } // namespace
 
-ChequeNumberGrid::ChequeNumberGrid(const char* name, QWidget* parent) : QTableWidget(kMaxRows, 1, parent) {
+ChequeNumberGrid::ChequeNumberGrid(const char* name, QWidget* parent)
+    : QTableWidget(kMaxRows, 1, parent) {
     setObjectName(QLatin1String(name));
     horizontalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

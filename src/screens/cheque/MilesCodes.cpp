@@ -17,7 +17,8 @@ void showWithLabel(const MilesCodes::Entry& entry, bool shown) {
 
 } // namespace
 
-MilesCodes::MilesCodes(const std::array<Entry, 4>& entries) : entries_(entries) {
+MilesCodes::MilesCodes(const std::array<Entry, 4>& entries)
+    : entries_(entries) {
     for (const Entry& entry : entries_) showWithLabel(entry, false);
 }
 

@@ -33,7 +33,8 @@ public:
         ui::MaskedEdit& firstChequeDate; // edDataPrimCheque
     };
 
-    explicit PaymentPlan(const Controls& controls) : c_(controls) {}
+    explicit PaymentPlan(const Controls& controls)
+        : c_(controls) {}
 
     // Fills the controls from the field store and locks what the plan
     // fixes; the first cheque's number must be filled before.

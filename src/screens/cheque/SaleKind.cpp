@@ -16,7 +16,9 @@ constexpr int kForcedSale = 2;
 } // namespace
 
 SaleKind::SaleKind(QComboBox& list, QLineEdit& authorizer, std::function<void()> showAuthorizer)
-    : list_(list), authorizer_(authorizer), showAuthorizer_(std::move(showAuthorizer)) {}
+    : list_(list),
+      authorizer_(authorizer),
+      showAuthorizer_(std::move(showAuthorizer)) {}
 
 void SaleKind::fill() {
     const std::string kind = host().LeCampo(field::SaleKind);

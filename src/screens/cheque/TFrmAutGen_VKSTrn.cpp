@@ -26,16 +26,40 @@ constexpr const char* kNoOperator = "001";
 TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHint)
     : TFrmVKS_TrnMod(className),
       edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
-      edCPF(addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = 589, .hint = cpfHint,
-                           .maxLength = 14, .keys = Keys::Digits, .mask = "999.999.999-99;0;_"})),
-      edCupom(addEdit({.name = "edCupom", .label = "lbCupom", .design = "Cupom Fiscal:", .caption = 599, .hint = 73,
+      edCPF(addMaskedEdit({.name = "edCPF",
+                           .label = "lbCPF",
+                           .design = "CPF:",
+                           .caption = 589,
+                           .hint = cpfHint,
+                           .maxLength = 14,
+                           .keys = Keys::Digits,
+                           .mask = "999.999.999-99;0;_"})),
+      edCupom(addEdit({.name = "edCupom",
+                       .label = "lbCupom",
+                       .design = "Cupom Fiscal:",
+                       .caption = 599,
+                       .hint = 73,
                        .maxLength = 7})),
-      edDataCupom(addMaskedEdit({.name = "edDataCupom", .label = "lbDataCupom", .design = "Data Cupom Fiscal:",
-                                 .caption = 600, .hint = 78, .maxLength = 10, .mask = "!99/99/9999;1;_"})),
-      edHoraCupom(addMaskedEdit({.name = "edHoraCupom", .label = "lbHoraCupom", .design = "Hora Cupom Fiscal:",
-                                 .caption = 601, .hint = 79, .maxLength = 8, .mask = "!99:99:99;1;_"})),
-      edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Matr. Operador:", .caption = 751,
-                          .hint = 109, .maxLength = 6})),
+      edDataCupom(addMaskedEdit({.name = "edDataCupom",
+                                 .label = "lbDataCupom",
+                                 .design = "Data Cupom Fiscal:",
+                                 .caption = 600,
+                                 .hint = 78,
+                                 .maxLength = 10,
+                                 .mask = "!99/99/9999;1;_"})),
+      edHoraCupom(addMaskedEdit({.name = "edHoraCupom",
+                                 .label = "lbHoraCupom",
+                                 .design = "Hora Cupom Fiscal:",
+                                 .caption = 601,
+                                 .hint = 79,
+                                 .maxLength = 8,
+                                 .mask = "!99:99:99;1;_"})),
+      edOperador(addEdit({.name = "edOperador",
+                          .label = "lbOperador",
+                          .design = "Matr. Operador:",
+                          .caption = 751,
+                          .hint = 109,
+                          .maxLength = 6})),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     lbOperador = labelOf(*edOperador);
     orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});
@@ -82,9 +106,8 @@ bool TFrmAutGen_VKSTrn::ValidaCamposForm() {
 
 bool TFrmAutGen_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
-    return storeAll({{field::AuthorizerTag, "36"},
-                     {field::OperationCode, "03"},
-                     {field::Cpf, bare(edCPF->maskedText())}}) &&
+    return storeAll(
+               {{field::AuthorizerTag, "36"}, {field::OperationCode, "03"}, {field::Cpf, bare(edCPF->maskedText())}}) &&
            coupon_.store() && storeAll({{field::Operator, edOperador->text().toStdString()}});
 }
 
@@ -112,8 +135,8 @@ void TFrmAutGen_VKSTrn::arrangeCapture(int columns) {
     }
     grid->setVerticalSpacing(2);
     const QMargins margins = grid->contentsMargins();
-    const int cellWidth = (pnCaptura->width() - margins.left() - margins.right() -
-                           grid->horizontalSpacing() * (columns - 1)) / columns;
+    const int cellWidth =
+        (pnCaptura->width() - margins.left() - margins.right() - grid->horizontalSpacing() * (columns - 1)) / columns;
     int cell = 0;
     for (QWidget* control : order_) {
         QLabel* label = labelOf(*control);

@@ -21,8 +21,7 @@ public:
     static constexpr MessageId kDefaultCpfHint = 11;
 
     // `cpfHint`: what the message line says on entering edCPF.
-    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn",
-                               MessageId cpfHint = kDefaultCpfHint);
+    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn", MessageId cpfHint = kDefaultCpfHint);
 
     bool ValidaCamposForm() override;
     bool GravaCamposKovar() override;

@@ -27,8 +27,8 @@ bool isNsuKey(const QString& key) {
 
 TFrmCancVCheque_AutGen::TFrmCancVCheque_AutGen()
     : TFrmAutGen_VKSTrn("TFrmCancVCheque_AutGen"),
-      edNSU(addEdit({.name = "edNSU", .label = "lbNSU", .design = "NSU:", .caption = 783, .hint = 52,
-                     .maxLength = 9})) {
+      edNSU(
+          addEdit({.name = "edNSU", .label = "lbNSU", .design = "NSU:", .caption = 783, .hint = 52, .maxLength = 9})) {
     new ui::CharFilter(*edNSU, isNsuKey);
     orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edNSU, edOperador});
 }

@@ -8,8 +8,8 @@
 
 #include "core/ModuleState.h"
 #include "core/Text.h"
-#include "screens/ScreenTable.h"
 #include "host/Messages.h"
+#include "screens/ScreenTable.h"
 #include "screens/base/ButtonPanel.h"
 #include "screens/cheque/ChequeNumberGrid.h"
 #include "ui/KeyPreview.h"
@@ -42,7 +42,9 @@ QString followingNumber(const QString& number) {
 
 } // namespace
 
-TFrmNumChq::TFrmNumChq(QDialog* opener) : TFrmMod("TFrmNumChq"), sale_(saleOpenedBy(opener)) {
+TFrmNumChq::TFrmNumChq(QDialog* opener)
+    : TFrmMod("TFrmNumChq"),
+      sale_(saleOpenedBy(opener)) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
     pnCaptura->setGeometry(kCapturePanelGeometry);

@@ -47,23 +47,32 @@ const EntryTypeRow* readEntryType() {
 }
 
 AccountIdentification::AccountIdentification(QLineEdit& document, ui::MaskedEdit& cpf, ui::CardEdit& card)
-    : document_(document), cpf_(cpf), card_(card) {}
+    : document_(document),
+      cpf_(cpf),
+      card_(card) {}
 
 QWidget& AccountIdentification::controlFor(const EntryTypeRow& row) const {
     switch (row.key) {
-    case AccountKey::Cpf: return cpf_;
-    case AccountKey::Card: return card_;
-    default: return document_;
+    case AccountKey::Cpf:
+        return cpf_;
+    case AccountKey::Card:
+        return card_;
+    default:
+        return document_;
     }
 }
 
 void AccountIdentification::fill(const EntryTypeRow& row, std::string_view supplied) {
     switch (row.key) {
-    case AccountKey::Cpf: cpf_.setMaskedText(QString::fromStdString(std::string(supplied))); break;
+    case AccountKey::Cpf:
+        cpf_.setMaskedText(QString::fromStdString(std::string(supplied)));
+        break;
     case AccountKey::Card:
         if (!supplied.empty()) card_.setConcealedNumber(std::string(supplied), concealedCardNumber(supplied));
         break;
-    default: document_.setText(QString::fromStdString(std::string(supplied))); break;
+    default:
+        document_.setText(QString::fromStdString(std::string(supplied)));
+        break;
     }
     controlFor(row).setEnabled(supplied.empty());
 }
@@ -86,12 +95,16 @@ bool AccountIdentification::store(const EntryTypeRow* row) {
     WipedString identification;
     if (row != nullptr) {
         switch (row->key) {
-        case AccountKey::Cpf: identification.assign(cpfDigits(cpf_)); break;
+        case AccountKey::Cpf:
+            identification.assign(cpfDigits(cpf_));
+            break;
         case AccountKey::Card:
             takeCardNumber(card_, identification);
             card_.conceal(concealedCardNumber(identification.view()));
             break;
-        default: identification.assign(trimmed(document_.text().toStdString())); break;
+        default:
+            identification.assign(trimmed(document_.text().toStdString()));
+            break;
         }
         if (!fields::write(row->field, identification.view())) return false;
     }

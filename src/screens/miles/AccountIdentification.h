@@ -21,9 +21,9 @@ enum class AccountKey { Document, Cpf, Card };
 
 struct EntryTypeRow {
     AccountKey key;
-    int value;          // in field 1100
-    FieldId field;      // where the host supplies it and where it is written
-    MessageId caption;  // label text
+    int value;         // in field 1100
+    FieldId field;     // where the host supplies it and where it is written
+    MessageId caption; // label text
 };
 
 // The row of the entry type in field 1100; nullptr for any other value.

@@ -18,9 +18,9 @@ void TFrmAVista_VendaCartaoMilhas::IniciaCamposForm() {
 bool TFrmAVista_VendaCartaoMilhas::GravaCamposKovar() {
     return TFrmVendaCartao_MilhasVKS::GravaCamposKovar() &&
            fields::writeAll({{field::PaymentTerm, "1"},
-                        {field::InstallmentCount, "01"},
-                        {field::InterestRate, "0"},
-                        {field::FirstInstallmentDate, "00000000"}});
+                             {field::InstallmentCount, "01"},
+                             {field::InterestRate, "0"},
+                             {field::FirstInstallmentDate, "00000000"}});
 }
 
 } // namespace vks

@@ -7,11 +7,11 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
-#include "screens/base/FieldStore.h"
-#include "screens/miles/PaymentForms.h"
 #include "screens/base/CardNumber.h"
-#include "ui/FocusHandlers.h"
+#include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
+#include "screens/miles/PaymentForms.h"
+#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -36,22 +36,43 @@ constexpr const char* kNoOccurrenceCode = "0000000";
 
 TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
-      cbFPPagto(addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
-                         .hint = 15, .keys = Keys::ListSteps},
+      cbFPPagto(addList({.name = "cbFPPagto",
+                         .label = "lbFPPagto",
+                         .design = "Forma de Pagamento:",
+                         .caption = 587,
+                         .hint = 15,
+                         .keys = Keys::ListSteps},
                         paymentForms().mid(1))),
       edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
-      edValorMilhas(addEdit({.name = "edValorMilhas", .label = "lbValorMilhas", .design = "Valor das Milhas:",
-                             .caption = 765, .hint = 31, .maxLength = 12})),
+      edValorMilhas(addEdit({.name = "edValorMilhas",
+                             .label = "lbValorMilhas",
+                             .design = "Valor das Milhas:",
+                             .caption = 765,
+                             .hint = 31,
+                             .maxLength = 12})),
       edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
       edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
       edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
-      edOperador(addEdit({.name = "edOperador", .label = "lbOperador", .design = "Operador:", .caption = 751,
-                          .hint = 109, .maxLength = 6, .keys = Keys::Digits})),
-      cbIdOcorrencia(addList({.name = "cbIdOcorrencia", .label = "lbIdOcorrencia", .design = "Ocorrência:",
-                              .caption = 759, .hint = 113, .keys = Keys::ListSteps},
+      edOperador(addEdit({.name = "edOperador",
+                          .label = "lbOperador",
+                          .design = "Operador:",
+                          .caption = 751,
+                          .hint = 109,
+                          .maxLength = 6,
+                          .keys = Keys::Digits})),
+      cbIdOcorrencia(addList({.name = "cbIdOcorrencia",
+                              .label = "lbIdOcorrencia",
+                              .design = "Ocorrência:",
+                              .caption = 759,
+                              .hint = 113,
+                              .keys = Keys::ListSteps},
                              kOccurrenceKinds)),
-      edCodOcorrencia(addEdit({.name = "edCodOcorrencia", .label = "lbCodOcorrencia",
-                               .design = "Código da Ocorrência:", .caption = 764, .hint = 114, .maxLength = 7})),
+      edCodOcorrencia(addEdit({.name = "edCodOcorrencia",
+                               .label = "lbCodOcorrencia",
+                               .design = "Código da Ocorrência:",
+                               .caption = 764,
+                               .hint = 114,
+                               .maxLength = 7})),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     cbFPPagto->setCurrentIndex(0);
     edCartao->setEnabled(false);
@@ -144,9 +165,10 @@ bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
     if (!TFrmMilhas_VKSTrn::GravaCamposKovar()) return false;
     const WipedString card(host().LeCampo(field::Identification));
     const WipedString hostCode(host().LeCampo(field::HostCodeCopy));
-    const WipedString sentHostCode(hostCode.empty() ? host().PreencherZerosEsquerda("", 4) : std::string(hostCode.view()));
-    if (!fields::writeAll({{field::OperationCode, "02"}, {field::CardNumber, card.view()},
-                      {field::HostCode, sentHostCode.view()}}) ||
+    const WipedString sentHostCode(hostCode.empty() ? host().PreencherZerosEsquerda("", 4)
+                                                    : std::string(hostCode.view()));
+    if (!fields::writeAll(
+            {{field::OperationCode, "02"}, {field::CardNumber, card.view()}, {field::HostCode, sentHostCode.view()}}) ||
         !storeMappingVersion() || !coupon_.store()) {
         return false;
     }
@@ -159,10 +181,10 @@ bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
     const std::string milesValue =
         host().PreencherZerosEsquerda(host().RemoveFormato(edValorMilhas->text().toStdString()), kMilesValueWidth);
     return fields::writeAll({{field::Operator, edOperador->text().toStdString()},
-                        {field::OccurrenceKind, kind},
-                        {field::OccurrenceCode, code},
-                        {field::PaymentForm, cbFPPagto->currentText().left(2).toStdString()},
-                        {field::MilesValue, milesValue}});
+                             {field::OccurrenceKind, kind},
+                             {field::OccurrenceCode, code},
+                             {field::PaymentForm, cbFPPagto->currentText().left(2).toStdString()},
+                             {field::MilesValue, milesValue}});
 }
 
 } // namespace vks

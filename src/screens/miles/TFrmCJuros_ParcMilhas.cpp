@@ -10,8 +10,13 @@ namespace vks {
 
 TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
     : TFrmParc_VendaCartaoMilhas("TFrmCJuros_ParcMilhas"),
-      edJuros(addEdit({.name = "edJuros", .label = "lbJuros", .design = "Juros:", .caption = 771, .hint = 297,
-                       .maxLength = 8, .keys = Keys::Digits})) {
+      edJuros(addEdit({.name = "edJuros",
+                       .label = "lbJuros",
+                       .design = "Juros:",
+                       .caption = 771,
+                       .hint = 297,
+                       .maxLength = 8,
+                       .keys = Keys::Digits})) {
     setInstallmentTabOrder(edJuros);
 }
 

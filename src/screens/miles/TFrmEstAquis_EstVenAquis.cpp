@@ -13,7 +13,8 @@ constexpr MessageId kTitle = 521;
 constexpr const char* kAcquisitionReversal = "12";
 } // namespace
 
-TFrmEstAquis_EstVenAquis::TFrmEstAquis_EstVenAquis() : TFrmEstVenAquis_CncTrn("TFrmEstAquis_EstVenAquis", true) {}
+TFrmEstAquis_EstVenAquis::TFrmEstAquis_EstVenAquis()
+    : TFrmEstVenAquis_CncTrn("TFrmEstAquis_EstVenAquis", true) {}
 
 void TFrmEstAquis_EstVenAquis::IniciaCamposForm() {
     TFrmEstVenAquis_CncTrn::IniciaCamposForm();
@@ -23,7 +24,8 @@ void TFrmEstAquis_EstVenAquis::IniciaCamposForm() {
 }
 
 bool TFrmEstAquis_EstVenAquis::GravaCamposKovar() {
-    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() && fields::writeAll({{field::OperationCode, kAcquisitionReversal}});
+    return TFrmEstVenAquis_CncTrn::GravaCamposKovar() &&
+           fields::writeAll({{field::OperationCode, kAcquisitionReversal}});
 }
 
 } // namespace vks

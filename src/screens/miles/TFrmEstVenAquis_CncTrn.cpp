@@ -20,11 +20,20 @@ TFrmEstVenAquis_CncTrn::TFrmEstVenAquis_CncTrn(std::string_view className, bool 
       edCupom(addEdit(FiscalCoupon::numberControl(Keys::Digits))),
       edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
       edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
-      edCartao(showsCard ? addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .hint = 233,
-                                    .maxLength = 16, .keys = Keys::Digits})
+      edCartao(showsCard ? addEdit({.name = "edCartao",
+                                    .label = "lbCartao",
+                                    .design = "Cartão:",
+                                    .hint = 233,
+                                    .maxLength = 16,
+                                    .keys = Keys::Digits})
                          : nullptr),
-      edMatrOper(addEdit({.name = "edMatrOper", .label = "lbMatrOper", .design = "Matrícula:", .caption = 751,
-                          .hint = 109, .maxLength = 6, .keys = Keys::Digits})),
+      edMatrOper(addEdit({.name = "edMatrOper",
+                          .label = "lbMatrOper",
+                          .design = "Matrícula:",
+                          .caption = 751,
+                          .hint = 109,
+                          .maxLength = 6,
+                          .keys = Keys::Digits})),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     if (edCartao != nullptr) edCartao->setEnabled(false);
 }
@@ -52,8 +61,9 @@ bool TFrmEstVenAquis_CncTrn::ValidaCamposForm() {
 bool TFrmEstVenAquis_CncTrn::GravaCamposKovar() {
     if (!TFrmCnc_Trn::GravaCamposKovar()) return false;
     const WipedString card(host().LeCampo(field::Identification));
-    return fields::writeAll({{field::AuthorizerTag, fields::kAuthorizerTag}, {field::CardNumber, card.view()}}) && storeMappingVersion() &&
-           coupon_.store() && fields::writeAll({{field::Operator, edMatrOper->text().toStdString()}});
+    return fields::writeAll({{field::AuthorizerTag, fields::kAuthorizerTag}, {field::CardNumber, card.view()}}) &&
+           storeMappingVersion() && coupon_.store() &&
+           fields::writeAll({{field::Operator, edMatrOper->text().toStdString()}});
 }
 
 } // namespace vks

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "screens/base/TFrmCnc_Trn.h"
 #include "screens/base/FiscalCoupon.h"
+#include "screens/base/TFrmCnc_Trn.h"
 
 namespace vks {
 

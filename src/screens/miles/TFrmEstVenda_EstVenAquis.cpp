@@ -9,7 +9,8 @@ constexpr MessageId kTitle = 520;
 constexpr const char* kSaleReversal = "11";
 } // namespace
 
-TFrmEstVenda_EstVenAquis::TFrmEstVenda_EstVenAquis() : TFrmEstVenAquis_CncTrn("TFrmEstVenda_EstVenAquis", false) {}
+TFrmEstVenda_EstVenAquis::TFrmEstVenda_EstVenAquis()
+    : TFrmEstVenAquis_CncTrn("TFrmEstVenda_EstVenAquis", false) {}
 
 void TFrmEstVenda_EstVenAquis::IniciaCamposForm() {
     TFrmEstVenAquis_CncTrn::IniciaCamposForm();

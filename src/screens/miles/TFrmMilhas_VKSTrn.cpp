@@ -19,7 +19,8 @@ void readOccurrenceSwitch() {
     state().TrataOcorrencia = value.toUpper().toStdString();
 }
 
-TFrmMilhas_VKSTrn::TFrmMilhas_VKSTrn(std::string_view className) : TFrmVKS_TrnMod(className) {}
+TFrmMilhas_VKSTrn::TFrmMilhas_VKSTrn(std::string_view className)
+    : TFrmVKS_TrnMod(className) {}
 
 bool TFrmMilhas_VKSTrn::treatsOccurrences() { return state().TrataOcorrencia == "SIM"; }
 

@@ -31,8 +31,12 @@ void shareCell(QWidget& owner, QWidget& control) {
 
 TFrmPagParcBRQ_CncTrn::TFrmPagParcBRQ_CncTrn()
     : TFrmCnc_Trn("TFrmPagParcBRQ_CncTrn"),
-      edDadosDocumento(addEdit({.name = "edDadosDocumento", .label = "lbDadosDocumento", .design = "Documento:",
-                                .hint = 264, .maxLength = 13, .keys = Keys::HostNumeric})),
+      edDadosDocumento(addEdit({.name = "edDadosDocumento",
+                                .label = "lbDadosDocumento",
+                                .design = "Documento:",
+                                .hint = 264,
+                                .maxLength = 13,
+                                .keys = Keys::HostNumeric})),
       edCPF(addMaskedEdit({.name = "edCPF", .hint = 67, .maxLength = 14, .mask = "999.999.999-99;0;_"})),
       edCartao(addCardEdit({.name = "edCartao", .hint = 233, .maxLength = 16, .keys = Keys::HostNumeric})),
       identification_(*edDadosDocumento, *edCPF, *edCartao) {
@@ -53,8 +57,8 @@ void TFrmPagParcBRQ_CncTrn::IniciaCamposForm() {
     if (row == nullptr) return; // every control stays as created
     lbDadosDocumento->setText(text(row->caption));
     QWidget& shown = identification_.controlFor(*row);
-    for (QWidget* control : {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF),
-                             static_cast<QWidget*>(edCartao)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF), static_cast<QWidget*>(edCartao)}) {
         control->setVisible(control == &shown);
     }
     const WipedString supplied(host().LeCampo(row->field));

@@ -18,19 +18,38 @@ namespace {
 constexpr MessageId kTitle = 522;
 constexpr MessageId kPaymentFormMissing = 849;
 
-
 } // namespace
 
 TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
     : TFrmVKS_TrnMod("TFrmPagParcBRQ_VKSTrn"),
-      edDadosDocumento(addEdit({.name = "edDadosDocumento", .label = "lbDadosDocumento", .design = "Documento:",
-                                .caption = 779, .hint = 295, .maxLength = 13, .keys = Keys::Digits})),
-      edCPF(addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = 589, .hint = 67,
-                           .maxLength = 14, .keys = Keys::Digits, .mask = "999.999.999-99;0;_"})),
-      edCartao(addCardEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .caption = 782,
-                            .hint = 233, .maxLength = 16, .keys = Keys::Digits})),
-      cbFPPagto(addList({.name = "cbFPPagto", .label = "lbFPPagto", .design = "Forma de Pagamento:", .caption = 587,
-                         .hint = 15, .keys = Keys::ListSteps},
+      edDadosDocumento(addEdit({.name = "edDadosDocumento",
+                                .label = "lbDadosDocumento",
+                                .design = "Documento:",
+                                .caption = 779,
+                                .hint = 295,
+                                .maxLength = 13,
+                                .keys = Keys::Digits})),
+      edCPF(addMaskedEdit({.name = "edCPF",
+                           .label = "lbCPF",
+                           .design = "CPF:",
+                           .caption = 589,
+                           .hint = 67,
+                           .maxLength = 14,
+                           .keys = Keys::Digits,
+                           .mask = "999.999.999-99;0;_"})),
+      edCartao(addCardEdit({.name = "edCartao",
+                            .label = "lbCartao",
+                            .design = "Cartão:",
+                            .caption = 782,
+                            .hint = 233,
+                            .maxLength = 16,
+                            .keys = Keys::Digits})),
+      cbFPPagto(addList({.name = "cbFPPagto",
+                         .label = "lbFPPagto",
+                         .design = "Forma de Pagamento:",
+                         .caption = 587,
+                         .hint = 15,
+                         .keys = Keys::ListSteps},
                         paymentForms())),
       identification_(*edDadosDocumento, *edCPF, *edCartao) {
     edDadosDocumento->setEnabled(false);
@@ -45,8 +64,8 @@ void TFrmPagParcBRQ_VKSTrn::IniciaCamposForm() {
     const EntryTypeRow* row = readEntryType();
     if (row == nullptr) return; // every control stays as created
     QWidget& shown = identification_.controlFor(*row);
-    for (QWidget* control : {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF),
-                             static_cast<QWidget*>(edCartao)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF), static_cast<QWidget*>(edCartao)}) {
         showWithLabel(*control, control == &shown);
     }
     const WipedString supplied(host().LeCampo(row->field));
@@ -84,7 +103,8 @@ bool TFrmPagParcBRQ_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
     if (!fields::writeAuthorizerTag()) return false;
     if (!identification_.store(readEntryType())) return false;
-    const std::string paymentForm = cbFPPagto->isVisibleTo(this) ? cbFPPagto->currentText().left(2).toStdString() : "00";
+    const std::string paymentForm =
+        cbFPPagto->isVisibleTo(this) ? cbFPPagto->currentText().left(2).toStdString() : "00";
     return fields::write(field::PaymentForm, paymentForm);
 }
 

@@ -20,10 +20,20 @@ constexpr MessageId kInvalidDate = 787;
 
 TFrmParc_VendaCartaoMilhas::TFrmParc_VendaCartaoMilhas(std::string_view className)
     : TFrmVendaCartao_MilhasVKS(className),
-      edNumParc(addEdit({.name = "edNumParc", .label = "lbNumParc", .design = "Parcelas:", .caption = 549,
-                         .hint = 23, .maxLength = 2, .keys = Keys::Digits})),
-      edDtPrimParcela(addMaskedEdit({.name = "edDtPrimParcela", .label = "lbDtPrimParcela", .design = "1ª Parcela:",
-                                     .caption = 567, .hint = 33, .maxLength = 10, .mask = "!99/99/9999;1;_"})) {
+      edNumParc(addEdit({.name = "edNumParc",
+                         .label = "lbNumParc",
+                         .design = "Parcelas:",
+                         .caption = 549,
+                         .hint = 23,
+                         .maxLength = 2,
+                         .keys = Keys::Digits})),
+      edDtPrimParcela(addMaskedEdit({.name = "edDtPrimParcela",
+                                     .label = "lbDtPrimParcela",
+                                     .design = "1ª Parcela:",
+                                     .caption = 567,
+                                     .hint = 33,
+                                     .maxLength = 10,
+                                     .mask = "!99/99/9999;1;_"})) {
     setInstallmentTabOrder(nullptr);
 }
 
@@ -56,7 +66,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
 bool TFrmParc_VendaCartaoMilhas::GravaCamposKovar() {
     if (!TFrmVendaCartao_MilhasVKS::GravaCamposKovar()) return false;
     return fields::writeAll({{field::InstallmentCount, edNumParc->text().toStdString()},
-                        {field::FirstInstallmentDate, ui::storedText(*edDtPrimParcela, ui::kNoDate)}});
+                             {field::FirstInstallmentDate, ui::storedText(*edDtPrimParcela, ui::kNoDate)}});
 }
 
 } // namespace vks

@@ -7,7 +7,8 @@
 
 namespace vks {
 
-TFrmSJuros_ParcMilhas::TFrmSJuros_ParcMilhas() : TFrmParc_VendaCartaoMilhas("TFrmSJuros_ParcMilhas") {}
+TFrmSJuros_ParcMilhas::TFrmSJuros_ParcMilhas()
+    : TFrmParc_VendaCartaoMilhas("TFrmSJuros_ParcMilhas") {}
 
 void TFrmSJuros_ParcMilhas::IniciaCamposForm() {
     TFrmParc_VendaCartaoMilhas::IniciaCamposForm();

@@ -67,5 +67,4 @@ private:
     FiscalCoupon coupon_;
 };
 
-
 } // namespace vks

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "host/Fields.h"
-#include "ui/StoredDates.h"
 #include "screens/queries/QueryScreen.h"
+#include "ui/StoredDates.h"
 
 namespace vks {
 
@@ -20,8 +20,12 @@ class InvoiceCompositionScreen : public QueryScreen<GenericScreen> {
 public:
     InvoiceCompositionScreen(std::string_view className, const InvoiceLeaf& leaf)
         : QueryScreen<GenericScreen>(className, leaf.query),
-          edDataVenc(this->addMaskedEdit({.name = "edDataVenc", .label = "lbDataVenc", .design = "Data Venc.:",
-                                          .hint = 704, .maxLength = 10, .mask = "99/99/9999;1;_"})),
+          edDataVenc(this->addMaskedEdit({.name = "edDataVenc",
+                                          .label = "lbDataVenc",
+                                          .design = "Data Venc.:",
+                                          .hint = 704,
+                                          .maxLength = 10,
+                                          .mask = "99/99/9999;1;_"})),
           dueDateCaption_(leaf.dueDateCaption) {
         lbDataVenc = this->labelOf(*edDataVenc);
         this->setCaptureTabOrder({this->edTipoEntrada, this->keyControl(), edDataVenc});

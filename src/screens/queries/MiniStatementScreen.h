@@ -3,8 +3,8 @@
 #include <QComboBox>
 
 #include "host/Fields.h"
-#include "ui/StoredDates.h"
 #include "screens/queries/QueryScreen.h"
+#include "ui/StoredDates.h"
 
 namespace vks {
 
@@ -23,11 +23,19 @@ class MiniStatementScreen : public QueryScreen<GenericScreen> {
 public:
     MiniStatementScreen(std::string_view className, const QueryLeaf& leaf)
         : QueryScreen<GenericScreen>(className, leaf),
-          edDataInicio(this->addMaskedEdit({.name = "edDataInicio", .label = "lbDataInicio",
-                                            .design = "Data de início:", .caption = 734, .hint = 296,
-                                            .maxLength = 10, .mask = "00/00/0000;1;_"})),
-          cbEscopo(this->addList({.name = "cbEscopo", .label = "lbEscopo", .design = "Escopo:", .caption = 732,
-                                  .hint = 120, .keys = Keys::ListSteps},
+          edDataInicio(this->addMaskedEdit({.name = "edDataInicio",
+                                            .label = "lbDataInicio",
+                                            .design = "Data de início:",
+                                            .caption = 734,
+                                            .hint = 296,
+                                            .maxLength = 10,
+                                            .mask = "00/00/0000;1;_"})),
+          cbEscopo(this->addList({.name = "cbEscopo",
+                                  .label = "lbEscopo",
+                                  .design = "Escopo:",
+                                  .caption = 732,
+                                  .hint = 120,
+                                  .keys = Keys::ListSteps},
                                  {QStringLiteral("0 - Parcial"), QStringLiteral("1 - Total")})) {
         lbDataInicio = this->labelOf(*edDataInicio);
         lbEscopo = this->labelOf(*cbEscopo);
@@ -51,8 +59,7 @@ public:
 
     bool GravaCamposKovar() override {
         if (!QueryScreen<GenericScreen>::GravaCamposKovar()) return false;
-        return host().GravaCampoString(field::MiniStatementStart, 0,
-                                       ui::storedText(*edDataInicio, ui::kNoDate)) == 0 &&
+        return host().GravaCampoString(field::MiniStatementStart, 0, ui::storedText(*edDataInicio, ui::kNoDate)) == 0 &&
                mini::storeScope(*cbEscopo);
     }
 

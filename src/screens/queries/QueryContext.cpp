@@ -43,9 +43,7 @@ const std::string& valueOf(const ContextValue& context) { return state().*contex
 
 void set(const ContextValue& context, std::string value) { state().*context.value = std::move(value); }
 
-bool store(const ContextValue& context) {
-    return fields::write(context.field, valueOf(context));
-}
+bool store(const ContextValue& context) { return fields::write(context.field, valueOf(context)); }
 
 bool storeFilled(const ContextValue& context) {
     std::string& value = state().*context.value;

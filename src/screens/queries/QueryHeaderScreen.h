@@ -43,7 +43,8 @@ template <class KeyScreen>
 class QueryHeaderScreen : public KeyScreen {
 public:
     QueryHeaderScreen(std::string_view className, const query::Header& header)
-        : KeyScreen(className), header_(header) {}
+        : KeyScreen(className),
+          header_(header) {}
 
     bool GravaCamposKovar() override {
         if (!KeyScreen::GravaCamposKovar()) return false;
@@ -71,4 +72,3 @@ private:
 };
 
 } // namespace vks
-

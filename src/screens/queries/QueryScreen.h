@@ -32,7 +32,7 @@ struct QueryLeaf {
     std::string_view entryType; // when field 1061 is blank
     std::string_view code;      // CodigoConsulta when field 1060 is blank
     std::span<const QueryWrite> writes;
-    MessageId keyCaption = 0;   // caption of the key's label; 0 keeps it
+    MessageId keyCaption = 0; // caption of the key's label; 0 keeps it
 };
 
 // A query screen the entry point opens, on a header screen keyed by card,
@@ -43,7 +43,9 @@ struct QueryLeaf {
 template <class HeaderScreen>
 class QueryScreen : public HeaderScreen {
 public:
-    QueryScreen(std::string_view className, const QueryLeaf& leaf) : HeaderScreen(className), leaf_(leaf) {
+    QueryScreen(std::string_view className, const QueryLeaf& leaf)
+        : HeaderScreen(className),
+          leaf_(leaf) {
         if (QWidget* key = this->keyControl()) this->setCaptureTabOrder({key, this->edTipoEntrada});
     }
 
@@ -68,9 +70,12 @@ public:
 private:
     bool store(QueryWrite write) {
         switch (write) {
-        case QueryWrite::AuthorizerTag: return fields::writeAuthorizerTag();
-        case QueryWrite::Key: return this->storeKey();
-        case QueryWrite::MissingHostCode: return storeMissingHostCode();
+        case QueryWrite::AuthorizerTag:
+            return fields::writeAuthorizerTag();
+        case QueryWrite::Key:
+            return this->storeKey();
+        case QueryWrite::MissingHostCode:
+            return storeMissingHostCode();
         }
         return false;
     }

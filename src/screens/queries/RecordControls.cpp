@@ -20,7 +20,6 @@ int widthOf(const QWidget& control, int chars) {
     return control.fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12;
 }
 
-
 // The text the program reads: a masked field's per its mask.
 QString textOf(const QWidget& control) {
     if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
@@ -94,11 +93,18 @@ void fill(const RecordControl& row, bool lockSupplied) {
 bool store(const RecordControl& row) {
     std::string value;
     switch (row.kind) {
-    case Kind::Key: return true; // already written with the header
+    case Kind::Key:
+        return true; // already written with the header
     case Kind::Text:
-    case Kind::Masked: value = textOf(*row.control).toStdString(); break;
-    case Kind::Upper: value = upperAToZ(textOf(*row.control)).toStdString(); break;
-    case Kind::Date: value = ui::storedText(static_cast<const ui::MaskedEdit&>(*row.control), ui::kNoDate); break;
+    case Kind::Masked:
+        value = textOf(*row.control).toStdString();
+        break;
+    case Kind::Upper:
+        value = upperAToZ(textOf(*row.control)).toStdString();
+        break;
+    case Kind::Date:
+        value = ui::storedText(static_cast<const ui::MaskedEdit&>(*row.control), ui::kNoDate);
+        break;
     case Kind::List:
     case Kind::TrimmedList: {
         const auto& list = static_cast<const QComboBox&>(*row.control);

@@ -7,7 +7,8 @@
 
 namespace vks {
 
-SuppliedEdit::SuppliedEdit(QLineEdit& edit) : edit_(edit) {}
+SuppliedEdit::SuppliedEdit(QLineEdit& edit)
+    : edit_(edit) {}
 
 void SuppliedEdit::fill(FieldId field) {
     supplied_ = host().LeCampo(field);

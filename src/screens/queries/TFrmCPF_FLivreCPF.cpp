@@ -4,10 +4,11 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaLivreCPF, .title = 507, .entryType = "02", .code = "005",
-                         .writes = kKeyTag};
+constexpr QueryLeaf kLeaf{
+    .layout = &TrnConsultaLivreCPF, .title = 507, .entryType = "02", .code = "005", .writes = kKeyTag};
 } // namespace
 
-TFrmCPF_FLivreCPF::TFrmCPF_FLivreCPF() : QueryScreen("TFrmCPF_FLivreCPF", kLeaf) {}
+TFrmCPF_FLivreCPF::TFrmCPF_FLivreCPF()
+    : QueryScreen("TFrmCPF_FLivreCPF", kLeaf) {}
 
 } // namespace vks

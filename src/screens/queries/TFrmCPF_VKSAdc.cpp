@@ -12,8 +12,13 @@ constexpr MessageId kCpfInvalid = 803;
 
 TFrmCPF_VKSAdc::TFrmCPF_VKSAdc(std::string_view className)
     : TFrmVKS_Adc(className),
-      edCPF(addMaskedEdit({.name = "edCPF", .label = "lbCPF", .design = "CPF:", .caption = kCpfCaption,
-                           .hint = kCpfHint, .maxLength = 14, .keys = Keys::Digits,
+      edCPF(addMaskedEdit({.name = "edCPF",
+                           .label = "lbCPF",
+                           .design = "CPF:",
+                           .caption = kCpfCaption,
+                           .hint = kCpfHint,
+                           .maxLength = 14,
+                           .keys = Keys::Digits,
                            .mask = "999.999.999-99;0;_"})) {
     lbCPF = labelOf(*edCPF);
 }

@@ -6,8 +6,8 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaGenericaCancRegOcorrencia, .title = 515, .entryType = "10",
-                         .code = "001", .writes = kTag};
+constexpr QueryLeaf kLeaf{
+    .layout = &TrnConsultaGenericaCancRegOcorrencia, .title = 515, .entryType = "10", .code = "001", .writes = kTag};
 constexpr MessageId kInvalidDate = 787;
 constexpr MessageId kStoreMissing = 844;
 constexpr MessageId kPointOfSaleMissing = 845;
@@ -15,13 +15,27 @@ constexpr MessageId kPointOfSaleMissing = 845;
 
 TFrmCancOcorr_GenRegOcorr::TFrmCancOcorr_GenRegOcorr()
     : QueryScreen("TFrmCancOcorr_GenRegOcorr", kLeaf),
-      edDataOcorrencia(addMaskedEdit({.name = "edDataOcorrencia", .label = "lbDataOcorrencia",
-                                      .design = "Data da Ocorrência:", .caption = 760, .hint = 37,
-                                      .maxLength = 10, .mask = "00/00/0000;1;_"})),
-      edLojaOcorrencia(addEdit({.name = "edLojaOcorrencia", .label = "lbLojaOcorrencia", .design = "Número da Loja:",
-                                .caption = 761, .hint = 122, .maxLength = 3, .keys = Keys::Digits})),
-      edPDVOcorrencia(addEdit({.name = "edPDVOcorrencia", .label = "lbPDVOcorrencia", .design = "Número do PDV:",
-                               .caption = 762, .hint = 123, .maxLength = 2, .keys = Keys::Digits})),
+      edDataOcorrencia(addMaskedEdit({.name = "edDataOcorrencia",
+                                      .label = "lbDataOcorrencia",
+                                      .design = "Data da Ocorrência:",
+                                      .caption = 760,
+                                      .hint = 37,
+                                      .maxLength = 10,
+                                      .mask = "00/00/0000;1;_"})),
+      edLojaOcorrencia(addEdit({.name = "edLojaOcorrencia",
+                                .label = "lbLojaOcorrencia",
+                                .design = "Número da Loja:",
+                                .caption = 761,
+                                .hint = 122,
+                                .maxLength = 3,
+                                .keys = Keys::Digits})),
+      edPDVOcorrencia(addEdit({.name = "edPDVOcorrencia",
+                               .label = "lbPDVOcorrencia",
+                               .design = "Número do PDV:",
+                               .caption = 762,
+                               .hint = 123,
+                               .maxLength = 2,
+                               .keys = Keys::Digits})),
       store_(*edLojaOcorrencia),
       pointOfSale_(*edPDVOcorrencia) {
     lbDataOcorrencia = labelOf(*edDataOcorrencia);

@@ -4,10 +4,11 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaLivreCartao, .title = 507, .entryType = "01", .code = "005",
-                         .writes = kTagKeyHostCode};
+constexpr QueryLeaf kLeaf{
+    .layout = &TrnConsultaLivreCartao, .title = 507, .entryType = "01", .code = "005", .writes = kTagKeyHostCode};
 } // namespace
 
-TFrmCartao_FLivreCartao::TFrmCartao_FLivreCartao() : QueryScreen("TFrmCartao_FLivreCartao", kLeaf) {}
+TFrmCartao_FLivreCartao::TFrmCartao_FLivreCartao()
+    : QueryScreen("TFrmCartao_FLivreCartao", kLeaf) {}
 
 } // namespace vks

@@ -16,8 +16,12 @@ constexpr int kHostCodeWidth = 4;
 
 TFrmCartao_VKSAdc::TFrmCartao_VKSAdc(std::string_view className)
     : TFrmVKS_Adc(className),
-      edCartao(addCardEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:",
-                            .hint = kCardHint, .maxLength = 16, .keys = Keys::Digits})) {
+      edCartao(addCardEdit({.name = "edCartao",
+                            .label = "lbCartao",
+                            .design = "Cartão:",
+                            .hint = kCardHint,
+                            .maxLength = 16,
+                            .keys = Keys::Digits})) {
     lbCartao = labelOf(*edCartao);
 }
 

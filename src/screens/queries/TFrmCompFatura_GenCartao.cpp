@@ -4,8 +4,12 @@
 
 namespace vks {
 namespace {
-constexpr InvoiceLeaf kLeaf{.query = {.layout = &TrnConsultaInformacoesClienteCartao, .title = 1607,
-                                      .entryType = "07", .code = "010", .writes = kTagKey, .keyCaption = 782},
+constexpr InvoiceLeaf kLeaf{.query = {.layout = &TrnConsultaInformacoesClienteCartao,
+                                      .title = 1607,
+                                      .entryType = "07",
+                                      .code = "010",
+                                      .writes = kTagKey,
+                                      .keyCaption = 782},
                             .dueDateCaption = 1077};
 } // namespace
 

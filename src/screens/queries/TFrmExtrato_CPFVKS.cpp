@@ -12,7 +12,8 @@ namespace {
 constexpr MessageId kTitle = 516;
 } // namespace
 
-TFrmExtrato_CPFVKS::TFrmExtrato_CPFVKS() : TFrmCPF_VKSAdc("TFrmExtrato_CPFVKS") {
+TFrmExtrato_CPFVKS::TFrmExtrato_CPFVKS()
+    : TFrmCPF_VKSAdc("TFrmExtrato_CPFVKS") {
     setCaptureTabOrder({edCPF, edTipoEntrada});
 }
 
@@ -32,8 +33,8 @@ bool TFrmExtrato_CPFVKS::ValidaCamposForm() { return true; }
 
 bool TFrmExtrato_CPFVKS::GravaCamposKovar() {
     if (!TFrmCPF_VKSAdc::GravaCamposKovar()) return false;
-    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
-           query::store(query::SaidaConsulta) && storeKey();
+    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) && query::store(query::SaidaConsulta) &&
+           storeKey();
 }
 
 } // namespace vks

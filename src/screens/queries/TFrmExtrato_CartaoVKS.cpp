@@ -12,7 +12,8 @@ namespace {
 constexpr MessageId kTitle = 517;
 } // namespace
 
-TFrmExtrato_CartaoVKS::TFrmExtrato_CartaoVKS() : TFrmCartao_VKSAdc("TFrmExtrato_CartaoVKS") {
+TFrmExtrato_CartaoVKS::TFrmExtrato_CartaoVKS()
+    : TFrmCartao_VKSAdc("TFrmExtrato_CartaoVKS") {
     setCaptureTabOrder({edCartao, edTipoEntrada});
 }
 
@@ -28,8 +29,8 @@ void TFrmExtrato_CartaoVKS::IniciaCamposForm() {
 
 bool TFrmExtrato_CartaoVKS::GravaCamposKovar() {
     if (!TFrmCartao_VKSAdc::GravaCamposKovar()) return false;
-    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
-           query::store(query::SaidaConsulta) && storeKey() && storeMissingHostCode();
+    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) && query::store(query::SaidaConsulta) &&
+           storeKey() && storeMissingHostCode();
 }
 
 } // namespace vks

@@ -2,6 +2,7 @@
 
 namespace vks {
 
-TFrmFLivre_CPFVKS::TFrmFLivre_CPFVKS(std::string_view className) : QueryHeaderScreen(className, query::FreeFormCpfHeader) {}
+TFrmFLivre_CPFVKS::TFrmFLivre_CPFVKS(std::string_view className)
+    : QueryHeaderScreen(className, query::FreeFormCpfHeader) {}
 
 } // namespace vks

@@ -2,6 +2,7 @@
 
 namespace vks {
 
-TFrmFLivre_CartaoVKS::TFrmFLivre_CartaoVKS(std::string_view className) : QueryHeaderScreen(className, query::FreeFormCardHeader) {}
+TFrmFLivre_CartaoVKS::TFrmFLivre_CartaoVKS(std::string_view className)
+    : QueryHeaderScreen(className, query::FreeFormCardHeader) {}
 
 } // namespace vks

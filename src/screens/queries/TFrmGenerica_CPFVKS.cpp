@@ -2,6 +2,7 @@
 
 namespace vks {
 
-TFrmGenerica_CPFVKS::TFrmGenerica_CPFVKS(std::string_view className) : QueryHeaderScreen(className, query::GenericHeader) {}
+TFrmGenerica_CPFVKS::TFrmGenerica_CPFVKS(std::string_view className)
+    : QueryHeaderScreen(className, query::GenericHeader) {}
 
 } // namespace vks

@@ -2,6 +2,7 @@
 
 namespace vks {
 
-TFrmGenerica_CartaoVKS::TFrmGenerica_CartaoVKS(std::string_view className) : QueryHeaderScreen(className, query::GenericHeader) {}
+TFrmGenerica_CartaoVKS::TFrmGenerica_CartaoVKS(std::string_view className)
+    : QueryHeaderScreen(className, query::GenericHeader) {}
 
 } // namespace vks

@@ -8,8 +8,8 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaGenericaRegOcorrencia, .title = 514, .entryType = "09",
-                         .code = "001", .writes = kTag};
+constexpr QueryLeaf kLeaf{
+    .layout = &TrnConsultaGenericaRegOcorrencia, .title = 514, .entryType = "09", .code = "001", .writes = kTag};
 constexpr MessageId kNoKind = 839;
 constexpr MessageId kCodeMissing = 828;
 // The list's one kind, as field 1181 carries it.
@@ -18,18 +18,29 @@ constexpr std::string_view kGiftList = "P";
 
 TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
     : QueryScreen("TFrmIdOcorr_GenRegOcorr", kLeaf),
-      cbIdOcorrencia(addList({.name = "cbIdOcorrencia", .label = "lbIdOcorrencia", .design = "Id. Ocorrência:",
-                              .caption = 759, .hint = 113, .keys = Keys::OwnSteps},
+      cbIdOcorrencia(addList({.name = "cbIdOcorrencia",
+                              .label = "lbIdOcorrencia",
+                              .design = "Id. Ocorrência:",
+                              .caption = 759,
+                              .hint = 113,
+                              .keys = Keys::OwnSteps},
                              {QStringLiteral("P - Lista de Presentes")})),
-      edCodOcorrencia(addEdit({.name = "edCodOcorrencia", .label = "lbCodOcorrencia", .design = "Cód. Ocorrência:",
-                               .caption = 764, .hint = 114, .maxLength = 6, .keys = Keys::Digits})),
+      edCodOcorrencia(addEdit({.name = "edCodOcorrencia",
+                               .label = "lbCodOcorrencia",
+                               .design = "Cód. Ocorrência:",
+                               .caption = 764,
+                               .hint = 114,
+                               .maxLength = 6,
+                               .keys = Keys::Digits})),
       code_(*edCodOcorrencia) {
     lbIdOcorrencia = labelOf(*cbIdOcorrencia);
     lbCodOcorrencia = labelOf(*edCodOcorrencia);
     // The coupon is asked last here: rows follow the tab order.
     setCaptureTabOrder({cbIdOcorrencia, edCodOcorrencia, edCupom, edTipoEntrada});
-    arrangeInColumns(*pnCaptura, {{lbIdOcorrencia, cbIdOcorrencia}, {lbCodOcorrencia, edCodOcorrencia},
-                                  {lbCupom, edCupom}, {lbTipoEntrada, edTipoEntrada}});
+    arrangeInColumns(*pnCaptura, {{lbIdOcorrencia, cbIdOcorrencia},
+                                  {lbCodOcorrencia, edCodOcorrencia},
+                                  {lbCupom, edCupom},
+                                  {lbTipoEntrada, edTipoEntrada}});
 }
 
 void TFrmIdOcorr_GenRegOcorr::IniciaCamposForm() {

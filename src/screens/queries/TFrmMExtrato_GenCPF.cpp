@@ -4,10 +4,11 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaMiniExtratoCPF, .title = 512, .entryType = "04", .code = "002",
-                         .writes = kTagKey};
+constexpr QueryLeaf kLeaf{
+    .layout = &TrnConsultaMiniExtratoCPF, .title = 512, .entryType = "04", .code = "002", .writes = kTagKey};
 } // namespace
 
-TFrmMExtrato_GenCPF::TFrmMExtrato_GenCPF() : MiniStatementScreen("TFrmMExtrato_GenCPF", kLeaf) {}
+TFrmMExtrato_GenCPF::TFrmMExtrato_GenCPF()
+    : MiniStatementScreen("TFrmMExtrato_GenCPF", kLeaf) {}
 
 } // namespace vks

@@ -4,10 +4,11 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaMilhasCPF, .title = 510, .entryType = "02", .code = "001",
-                         .writes = kKeyTag};
+constexpr QueryLeaf kLeaf{
+    .layout = &TrnConsultaMilhasCPF, .title = 510, .entryType = "02", .code = "001", .writes = kKeyTag};
 } // namespace
 
-TFrmMilhas_GenCPF::TFrmMilhas_GenCPF() : QueryScreen("TFrmMilhas_GenCPF", kLeaf) {}
+TFrmMilhas_GenCPF::TFrmMilhas_GenCPF()
+    : QueryScreen("TFrmMilhas_GenCPF", kLeaf) {}
 
 } // namespace vks

@@ -4,10 +4,15 @@
 
 namespace vks {
 namespace {
-constexpr QueryLeaf kLeaf{.layout = &TrnConsultaMilhasCartao, .title = 511, .entryType = "01", .code = "001",
-                         .writes = kTagKeyHostCode, .keyCaption = 782};
+constexpr QueryLeaf kLeaf{.layout = &TrnConsultaMilhasCartao,
+                          .title = 511,
+                          .entryType = "01",
+                          .code = "001",
+                          .writes = kTagKeyHostCode,
+                          .keyCaption = 782};
 } // namespace
 
-TFrmMilhas_GenCartao::TFrmMilhas_GenCartao() : QueryScreen("TFrmMilhas_GenCartao", kLeaf) {}
+TFrmMilhas_GenCartao::TFrmMilhas_GenCartao()
+    : QueryScreen("TFrmMilhas_GenCartao", kLeaf) {}
 
 } // namespace vks

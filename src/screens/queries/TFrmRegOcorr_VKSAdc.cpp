@@ -9,8 +9,13 @@ constexpr MessageId kCouponMissing = 810;
 
 TFrmRegOcorr_VKSAdc::TFrmRegOcorr_VKSAdc(std::string_view className)
     : TFrmVKS_Adc(className),
-      edCupom(addEdit({.name = "edCupom", .label = "lbCupom", .design = "Cupom Fiscal:", .caption = 599,
-                       .hint = 73, .maxLength = 7, .keys = Keys::Digits})),
+      edCupom(addEdit({.name = "edCupom",
+                       .label = "lbCupom",
+                       .design = "Cupom Fiscal:",
+                       .caption = 599,
+                       .hint = 73,
+                       .maxLength = 7,
+                       .keys = Keys::Digits})),
       coupon_(*edCupom) {
     lbCupom = labelOf(*edCupom);
 }

@@ -33,8 +33,11 @@ bool isDocumentKey(const QString& key) {
 
 TFrmValorBRQ_VKSAdc::TFrmValorBRQ_VKSAdc()
     : TFrmVKS_Adc("TFrmValorBRQ_VKSAdc"),
-      edDadosDocumento(addEdit({.name = "edDadosDocumento", .label = "lbDadosDocumento",
-                                .design = "Código Resumido:", .hint = kDocumentHint, .maxLength = 47})) {
+      edDadosDocumento(addEdit({.name = "edDadosDocumento",
+                                .label = "lbDadosDocumento",
+                                .design = "Código Resumido:",
+                                .hint = kDocumentHint,
+                                .maxLength = 47})) {
     lbDadosDocumento = labelOf(*edDadosDocumento);
     new ui::CharFilter(*edDadosDocumento, isDocumentKey);
     setCaptureTabOrder({edDadosDocumento, edTipoEntrada});
@@ -70,8 +73,7 @@ bool TFrmValorBRQ_VKSAdc::ValidaCamposForm() {
 
 bool TFrmValorBRQ_VKSAdc::GravaCamposKovar() {
     if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
-    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) &&
-           query::store(query::SaidaConsulta) &&
+    return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) && query::store(query::SaidaConsulta) &&
            fields::write(field::EntryType, edTipoEntrada->text().toStdString()) &&
            fields::write(field::DocumentData, edDadosDocumento->text().toStdString());
 }
