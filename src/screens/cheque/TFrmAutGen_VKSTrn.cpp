@@ -10,6 +10,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
+#include "screens/base/SharedControls.h"
 #include "screens/cheque/ChequeFields.h"
 #include "ui/MaskedEdit.h"
 
@@ -25,15 +26,8 @@ constexpr const char* kNoOperator = "001";
 
 TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHint)
     : TFrmVKS_TrnMod(className),
-      edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
-      edCPF(addMaskedEdit({.name = "edCPF",
-                           .label = "lbCPF",
-                           .design = "CPF:",
-                           .caption = 589,
-                           .hint = cpfHint,
-                           .maxLength = 14,
-                           .keys = Keys::Digits,
-                           .mask = "999.999.999-99;0;_"})),
+      edCartao(addEdit(controls::kCardShown)),
+      edCPF(addMaskedEdit(controls::cpf(cpfHint))),
       edCupom(addEdit({.name = "edCupom",
                        .label = "lbCupom",
                        .design = "Cupom Fiscal:",
@@ -54,12 +48,7 @@ TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHi
                                  .hint = 79,
                                  .maxLength = 8,
                                  .mask = "!99:99:99;1;_"})),
-      edOperador(addEdit({.name = "edOperador",
-                          .label = "lbOperador",
-                          .design = "Matr. Operador:",
-                          .caption = 751,
-                          .hint = 109,
-                          .maxLength = 6})),
+      edOperador(addEdit(controls::operatorId("Matr. Operador:", Keys::Any))),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     lbOperador = labelOf(*edOperador);
     orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});

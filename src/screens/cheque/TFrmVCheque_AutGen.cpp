@@ -14,6 +14,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/ScreenTable.h"
 #include "screens/base/FiscalCoupon.h"
+#include "screens/base/SharedControls.h"
 #include "screens/cheque/ChequeFields.h"
 #include "screens/cheque/OtherHolderCard.h"
 #include "ui/CardEdit.h"
@@ -69,12 +70,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
                               .caption = 547,
                               .hint = 30,
                               .maxLength = 12})),
-      edValorMilhas(addEdit({.name = "edValorMilhas",
-                             .label = "lbValorMilhas",
-                             .design = "Valor das Milhas:",
-                             .caption = 765,
-                             .hint = 31,
-                             .maxLength = 12})),
+      edValorMilhas(addEdit(controls::kMilesValue)),
       edCodConsulta(addEdit({.name = "edCodConsulta",
                              .label = "lbCodConsulta",
                              .design = "Cód. consulta:",

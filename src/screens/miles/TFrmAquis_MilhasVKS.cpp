@@ -9,6 +9,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedControls.h"
 #include "screens/miles/MilesSettings.h"
 #include "screens/miles/PaymentForms.h"
 #include "ui/FocusHandlers.h"
@@ -36,30 +37,13 @@ constexpr const char* kNoOccurrenceCode = "0000000";
 
 TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
-      cbFPPagto(addList({.name = "cbFPPagto",
-                         .label = "lbFPPagto",
-                         .design = "Forma de Pagamento:",
-                         .caption = 587,
-                         .hint = 15,
-                         .keys = Keys::ListSteps},
-                        paymentForms().mid(1))),
-      edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
-      edValorMilhas(addEdit({.name = "edValorMilhas",
-                             .label = "lbValorMilhas",
-                             .design = "Valor das Milhas:",
-                             .caption = 765,
-                             .hint = 31,
-                             .maxLength = 12})),
+      cbFPPagto(addList(controls::kPaymentForm, paymentForms().mid(1))),
+      edCartao(addEdit(controls::kCardShown)),
+      edValorMilhas(addEdit(controls::kMilesValue)),
       edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
       edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
       edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
-      edOperador(addEdit({.name = "edOperador",
-                          .label = "lbOperador",
-                          .design = "Operador:",
-                          .caption = 751,
-                          .hint = 109,
-                          .maxLength = 6,
-                          .keys = Keys::Digits})),
+      edOperador(addEdit(controls::operatorId("Operador:", Keys::Digits))),
       cbIdOcorrencia(addList({.name = "cbIdOcorrencia",
                               .label = "lbIdOcorrencia",
                               .design = "Ocorrência:",

@@ -8,6 +8,7 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedControls.h"
 #include "screens/miles/PaymentForms.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
@@ -29,14 +30,7 @@ TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
                                 .hint = 295,
                                 .maxLength = 13,
                                 .keys = Keys::Digits})),
-      edCPF(addMaskedEdit({.name = "edCPF",
-                           .label = "lbCPF",
-                           .design = "CPF:",
-                           .caption = 589,
-                           .hint = 67,
-                           .maxLength = 14,
-                           .keys = Keys::Digits,
-                           .mask = "999.999.999-99;0;_"})),
+      edCPF(addMaskedEdit(controls::cpf(67))),
       edCartao(addCardEdit({.name = "edCartao",
                             .label = "lbCartao",
                             .design = "Cartão:",
@@ -44,13 +38,7 @@ TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
                             .hint = 233,
                             .maxLength = 16,
                             .keys = Keys::Digits})),
-      cbFPPagto(addList({.name = "cbFPPagto",
-                         .label = "lbFPPagto",
-                         .design = "Forma de Pagamento:",
-                         .caption = 587,
-                         .hint = 15,
-                         .keys = Keys::ListSteps},
-                        paymentForms())),
+      cbFPPagto(addList(controls::kPaymentForm, paymentForms())),
       identification_(*edDadosDocumento, *edCPF, *edCartao) {
     edDadosDocumento->setEnabled(false);
     setCaptureTabOrder({edValor, edDadosDocumento, edCPF, edCartao, cbFPPagto, edTipoEntrada});

@@ -12,6 +12,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedControls.h"
 #include "screens/miles/CaptureColumns.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/FocusHandlers.h"
@@ -44,7 +45,7 @@ TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
                        .hint = 115,
                        .keys = Keys::ListSteps},
                       {QStringLiteral("1 - Normal"), QStringLiteral("2 - Forçada")})),
-      edCartao(addEdit({.name = "edCartao", .label = "lbCartao", .design = "Cartão:", .maxLength = 16})),
+      edCartao(addEdit(controls::kCardShown)),
       edValorAvista(addEdit({.name = "edValorAvista",
                              .label = "lbValorAVista",
                              .design = "Valor à Vista:",
@@ -57,12 +58,7 @@ TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
                               .caption = 547,
                               .hint = 30,
                               .maxLength = 12})),
-      edValorMilhas(addEdit({.name = "edValorMilhas",
-                             .label = "lbValorMilhas",
-                             .design = "Valor das Milhas:",
-                             .caption = 765,
-                             .hint = 31,
-                             .maxLength = 12})),
+      edValorMilhas(addEdit(controls::kMilesValue)),
       edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
       edDataCupom(addMaskedEdit(FiscalCoupon::kDateControl)),
       edHoraCupom(addMaskedEdit(FiscalCoupon::kTimeControl)),
@@ -87,13 +83,7 @@ TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
                                  .hint = 116,
                                  .maxLength = 6,
                                  .keys = Keys::Digits})),
-      edOperador(addEdit({.name = "edOperador",
-                          .label = "lbOperador",
-                          .design = "Operador:",
-                          .caption = 751,
-                          .hint = 109,
-                          .maxLength = 6,
-                          .keys = Keys::Digits})),
+      edOperador(addEdit(controls::operatorId("Operador:", Keys::Digits))),
       edLocalContrato(addEdit({.name = "edLocalContrato",
                                .label = "lbLocalContrato",
                                .design = "Local Contrato:",

@@ -14,8 +14,9 @@ namespace query {
 
 // How a query code goes into field 1060.
 enum class CodeWrite {
-    Filled,    // left-filled with "0" to three characters, in the context too
-    AsItStands // sent as loaded
+    Filled,     // left-filled with "0" to three characters, in the context too
+    AsItStands, // sent as loaded
+    None,       // the family has no query code and no header of its own
 };
 
 // The request header a family of queries writes after its key: the query
@@ -28,6 +29,9 @@ struct Header {
 inline constexpr Header GenericHeader{"04", CodeWrite::Filled};
 inline constexpr Header FreeFormCardHeader{"05", CodeWrite::Filled};
 inline constexpr Header FreeFormCpfHeader{"05", CodeWrite::AsItStands};
+// The statement: its leaves write the query type and the output as the host
+// gave them, and its entry type is always the leaf's.
+inline constexpr Header StatementHeader{{}, CodeWrite::None};
 
 // Writes 1056, 1057 and 1060; false at the first write the host refuses.
 bool storeHeader(const Header& header);
@@ -61,14 +65,29 @@ protected:
 
     // The output and the query code from the host (`code` when field 1060
     // is blank), and the entry type of field 1061 (`entryType` when blank).
+    // A family without a code loads the query type instead and keeps
+    // `entryType` whatever the host gave.
     void loadQueryContext(std::string_view entryType, std::string_view code) {
         query::load(query::SaidaConsulta);
+        if (header_.code == query::CodeWrite::None) {
+            query::load(query::TipoConsulta);
+            this->edTipoEntrada->setText(QString::fromUtf8(entryType.data(), qsizetype(entryType.size())));
+            return;
+        }
         this->edTipoEntrada->setText(query::entryTypeOr(entryType));
         query::load(query::CodigoConsulta, code);
     }
 
 private:
     query::Header header_;
+};
+
+// The statement's header on a key screen.
+template <class KeyScreen>
+class StatementHeaderScreen : public QueryHeaderScreen<KeyScreen> {
+public:
+    explicit StatementHeaderScreen(std::string_view className)
+        : QueryHeaderScreen<KeyScreen>(className, query::StatementHeader) {}
 };
 
 } // namespace vks

@@ -15,6 +15,8 @@ namespace vks {
 // What a query screen writes after its family's header, in order.
 enum class QueryWrite {
     AuthorizerTag,   // 10103 := "36"
+    QueryType,       // 1056 as the host gave it
+    Output,          // 1057 as the host gave it
     Key,             // card screens: a typed number to 1041; CPF screens: 1007 again
     MissingHostCode, // card screens: 1102 := "0000" when 10147 is empty
 };
@@ -33,6 +35,7 @@ struct QueryLeaf {
     std::string_view code;      // CodigoConsulta when field 1060 is blank
     std::span<const QueryWrite> writes;
     MessageId keyCaption = 0; // caption of the key's label; 0 keeps it
+    bool keyChecked = true;   // false: confirmed as it stands, the key unchecked
 };
 
 // A query screen the entry point opens, on a header screen keyed by card,
@@ -59,6 +62,8 @@ public:
         this->showHostKey();
     }
 
+    bool ValidaCamposForm() override { return !leaf_.keyChecked || HeaderScreen::ValidaCamposForm(); }
+
     bool GravaCamposKovar() override {
         if (!HeaderScreen::GravaCamposKovar()) return false;
         for (QueryWrite write : leaf_.writes) {
@@ -72,6 +77,10 @@ private:
         switch (write) {
         case QueryWrite::AuthorizerTag:
             return fields::writeAuthorizerTag();
+        case QueryWrite::QueryType:
+            return query::store(query::TipoConsulta);
+        case QueryWrite::Output:
+            return query::store(query::SaidaConsulta);
         case QueryWrite::Key:
             return this->storeKey();
         case QueryWrite::MissingHostCode:

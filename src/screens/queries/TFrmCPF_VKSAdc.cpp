@@ -1,25 +1,18 @@
 #include "screens/queries/TFrmCPF_VKSAdc.h"
 
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedControls.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
 namespace {
-constexpr MessageId kCpfCaption = 589;
 constexpr MessageId kCpfHint = 11;
 constexpr MessageId kCpfInvalid = 803;
 } // namespace
 
 TFrmCPF_VKSAdc::TFrmCPF_VKSAdc(std::string_view className)
     : TFrmVKS_Adc(className),
-      edCPF(addMaskedEdit({.name = "edCPF",
-                           .label = "lbCPF",
-                           .design = "CPF:",
-                           .caption = kCpfCaption,
-                           .hint = kCpfHint,
-                           .maxLength = 14,
-                           .keys = Keys::Digits,
-                           .mask = "999.999.999-99;0;_"})) {
+      edCPF(addMaskedEdit(controls::cpf(kCpfHint))) {
     lbCPF = labelOf(*edCPF);
 }
 

@@ -1,18 +1,14 @@
 #pragma once
 
-#include "screens/queries/TFrmCPF_VKSAdc.h"
+#include "screens/queries/QueryScreen.h"
 
 namespace vks {
 
 // Statement by CPF (transaction type 5). The CPF is sent as it stands, an
 // empty one included: the authorizer answers for whatever it is given.
-class TFrmExtrato_CPFVKS : public TFrmCPF_VKSAdc {
+class TFrmExtrato_CPFVKS : public QueryScreen<StatementHeaderScreen<TFrmCPF_VKSAdc>> {
 public:
     TFrmExtrato_CPFVKS();
-
-    bool ValidaCamposForm() override;
-    bool GravaCamposKovar() override;
-    void IniciaCamposForm() override;
 };
 
 } // namespace vks

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "screens/queries/TFrmCartao_VKSAdc.h"
+#include "screens/queries/QueryScreen.h"
 
 namespace vks {
 
 // Statement by card (transaction type 4), after the card has been read.
-class TFrmExtrato_CartaoVKS : public TFrmCartao_VKSAdc {
+class TFrmExtrato_CartaoVKS : public QueryScreen<StatementHeaderScreen<TFrmCartao_VKSAdc>> {
 public:
     TFrmExtrato_CartaoVKS();
-
-    bool GravaCamposKovar() override;
-    void IniciaCamposForm() override;
 };
 
 } // namespace vks
