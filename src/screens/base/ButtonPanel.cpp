@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "host/Messages.h"
+#include "screens/base/ScreenGeometry.h"
 
 namespace vks {
 namespace {
@@ -42,7 +43,7 @@ ButtonPanel::ButtonPanel(QWidget& screen)
       btConfirma(makeButton(*this, "btConfirma", "&1 - Confirma")),
       btRetorna(makeButton(*this, "btRetorna", "&9 - Cancela")) {
     setObjectName(QStringLiteral("pnBotoes"));
-    setGeometry(kButtonPanelGeometry);
+    setGeometry(geometry::kButtonPanel);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 4, 0, 4);
     row->setSpacing(24);

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QFrame>
-#include <QRect>
 
 class QKeyEvent;
 class QPushButton;
 
 namespace vks {
-
-// Where a screen's capture panel and button panel stand.
-inline constexpr QRect kCapturePanelGeometry{20, 58, 583, 252};
-inline constexpr QRect kButtonPanelGeometry{20, 316, 583, 44};
 
 // The button panel pnBotoes of a screen: btConfirma and btRetorna, hidden
 // until the screen is shown, and the keys that press them. What a click

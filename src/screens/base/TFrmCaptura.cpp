@@ -16,6 +16,7 @@
 #include "host/Messages.h"
 #include "host/ServiceX.h"
 #include "screens/base/ButtonPanel.h"
+#include "screens/base/ScreenGeometry.h"
 #include "ui/CardEdit.h"
 #include "ui/KeyFilters.h"
 #include "ui/KeyPreview.h"
@@ -44,7 +45,7 @@ TFrmCaptura::TFrmCaptura(std::string_view className)
     : TFrmMod(className) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setGeometry(kCapturePanelGeometry);
+    pnCaptura->setGeometry(geometry::kCapturePanel);
     captureGrid_ = new QGridLayout(pnCaptura);
     captureGrid_->setContentsMargins(12, 10, 12, 10);
     captureGrid_->setHorizontalSpacing(10);

@@ -14,6 +14,7 @@
 #include "core/ModuleState.h"
 #include "host/Messages.h"
 #include "screens/ScreenTable.h"
+#include "screens/base/ScreenGeometry.h"
 #include "ui/EntryHint.h"
 #include "ui/MaskedEdit.h"
 #include "ui/MessageBox.h"
@@ -76,22 +77,22 @@ TFrmMod::TFrmMod(std::string_view className)
     // The picture covers the whole screen: nothing under it is painted.
     ImgFundo->setAttribute(Qt::WA_OpaquePaintEvent);
 
-    lbTitulo = makeLabel(*this, "lbTitulo", QStringLiteral("FORMULÁRIO PADRÃO"), QRect(12, 8, 470, 30));
+    lbTitulo = makeLabel(*this, "lbTitulo", QStringLiteral("FORMULÁRIO PADRÃO"), geometry::kTitle);
     makeBold(*lbTitulo);
     setFixedColour(*lbTitulo, kTitleColour);
 
     lbMensagem =
-        makeLabel(*this, "lbMensagem", QStringLiteral("Mensagem informativa ao operador"), QRect(20, 368, 583, 22));
+        makeLabel(*this, "lbMensagem", QStringLiteral("Mensagem informativa ao operador"), geometry::kMessageLine);
     makeBold(*lbMensagem);
     setFixedColour(*lbMensagem, kNavy);
 
     panelLogo = new QFrame(this);
     panelLogo->setObjectName(QStringLiteral("panelLogo"));
-    panelLogo->setGeometry(491, 9, 120, 28);
-    ImageLogo = makeLabel(*panelLogo, "ImageLogo", QString(), QRect(0, 0, 120, 28));
+    panelLogo->setGeometry(geometry::kLogoPanel);
+    ImageLogo = makeLabel(*panelLogo, "ImageLogo", QString(), QRect(QPoint(0, 0), geometry::kLogoPanel.size()));
     ImageLogo->setPixmap(ui::logoPicture(ImageLogo->size()));
 
-    lbVersao = makeLabel(*this, "lbVersao", QString(), QRect(303, 396, 300, 20));
+    lbVersao = makeLabel(*this, "lbVersao", QString(), geometry::kVersion);
     lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     makeBold(*lbVersao);
     setFixedColour(*lbVersao, kNavy);

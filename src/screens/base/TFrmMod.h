@@ -10,6 +10,7 @@
 #include <QLabel>
 
 #include "host/HostServices.h"
+#include "screens/base/ScreenGeometry.h"
 
 namespace vks {
 
@@ -45,8 +46,8 @@ public:
     const std::vector<QWidget*>& tabSequence() const { return tabSequence_; }
     MessageLine& messageLine() { return messageLine_; }
 
-    static constexpr int kWidth = 623;
-    static constexpr int kHeight = 423;
+    static constexpr int kWidth = geometry::kScreenWidth;
+    static constexpr int kHeight = geometry::kScreenHeight;
     static constexpr int kModalOk = 1;
     static constexpr int kModalCancel = 2;
 

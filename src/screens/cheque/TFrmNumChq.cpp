@@ -11,6 +11,7 @@
 #include "host/Messages.h"
 #include "screens/ScreenTable.h"
 #include "screens/base/ButtonPanel.h"
+#include "screens/base/ScreenGeometry.h"
 #include "screens/cheque/ChequeNumberGrid.h"
 #include "ui/KeyPreview.h"
 
@@ -47,7 +48,7 @@ TFrmNumChq::TFrmNumChq(QDialog* opener)
       sale_(saleOpenedBy(opener)) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setGeometry(kCapturePanelGeometry);
+    pnCaptura->setGeometry(geometry::kCapturePanel);
     auto* capture = new QVBoxLayout(pnCaptura);
     capture->setContentsMargins(12, 10, 12, 10);
     lbCartaoTerceiro = new QLabel(QStringLiteral("Números dos Cheques:"), pnCaptura);

@@ -14,6 +14,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/ScreenTable.h"
 #include "screens/base/FiscalCoupon.h"
+#include "screens/base/ScreenGeometry.h"
 #include "screens/base/SharedControls.h"
 #include "screens/cheque/ChequeFields.h"
 #include "screens/cheque/OtherHolderCard.h"
@@ -35,8 +36,6 @@ constexpr MessageId kAccountMissing = 806;
 constexpr MessageId kChequeNumbersMissing = 1025;
 constexpr const char* kNumberScreen = "TFrmNumChq";
 constexpr int kColumns = 4;
-// Up to 28 controls at once: a taller panel than the other screens'.
-constexpr QRect kSaleCapturePanelGeometry{20, 42, 583, 272};
 
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
                                 QStringLiteral("2-Venda Forçada")};
@@ -197,7 +196,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
                {field::SecondMilesValue, edSegundoValorMilhas, labelOf(*edSegundoValorMilhas), true}}}) {
     Label1->setObjectName(QStringLiteral("Label1"));
     makeCompact(*pnCaptura);
-    pnCaptura->setGeometry(kSaleCapturePanelGeometry);
+    pnCaptura->setGeometry(geometry::kChequeSaleCapturePanel);
     for (QLineEdit* amount :
          {edValorEntrada, edValorMilhas, edJuros, edValorEntradaCh, edPrimeiroValorMilhas, edSegundoValorMilhas}) {
         handleAsAmount(*amount);

@@ -6,13 +6,16 @@
 #include "screens/miles/MilesSettings.h"
 
 namespace vks {
+namespace {
+constexpr MessageId kTitle = 524;
+} // namespace
 
 TFrmAVista_VendaCartaoMilhas::TFrmAVista_VendaCartaoMilhas()
     : TFrmVendaCartao_MilhasVKS("TFrmAVista_VendaCartaoMilhas") {}
 
 void TFrmAVista_VendaCartaoMilhas::IniciaCamposForm() {
     TFrmVendaCartao_MilhasVKS::IniciaCamposForm();
-    lbTitulo->setText(text(524));
+    lbTitulo->setText(text(kTitle));
 }
 
 bool TFrmAVista_VendaCartaoMilhas::GravaCamposKovar() {

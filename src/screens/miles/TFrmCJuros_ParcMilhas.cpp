@@ -2,11 +2,15 @@
 
 #include <QLabel>
 
-#include "screens/base/FieldStore.h"
-#include "screens/miles/MilesSettings.h"
 #include <QLineEdit>
 
+#include "screens/base/FieldStore.h"
+#include "screens/miles/MilesSettings.h"
+
 namespace vks {
+namespace {
+constexpr MessageId kTitle = 525;
+} // namespace
 
 TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
     : TFrmParc_VendaCartaoMilhas("TFrmCJuros_ParcMilhas"),
@@ -22,7 +26,7 @@ TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
 
 void TFrmCJuros_ParcMilhas::IniciaCamposForm() {
     TFrmParc_VendaCartaoMilhas::IniciaCamposForm();
-    lbTitulo->setText(text(525));
+    lbTitulo->setText(text(kTitle));
     fillSupplied(*edJuros, host().LeCampo(field::InterestRate));
 }
 

@@ -6,13 +6,16 @@
 #include "screens/miles/MilesSettings.h"
 
 namespace vks {
+namespace {
+constexpr MessageId kTitle = 526;
+} // namespace
 
 TFrmSJuros_ParcMilhas::TFrmSJuros_ParcMilhas()
     : TFrmParc_VendaCartaoMilhas("TFrmSJuros_ParcMilhas") {}
 
 void TFrmSJuros_ParcMilhas::IniciaCamposForm() {
     TFrmParc_VendaCartaoMilhas::IniciaCamposForm();
-    lbTitulo->setText(text(526));
+    lbTitulo->setText(text(kTitle));
 }
 
 // Whatever interest the host held, none is sent.

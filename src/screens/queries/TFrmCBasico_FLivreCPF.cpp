@@ -9,6 +9,7 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/ScreenGeometry.h"
 #include "screens/miles/CaptureColumns.h"
 #include "screens/queries/RecordControls.h"
 #include "ui/KeyFilters.h"
@@ -233,8 +234,8 @@ TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
     lbIncluiAltera = new QLabel(QStringLiteral("1- Inclusão 2- Alteração"), pnCaptura);
     lbIncluiAltera->setObjectName(QStringLiteral("lbIncluiAltera"));
     new ui::CharFilter(*edTipoOperacao, isOperationKey);
-    // Two columns share the panel: the long texts scroll in what is left.
-    pnCaptura->setGeometry(10, 50, 603, 264);
+    // The long texts scroll in what the two columns leave.
+    pnCaptura->setGeometry(geometry::kRegistrationCapturePanel);
     for (QWidget* text : {edNome, edNomeMae, edEndereco, edBairro, edCidade}) record::stretchFrom(*text, 12);
     for (QWidget* digits : {edDDDRes, edDDDCom, edRamalRes, edRamalCom}) record::fitChars(*digits, 4);
     for (QWidget* digits : {edTelResid, edTelCom, edCep}) record::fitChars(*digits, 9);
