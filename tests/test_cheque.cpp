@@ -327,8 +327,7 @@ TEST(ChequeNumbers, TheGridsHoldOneRowPerChequeUpToFifteen) {
         ScopedFakeHost host;
         supplySale(*host, {{field::InstallmentCount, std::to_string(c.cheques)}});
         auto sale = createScreen<TFrmVCheque_AutGen>();
-        state().screens["FrmVCheque_AutGen"] = sale.get();
-        auto numbers = createScreen<TFrmNumChq>();
+        auto numbers = createScreen<TFrmNumChq>(sale.get());
         for (int k = 0; k < 3; ++k) {
             const auto* grid = numbers->findChild<QTableWidget*>(QStringLiteral("sg_NumChq%1").arg(k + 1));
             EXPECT_EQ(grid->isVisibleTo(numbers.get()), c.visible[k]) << c.cheques << " grid " << k + 1;
@@ -352,7 +351,6 @@ QString cell(const char* grid, int row) {
 std::unique_ptr<QDialog> openNumbers(FakeHost& host, Operator& op, int cheques, const std::string& first) {
     supplySale(host, {{field::InstallmentCount, std::to_string(cheques)}, {field::DownPayment, "0"}});
     auto sale = createScreen<TFrmVCheque_AutGen>();
-    state().screens["FrmVCheque_AutGen"] = sale.get();
     op.enter().expectFocus("edNumChequeEntr").type(first).enter().check("opened", [] {
         EXPECT_EQ(op::screenName(), "FrmNumChq");
     });

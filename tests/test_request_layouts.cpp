@@ -32,6 +32,8 @@ std::string storeValue(std::int32_t field, int occurrence) {
 // Code and flag, then each entry's text in the request: '|' between
 // entries, '*' before a blocked one, "@n" before one read at occurrence n.
 std::string rendered(const VksRequestLayout& layout) {
+    // As loaded: an earlier sale may have changed an entry.
+    resetRequestLayouts();
     std::strcpy(pCodigoValorMilhas, "<miles code>");
     std::strcpy(aValorFinanciado, "<financed>");
     const sim::AuthorizationRecord record = sim::buildRequest(layout, 0, storeValue);

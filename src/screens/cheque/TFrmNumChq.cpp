@@ -6,10 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/ModuleState.h"
 #include "core/Text.h"
 #include "host/Messages.h"
-#include "screens/ScreenTable.h"
 #include "screens/base/ButtonPanel.h"
 #include "screens/base/ScreenGeometry.h"
 #include "screens/cheque/ChequeNumberGrid.h"
@@ -22,17 +20,6 @@ constexpr MessageId kInstallmentCaption = 1020;
 constexpr MessageId kGridHint = 1021;
 constexpr MessageId kRepeatedNumber = 1022;
 constexpr MessageId kNumberMissing = 1025;
-constexpr const char* kSaleScreen = "TFrmVCheque_AutGen";
-
-// The sale whose cheques are numbered: the screen that opened this one or,
-// created without one, the cheque sale open in the module.
-NumberedSale* saleOpenedBy(QWidget* opener) {
-    if (opener == nullptr) {
-        const auto open = state().screens.find(referenceNameOf(kSaleScreen));
-        if (open != state().screens.end()) opener = open->second.data();
-    }
-    return dynamic_cast<NumberedSale*>(opener);
-}
 
 // The number that follows `number` ("000123": "124"), without leading zeros.
 QString followingNumber(const QString& number) {
@@ -45,7 +32,7 @@ QString followingNumber(const QString& number) {
 
 TFrmNumChq::TFrmNumChq(QDialog* opener)
     : TFrmMod("TFrmNumChq"),
-      sale_(saleOpenedBy(opener)) {
+      sale_(dynamic_cast<NumberedSale*>(opener)) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
     pnCaptura->setGeometry(geometry::kCapturePanel);

@@ -32,8 +32,8 @@ protected:
 // on confirmation they become the sale's list of cheque numbers.
 class TFrmNumChq : public TFrmMod {
 public:
-    // `opener`: the sale that opens the screen; without one, the cheque sale
-    // open in the module.
+    // `opener`: the sale that opens the screen; without one there are no
+    // cheques to number.
     explicit TFrmNumChq(QDialog* opener = nullptr);
 
     void FormCreate() override;
