@@ -25,6 +25,11 @@ Operator& Operator::press(const op::KeyStroke& key) {
     return *this;
 }
 
+Operator& Operator::expectScreen(const std::string& name) {
+    script_.expectScreen(name);
+    return *this;
+}
+
 Operator& Operator::expectFocus(const std::string& control) {
     script_.expectFocus(control);
     return *this;

@@ -30,6 +30,7 @@ public:
     Operator& escape() { return press(op::KeyStroke::escape()); }
     Operator& alt(char c) { return press(op::KeyStroke::alt(c)); }
 
+    Operator& expectScreen(const std::string& name);
     Operator& expectFocus(const std::string& control);
     // A message box showing catalogue message `id`, acknowledged with OK.
     Operator& dismissMessage(MessageId id);
