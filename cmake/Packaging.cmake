@@ -13,7 +13,7 @@ set_target_properties(vks-host PROPERTIES INSTALL_RPATH "$ORIGIN/../${VKS_INSTAL
 
 install(TARGETS vks vkshostsim ${VKS_HOST_LIBRARIES} LIBRARY DESTINATION ${VKS_INSTALL_LIBDIR})
 install(TARGETS vks-host RUNTIME DESTINATION bin)
-install(FILES ${VKS_SIM_CATALOGUE} DESTINATION ${VKS_INSTALL_LIBDIR})
+install(FILES hostsim/catalogue/mensagens.tsv DESTINATION ${VKS_INSTALL_LIBDIR})
 install(FILES include/vks/vks.h include/vks/host_abi.h hostsim/core/vkssim.h DESTINATION include/vks)
 
 configure_package_config_file(cmake/vksConfig.cmake.in ${CMAKE_CURRENT_BINARY_DIR}/vksConfig.cmake
@@ -35,6 +35,8 @@ set(CPACK_PACKAGE_CONTACT "VKS module maintainers <vks@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "VKS module for EFT clients, with simulated host libraries and vks-host")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Debug information stays in the build (libvks.so.debug for the module).
+set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 # Named by hand: dpkg-shlibdeps would read every library again on each build.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4)")

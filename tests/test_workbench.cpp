@@ -66,7 +66,9 @@ TEST_P(FieldRowCheck, MarksEveryBadCellWithItsReason) {
     std::vector<std::pair<int, int>> cells;
     for (const vkshost::RowProblem& problem : problems) cells.emplace_back(problem.row, problem.column);
     EXPECT_EQ(cells, GetParam().cells);
-    if (!problems.empty()) EXPECT_EQ(problems.front().text, GetParam().firstText);
+    if (!problems.empty()) {
+        EXPECT_EQ(problems.front().text, GetParam().firstText);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,7 +178,7 @@ TEST(WorkbenchSummary, ShowsWritesStoreAndEachEntryAtItsOffset) {
                                    .object();
     const QString text = vkshost::summarize(result, {}, {}, false);
     for (const char* line :
-         {"\n     0   4  fixed text, type 1: \"0064\"", "\n     4   3  1007 Cpf, type 2: \"abc\"",
+         {"\n       0   4  fixed text, type 1: \"0064\"", "\n       4   3  1007 Cpf, type 2: \"abc\"",
           "Field writes, in order:\n  1007 Cpf = \"52998224725\"\n  10154 IdentificationWritten[1] = (cleared)",
           "\n  10154 IdentificationWritten[1] = \"y\"", "Expectations: none were given"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();

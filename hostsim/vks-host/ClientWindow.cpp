@@ -160,8 +160,7 @@ ClientWindow::ClientWindow(ModuleLibrary& module)
     outcome_->setPlaceholderText("What the module did on each run appears here.");
     split->addWidget(left);
     split->addWidget(outcome_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setSizes({520, 480});
     layout->addWidget(split, 1);
     // The smallest terminal screen it must serve is 1024 by 768.
     resize(1000, 700);
@@ -234,7 +233,7 @@ QWidget* ClientWindow::buildFieldEditor() {
     // Tab moves on to the next control; the arrows move between cells.
     fields_->setTabKeyNavigation(false);
     connect(fields_, &QTableWidget::cellChanged, this, &ClientWindow::fieldEdited);
-    auto* label = new QLabel("F&ields before the call (dates: {today}, {today+N}, {today:dd/mm/yyyy})", box);
+    auto* label = new QLabel("&Fields before the call (dates: {today}, {today+N}, {today:dd/mm/yyyy})", box);
     label->setBuddy(fields_);
     layout->addWidget(label);
     layout->addWidget(fields_, 1);
@@ -268,8 +267,8 @@ QWidget* ClientWindow::buildHostEditor() {
     auto* tabs = new QTabWidget(this);
     auto* answers = new QWidget(tabs);
     auto* form = new QFormLayout(answers);
-    operatorValid_ = new QCheckBox("operator &validated", answers);
-    authorize_ = new QCheckBox("request aut&horized", answers);
+    operatorValid_ = new QCheckBox("operator va&lidated", answers);
+    authorize_ = new QCheckBox("request authori&zed", answers);
     auto* checks = new QHBoxLayout();
     checks->addWidget(operatorValid_);
     checks->addWidget(authorize_);
@@ -281,28 +280,30 @@ QWidget* ClientWindow::buildHostEditor() {
     auto* card = new QHBoxLayout();
     card->addWidget(cardStatus_);
     card->addWidget(cardNumber_, 1);
-    form->addRow("PIN pad &status, card", card);
+    auto* cardLabel = new QLabel("PIN pad status, &card", answers);
+    cardLabel->setBuddy(cardStatus_);
+    form->addRow(cardLabel, card);
     buildVersion_ = new QLineEdit(answers);
     buildVersion_->setPlaceholderText("the module file's own");
     form->addRow("&Build version", buildVersion_);
     progressText_ = new QLineEdit(answers);
     progressText_->setPlaceholderText("the simulator's");
     form->addRow("Pro&gress text", progressText_);
-    tabs->addTab(answers, "Host &answers");
+    tabs->addTab(answers, "&Host answers");
 
     auto* more = new QWidget(tabs);
     auto* moreForm = new QFormLayout(more);
     refusedWrites_ = new QLineEdit(more);
     refusedWrites_->setPlaceholderText("field:occurrence:status ..., e.g. 1007:0:1");
-    moreForm->addRow("Re&fused writes", refusedWrites_);
+    moreForm->addRow("Refused &writes", refusedWrites_);
     keyboard_ = new QLineEdit(more);
     keyboard_->setPlaceholderText("typed=meant ..., e.g. a=1 b=2");
-    moreForm->addRow("&Keyboard map", keyboard_);
+    moreForm->addRow("Keyboard &map", keyboard_);
     tabs->addTab(more, "Refusals, &keyboard");
 
     auto* ini = new QWidget(tabs);
     auto* iniLayout = new QVBoxLayout(ini);
-    writeIni_ = new QCheckBox("&Write VKS.INI beside vks-host for the run", ini);
+    writeIni_ = new QCheckBox("&Use this VKS.INI beside vks-host for the run", ini);
     ini_ = new QPlainTextEdit(ini);
     ini_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ini_->setPlaceholderText("[OPERACAO]\nTrataOcorrencia=SIM");
@@ -319,7 +320,7 @@ QWidget* ClientWindow::buildHostEditor() {
     stepsLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     stepsLayout->addWidget(stepsLine_);
     stepsLayout->addStretch();
-    tabs->addTab(steps, "Ste&ps, expectations");
+    tabs->addTab(steps, "Steps, e&xpectations");
     tabs->setMaximumHeight(200);
     return tabs;
 }
@@ -575,6 +576,7 @@ void ClientWindow::run() {
         for (int i = 0; i < recordedSteps.size(); ++i)
             steps_.push_back(parseStep(recordedSteps[i], QString("operator[%1]").arg(i)));
         expect_ = expectationsOf(result);
+        description_ = "recorded in the vks-host window on " + QDate::currentDate().toString("yyyy-MM-dd");
         showStepsLine();
     } else if (!expect_.isEmpty()) {
         failures += checkExpectations(expect_, result);

@@ -35,10 +35,13 @@ QString keyName(const QKeyEvent& key) {
     return name.startsWith("key ") ? QString() : name;
 }
 
+// A whole value, or the whole text of a "type" step, that is today's date.
 QJsonValue todayForm(const QJsonValue& value, const QDate& today) {
     const QString text = value.toString();
-    if (text == today.toString("ddMMyyyy")) return "{today}";
-    if (text == today.toString("dd/MM/yyyy")) return "{today:dd/mm/yyyy}";
+    const QString typed = text.startsWith("type ") ? text.mid(5) : text;
+    const QString step = text.startsWith("type ") ? "type " : "";
+    if (typed == today.toString("ddMMyyyy")) return step + "{today}";
+    if (typed == today.toString("dd/MM/yyyy")) return step + "{today:dd/mm/yyyy}";
     return value;
 }
 
@@ -144,36 +147,37 @@ void Recorder::windowShown(const QWidget& window) {
 }
 
 bool Recorder::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+        // A key reaches the shortcut map (mnemonics such as Alt+1), the
+        // window and the focused control, and the module's filters may eat
+        // it at any of them: each key is taken once, where it is first seen,
+        // by its timestamp. Keys the module or the toolkit make up carry
+        // none.
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const std::pair stamp{key.timestamp(), key.key()};
+        QWidget* window = QApplication::activeWindow();
+        if (key.timestamp() == 0 || stamp == lastKey_ || window == nullptr || window == client_) return false;
+        lastKey_ = stamp;
+        keyPressed(key, *window);
+        return false;
+    }
     if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     QWidget* window = widget->window();
     if (window == client_) return false;
-    switch (event->type()) {
-    case QEvent::Show:
-        if (widget->isWindow() && qobject_cast<QDialog*>(widget) && seen_.insert(widget).second) {
-            connect(widget, &QObject::destroyed, this, [this](QObject* gone) { seen_.erase(gone); });
-            windowShown(*widget);
+    if (type == QEvent::Show && widget->isWindow() && qobject_cast<QDialog*>(widget) && seen_.insert(widget).second) {
+        connect(widget, &QObject::destroyed, this, [this](QObject* gone) { seen_.erase(gone); });
+        windowShown(*widget);
+    } else if (type == QEvent::MouseButtonRelease && event->spontaneous() &&
+               qobject_cast<QAbstractButton*>(widget) != nullptr) {
+        if (ScreenWatcher::isMessageBox(*window)) {
+            flushTyping();
+            steps_ << "ok";
+        } else {
+            notReplayable_
+                << QString("a click on %1 of %2").arg(widget->objectName(), ScreenWatcher::referenceName(*window));
         }
-        break;
-    case QEvent::KeyPress:
-        // The person's key reaches the focused control first; what is sent
-        // on from there is not typed again.
-        if (event->spontaneous() && widget == QApplication::focusWidget())
-            keyPressed(static_cast<const QKeyEvent&>(*event), *window);
-        break;
-    case QEvent::MouseButtonRelease:
-        if (event->spontaneous() && qobject_cast<QAbstractButton*>(widget) != nullptr) {
-            if (ScreenWatcher::isMessageBox(*window)) {
-                flushTyping();
-                steps_ << "ok";
-            } else {
-                notReplayable_
-                    << QString("a click on %1 of %2").arg(widget->objectName(), ScreenWatcher::referenceName(*window));
-            }
-        }
-        break;
-    default:
-        break;
     }
     return false;
 }

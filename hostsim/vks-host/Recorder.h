@@ -1,6 +1,7 @@
 #pragma once
 
 #include <set>
+#include <utility>
 
 #include <QDate>
 #include <QJsonObject>
@@ -18,8 +19,9 @@ struct Scenario;
 // steps of a scenario: typed characters joined into "type" steps, named keys
 // as "key" steps, every screen and message box as it appears as "expect"
 // steps (so that a replay waits for it), and the key that closes a message
-// box as "ok". Only real input counts: keys the module or the toolkit send
-// on are not the person's. Windows of the client itself are left out.
+// box as "ok". Only the person's keys count, once each: keys the module or
+// the toolkit make up or send on are not recorded. The client's own window
+// is left out.
 class Recorder : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +49,7 @@ private:
     QString typing_;
     QStringList notReplayable_;
     std::set<const QObject*> seen_;
+    std::pair<quint64, int> lastKey_{0, 0}; // timestamp and key of the last key taken
 };
 
 // A scenario as its file holds it. Values that are today's date become

@@ -1,5 +1,7 @@
 #include "Summary.h"
 
+#include <algorithm>
+
 #include <QJsonArray>
 
 #include "Catalogues.h"
@@ -63,7 +65,7 @@ QString masked(QString text, const QStringList& cards) {
 // Each entry with its offset in the request text (in characters, from 0),
 // so that a position in the text the host sends leads back to its field.
 QString requestText(const QJsonObject& request, qsizetype number) {
-    QString text = QString("Request %1: code %2, flag %3, mode %4\n  request text: \"%5\"\n  entries (offset, width):")
+    QString text = QString("Request %1: code %2, flag %3, mode %4\n  request text: \"%5\"\n  entries (offset, length):")
                        .arg(number)
                        .arg(request["code"].toInt())
                        .arg(request["flag"].toInt())
@@ -103,13 +105,18 @@ QString writesText(const QJsonArray& writes) {
 QString storeText(const QJsonObject& fields) {
     if (fields.isEmpty()) return "Field store after the call: empty";
     QString text = "Field store after the call:";
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        const QString label = fieldLabel(it.key().toLongLong());
-        if (!it->isArray()) {
-            text += QString("\n  %1 = \"%2\"").arg(label, it->toString());
+    // In the order of the field numbers, not of their texts.
+    QStringList keys = fields.keys();
+    std::sort(keys.begin(), keys.end(),
+              [](const QString& a, const QString& b) { return a.toLongLong() < b.toLongLong(); });
+    for (const QString& key : keys) {
+        const QJsonValue value = fields[key];
+        const QString label = fieldLabel(key.toLongLong());
+        if (!value.isArray()) {
+            text += QString("\n  %1 = \"%2\"").arg(label, value.toString());
             continue;
         }
-        const QJsonArray occurrences = it->toArray();
+        const QJsonArray occurrences = value.toArray();
         for (qsizetype i = 0; i < occurrences.size(); ++i)
             text += QString("\n  %1[%2] = \"%3\"").arg(label).arg(i).arg(occurrences[i].toString());
     }
