@@ -26,13 +26,14 @@ for run in runs:
     kind = flags[:21].find("1") + 1
     if kind == 0:
         continue
-    option = ""
+    option = None
     if kind in (6, 10):
-        key = "1071" if kind == 6 else "1061"
-        option = f" ({key}={int(scenario.get('fields', {}).get(key, '0') or 0)})"
+        option = int(scenario.get("fields", {}).get("1071" if kind == 6 else "1061", "0") or 0)
     reads, writes = usage.setdefault((kind, option), (set(), set()))
     for call in run["result"]["calls"]:
-        field = int(call["arguments"][0]) if call["arguments"] else 0
+        if call["function"] not in READS | WRITES:
+            continue
+        field = int(call["arguments"][0])
         if field in EVERY_CALL:
             continue
         if call["function"] in READS:
@@ -41,9 +42,10 @@ for run in runs:
             writes.add(field)
 
 lines = [MARK, "", "| Type | Reads | Writes |", "|---|---|---|"]
-for (kind, option), (reads, writes) in sorted(usage.items()):
-    lines.append(f"| {kind}{option} | {', '.join(map(str, sorted(reads)))} | {', '.join(map(str, sorted(writes)))} |")
+for (kind, option), (reads, writes) in sorted(usage.items(), key=lambda item: (item[0][0], item[0][1] or 0)):
+    chosen = "" if option is None else f" ({1071 if kind == 6 else 1061}={option})"
+    lines.append(f"| {kind}{chosen} | {', '.join(map(str, sorted(reads)))} | {', '.join(map(str, sorted(writes)))} |")
 doc = root / "docs" / "integration.md"
 text = doc.read_text()
-text = re.sub(re.escape(MARK) + r"(\n\n\|[^\n]*)*", "\n".join(lines), text, count=1)
+text = re.sub(re.escape(MARK) + r"\n(\n\|[^\n]*)*", lambda _: "\n".join(lines), text, count=1)
 doc.write_text(text)

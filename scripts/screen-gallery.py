@@ -18,7 +18,7 @@ KINDS = {"QLineEdit": "edit", "MaskedEdit": "masked edit", "QLabel": "label", "Q
 def fields(run, functions):
     found = set()
     for call in run["result"]["calls"]:
-        if call["function"] in functions and call["arguments"]:
+        if call["function"] in functions:
             field = int(call["arguments"][0])
             if field not in EVERY_CALL:
                 found.add(field)
