@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,6 +25,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -62,6 +64,29 @@ bool wholeNumber(const QString& text, qint64 high, qint64& value) {
     value = text.toLongLong();
     return value <= high;
 }
+
+// Tab in a cell being edited keeps the text and leaves the table, as Tab
+// does anywhere else in the window (the item views' own editors would move
+// on to the next cell).
+class LeavingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+            return QStyledItemDelegate::eventFilter(object, event);
+        auto* editor = static_cast<QWidget*>(object);
+        QWidget* view = editor->parentWidget() != nullptr ? editor->parentWidget()->parentWidget() : nullptr;
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (view != nullptr)
+            QCoreApplication::postEvent(view, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers()));
+        return true;
+    }
+};
 
 QStringList items(const QString& text) { return text.split(QRegularExpression("[\\s,]+"), Qt::SkipEmptyParts); }
 
@@ -232,6 +257,7 @@ QWidget* ClientWindow::buildFieldEditor() {
     fields_->verticalHeader()->setDefaultSectionSize(fields_->fontMetrics().height() + 6);
     // Tab moves on to the next control; the arrows move between cells.
     fields_->setTabKeyNavigation(false);
+    fields_->setItemDelegate(new LeavingDelegate(fields_));
     connect(fields_, &QTableWidget::cellChanged, this, &ClientWindow::fieldEdited);
     auto* label = new QLabel("&Fields before the call (dates: {today}, {today+N}, {today:dd/mm/yyyy})", box);
     label->setBuddy(fields_);
