@@ -1,221 +1,620 @@
 #include "ClientWindow.h"
 
+#include <map>
+#include <memory>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QSpinBox>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "Catalogues.h"
+#include "Expectations.h"
 #include "ModuleLibrary.h"
+#include "OperatorScript.h"
+#include "Recorder.h"
 #include "Result.h"
 #include "ScenarioRun.h"
 #include "ScreenWatcher.h"
+#include "Simulator.h"
 #include "Summary.h"
 
 namespace vkshost {
 
 namespace {
 
-constexpr int kTransactionTypes = 21;
 constexpr int kFieldColumn = 0;
 constexpr int kOccurrenceColumn = 1;
 constexpr int kTextColumn = 2;
-
-const char* const kTransactionNames[kTransactionTypes + 1] = {
-    "0 - none",
-    "1 - installment payment",
-    "2 - installment payment cancellation",
-    "3 - payment value query",
-    "4 - statement by card",
-    "5 - statement by CPF",
-    "6 - miles sale",
-    "7 - miles acquisition",
-    "8 - miles sale reversal",
-    "9 - miles acquisition reversal",
-    "10 - miles balance by card and occurrences",
-    "11 - miles balance by CPF",
-    "12 - mini statement by card",
-    "13 - mini statement by CPF",
-    "14 - registration inclusion",
-    "15 - registration change",
-    "16 - free-form query by card",
-    "17 - free-form query by CPF",
-    "18 - cheque sale",
-    "19 - cheque sale cancellation",
-    "20 - invoice composition by card",
-    "21 - invoice composition by CPF",
-};
+constexpr int kCarriesColumn = 3;
+constexpr int kMaxOccurrence = 65535;
+constexpr int kReturnTimeoutMs = 5000;
+const char kDefaultCard[] = "6034567890123456";
 
 QString cellText(const QTableWidget& table, int row, int column) {
     const QTableWidgetItem* item = table.item(row, column);
     return item == nullptr ? QString() : item->text();
 }
 
+bool wholeNumber(const QString& text, qint64 high, qint64& value) {
+    static const QRegularExpression digits("^[0-9]{1,10}$");
+    if (!digits.match(text).hasMatch()) return false;
+    value = text.toLongLong();
+    return value <= high;
+}
+
+// Tab in a cell being edited keeps the text and leaves the table, as Tab
+// does anywhere else in the window (the item views' own editors would move
+// on to the next cell).
+class LeavingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+            return QStyledItemDelegate::eventFilter(object, event);
+        auto* editor = static_cast<QWidget*>(object);
+        QWidget* view = editor->parentWidget() != nullptr ? editor->parentWidget()->parentWidget() : nullptr;
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (view != nullptr)
+            QCoreApplication::postEvent(view, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers()));
+        return true;
+    }
+};
+
+QStringList items(const QString& text) { return text.split(QRegularExpression("[\\s,]+"), Qt::SkipEmptyParts); }
+
 } // namespace
+
+std::vector<RowProblem> checkFieldRows(const std::vector<FieldRow>& rows) {
+    std::vector<RowProblem> problems;
+    std::map<std::pair<qint64, qint64>, int> firstRow;
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const QString field = rows[row].field.trimmed();
+        const QString occurrenceText = rows[row].occurrence.trimmed();
+        qint64 id = 0;
+        qint64 occurrence = 0;
+        const bool idOk = wholeNumber(field, 2147483647, id);
+        if (!idOk)
+            problems.push_back({row, kFieldColumn,
+                                field.isEmpty() ? QString("no field identifier")
+                                                : QString("field \"%1\" is not a whole number").arg(field.left(20))});
+        const bool occurrenceOk = occurrenceText.isEmpty() || wholeNumber(occurrenceText, kMaxOccurrence, occurrence);
+        if (!occurrenceOk)
+            problems.push_back({row, kOccurrenceColumn,
+                                occurrenceText.startsWith('-')
+                                    ? QString("occurrence %1 is negative").arg(occurrenceText.left(20))
+                                    : QString("occurrence \"%1\" is not a whole number from 0 to %2")
+                                          .arg(occurrenceText.left(20))
+                                          .arg(kMaxOccurrence)});
+        if (!idOk || !occurrenceOk) continue;
+        const auto [first, inserted] = firstRow.try_emplace({id, occurrence}, row);
+        if (!inserted)
+            problems.push_back({row, kFieldColumn,
+                                QString("field %1 occurrence %2 is already in row %3")
+                                    .arg(id)
+                                    .arg(occurrence)
+                                    .arg(first->second + 1)});
+    }
+    return problems;
+}
+
+std::vector<RefusedWrite> parseRefusedWrites(const QString& text) {
+    std::vector<RefusedWrite> writes;
+    for (const QString& item : items(text)) {
+        const QStringList parts = item.split(':');
+        qint64 field = 0;
+        qint64 occurrence = 0;
+        bool statusOk = true;
+        const int status = parts.size() > 2 ? parts[2].toInt(&statusOk) : 1;
+        if (parts.size() > 3 || !wholeNumber(parts[0], 2147483647, field) ||
+            (parts.size() > 1 && !wholeNumber(parts[1], kMaxOccurrence, occurrence)) || !statusOk || status == 0 ||
+            status < -32768 || status > 32767)
+            throw ScenarioError("refused writes",
+                                QString("\"%1\" is not field:occurrence:status (status not 0)").arg(item.left(40)));
+        writes.push_back({std::int32_t(field), int(occurrence), std::int16_t(status)});
+    }
+    return writes;
+}
+
+std::vector<std::pair<std::string, std::string>> parseKeyboard(const QString& text) {
+    std::vector<std::pair<std::string, std::string>> keyboard;
+    for (const QString& item : text.split(' ', Qt::SkipEmptyParts)) {
+        const qsizetype equals = item.indexOf('=', 1);
+        if (equals < 0) throw ScenarioError("keyboard", QString("\"%1\" is not typed=meant").arg(item.left(40)));
+        keyboard.emplace_back(item.left(equals).toStdString(), item.mid(equals + 1).toStdString());
+    }
+    return keyboard;
+}
+
+QString refusedWritesText(const std::vector<RefusedWrite>& writes) {
+    QStringList parts;
+    for (const RefusedWrite& write : writes)
+        parts << QString("%1:%2:%3").arg(write.field).arg(write.occurrence).arg(write.status);
+    return parts.join(' ');
+}
+
+QString keyboardText(const std::vector<std::pair<std::string, std::string>>& keyboard) {
+    QStringList parts;
+    for (const auto& [typed, meant] : keyboard)
+        parts << QString::fromStdString(typed) + "=" + QString::fromStdString(meant);
+    return parts.join(' ');
+}
 
 ClientWindow::ClientWindow(ModuleLibrary& module)
     : module_(module) {
     setWindowTitle("vks-host - simulated EFT client");
-    auto* layout = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout();
-    left->addWidget(buildFieldEditor(), 1);
-    left->addWidget(buildHostEditor());
-    layout->addLayout(left, 3);
-    outcome_ = new QPlainTextEdit(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildButtons());
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    auto* left = new QWidget(split);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(buildFieldEditor(), 1);
+    leftLayout->addWidget(buildHostEditor());
+    outcome_ = new QPlainTextEdit(split);
     outcome_->setReadOnly(true);
-    outcome_->setPlaceholderText("The outcome of each run appears here.");
-    layout->addWidget(outcome_, 2);
-    resize(1100, 650);
-    chooseTransaction(1);
+    outcome_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    outcome_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    outcome_->setPlaceholderText("What the module did on each run appears here.");
+    split->addWidget(left);
+    split->addWidget(outcome_);
+    split->setSizes({520, 480});
+    layout->addWidget(split, 1);
+    // The smallest terminal screen it must serve is 1024 by 768.
+    resize(1000, 700);
+    resetForm();
+    type_->setFocus();
 }
 
 ClientWindow::~ClientWindow() = default;
+
+QWidget* ClientWindow::buildButtons() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* open = new QPushButton("&Open scenario... (Ctrl+O)", box);
+    auto* save = new QPushButton("&Save scenario... (Ctrl+S)", box);
+    auto* saveResult = new QPushButton("Save r&esult...", box);
+    auto* runButton = new QPushButton("&Run (F5)", box);
+    runButton->setDefault(true);
+    record_ = new QCheckBox("Recor&d the cashier", box);
+    record_->setToolTip("Run records the keys typed on the module's screens as the scenario's steps, and what the "
+                        "module did as its expectations; Save scenario then writes a scenario that replays it.");
+    playSteps_ = new QCheckBox("&Play the steps", box);
+    playSteps_->setToolTip("Run types the scenario's operator steps instead of waiting for the person.");
+    connect(open, &QPushButton::clicked, this, &ClientWindow::openScenario);
+    connect(save, &QPushButton::clicked, this, &ClientWindow::saveScenario);
+    connect(saveResult, &QPushButton::clicked, this, &ClientWindow::saveResult);
+    connect(runButton, &QPushButton::clicked, this, &ClientWindow::run);
+    connect(record_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) playSteps_->setChecked(false);
+    });
+    connect(playSteps_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) record_->setChecked(false);
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &ClientWindow::run);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &ClientWindow::openScenario);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &ClientWindow::saveScenario);
+    row->addWidget(open);
+    row->addWidget(save);
+    row->addWidget(saveResult);
+    row->addStretch();
+    row->addWidget(playSteps_);
+    row->addWidget(record_);
+    row->addWidget(runButton);
+    return box;
+}
 
 QWidget* ClientWindow::buildFieldEditor() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    fields_ = new QTableWidget(0, 3, box);
-    fields_->setHorizontalHeaderLabels({"Field", "Occurrence", "Text"});
-    fields_->horizontalHeader()->setStretchLastSection(true);
-    fields_->verticalHeader()->hide();
+    auto* form = new QFormLayout();
+    type_ = new QComboBox(box);
+    for (int type = 0; type <= int(transactions().size()); ++type)
+        type_->addItem(type == 0 ? QString("0 - none")
+                                 : QString("%1 - %2").arg(type).arg(transactions()[type - 1].name));
+    connect(type_, &QComboBox::activated, this, &ClientWindow::chooseTransaction);
+    form->addRow("&Transaction (field 1105)", type_);
+    entry_ = new QComboBox(box);
+    entry_->addItems(entryPointNames());
+    form->addRow("E&ntry point", entry_);
+    layout->addLayout(form);
+
+    fields_ = new QTableWidget(0, 4, box);
+    fields_->setHorizontalHeaderLabels({"Field", "Occurrence", "Text", "What it carries"});
+    fields_->horizontalHeader()->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
+    fields_->horizontalHeader()->setSectionResizeMode(kCarriesColumn, QHeaderView::Stretch);
+    fields_->setColumnWidth(kFieldColumn, 60);
+    fields_->setColumnWidth(kOccurrenceColumn, 80);
+    fields_->verticalHeader()->setDefaultSectionSize(fields_->fontMetrics().height() + 6);
+    // Tab moves on to the next control; the arrows move between cells.
+    fields_->setTabKeyNavigation(false);
+    fields_->setItemDelegate(new LeavingDelegate(fields_));
+    connect(fields_, &QTableWidget::cellChanged, this, &ClientWindow::fieldEdited);
+    auto* label = new QLabel("&Fields before the call (dates: {today}, {today+N}, {today:dd/mm/yyyy})", box);
+    label->setBuddy(fields_);
+    layout->addWidget(label);
     layout->addWidget(fields_, 1);
+    fieldProblems_ = new QLabel(box);
+    fieldProblems_->setStyleSheet("color: #b00020");
+    fieldProblems_->setWordWrap(true);
+    fieldProblems_->hide();
+    layout->addWidget(fieldProblems_);
 
     auto* buttons = new QHBoxLayout();
-    auto* add = new QPushButton("Add field", box);
-    auto* remove = new QPushButton("Remove field", box);
-    auto* open = new QPushButton("Open scenario...", box);
-    connect(add, &QPushButton::clicked, this, [this] { fields_->insertRow(fields_->rowCount()); });
-    connect(remove, &QPushButton::clicked, this, [this] {
-        if (fields_->currentRow() >= 0) fields_->removeRow(fields_->currentRow());
+    auto* add = new QPushButton("&Add field", box);
+    auto* remove = new QPushButton("Remo&ve field", box);
+    connect(add, &QPushButton::clicked, this, [this] {
+        addFieldRow(QString(), 0, QString());
+        fields_->setCurrentCell(fields_->rowCount() - 1, kFieldColumn);
+        fields_->setFocus();
     });
-    connect(open, &QPushButton::clicked, this, &ClientWindow::openScenario);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (fields_->currentRow() < 0) return;
+        fields_->removeRow(fields_->currentRow());
+        validateFields();
+    });
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
-    buttons->addWidget(open);
     layout->addLayout(buttons);
     return box;
 }
 
 QWidget* ClientWindow::buildHostEditor() {
-    auto* box = new QWidget(this);
-    auto* form = new QFormLayout(box);
-    type_ = new QComboBox(box);
-    for (const char* name : kTransactionNames) type_->addItem(QString::fromLatin1(name));
-    connect(type_, &QComboBox::activated, this, &ClientWindow::chooseTransaction);
-    form->addRow("Transaction (field 1105)", type_);
-    entry_ = new QComboBox(box);
-    entry_->addItems(entryPointNames());
-    form->addRow("Entry point", entry_);
-    operatorValid_ = new QCheckBox("operator validated", box);
-    operatorValid_->setChecked(true);
-    authorize_ = new QCheckBox("request authorized", box);
-    authorize_->setChecked(true);
+    auto* tabs = new QTabWidget(this);
+    auto* answers = new QWidget(tabs);
+    auto* form = new QFormLayout(answers);
+    operatorValid_ = new QCheckBox("operator va&lidated", answers);
+    authorize_ = new QCheckBox("request authori&zed", answers);
     auto* checks = new QHBoxLayout();
     checks->addWidget(operatorValid_);
     checks->addWidget(authorize_);
+    checks->addStretch();
     form->addRow("Host answers", checks);
-    cardStatus_ = new QSpinBox(box);
+    cardStatus_ = new QSpinBox(answers);
     cardStatus_->setRange(-32768, 32767);
-    cardNumber_ = new QLineEdit("6034567890123456", box);
+    cardNumber_ = new QLineEdit(answers);
     auto* card = new QHBoxLayout();
     card->addWidget(cardStatus_);
     card->addWidget(cardNumber_, 1);
-    form->addRow("PIN pad status, card", card);
-    buildVersion_ = new QLineEdit(box);
+    auto* cardLabel = new QLabel("PIN pad status, &card", answers);
+    cardLabel->setBuddy(cardStatus_);
+    form->addRow(cardLabel, card);
+    buildVersion_ = new QLineEdit(answers);
     buildVersion_->setPlaceholderText("the module file's own");
-    form->addRow("Build version", buildVersion_);
-    auto* runButton = new QPushButton("Run", box);
-    connect(runButton, &QPushButton::clicked, this, &ClientWindow::run);
-    form->addRow(runButton);
-    return box;
+    form->addRow("&Build version", buildVersion_);
+    progressText_ = new QLineEdit(answers);
+    progressText_->setPlaceholderText("the simulator's");
+    form->addRow("Pro&gress text", progressText_);
+    tabs->addTab(answers, "&Host answers");
+
+    auto* more = new QWidget(tabs);
+    auto* moreForm = new QFormLayout(more);
+    refusedWrites_ = new QLineEdit(more);
+    refusedWrites_->setPlaceholderText("field:occurrence:status ..., e.g. 1007:0:1");
+    moreForm->addRow("Refused &writes", refusedWrites_);
+    keyboard_ = new QLineEdit(more);
+    keyboard_->setPlaceholderText("typed=meant ..., e.g. a=1 b=2");
+    moreForm->addRow("Keyboard &map", keyboard_);
+    tabs->addTab(more, "Refusals, &keyboard");
+
+    auto* ini = new QWidget(tabs);
+    auto* iniLayout = new QVBoxLayout(ini);
+    writeIni_ = new QCheckBox("&Use this VKS.INI beside vks-host for the run", ini);
+    ini_ = new QPlainTextEdit(ini);
+    ini_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ini_->setPlaceholderText("[OPERACAO]\nTrataOcorrencia=SIM");
+    ini_->setTabChangesFocus(true);
+    connect(writeIni_, &QCheckBox::toggled, ini_, &QWidget::setEnabled);
+    iniLayout->addWidget(writeIni_);
+    iniLayout->addWidget(ini_);
+    tabs->addTab(ini, "VKS.&INI");
+
+    auto* steps = new QWidget(tabs);
+    auto* stepsLayout = new QVBoxLayout(steps);
+    stepsLine_ = new QLabel(steps);
+    stepsLine_->setWordWrap(true);
+    stepsLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    stepsLayout->addWidget(stepsLine_);
+    stepsLayout->addStretch();
+    tabs->addTab(steps, "Steps, e&xpectations");
+    tabs->setMaximumHeight(200);
+    return tabs;
 }
 
 void ClientWindow::chooseTransaction(int type) {
     type_->setCurrentIndex(type);
-    setField("1105", type == 0 ? QString(kTransactionTypes, '0') : QString(type - 1, '0') + "1");
+    setField("1105", flagsFor(type));
 }
 
 void ClientWindow::setField(const QString& field, const QString& text) {
     for (int row = 0; row < fields_->rowCount(); ++row) {
-        if (cellText(*fields_, row, kFieldColumn) == field && cellText(*fields_, row, kOccurrenceColumn).toInt() == 0) {
+        if (cellText(*fields_, row, kFieldColumn).trimmed() == field &&
+            cellText(*fields_, row, kOccurrenceColumn).toInt() == 0) {
             fields_->setItem(row, kTextColumn, new QTableWidgetItem(text));
             return;
         }
     }
+    addFieldRow(field, 0, text);
+}
+
+void ClientWindow::addFieldRow(const QString& field, int occurrence, const QString& text) {
+    filling_ = true;
     const int row = fields_->rowCount();
     fields_->insertRow(row);
     fields_->setItem(row, kFieldColumn, new QTableWidgetItem(field));
-    fields_->setItem(row, kOccurrenceColumn, new QTableWidgetItem("0"));
+    fields_->setItem(row, kOccurrenceColumn, new QTableWidgetItem(QString::number(occurrence)));
     fields_->setItem(row, kTextColumn, new QTableWidgetItem(text));
+    filling_ = false;
+    fieldEdited(row, kFieldColumn);
+}
+
+// The name beside each number, the transaction list following field 1105,
+// and every problem marked at its row as soon as it is typed.
+void ClientWindow::fieldEdited(int row, int column) {
+    if (filling_) return;
+    filling_ = true;
+    if (column == kFieldColumn) {
+        auto* carries = new QTableWidgetItem(fieldDescription(cellText(*fields_, row, kFieldColumn).toLongLong()));
+        carries->setFlags(carries->flags() & ~Qt::ItemIsEditable);
+        fields_->setItem(row, kCarriesColumn, carries);
+    }
+    if (cellText(*fields_, row, kFieldColumn).trimmed() == "1105" &&
+        cellText(*fields_, row, kOccurrenceColumn).toInt() == 0)
+        type_->setCurrentIndex(transactionTypeOf(cellText(*fields_, row, kTextColumn)));
+    filling_ = false;
+    validateFields();
+}
+
+bool ClientWindow::validateFields() {
+    std::vector<FieldRow> rows;
+    for (int row = 0; row < fields_->rowCount(); ++row)
+        rows.push_back({cellText(*fields_, row, kFieldColumn), cellText(*fields_, row, kOccurrenceColumn)});
+    const std::vector<RowProblem> problems = checkFieldRows(rows);
+    filling_ = true;
+    for (int row = 0; row < fields_->rowCount(); ++row)
+        for (int column : {kFieldColumn, kOccurrenceColumn})
+            if (QTableWidgetItem* item = fields_->item(row, column)) {
+                item->setBackground(QBrush());
+                item->setToolTip(QString());
+            }
+    QStringList lines;
+    for (const RowProblem& problem : problems) {
+        if (QTableWidgetItem* item = fields_->item(problem.row, problem.column)) {
+            item->setBackground(QColor(255, 205, 210));
+            item->setToolTip(problem.text);
+        }
+        lines << QString("Row %1: %2").arg(problem.row + 1).arg(problem.text);
+    }
+    filling_ = false;
+    fieldProblems_->setText(lines.join('\n'));
+    fieldProblems_->setVisible(!lines.isEmpty());
+    return problems.empty();
+}
+
+void ClientWindow::resetForm() {
+    fields_->setRowCount(0);
+    entry_->setCurrentIndex(0);
+    operatorValid_->setChecked(true);
+    authorize_->setChecked(true);
+    cardStatus_->setValue(0);
+    cardNumber_->setText(kDefaultCard);
+    buildVersion_->clear();
+    progressText_->clear();
+    refusedWrites_->clear();
+    keyboard_->clear();
+    writeIni_->setChecked(false);
+    ini_->clear();
+    ini_->setEnabled(false);
+    description_.clear();
+    steps_.clear();
+    expect_ = {};
+    chooseTransaction(1);
+    showStepsLine();
 }
 
 void ClientWindow::openScenario() {
     const QString path = QFileDialog::getOpenFileName(this, "Open scenario", QString(), "Scenarios (*.json)");
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) openScenarioFile(path);
+}
+
+bool ClientWindow::openScenarioFile(const QString& path) {
+    Scenario scenario;
     try {
-        const Scenario scenario = loadScenario(path, QDate::currentDate());
-        fields_->setRowCount(0);
-        for (const FieldSetting& field : scenario.fields) {
-            const int row = fields_->rowCount();
-            fields_->insertRow(row);
-            fields_->setItem(row, kFieldColumn, new QTableWidgetItem(QString::number(field.field)));
-            fields_->setItem(row, kOccurrenceColumn, new QTableWidgetItem(QString::number(field.occurrence)));
-            fields_->setItem(row, kTextColumn, new QTableWidgetItem(QString::fromStdString(field.text)));
-        }
-        entry_->setCurrentText(scenario.entry);
-        const HostSettings& host = scenario.host;
-        operatorValid_->setChecked(host.operatorValid.value_or(true));
-        authorize_->setChecked(host.authorize.value_or(true));
-        if (host.card) cardStatus_->setValue(host.card->status);
-        if (host.card && host.card->number) cardNumber_->setText(QString::fromStdString(*host.card->number));
-        buildVersion_->setText(QString::fromStdString(host.buildVersion.value_or("")));
+        scenario = loadScenario(path, QDate::currentDate());
     } catch (const ScenarioError& error) {
         QMessageBox::warning(this, "Scenario not valid", QString::fromUtf8(error.what()));
+        return false;
     }
+    // Nothing of the previous scenario stays behind.
+    resetForm();
+    fields_->setRowCount(0);
+    for (const FieldSetting& field : scenario.fields)
+        addFieldRow(QString::number(field.field), field.occurrence, QString::fromStdString(field.text));
+    type_->setCurrentIndex(0);
+    for (int row = 0; row < fields_->rowCount(); ++row) fieldEdited(row, kTextColumn);
+    entry_->setCurrentText(scenario.entry);
+    const HostSettings& host = scenario.host;
+    operatorValid_->setChecked(host.operatorValid.value_or(true));
+    authorize_->setChecked(host.authorize.value_or(true));
+    if (host.card) cardStatus_->setValue(host.card->status);
+    if (host.card && host.card->number) cardNumber_->setText(QString::fromStdString(*host.card->number));
+    buildVersion_->setText(QString::fromStdString(host.buildVersion.value_or("")));
+    progressText_->setText(QString::fromStdString(host.progressText.value_or("")));
+    refusedWrites_->setText(refusedWritesText(host.refusedWrites));
+    keyboard_->setText(keyboardText(host.keyboard));
+    writeIni_->setChecked(scenario.ini.has_value());
+    ini_->setPlainText(scenario.ini ? QString::fromUtf8(*scenario.ini).replace("\r\n", "\n") : QString());
+    description_ = scenario.description;
+    steps_ = scenario.steps;
+    expect_ = scenario.expect;
+    playSteps_->setChecked(!steps_.empty());
+    setWindowTitle(QString("vks-host - %1").arg(QFileInfo(path).fileName()));
+    showStepsLine();
+    return true;
+}
+
+void ClientWindow::showStepsLine() {
+    QStringList steps;
+    for (const Step& step : steps_) steps << step.source;
+    stepsLine_->setText(QString("%1\nOperator steps (%2): %3\nExpectations: %4")
+                            .arg(description_.isEmpty() ? QString("No description.") : description_)
+                            .arg(steps.size())
+                            .arg(steps.isEmpty() ? QString("none; you act as the cashier") : steps.join(" | "))
+                            .arg(expect_.isEmpty() ? QString("none") : expect_.keys().join(", ")));
+    playSteps_->setEnabled(!steps_.empty());
 }
 
 Scenario ClientWindow::scenarioFromForm() const {
     Scenario scenario;
     scenario.name = "client window";
+    scenario.description = description_;
     scenario.entry = entry_->currentText();
-    for (int row = 0; row < fields_->rowCount(); ++row) {
-        bool idOk = false;
-        const int id = cellText(*fields_, row, kFieldColumn).toInt(&idOk);
-        const int occurrence = cellText(*fields_, row, kOccurrenceColumn).toInt();
-        if (idOk && occurrence >= 0 && occurrence < 65536)
-            scenario.fields.push_back(
-                {id, occurrence,
-                 expandDates(cellText(*fields_, row, kTextColumn), QDate::currentDate()).toStdString()});
-    }
+    for (int row = 0; row < fields_->rowCount(); ++row)
+        scenario.fields.push_back(
+            {std::int32_t(cellText(*fields_, row, kFieldColumn).trimmed().toLongLong()),
+             cellText(*fields_, row, kOccurrenceColumn).trimmed().toInt(),
+             expandDates(cellText(*fields_, row, kTextColumn), QDate::currentDate()).toStdString()});
     HostSettings& host = scenario.host;
     host.operatorValid = operatorValid_->isChecked();
     host.authorize = authorize_->isChecked();
     host.card = CardSetting{std::int16_t(cardStatus_->value()), cardNumber_->text().toStdString()};
     if (!buildVersion_->text().isEmpty()) host.buildVersion = buildVersion_->text().toStdString();
+    if (!progressText_->text().isEmpty()) host.progressText = progressText_->text().toStdString();
+    host.refusedWrites = parseRefusedWrites(refusedWrites_->text());
+    host.keyboard = parseKeyboard(keyboard_->text());
+    if (writeIni_->isChecked()) scenario.ini = ini_->toPlainText().replace("\n", "\r\n").toUtf8();
+    scenario.steps = steps_;
+    scenario.expect = expect_;
     return scenario;
 }
 
+void ClientWindow::saveScenario() {
+    if (!validateFields()) return;
+    Scenario scenario;
+    try {
+        scenario = scenarioFromForm();
+    } catch (const ScenarioError& error) {
+        QMessageBox::warning(this, "Cannot save", QString::fromUtf8(error.what()));
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, "Save scenario", QString(), "Scenarios (*.json)");
+    if (path.isEmpty()) return;
+    QFile file(path);
+    const QByteArray json = QJsonDocument(scenarioJson(scenario, QDate::currentDate())).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+        QMessageBox::warning(this, "Cannot save", QString("%1: %2").arg(path, file.errorString()));
+}
+
+void ClientWindow::saveResult() {
+    if (lastResult_.isEmpty()) {
+        QMessageBox::information(this, "Save result", "Run first: there is no result yet.");
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, "Save result", QString(), "Results (*.json)");
+    if (path.isEmpty()) return;
+    QFile file(path);
+    const QByteArray json = QJsonDocument(lastResult_).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+        QMessageBox::warning(this, "Cannot save", QString("%1: %2").arg(path, file.errorString()));
+}
+
 void ClientWindow::run() {
-    // The module's calls are not reentrant: a click during a run is ignored.
+    // The module's calls are not reentrant: a key or click during a run is
+    // ignored.
     if (running_) return;
+    if (!validateFields()) {
+        fields_->setFocus();
+        return;
+    }
+    Scenario scenario;
+    try {
+        scenario = scenarioFromForm();
+    } catch (const ScenarioError& error) {
+        outcome_->setPlainText(QString("Not run: %1\n").arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    const bool recording = record_->isChecked();
+    const bool playing = playSteps_->isChecked() && !steps_.empty();
     running_ = true;
-    const Scenario scenario = scenarioFromForm();
     configureHost(scenario);
-    ScreenWatcher watcher;
-    module_.entry(scenario.entry)(VksWindow(winId()), 0);
-    const QJsonObject result = buildResult(scenario.name, true, watcher);
-    outcome_->setPlainText(summarize(result, scenario.entry, {}, false));
+    std::unique_ptr<QStringList> notReplayable;
+    QJsonObject result;
+    QStringList failures;
+    QStringList recordedSteps;
+    {
+        IniFile ini(scenario.ini);
+        ScreenWatcher watcher;
+        std::unique_ptr<Recorder> recorder = recording ? std::make_unique<Recorder>(this) : nullptr;
+        std::unique_ptr<OperatorScript> script =
+            playing ? std::make_unique<OperatorScript>(steps_, QString(), kReturnTimeoutMs) : nullptr;
+        if (script) script->start([] {});
+        module_.entry(scenario.entry)(VksWindow(winId()), 0);
+        if (script) {
+            script->stop();
+            if (script->failed())
+                failures << script->failure();
+            else if (const QString left = script->unfinishedStep(); !left.isEmpty())
+                failures << left;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        result = buildResult(scenario.name, true, watcher);
+        if (recorder) {
+            recordedSteps = recorder->steps();
+            notReplayable = std::make_unique<QStringList>(recorder->notReplayable());
+        }
+    }
+    result["module_version"] =
+        QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(module_.path()).toStdString()));
+    lastResult_ = result;
+    if (recording) {
+        // The recording becomes the scenario's steps and expectations.
+        steps_.clear();
+        for (int i = 0; i < recordedSteps.size(); ++i)
+            steps_.push_back(parseStep(recordedSteps[i], QString("operator[%1]").arg(i)));
+        expect_ = expectationsOf(result);
+        description_ = "recorded in the vks-host window on " + QDate::currentDate().toString("yyyy-MM-dd");
+        showStepsLine();
+    } else if (!expect_.isEmpty()) {
+        failures += checkExpectations(expect_, result);
+    }
+    QString text = summarize(result, description_, failures, !expect_.isEmpty() && !recording);
+    if (recording) {
+        text += QString("\nRecorded %1 step(s) and the expectations of this run; Save scenario writes them.\n")
+                    .arg(recordedSteps.size());
+        if (!notReplayable->isEmpty())
+            text += "Not replayable (use the keyboard instead): " + notReplayable->join("; ") + "\n";
+    }
+    outcome_->setPlainText(text);
     running_ = false;
 }
 

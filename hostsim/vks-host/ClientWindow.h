@@ -1,15 +1,18 @@
 #pragma once
 
-#include <memory>
+#include <vector>
 
+#include <QJsonObject>
 #include <QWidget>
 
 #include "Scenario.h"
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
@@ -17,26 +20,68 @@ namespace vkshost {
 
 class ModuleLibrary;
 
+// One row of the field table as typed.
+struct FieldRow {
+    QString field;
+    QString occurrence; // empty: 0
+};
+
+// What is wrong with one cell of the field table.
+struct RowProblem {
+    int row;
+    int column; // 0 field, 1 occurrence
+    QString text;
+};
+
+// Every problem of the rows, in row order: a field identifier that is not
+// a whole number, an occurrence that is not one from 0 to 65535, a field
+// and occurrence given twice.
+std::vector<RowProblem> checkFieldRows(const std::vector<FieldRow>& rows);
+
+// "field:occurrence:status" items separated by blanks or commas (occurrence
+// and status optional) and "typed=meant" pairs separated by blanks; both
+// throw ScenarioError naming the bad item.
+std::vector<RefusedWrite> parseRefusedWrites(const QString& text);
+std::vector<std::pair<std::string, std::string>> parseKeyboard(const QString& text);
+QString refusedWritesText(const std::vector<RefusedWrite>& writes);
+QString keyboardText(const std::vector<std::pair<std::string, std::string>>& keyboard);
+
 // The window of a small EFT client: the field store as an editable table,
-// the transaction type, the host's behaviours, and a Run button that calls
-// the module with this window as owner and shows the outcome beside.
+// the transaction type, the host's answers, VKS.INI, and Run, which calls
+// the module with this window as owner while the person acts as the
+// cashier (or plays the scenario's steps, or records them), and shows what
+// the module did beside.
 class ClientWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ClientWindow(ModuleLibrary& module);
     ~ClientWindow() override;
 
+    // Loads a scenario file into the window; false (and a message at the
+    // problem) when it is not valid.
+    bool openScenarioFile(const QString& path);
+
 private:
     QWidget* buildFieldEditor();
     QWidget* buildHostEditor();
+    QWidget* buildButtons();
     void chooseTransaction(int type);
     void setField(const QString& field, const QString& text);
+    void addFieldRow(const QString& field, int occurrence, const QString& text);
+    void fieldEdited(int row, int column);
+    bool validateFields();
+    void resetForm();
     void openScenario();
+    void saveScenario();
+    void saveResult();
+    // The scenario the form describes; throws ScenarioError.
     Scenario scenarioFromForm() const;
+    void showStepsLine();
     void run();
 
     ModuleLibrary& module_;
     QTableWidget* fields_ = nullptr;
+    QLabel* fieldProblems_ = nullptr;
     QComboBox* type_ = nullptr;
     QComboBox* entry_ = nullptr;
     QCheckBox* operatorValid_ = nullptr;
@@ -44,8 +89,23 @@ private:
     QSpinBox* cardStatus_ = nullptr;
     QLineEdit* cardNumber_ = nullptr;
     QLineEdit* buildVersion_ = nullptr;
+    QLineEdit* progressText_ = nullptr;
+    QLineEdit* refusedWrites_ = nullptr;
+    QLineEdit* keyboard_ = nullptr;
+    QCheckBox* writeIni_ = nullptr;
+    QPlainTextEdit* ini_ = nullptr;
+    QLabel* stepsLine_ = nullptr;
+    QCheckBox* playSteps_ = nullptr;
+    QCheckBox* record_ = nullptr;
     QPlainTextEdit* outcome_ = nullptr;
+    // What the form does not show: the loaded or recorded scenario's
+    // description, steps and expectations.
+    QString description_;
+    std::vector<Step> steps_;
+    QJsonObject expect_;
+    QJsonObject lastResult_;
     bool running_ = false;
+    bool filling_ = false; // the table is being filled, not edited
 };
 
 } // namespace vkshost

@@ -55,7 +55,9 @@ QString ModuleLibrary::buildVersion() const {
 }
 
 QString ModuleLibrary::defaultPath() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../lib/libvks.so");
+    const QString built = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../lib/libvks.so");
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../lib/vks/libvks.so");
+    return QFile::exists(built) || !QFile::exists(installed) ? built : installed;
 }
 
 } // namespace vkshost

@@ -33,8 +33,10 @@ public:
     void initialize() const { initialize_(); }
     void finalize() const { finalize_(); }
     QString buildVersion() const;
+    const QString& path() const { return path_; }
 
-    // ../lib/libvks.so beside the running program.
+    // ../lib/libvks.so beside the running program (the build tree), else
+    // ../lib/vks/libvks.so (as installed).
     static QString defaultPath();
 
 private:

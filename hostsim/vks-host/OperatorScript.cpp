@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -200,6 +204,18 @@ void OperatorScript::takeShot(const QString& name) const {
     if (window == nullptr) return;
     QDir().mkpath(shotsDir_);
     window->grab().save(QDir(shotsDir_).filePath(name + ".png"), "PNG");
+    // The named controls beside the picture, for a gallery to list.
+    QJsonArray controls;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) continue;
+        controls.append(QJsonObject{{"name", control->objectName()},
+                                    {"class", QString::fromLatin1(control->metaObject()->className())},
+                                    {"visible", control->isVisibleTo(window)}});
+    }
+    QFile list(QDir(shotsDir_).filePath(name + ".controls.json"));
+    if (list.open(QIODevice::WriteOnly))
+        list.write(QJsonDocument(QJsonObject{{"window", ScreenWatcher::referenceName(*window)}, {"controls", controls}})
+                       .toJson(QJsonDocument::Compact));
 }
 
 } // namespace vkshost

@@ -40,46 +40,6 @@ void writeOut(FILE* stream, const QByteArray& bytes) {
     std::fflush(stream);
 }
 
-// "VKS.INI" beside the running program for the length of one run. A file a
-// person put there is kept aside and put back afterwards, never lost, and
-// never read by this run; runs at once in one folder take turns.
-class IniFile {
-public:
-    explicit IniFile(const std::optional<QByteArray>& content)
-        : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")),
-          lock_(path_ + ".lock"),
-          file_(QFile::encodeName(path_).toStdString()),
-          kept_(file_ + ".kept-by-vks-host") {
-        lock_.tryLock(kTurnWaitMs);
-        if (QFileInfo::exists(path_)) {
-            ::unlink(kept_.c_str());
-            keeping_ = ::rename(file_.c_str(), kept_.c_str()) == 0;
-        }
-        if (!content) return;
-        QFile file(path_);
-        if (file.open(QIODevice::WriteOnly)) file.write(*content);
-    }
-    ~IniFile() { restore(); }
-    IniFile(const IniFile&) = delete;
-    IniFile& operator=(const IniFile&) = delete;
-
-    // The run's file removed and the person's put back. Only system calls,
-    // so that it may run on the watchdog's thread just before the process
-    // ends.
-    void restore() const {
-        ::unlink(file_.c_str());
-        if (keeping_) ::rename(kept_.c_str(), file_.c_str());
-    }
-
-private:
-    static constexpr int kTurnWaitMs = 120000;
-    QString path_;
-    QLockFile lock_;
-    std::string file_;
-    std::string kept_;
-    bool keeping_ = false;
-};
-
 // Ends the process when the module stops processing events altogether, so
 // that no run can hang whatever the module does.
 class Watchdog {
@@ -124,6 +84,21 @@ std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& o
 }
 
 } // namespace
+
+IniFile::IniFile(const std::optional<QByteArray>& content)
+    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")),
+      lock_(path_ + ".lock"),
+      file_(QFile::encodeName(path_).toStdString()),
+      kept_(file_ + ".kept-by-vks-host") {
+    lock_.tryLock(kTurnWaitMs);
+    if (QFileInfo::exists(path_)) {
+        ::unlink(kept_.c_str());
+        keeping_ = ::rename(file_.c_str(), kept_.c_str()) == 0;
+    }
+    if (!content) return;
+    QFile file(path_);
+    if (file.open(QIODevice::WriteOnly)) file.write(*content);
+}
 
 void configureHost(const Scenario& scenario) {
     vks::sim::Simulator& sim = vks::sim::simulator();

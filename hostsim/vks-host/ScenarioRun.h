@@ -1,5 +1,10 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include <QByteArray>
+#include <QLockFile>
 #include <QString>
 
 #include "Scenario.h"
@@ -22,6 +27,33 @@ struct RunOptions {
     int timeoutMs = 5000;
     bool summaryToStdout = false; // --summary: the summary replaces the JSON on stdout
     bool quiet = false;           // no summary on stderr
+};
+
+// "VKS.INI" beside the running program for the length of one run. A file a
+// person put there is kept aside and put back afterwards, never lost, and
+// never read by this run; runs at once in one folder take turns.
+class IniFile {
+public:
+    explicit IniFile(const std::optional<QByteArray>& content);
+    ~IniFile() { restore(); }
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    // The run's file removed and the person's put back. Only system calls,
+    // so that it may run on the watchdog's thread just before the process
+    // ends.
+    void restore() const {
+        ::unlink(file_.c_str());
+        if (keeping_) ::rename(kept_.c_str(), file_.c_str());
+    }
+
+private:
+    static constexpr int kTurnWaitMs = 120000;
+    QString path_;
+    QLockFile lock_;
+    std::string file_;
+    std::string kept_;
+    bool keeping_ = false;
 };
 
 // Resets the simulated host and fills it from the scenario's fields and

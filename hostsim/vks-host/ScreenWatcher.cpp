@@ -62,12 +62,14 @@ void ScreenWatcher::recordScreen(QWidget& screen) {
     });
 }
 
+QString ScreenWatcher::boxText(const QWidget& box) {
+    if (const auto* standard = qobject_cast<const QMessageBox*>(&box)) return standard->text();
+    const auto* label = box.findChild<QLabel*>();
+    return label == nullptr ? QString() : label->text();
+}
+
 void ScreenWatcher::recordBox(QWidget& box) {
-    QString text;
-    if (auto* standard = qobject_cast<QMessageBox*>(&box))
-        text = standard->text();
-    else if (auto* label = box.findChild<QLabel*>())
-        text = label->text();
+    const QString text = boxText(box);
     const int id = messageIdOf(text);
     boxes_.append(
         QJsonObject{{"id", id < 0 ? QJsonValue() : QJsonValue(id)}, {"caption", box.windowTitle()}, {"text", text}});

@@ -24,6 +24,8 @@ public:
     // without the leading T.
     static QString referenceName(const QWidget& screen);
     static bool isMessageBox(const QWidget& window);
+    // The text a message box shows.
+    static QString boxText(const QWidget& box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,10 +1,20 @@
 #include "Summary.h"
 
+#include <algorithm>
+
 #include <QJsonArray>
+
+#include "Catalogues.h"
 
 namespace vkshost {
 
 namespace {
+
+// "1007 Cpf": the number and, for a field the module uses, its name.
+QString fieldLabel(qint64 field) {
+    const QString name = fieldName(field);
+    return name.isEmpty() ? QString::number(field) : QString("%1 %2").arg(field).arg(name);
+}
 
 QString idText(const QJsonValue& id) { return id.isNull() ? QString("?") : QString::number(id.toInt()); }
 
@@ -52,22 +62,63 @@ QString masked(QString text, const QStringList& cards) {
     return text;
 }
 
+// Each entry with its offset in the request text (in characters, from 0),
+// so that a position in the text the host sends leads back to its field.
 QString requestText(const QJsonObject& request, qsizetype number) {
-    QString text = QString("Request %1: code %2, flag %3, mode %4\n  request text: \"%5\"\n  entries:")
+    QString text = QString("Request %1: code %2, flag %3, mode %4\n  request text: \"%5\"\n  entries (offset, length):")
                        .arg(number)
                        .arg(request["code"].toInt())
                        .arg(request["flag"].toInt())
                        .arg(request["mode"].toInt())
                        .arg(request["request"].toString());
+    qsizetype offset = 0;
     for (const QJsonValue& entry : request["entries"].toArray()) {
         const int field = entry["field"].toInt();
-        text += QString("\n    %1 occurrence %2, width %3, type %4%5: \"%6\"")
-                    .arg(field == 0 ? QString("fixed text") : QString("field %1").arg(field))
-                    .arg(entry["occurrence"].toInt())
-                    .arg(entry["width"].toInt())
-                    .arg(entry["type"].toInt())
-                    .arg(entry["block"].toInt() != 0 ? QString(", block") : QString())
-                    .arg(entry["text"].toString());
+        const QString value = entry["text"].toString();
+        text +=
+            QString("\n    %1 %2  %3%4, type %5%6: \"%7\"")
+                .arg(offset, 4)
+                .arg(value.size(), 3)
+                .arg(field == 0 ? QString("fixed text") : fieldLabel(field))
+                .arg(entry["occurrence"].toInt() == 0 ? QString() : QString("[%1]").arg(entry["occurrence"].toInt()))
+                .arg(entry["type"].toInt())
+                .arg(entry["block"].toInt() != 0 ? QString(", block") : QString())
+                .arg(value);
+        offset += value.size();
+    }
+    return text;
+}
+
+QString writesText(const QJsonArray& writes) {
+    if (writes.isEmpty()) return "Field writes: none";
+    QString text = "Field writes, in order:";
+    for (const QJsonValue& write : writes) {
+        const int occurrence = write["occurrence"].toInt();
+        text += QString("\n  %1%2 = %3")
+                    .arg(fieldLabel(write["field"].toInt()))
+                    .arg(occurrence == 0 ? QString() : QString("[%1]").arg(occurrence))
+                    .arg(write["text"].isNull() ? QString("(cleared)") : "\"" + write["text"].toString() + "\"");
+    }
+    return text;
+}
+
+QString storeText(const QJsonObject& fields) {
+    if (fields.isEmpty()) return "Field store after the call: empty";
+    QString text = "Field store after the call:";
+    // In the order of the field numbers, not of their texts.
+    QStringList keys = fields.keys();
+    std::sort(keys.begin(), keys.end(),
+              [](const QString& a, const QString& b) { return a.toLongLong() < b.toLongLong(); });
+    for (const QString& key : keys) {
+        const QJsonValue value = fields[key];
+        const QString label = fieldLabel(key.toLongLong());
+        if (!value.isArray()) {
+            text += QString("\n  %1 = \"%2\"").arg(label, value.toString());
+            continue;
+        }
+        const QJsonArray occurrences = value.toArray();
+        for (qsizetype i = 0; i < occurrences.size(); ++i)
+            text += QString("\n  %1[%2] = \"%3\"").arg(label).arg(i).arg(occurrences[i].toString());
     }
     return text;
 }
@@ -87,6 +138,8 @@ QString summarize(const QJsonObject& result, const QString& description, const Q
     if (requests.isEmpty()) lines << "Requests: none";
     const QStringList cards = cardNumbers(result);
     for (qsizetype i = 0; i < requests.size(); ++i) lines << masked(requestText(requests[i].toObject(), i + 1), cards);
+    lines << masked(writesText(result["writes"].toArray()), cards);
+    lines << masked(storeText(result["fields"].toObject()), cards);
     lines << QString("Field store handed back: %1 time(s)").arg(result["hand_backs"].toInt());
     if (!failures.isEmpty()) {
         lines << "Expectations failed:\n  " + failures.join("\n  ");

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "Catalogue.h"
+#include "Catalogues.h"
 #include "ClientWindow.h"
 #include "FolderRun.h"
 #include "ModuleLibrary.h"
@@ -20,8 +21,11 @@
 namespace {
 
 const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
+                      "       vks-host list      (the transaction types and their screens)\n"
+                      "       vks-host fields    (the fields the module reads or writes)\n"
                       "       vks-host --help | --version\n"
-                      "       vks-host              (a small client window; needs a display)\n"
+                      "       vks-host              (the client window; needs a display)\n"
+                      "       vks-host open SCENARIO.json  (the client window with a scenario loaded)\n"
                       "options:\n"
                       "  --out FILE        write the result JSON to FILE instead of standard output\n"
                       "  --summary         print a summary for a person on standard output instead of the JSON\n"
@@ -45,8 +49,8 @@ struct CommandLine {
     vkshost::FolderOptions folder;
 };
 
-// A command line that cannot be run: what to tell the person, and whether
-// it was a request for help or the version (status 0) or a mistake (2).
+// A command line that runs no scenario: what to tell the person, and whether
+// it asked for help, the version or a listing (status 0) or was a mistake (2).
 struct Refusal {
     QString text;
     bool mistake = true;
@@ -81,6 +85,12 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
     if (parser.isSet(version)) return Refusal{QString("vks-host %1").arg(VKS_HOST_VERSION), false};
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return Refusal{"nothing to do; see --help"};
+    if (words[0] == "open") return Refusal{"open shows the client window, which needs a display"};
+    if (words[0] == "list" || words[0] == "fields") {
+        if (words.size() > 1) return Refusal{QString("unexpected argument %1; see --help").arg(words[1])};
+        const QString listing = words[0] == "list" ? vkshost::transactionListing() : vkshost::fieldListing();
+        return Refusal{listing.chopped(1), false};
+    }
     if (words[0] != "run") return Refusal{QString("unknown command %1; see --help").arg(words[0])};
     if (words.size() < 2) return Refusal{"run needs a scenario file or folder; see --help"};
     if (words.size() > 2) return Refusal{QString("unexpected argument %1; see --help").arg(words[2])};
@@ -154,7 +164,7 @@ int runFile(const CommandLine& line, int argc, char** argv) {
 }
 
 // The client window: the module loaded once, called on every Run.
-int runWindow(int argc, char** argv) {
+int runWindow(int argc, char** argv, const QString& scenario) {
     QApplication app(argc, argv);
     try {
         vkshost::ModuleLibrary module(vkshost::ModuleLibrary::defaultPath());
@@ -163,6 +173,7 @@ int runWindow(int argc, char** argv) {
         {
             vkshost::ClientWindow window(module);
             window.show();
+            if (!scenario.isEmpty()) window.openScenarioFile(scenario);
             status = app.exec();
         }
         module.finalize();
@@ -179,9 +190,10 @@ int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (args.isEmpty() && hasDisplay() && !platform.startsWith("offscreen") && !platform.startsWith("minimal")) {
+    const bool windowAsked = args.isEmpty() || (args.size() == 2 && args[0] == "open");
+    if (windowAsked && hasDisplay() && !platform.startsWith("offscreen") && !platform.startsWith("minimal")) {
         int qtArgc = 1;
-        return runWindow(qtArgc, argv);
+        return runWindow(qtArgc, argv, args.value(1));
     }
     if (args.isEmpty()) {
         std::fputs(kUsage, stderr);

@@ -1,0 +1,83 @@
+#include "Catalogues.h"
+
+#include <array>
+
+#include "host/Fields.h"
+
+namespace vkshost {
+
+namespace {
+
+constexpr int kTypes = 21;
+
+constexpr std::array<Transaction, kTypes> kTransactions{{
+    {1, "installment payment", "sub-option of field 1100", "TFrmPagParcBRQ_VKSTrn"},
+    {2, "installment payment cancellation", "sub-option, operator", "TFrmPagParcBRQ_CncTrn"},
+    {3, "payment value query", "", "TFrmValorBRQ_VKSAdc"},
+    {4, "statement by card", "card read", "TFrmExtrato_CartaoVKS"},
+    {5, "statement by CPF", "", "TFrmExtrato_CPFVKS"},
+    {6, "miles sale with card", "card read; field 1071 picks the screen",
+     "TFrmAVista_VendaCartaoMilhas (1071=1), TFrmSJuros_ParcMilhas (2), TFrmCJuros_ParcMilhas (3)"},
+    {7, "miles acquisition", "card read", "TFrmAquis_MilhasVKS"},
+    {8, "miles sale reversal", "operator, card read", "TFrmEstVenda_EstVenAquis"},
+    {9, "miles acquisition reversal", "operator, card read", "TFrmEstAquis_EstVenAquis"},
+    {10, "queries by field 1061", "card read for 1061=1; 1061=0 hands back",
+     "TFrmMilhas_GenCartao (1061=1), TFrmIdOcorr_GenRegOcorr (9), TFrmCancOcorr_GenRegOcorr (10)"},
+    {11, "miles balance by CPF", "", "TFrmMilhas_GenCPF"},
+    {12, "mini statement by card", "card read", "TFrmMExtrato_GenCartao"},
+    {13, "mini statement by CPF", "", "TFrmMExtrato_GenCPF"},
+    {14, "basic registration, inclusion", "", "TFrmCBasico_FLivreCPF"},
+    {15, "basic registration, alteration", "", "TFrmCBasico_FLivreCPF"},
+    {16, "free-form query by card", "card read", "TFrmCartao_FLivreCartao"},
+    {17, "free-form query by CPF", "", "TFrmCPF_FLivreCPF"},
+    {18, "cheque sale", "customer identification", "TFrmVCheque_AutGen, TFrmNumChq"},
+    {19, "cheque sale cancellation", "operator, customer identification", "TFrmCancVCheque_AutGen"},
+    {20, "invoice composition by card", "card read", "TFrmCompFatura_GenCartao"},
+    {21, "invoice composition by CPF", "", "TFrmCompFatura_GenCPF"},
+}};
+
+QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+const vks::FieldInfo* catalogued(qint64 field) {
+    return field < 0 || field > 0x7fffffff ? nullptr : vks::findField(vks::FieldId(field));
+}
+
+} // namespace
+
+std::span<const Transaction> transactions() { return kTransactions; }
+
+int transactionTypeOf(const QString& flags) {
+    const qsizetype first = flags.left(kTypes).indexOf(QLatin1Char('1'));
+    return first < 0 ? 0 : int(first) + 1;
+}
+
+QString flagsFor(int type) { return type <= 0 ? QString(kTypes, '0') : QString(type - 1, '0') + "1"; }
+
+QString fieldName(qint64 field) {
+    const vks::FieldInfo* info = catalogued(field);
+    return info == nullptr ? QString() : latin1(info->name);
+}
+
+QString fieldDescription(qint64 field) {
+    const vks::FieldInfo* info = catalogued(field);
+    return info == nullptr ? QString() : latin1(info->carries);
+}
+
+QString transactionListing() {
+    QString text = "Transaction types (field 1105: the position of its first \"1\")\n";
+    for (const Transaction& row : kTransactions) {
+        text += QString("%1  %2\n").arg(row.type, 2).arg(QString::fromLatin1(row.name));
+        if (*row.before != '\0') text += QString("    before: %1\n").arg(QString::fromLatin1(row.before));
+        text += QString("    screens: %1\n").arg(QString::fromLatin1(row.screens));
+    }
+    return text;
+}
+
+QString fieldListing() {
+    QString text = "Fields the module reads or writes (identifier, name, what it carries)\n";
+    for (const vks::FieldInfo& info : vks::kFieldCatalogue)
+        text += QString("%1  %2  %3\n").arg(info.id, 5).arg(latin1(info.name), -22).arg(latin1(info.carries));
+    return text;
+}
+
+} // namespace vkshost

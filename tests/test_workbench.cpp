@@ -1,0 +1,187 @@
+// The simulated client's own parts: its catalogues against the module's,
+// the field table's checks, the recorder, the scenario it saves and the
+// summary a person reads.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QRegularExpression>
+
+#include "Catalogues.h"
+#include "ClientWindow.h"
+#include "Expectations.h"
+#include "Recorder.h"
+#include "Scenario.h"
+#include "Summary.h"
+#include "entry/Dispatch.h"
+#include "host/Fields.h"
+#include "screens/ScreenTable.h"
+
+namespace {
+
+using vkshost::FieldRow;
+
+TEST(WorkbenchCatalogues, EveryListedScreenIsOneTheModuleCanOpen) {
+    ASSERT_EQ(vkshost::transactions().size(), std::size_t(vks::kTransactionTypes));
+    static const QRegularExpression screen("TFrm[A-Za-z_]+");
+    for (const vkshost::Transaction& row : vkshost::transactions()) {
+        auto names = screen.globalMatch(QString::fromLatin1(row.screens));
+        ASSERT_TRUE(names.hasNext()) << row.type;
+        while (names.hasNext()) {
+            const std::string name = names.next().captured().toStdString();
+            EXPECT_NE(vks::findScreenClass(name), nullptr) << row.type << " " << name;
+        }
+    }
+}
+
+TEST(WorkbenchCatalogues, TransactionTypeReadsField1105AsTheModuleDoes) {
+    for (const char* flags : {"", "0", "1", "01", "0001000", "000000000000000000001", "0000000000000000000001", "x1",
+                              "000000000000000000000000"})
+        EXPECT_EQ(vkshost::transactionTypeOf(flags), vks::transactionTypeOf(flags)) << flags;
+    for (int type = 0; type <= vks::kTransactionTypes; ++type)
+        EXPECT_EQ(vks::transactionTypeOf(vkshost::flagsFor(type).toStdString()), type);
+}
+
+TEST(WorkbenchCatalogues, FieldCatalogueHasEachIdentifierOnceInOrder) {
+    for (std::size_t i = 1; i < vks::kFieldCatalogue.size(); ++i)
+        EXPECT_LT(vks::kFieldCatalogue[i - 1].id, vks::kFieldCatalogue[i].id) << vks::kFieldCatalogue[i].name;
+    EXPECT_EQ(vkshost::fieldName(1007), "Cpf");
+    EXPECT_TRUE(vkshost::fieldDescription(4242).isEmpty());
+    EXPECT_TRUE(vkshost::fieldDescription(-1).isEmpty());
+}
+
+struct RowsCase {
+    const char* name;
+    std::vector<FieldRow> rows;
+    std::vector<std::pair<int, int>> cells; // row, column of each problem
+    const char* firstText;
+};
+
+class FieldRowCheck : public testing::TestWithParam<RowsCase> {};
+
+TEST_P(FieldRowCheck, MarksEveryBadCellWithItsReason) {
+    const std::vector<vkshost::RowProblem> problems = vkshost::checkFieldRows(GetParam().rows);
+    std::vector<std::pair<int, int>> cells;
+    for (const vkshost::RowProblem& problem : problems) cells.emplace_back(problem.row, problem.column);
+    EXPECT_EQ(cells, GetParam().cells);
+    if (!problems.empty()) {
+        EXPECT_EQ(problems.front().text, GetParam().firstText);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FieldRowCheck,
+    testing::Values(
+        RowsCase{"valid", {{"1105", "0"}, {"10154", "1"}, {"10154", ""}}, {}, ""},
+        RowsCase{"not_a_number", {{"1105", "0"}, {"abc", "0"}}, {{1, 0}}, "field \"abc\" is not a whole number"},
+        RowsCase{"empty_field", {{" ", "0"}}, {{0, 0}}, "no field identifier"},
+        RowsCase{"negative_occurrence", {{"1007", "-1"}}, {{0, 1}}, "occurrence -1 is negative"},
+        RowsCase{"occurrence_too_big",
+                 {{"1007", "65536"}},
+                 {{0, 1}},
+                 "occurrence \"65536\" is not a whole number from 0 to 65535"},
+        RowsCase{"field_too_big", {{"2147483648", "0"}}, {{0, 0}}, "field \"2147483648\" is not a whole number"},
+        RowsCase{"duplicate",
+                 {{"1007", "0"}, {"1003", "0"}, {" 1007", ""}},
+                 {{2, 0}},
+                 "field 1007 occurrence 0 is already in row 1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WorkbenchForm, RefusedWritesAndKeyboardReadBackWhatTheyShow) {
+    const auto writes = vkshost::parseRefusedWrites("1007, 10154:1 1003:0:-5");
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[1].occurrence, 1);
+    EXPECT_EQ(writes[2].status, -5);
+    EXPECT_EQ(vkshost::refusedWritesText(writes), "1007:0:1 10154:1:1 1003:0:-5");
+    const auto keyboard = vkshost::parseKeyboard("a=1 ==x");
+    EXPECT_EQ(vkshost::keyboardText(keyboard), "a=1 ==x");
+    for (const char* bad : {"x", "1007:0:0", "1007:-1", "1:2:3:4", "1007:0:40000"})
+        EXPECT_THROW(vkshost::parseRefusedWrites(bad), vkshost::ScenarioError) << bad;
+    EXPECT_THROW(vkshost::parseKeyboard("a"), vkshost::ScenarioError);
+}
+
+QKeyEvent key(int code, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return QKeyEvent(QEvent::KeyPress, code, modifiers, text);
+}
+
+TEST(WorkbenchRecorder, JoinsTypingAndNamesKeysAsStepsReplay) {
+    QDialog screen;
+    screen.setObjectName("FrmPagParcBRQ_VKSTrn");
+    QDialog box;
+    box.setObjectName("VksMessageBox");
+    vkshost::Recorder recorder(nullptr);
+    recorder.windowShown(screen);
+    for (const char* c : {"5", "2", "9"}) recorder.keyPressed(key(c[0], c), screen);
+    recorder.keyPressed(key(Qt::Key_Enter), screen);
+    recorder.keyPressed(key(Qt::Key_Space, " "), screen);
+    recorder.keyPressed(key(Qt::Key_A, "a"), screen);
+    recorder.keyPressed(key(Qt::Key_1, "1", Qt::AltModifier), screen);
+    recorder.keyPressed(key(Qt::Key_C, "", Qt::AltModifier | Qt::ShiftModifier), screen);
+    recorder.keyPressed(key(Qt::Key_Return), box);
+    recorder.keyPressed(key(Qt::Key_C, "\x03", Qt::ControlModifier), screen);
+    recorder.keyPressed(key(Qt::Key_Backtab, "", Qt::ShiftModifier), screen);
+    recorder.keyPressed(key(Qt::Key_X, "x"), screen);
+    EXPECT_EQ(recorder.steps(), (QStringList{"expect screen FrmPagParcBRQ_VKSTrn", "type 529", "key Enter", "key  ",
+                                             "type a", "key Alt+1", "key Alt+c", "ok", "key Backtab", "type x"}));
+    EXPECT_EQ(recorder.notReplayable().size(), 1);
+    for (const QString& step : recorder.steps())
+        EXPECT_NO_THROW(vkshost::parseStep(step, "step")) << step.toStdString();
+}
+
+TEST(WorkbenchRecorder, SavedScenarioReadsBackAndItsExpectationsHoldForTheRun) {
+    const QDate today(2024, 3, 9);
+    const vkshost::Scenario run = vkshost::parseScenario(R"({
+        "entry": "ExecutaGenerico",
+        "fields": { "1105": "1", "10154": ["a", "b"], "1051": "09032024" },
+        "ini": "[OPERACAO]\r\nTrataOcorrencia=SIM\r\n",
+        "host": { "card": { "status": 3 }, "refuse_write": { "field": 1007 }, "keyboard": { "a": "1" },
+                  "progress_text": "..." },
+        "operator": [ "type 09/03/2024", "key Enter" ] })",
+                                                         today, "x");
+    const QJsonObject result = QJsonDocument::fromJson(R"({
+        "returned": true, "screens": ["S"], "modal_results": [{ "screen": "S", "result": 1 }],
+        "writes": [{ "field": 1007, "occurrence": 0, "text": null }, { "field": 1051, "occurrence": 0, "text": "09032024" }],
+        "requests": [{ "code": 64, "flag": 1, "mode": 0, "entries": [], "request": "64" }],
+        "boxes": [{ "id": 803, "caption": "c", "text": "t" }, { "id": null, "caption": "c", "text": "odd" }],
+        "errors": [], "hand_backs": 1 })")
+                                   .object();
+    EXPECT_TRUE(vkshost::checkExpectations(vkshost::expectationsOf(result), result).isEmpty());
+
+    vkshost::Scenario saved = run;
+    saved.expect = vkshost::expectationsOf(result);
+    const QJsonObject json = vkshost::scenarioJson(saved, today);
+    EXPECT_EQ(json["fields"]["1051"], "{today}");
+    EXPECT_EQ(json["fields"]["10154"], (QJsonArray{"a", "b"}));
+    EXPECT_EQ(json["operator"][0], "type {today:dd/mm/yyyy}");
+    // Read back on another day, the dates follow that day.
+    const vkshost::Scenario back = vkshost::parseScenario(QJsonDocument(json).toJson(), today.addDays(1), "x");
+    EXPECT_EQ(back.ini, run.ini);
+    EXPECT_EQ(back.host.card->status, 3);
+    EXPECT_EQ(back.host.refusedWrites.size(), 1u);
+    EXPECT_EQ(back.host.keyboard, run.host.keyboard);
+    ASSERT_EQ(back.fields.size(), run.fields.size());
+    EXPECT_EQ(back.steps[0].target, "10/03/2024");
+    EXPECT_EQ(back.expect["writes"][1]["text"], "10032024");
+}
+
+TEST(WorkbenchSummary, ShowsWritesStoreAndEachEntryAtItsOffset) {
+    const QJsonObject result = QJsonDocument::fromJson(R"({
+        "scenario": "s", "returned": true, "screens": [], "modal_results": [], "boxes": [], "errors": [],
+        "writes": [{ "field": 1007, "occurrence": 0, "text": "52998224725" }, { "field": 10154, "occurrence": 1, "text": null }],
+        "fields": { "1007": "52998224725", "10154": ["x", "y"] },
+        "requests": [{ "code": 64, "flag": 1, "mode": 0, "request": "0064abc",
+                       "entries": [{ "field": 0, "occurrence": 0, "width": 4, "type": 1, "block": 0, "text": "0064" },
+                                   { "field": 1007, "occurrence": 0, "width": 3, "type": 2, "block": 0, "text": "abc" }] }],
+        "hand_backs": 1 })")
+                                   .object();
+    const QString text = vkshost::summarize(result, {}, {}, false);
+    for (const char* line :
+         {"\n       0   4  fixed text, type 1: \"0064\"", "\n       4   3  1007 Cpf, type 2: \"abc\"",
+          "Field writes, in order:\n  1007 Cpf = \"52998224725\"\n  10154 IdentificationWritten[1] = (cleared)",
+          "\n  10154 IdentificationWritten[1] = \"y\"", "Expectations: none were given"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
+}
+
+} // namespace
