@@ -420,9 +420,6 @@ void Script::tick() {
         stepStarted_ = std::chrono::steady_clock::now();
         if (action) {
             action();
-            // The next step looks as soon as the events the action posted are
-            // handled, not a timer interval later.
-            QTimer::singleShot(0, timer_, [this] { tick(); });
             return;
         }
     }
