@@ -184,7 +184,9 @@ private:
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    // Never destroyed: libFuzzer ends the process with exit(), after the
+    // toolkit's own globals are gone.
+    new QApplication(*argc, *argv);
     Initialize();
     return 0;
 }

@@ -66,14 +66,14 @@ QString judge(const Child& child, bool ended) {
         !report.isEmpty())
         return "sanitizer report: " + report;
     if (child.process->exitStatus() == QProcess::CrashExit) return "crashed";
+    const QJsonObject result = QJsonDocument::fromJson(readFile(child.resultPath)).object();
+    if (!result.isEmpty() && !result["returned"].toBool()) return "the call did not return after the cashier cancelled";
     const int status = child.process->exitCode();
     if (status != kPassed && status != kExpectationFailed) {
         const QString said = firstLineWith(errors, {"failed: ", "invalid: ", "vks-host: "});
         return QString("exit status %1%2").arg(status).arg(said.isEmpty() ? QString() : ": " + said);
     }
-    const QJsonObject result = QJsonDocument::fromJson(readFile(child.resultPath)).object();
     if (result.isEmpty()) return "no result was written";
-    if (!result["returned"].toBool()) return "the call did not return after the cashier cancelled";
     if (!result["owner_restored"].toBool()) return "the owner window was not restored";
     const Point& point = child.point;
     const QJsonArray failed = result["failed_calls"].toArray();
@@ -104,8 +104,8 @@ public:
             }
             if (!reap()) return kModuleUnusable;
         }
-        std::printf("%d failure points in %d scenarios: %d clean, %d not\n", points_, int(scenarios.size()),
-                    points_ - unclean_, unclean_);
+        std::printf("%d failure points in %d scenarios; %d runs not clean\n", points_, int(scenarios.size()),
+                    unclean_);
         return unclean_ == 0 ? kPassed : kExpectationFailed;
     }
 
@@ -187,7 +187,7 @@ private:
         }
         if (!reason.isEmpty()) {
             ++unclean_;
-            std::printf("NOT CLEAN %s: %s\n", qPrintable(point.label()), qPrintable(reason));
+            std::fprintf(stderr, "NOT CLEAN %s: %s\n", qPrintable(point.label()), qPrintable(reason));
         }
         std::fflush(stdout);
         QFile::remove(child.resultPath);

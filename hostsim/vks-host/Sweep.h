@@ -9,8 +9,8 @@ struct SweepOptions {
     QString filter;          // as for folder runs
     int every = 1;           // only every Nth failure point of each scenario (1: all)
     int jobs = 1;            // runs at once
-    int stepTimeoutMs = 500; // the children's expect steps
-    int timeoutMs = 1000;    // the children's wait for the call after the last step
+    int stepTimeoutMs = 300; // the children's expect steps
+    int timeoutMs = 300;     // the children's wait for the call after the last step
 };
 
 // Runs each scenario of `target` (a file or a folder) once to count the
