@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -113,6 +114,51 @@ TEST_F(HostSim, WritesAreStoredRefusedAndRecordedInOrder) {
     EXPECT_EQ(writes[1].occurrence, 2);
     EXPECT_FALSE(writes[4].text.has_value());
     EXPECT_EQ(vkssim_count("GravaCampoString"), 3);
+}
+
+// Each host function that can fail, called three times with its second
+// call made to fail: only that call fails, in that function's own way, and
+// every call is counted.
+TEST_F(HostSim, FailCallFailsOnlyThatCallOfThatFunction) {
+    const struct {
+        const char* function;
+        std::function<bool()> succeeds; // one call; false when it failed
+    } cases[] = {
+        {"GravaCampoString", [] { return GravaCampoString(1003, 0, "1500") == 0 && leCampo(1003) == "1500"; }},
+        {"LerCartaoTamMax", [] { return LerCartaoTamMax(0, 1, "", 16) == 0 && !leCampo(10104).empty(); }},
+        {"ValidarOperador", [] { return ValidarOperador(0, "3") != 0; }},
+        {"AutorizaTransacao",
+         [] {
+             VksRequestLayout layout{};
+             layout.entries[0].field = VKS_FIELD_END;
+             return AutorizaTransacao(&layout, nullptr, 1) != 0;
+         }},
+        {"LeMensagens", [] { return !readText([](VksTextOut* out) { LeMensagens(out, 803); }).first.empty(); }},
+        {"GetBuildInfo",
+         [] {
+             vkssim_set_build_version("2.1.0.7");
+             return readText([](VksTextOut* out) { GetBuildInfo(out, "libvks.so"); }).first == "2.1.0.7";
+         }},
+    };
+    ASSERT_EQ(std::size(cases), std::size(vks::sim::kFailableFunctions));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.function);
+        vkssim_reset();
+        ASSERT_EQ(vkssim_fail_call(c.function, 2), 1);
+        std::vector<bool> outcomes;
+        for (int call = 1; call <= 3; ++call) {
+            KovarLimpaCampo(1003);
+            KovarLimpaCampo(10104);
+            outcomes.push_back(c.succeeds());
+        }
+        EXPECT_EQ(outcomes, (std::vector<bool>{true, false, true}));
+        EXPECT_EQ(vkssim_failable_count(c.function), 3);
+        const auto failed = simulator().failedCalls();
+        ASSERT_EQ(failed.size(), 1u);
+        EXPECT_EQ(failed[0], (vks::sim::CallIndex{c.function, 2}));
+    }
+    EXPECT_EQ(vkssim_fail_call("KovarGravaCampo", 1), 0);
+    EXPECT_EQ(vkssim_fail_call("GravaCampoString", 0), 0);
 }
 
 TEST_F(HostSim, HandBacksErrorsAuditAndReceiptCopiesAreRecorded) {

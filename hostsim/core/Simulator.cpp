@@ -28,6 +28,11 @@ std::string jsonOptionalId(const std::optional<std::int32_t>& id) { return id ? 
 
 } // namespace
 
+bool isFailable(std::string_view function) {
+    return std::find(std::begin(kFailableFunctions), std::end(kFailableFunctions), function) !=
+           std::end(kFailableFunctions);
+}
+
 Simulator::Simulator() { catalogue_.loadFile(MessageCatalogue::defaultPath()); }
 
 void Simulator::reset() {
@@ -41,6 +46,8 @@ void Simulator::reset() {
     errors_.clear();
     receiptCopies_.clear();
     authorizations_.clear();
+    failableCounts_.clear();
+    failedCalls_.clear();
 }
 
 void Simulator::setField(std::int32_t field, int occurrence, std::string text) {
@@ -153,6 +160,16 @@ bool Simulator::authorize(const VksRequestLayout& layout, const VksMessageLabel*
     return behaviour_.authorizeResult;
 }
 
+bool Simulator::failsNow(std::string_view function) {
+    std::scoped_lock lock(mutex_);
+    auto counted = failableCounts_.find(function);
+    if (counted == failableCounts_.end()) counted = failableCounts_.emplace(std::string(function), 0).first;
+    CallIndex index{counted->first, ++counted->second};
+    if (!behaviour_.failingCalls.contains(index)) return false;
+    failedCalls_.push_back(std::move(index));
+    return true;
+}
+
 void Simulator::setBuildVersion(std::optional<std::string> version) {
     std::scoped_lock lock(mutex_);
     behaviour_.buildVersion = std::move(version);
@@ -192,6 +209,11 @@ void Simulator::setProgressText(std::string text) {
 void Simulator::setAuthorizeHook(std::function<void(const AuthorizationRecord&)> hook) {
     std::scoped_lock lock(mutex_);
     behaviour_.onAuthorize = std::move(hook);
+}
+
+void Simulator::failCall(std::string function, int call) {
+    std::scoped_lock lock(mutex_);
+    behaviour_.failingCalls.insert({std::move(function), call});
 }
 
 std::vector<CallRecord> Simulator::calls() const {
@@ -235,6 +257,16 @@ std::vector<AuthorizationRecord> Simulator::authorizations() const {
     return authorizations_;
 }
 
+std::map<std::string, int> Simulator::failableCounts() const {
+    std::scoped_lock lock(mutex_);
+    return {failableCounts_.begin(), failableCounts_.end()};
+}
+
+std::vector<CallIndex> Simulator::failedCalls() const {
+    std::scoped_lock lock(mutex_);
+    return failedCalls_;
+}
+
 std::string Simulator::resultJson() const {
     std::scoped_lock lock(mutex_);
     const auto call = [](const CallRecord& c) {
@@ -264,11 +296,19 @@ std::string Simulator::resultJson() const {
                "}";
     };
     const auto number = [](std::int32_t n) { return std::to_string(n); };
+    const auto failed = [](const CallIndex& c) {
+        return "{\"function\":" + jsonString(c.function) + ",\"call\":" + std::to_string(c.call) + "}";
+    };
+    std::string counts = "{";
+    for (const auto& [function, count] : failableCounts_)
+        counts += (counts.size() > 1 ? "," : "") + jsonString(function) + ":" + std::to_string(count);
+    counts += "}";
     return "{\"calls\":" + jsonArray(calls_, call) + ",\"writes\":" + jsonArray(writes_, write) +
            ",\"audit\":" + jsonArray(audit_, jsonString) + ",\"handBacks\":" + std::to_string(handBacks_) +
            ",\"errors\":" + jsonArray(errors_, error) + ",\"receiptCopies\":" + jsonArray(receiptCopies_, number) +
-           ",\"authorizations\":" + jsonArray(authorizations_, authorization) +
-           ",\"fields\":" + jsonArray(store_, storedField) + "}\n";
+           ",\"authorizations\":" + jsonArray(authorizations_, authorization) + ",\"failableCalls\":" + counts +
+           ",\"failedCalls\":" + jsonArray(failedCalls_, failed) + ",\"fields\":" + jsonArray(store_, storedField) +
+           "}\n";
 }
 
 Simulator& simulator() {

@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,6 +44,21 @@ struct RequestEntry {
     std::string text; // the entry's formatted text in the request
 };
 
+// The host functions a scenario can make fail, one call at a time, and how
+// each fails: GravaCampoString and LerCartaoTamMax return status 1 and store
+// nothing, ValidarOperador and AutorizaTransacao return false, LeMensagens
+// and GetBuildInfo answer an empty text.
+inline constexpr const char* kFailableFunctions[] = {"GravaCampoString",  "LerCartaoTamMax", "ValidarOperador",
+                                                     "AutorizaTransacao", "LeMensagens",     "GetBuildInfo"};
+bool isFailable(std::string_view function);
+
+// The `call`th call (from 1) of a failable host function.
+struct CallIndex {
+    std::string function;
+    int call = 0;
+    friend auto operator<=>(const CallIndex&, const CallIndex&) = default;
+};
+
 struct AuthorizationRecord {
     std::uint16_t code = 0;
     std::uint16_t flag = 0;
@@ -63,6 +79,7 @@ struct Behaviour {
     std::string progressText = "Enviando solicitação...";
     // Runs inside AutorizaTransacao after the request was recorded.
     std::function<void(const AuthorizationRecord&)> onAuthorize;
+    std::set<CallIndex> failingCalls;
 };
 
 // The simulated host: field store, catalogue, audit log, records of every
@@ -106,6 +123,9 @@ public:
     std::int16_t readCard(); // stores the number in 10104 on status 0
     std::string keyFor(std::string_view typed) const;
     bool authorize(const VksRequestLayout& layout, const VksMessageLabel* label, std::int32_t mode);
+    // Counts one call of a failable function; true when the scenario made
+    // this call fail (the library then answers as the function fails).
+    bool failsNow(std::string_view function);
 
     // ---- Configuration ----
     void setBuildVersion(std::optional<std::string> version);
@@ -116,6 +136,8 @@ public:
     void mapKey(std::string from, std::string to);
     void setProgressText(std::string text);
     void setAuthorizeHook(std::function<void(const AuthorizationRecord&)> hook);
+    // Makes the `call`th call (from 1) of a failable function fail.
+    void failCall(std::string function, int call);
 
     // ---- Results (copies, in call order) ----
     std::vector<CallRecord> calls() const;
@@ -126,6 +148,10 @@ public:
     std::vector<ErrorReport> errors() const;
     std::vector<std::int32_t> receiptCopies() const;
     std::vector<AuthorizationRecord> authorizations() const;
+    // Calls made of each failable function (those never called absent).
+    std::map<std::string, int> failableCounts() const;
+    // The calls that failed as configured, in order.
+    std::vector<CallIndex> failedCalls() const;
     // Every record above as one JSON document.
     std::string resultJson() const;
 
@@ -141,6 +167,8 @@ private:
     std::vector<ErrorReport> errors_;
     std::vector<std::int32_t> receiptCopies_;
     std::vector<AuthorizationRecord> authorizations_;
+    std::map<std::string, int, std::less<>> failableCounts_;
+    std::vector<CallIndex> failedCalls_;
 };
 
 // The process-wide simulator; loads the catalogue on first use.

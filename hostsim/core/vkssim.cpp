@@ -35,6 +35,18 @@ void vkssim_map_key(const char* from, const char* to) {
     simulator().mapKey(std::string(textIn(from)), std::string(textIn(to)));
 }
 
+int vkssim_fail_call(const char* functionName, int32_t call) {
+    if (!vks::sim::isFailable(textIn(functionName)) || call < 1) return 0;
+    simulator().failCall(std::string(textIn(functionName)), call);
+    return 1;
+}
+
+int32_t vkssim_failable_count(const char* functionName) {
+    const auto counts = simulator().failableCounts();
+    const auto found = counts.find(std::string(textIn(functionName)));
+    return found == counts.end() ? 0 : found->second;
+}
+
 int32_t vkssim_count(const char* functionName) { return simulator().callCount(textIn(functionName)); }
 
 int32_t vkssim_error_count(void) { return static_cast<int32_t>(simulator().errors().size()); }

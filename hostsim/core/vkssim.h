@@ -30,6 +30,12 @@ VKSSIM_API void vkssim_set_authorize(int result);
 /* NULL clears the override: the version is read from the module file again */
 VKSSIM_API void vkssim_set_build_version(const char* version);
 VKSSIM_API void vkssim_map_key(const char* from, const char* to);
+/* The call-th call (from 1) of a failable host function fails: GravaCampoString
+ * and LerCartaoTamMax return 1, ValidarOperador and AutorizaTransacao false,
+ * LeMensagens and GetBuildInfo an empty text. 0 when the name is not one of them. */
+VKSSIM_API int vkssim_fail_call(const char* functionName, int32_t call);
+/* How many calls of a failable host function were made; failed ones included. */
+VKSSIM_API int32_t vkssim_failable_count(const char* functionName);
 
 /* How many calls of the named host function were made. */
 VKSSIM_API int32_t vkssim_count(const char* functionName);

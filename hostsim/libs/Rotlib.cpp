@@ -34,6 +34,7 @@ VKS_HOST_API void VKS_HOSTCALL LeCampo(VksTextOut* value, VksFieldId field, int3
 VKS_HOST_API int16_t VKS_HOSTCALL GravaCampoString(VksFieldId field, uint16_t occurrence, const char* text) {
     const std::string value(textIn(text));
     simulator().recordCall("GravaCampoString", {number(field), number(occurrence), value});
+    if (simulator().failsNow("GravaCampoString")) return 1;
     return simulator().writeField(field, occurrence, value);
 }
 
@@ -51,7 +52,8 @@ VKS_HOST_API int32_t VKS_HOSTCALL KovarLeCampoMaxLen(VksFieldId field, int32_t z
 }
 
 VKS_HOST_API void VKS_HOSTCALL LeMensagens(VksTextOut* text, VksMessageId message) {
-    answer(text, "LeMensagens", {number(message)}, simulator().message(message));
+    const bool failed = simulator().failsNow("LeMensagens");
+    answer(text, "LeMensagens", {number(message)}, failed ? std::string() : simulator().message(message));
 }
 
 VKS_HOST_API void VKS_HOSTCALL EnviaArquivoErroPDV(int32_t code, const char* text) {
@@ -106,14 +108,18 @@ VKS_HOST_API void VKS_HOSTCALL AvancaRetrocedeItemComboBox(VksComboBox* combo, V
 }
 
 VKS_HOST_API void VKS_HOSTCALL GetBuildInfo(VksTextOut* version, const char* moduleFile) {
-    answer(version, "GetBuildInfo", {std::string(textIn(moduleFile))}, simulator().buildInfo(textIn(moduleFile)));
+    const bool failed = simulator().failsNow("GetBuildInfo");
+    answer(version, "GetBuildInfo", {std::string(textIn(moduleFile))},
+           failed ? std::string() : simulator().buildInfo(textIn(moduleFile)));
 }
 
 VKS_HOST_API VksBool VKS_HOSTCALL AutorizaTransacao(const VksRequestLayout* layout, VksMessageLabel* label,
                                                     int32_t mode) {
     simulator().recordCall("AutorizaTransacao", {layout == nullptr ? "" : number(layout->code), number(mode)});
+    const bool failed = simulator().failsNow("AutorizaTransacao");
     if (layout == nullptr) return 0;
-    return simulator().authorize(*layout, label, mode) ? 1 : 0;
+    // A failed call still shows what the host was asked: only the verdict fails.
+    return simulator().authorize(*layout, label, mode) && !failed ? 1 : 0;
 }
 
 } // extern "C"

@@ -10,6 +10,7 @@ extern "C" {
 
 VKS_HOST_API VksBool VKS_HOSTCALL ValidarOperador(VksWindow window, const char* level) {
     simulator().recordCall("ValidarOperador", {number(window), std::string(textIn(level))});
+    if (simulator().failsNow("ValidarOperador")) return 0;
     return simulator().validateOperator() ? 1 : 0;
 }
 

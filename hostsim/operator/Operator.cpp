@@ -396,7 +396,7 @@ std::string Script::describeScene() {
 
 void Script::tick() {
     if (failed_) {
-        closeAll();
+        cancel();
         return;
     }
     if (std::string fault = takeKeyboardFault(); !fault.empty()) {
@@ -430,7 +430,14 @@ void Script::fail(const std::string& why) {
     failed_ = true;
     failure_ = why;
     if (onFailure_) onFailure_(why);
-    closeAll();
+    cancel();
+}
+
+void Script::cancel() {
+    if (cancel_)
+        cancel_();
+    else
+        closeAll();
 }
 
 } // namespace vks::op

@@ -114,7 +114,7 @@ void settle(std::chrono::milliseconds duration);
 // Steps run one after the other from a timer inside the running event loop.
 // A waiting step passes when its condition holds and fails when its deadline
 // passes; then the failure handler runs, and every modal window is closed
-// (screens with result 2) until the script is stopped.
+// (screens with result 2, or as onCancel says) until the script is stopped.
 class Script {
 public:
     using Condition = std::function<bool()>;
@@ -142,6 +142,9 @@ public:
     Script& expectAllClosed();
 
     void onFailure(FailureHandler handler) { onFailure_ = std::move(handler); }
+    // How the windows are ended after a failure, on every tick until the
+    // script is stopped; closeAll() unless set.
+    void onCancel(Action cancel) { cancel_ = std::move(cancel); }
 
     // Begins running in the event loop that runs next (or runs now).
     void start();
@@ -164,6 +167,7 @@ private:
     };
     void tick();
     void fail(const std::string& why);
+    void cancel();
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
@@ -173,6 +177,7 @@ private:
     bool keyLost_ = false;
     std::string failure_;
     FailureHandler onFailure_;
+    Action cancel_;
     QTimer* timer_;
 };
 

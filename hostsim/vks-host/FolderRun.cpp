@@ -48,12 +48,6 @@ struct Outcome {
     QJsonObject result;
 };
 
-bool selected(const QString& name, const QString& filter) {
-    if (filter.isEmpty()) return true;
-    if (!filter.contains('*') && !filter.contains('?')) return name.contains(filter);
-    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(filter)).match(name).hasMatch();
-}
-
 QByteArray junitReport(const QList<Outcome>& outcomes) {
     QByteArray xml;
     QXmlStreamWriter out(&xml);
@@ -101,11 +95,17 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+bool scenarioSelected(const QString& name, const QString& filter) {
+    if (filter.isEmpty()) return true;
+    if (!filter.contains('*') && !filter.contains('?')) return name.contains(filter);
+    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(filter)).match(name).hasMatch();
+}
+
 int runFolder(const QString& folder, const QStringList& childOptions, int timeoutMs, const FolderOptions& options) {
     const QDir dir(folder);
     QStringList files;
     for (const QString& file : dir.entryList({"*.json"}, QDir::Files, QDir::Name))
-        if (selected(QFileInfo(file).completeBaseName(), options.filter)) files << file;
+        if (scenarioSelected(QFileInfo(file).completeBaseName(), options.filter)) files << file;
     if (files.isEmpty()) {
         std::fprintf(stderr, "vks-host: no *.json scenario%s in %s\n",
                      options.filter.isEmpty() ? "" : qPrintable(" matching " + options.filter), qPrintable(folder));

@@ -12,6 +12,10 @@ struct FolderOptions {
     QString filter;    // only scenarios whose name holds it ("*" and "?" as wildcards)
 };
 
+// Whether a scenario name holds the filter ("*" and "?" as wildcards); an
+// empty filter selects every name.
+bool scenarioSelected(const QString& name, const QString& filter);
+
 // Runs every *.json of a folder, each in a fresh child process of this
 // program so that neither module nor simulator state passes from one
 // scenario to the next. Prints "PASS name" / "FAIL name: reason" per

@@ -22,6 +22,8 @@ using std::chrono::milliseconds;
 
 namespace {
 
+constexpr qint64 kCancelKeyPaceMs = 100;
+
 // The open message box as a person reads it: identifier and text.
 QString boxDescription() {
     const QString text = QString::fromStdString(op::messageBoxText());
@@ -91,11 +93,14 @@ QString controlDescription(const Step& step) {
 
 } // namespace
 
-OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs)
+OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs,
+                               int stepTimeoutMs, bool cashierCancel)
     : steps_(steps),
       shotsDir_(shotsDir),
       returnTimeoutMs_(returnTimeoutMs),
-      script_(milliseconds(kExpectTimeoutMs)) {
+      stepTimeoutMs_(stepTimeoutMs),
+      script_(milliseconds(stepTimeoutMs)) {
+    if (cashierCancel) script_.onCancel([this] { cancelAsCashier(); });
     for (int i = 0; i < int(steps_.size()); ++i) add(steps_[size_t(i)], i);
     script_.then("every step done", [this] { stepsDone_ = true; });
     script_.waitFor(
@@ -185,7 +190,7 @@ void OperatorScript::fail(const std::string& why) {
             place(current_) + ": " +
             (!mayMeetBox(step.kind) && op::messageBoxUp() ? boxDescription() + " is up"
                                                           : QString("not met within %1 ms; %2%3")
-                                                                .arg(kExpectTimeoutMs)
+                                                                .arg(stepTimeoutMs_)
                                                                 .arg(sceneDescription(), controlDescription(step)));
     }
     if (onFailure_) onFailure_();
@@ -195,6 +200,16 @@ QString OperatorScript::unfinishedStep() const {
     for (int i = completed_; i < int(steps_.size()); ++i)
         if (steps_[size_t(i)].kind != StepKind::Wait) return place(i) + ": the call returned before this step was done";
     return {};
+}
+
+void OperatorScript::cancelAsCashier() {
+    // One key at a time, so that each is handled before the next is sent.
+    if (lastCancelKey_.isValid() && lastCancelKey_.elapsed() < kCancelKeyPaceMs) return;
+    lastCancelKey_.start();
+    if (op::messageBoxUp())
+        op::acceptMessageBox();
+    else if (op::activeScreen() != nullptr)
+        op::press(op::KeyStroke::escape());
 }
 
 void OperatorScript::takeShot(const QString& name) const {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include "Operator.h"
@@ -18,7 +19,12 @@ class OperatorScript {
 public:
     using FailureHandler = std::function<void()>;
 
-    OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs);
+    // `stepTimeoutMs`: how long an expect step waits. `cashierCancel`: after
+    // a failure the windows are left the cashier's way (OK on each message
+    // box, Escape on each screen), so that a screen that no longer answers
+    // its keys is not closed from outside.
+    OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs,
+                   int stepTimeoutMs = kExpectTimeoutMs, bool cashierCancel = false);
 
     void start(FailureHandler onFailure);
     void stop() { script_.stop(); }
@@ -30,7 +36,7 @@ public:
     bool timedOut() const { return timedOut_; }
     const QString& failure() const { return failure_; }
 
-    // Bound for a step that waits for the screens, in milliseconds.
+    // Default bound for a step that waits for the screens, in milliseconds.
     static constexpr int kExpectTimeoutMs = 2000;
 
 private:
@@ -40,10 +46,13 @@ private:
     void fail(const std::string& why);
     QString place(int index) const;
     void takeShot(const QString& name) const;
+    void cancelAsCashier();
 
     std::vector<Step> steps_;
     QString shotsDir_;
     int returnTimeoutMs_;
+    int stepTimeoutMs_;
+    QElapsedTimer lastCancelKey_;
     vks::op::Script script_;
     FailureHandler onFailure_;
     int current_ = 0;   // the step under way

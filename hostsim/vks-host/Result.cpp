@@ -98,6 +98,19 @@ QJsonArray numbers(const std::vector<std::int32_t>& list) {
     return array;
 }
 
+QJsonObject failableCalls(const vks::sim::Simulator& sim) {
+    QJsonObject counts;
+    for (const auto& [function, count] : sim.failableCounts()) counts.insert(text(function), count);
+    return counts;
+}
+
+QJsonArray failedCalls(const vks::sim::Simulator& sim) {
+    QJsonArray array;
+    for (const vks::sim::CallIndex& call : sim.failedCalls())
+        array.append(QJsonObject{{"function", text(call.function)}, {"call", call.call}});
+    return array;
+}
+
 } // namespace
 
 QJsonObject buildResult(const QString& scenarioName, bool returned, const ScreenWatcher& watcher) {
@@ -116,6 +129,8 @@ QJsonObject buildResult(const QString& scenarioName, bool returned, const Screen
         {"audit", texts(sim.auditLog())},
         {"hand_backs", sim.handBackCount()},
         {"receipt_copies", numbers(sim.receiptCopies())},
+        {"failable_calls", failableCalls(sim)},
+        {"failed_calls", failedCalls(sim)},
         // The module restores its owner on every way out of a call, so a
         // call that returned has restored it.
         {"owner_restored", returned},

@@ -11,6 +11,8 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 
+#include "Simulator.h"
+
 namespace vkshost {
 
 namespace {
@@ -151,11 +153,39 @@ RefusedWrite refusedWrite(const QJsonValue& value, const QString& place) {
     return write;
 }
 
+FailedCall failedCall(const QJsonValue& value, const QString& place) {
+    const QJsonObject failure = object(value, place);
+    checkKeys(failure, {"function", "call"}, place);
+    if (!failure.contains("function")) throw ScenarioError(place, "\"function\" is missing");
+    FailedCall call;
+    call.function = text(failure["function"], member(place, "function")).toStdString();
+    if (!vks::sim::isFailable(call.function)) {
+        QStringList known;
+        for (const char* name : vks::sim::kFailableFunctions) known << name;
+        throw ScenarioError(member(place, "function"),
+                            "not a host function that can fail (those that can: " + known.join(", ") + ")");
+    }
+    if (failure.contains("call")) call.call = int(integer(failure["call"], member(place, "call"), 1, 1000000));
+    return call;
+}
+
+// One object or a list of them.
+template <typename Item>
+std::vector<Item> oneOrList(const QJsonValue& value, const QString& place,
+                            Item (*read)(const QJsonValue&, const QString&)) {
+    if (!value.isArray()) return {read(value, place)};
+    std::vector<Item> items;
+    const QJsonArray list = value.toArray();
+    for (qsizetype i = 0; i < list.size(); ++i) items.push_back(read(list[i], element(place, i)));
+    return items;
+}
+
 HostSettings readHost(const QJsonValue& value) {
     const QString place = "host";
     const QJsonObject host = object(value, place);
     checkKeys(host,
-              {"build_version", "operator_valid", "card", "refuse_write", "authorize", "keyboard", "progress_text"},
+              {"build_version", "operator_valid", "card", "refuse_write", "authorize", "keyboard", "progress_text",
+               "fail_call"},
               place);
     HostSettings settings;
     if (host.contains("build_version"))
@@ -175,17 +205,10 @@ HostSettings readHost(const QJsonValue& value) {
         if (card.contains("number")) setting.number = text(card["number"], member(cardPlace, "number")).toStdString();
         settings.card = setting;
     }
-    if (host.contains("refuse_write")) {
-        const QString refusePlace = member(place, "refuse_write");
-        const QJsonValue refusals = host["refuse_write"];
-        if (refusals.isArray()) {
-            const QJsonArray list = refusals.toArray();
-            for (qsizetype i = 0; i < list.size(); ++i)
-                settings.refusedWrites.push_back(refusedWrite(list[i], element(refusePlace, i)));
-        } else {
-            settings.refusedWrites.push_back(refusedWrite(refusals, refusePlace));
-        }
-    }
+    if (host.contains("refuse_write"))
+        settings.refusedWrites = oneOrList(host["refuse_write"], member(place, "refuse_write"), refusedWrite);
+    if (host.contains("fail_call"))
+        settings.failedCalls = oneOrList(host["fail_call"], member(place, "fail_call"), failedCall);
     if (host.contains("keyboard")) {
         const QString keyPlace = member(place, "keyboard");
         const QJsonObject keyboard = object(host["keyboard"], keyPlace);
@@ -302,6 +325,10 @@ QString expandDates(const QString& text, const QDate& today) {
 }
 
 Scenario parseScenario(const QByteArray& json, const QDate& today, const QString& name) {
+    // The toolkit's parser takes a raw NUL inside a text; JSON does not,
+    // and no C string could carry it to the module.
+    if (const qsizetype nul = json.indexOf('\0'); nul >= 0)
+        throw ScenarioError(lineAndColumn(json, int(nul)), "a raw NUL byte (inside a text it is written \\u0000)");
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)

@@ -36,6 +36,12 @@ struct RefusedWrite {
     std::int16_t status = 1;
 };
 
+// The `call`th call (from 1) of a host function that can fail, made to fail.
+struct FailedCall {
+    std::string function;
+    int call = 1;
+};
+
 struct CardSetting {
     std::int16_t status = 0;
     std::optional<std::string> number; // none: the simulator's own card
@@ -51,6 +57,7 @@ struct HostSettings {
     std::optional<bool> authorize;
     std::vector<std::pair<std::string, std::string>> keyboard;
     std::optional<std::string> progressText;
+    std::vector<FailedCall> failedCalls;
 };
 
 inline const QStringList& entryPointNames() {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <unistd.h>
@@ -40,14 +41,18 @@ void writeOut(FILE* stream, const QByteArray& bytes) {
     std::fflush(stream);
 }
 
-// Ends the process when the module stops processing events altogether, so
-// that no run can hang whatever the module does.
+// Ends the process when a call into the module does not come back within
+// its bound, so that no run can hang whatever the module does. Armed only
+// while the module has control: the host's own work in between (building
+// a result from a huge field store, say) is never taken for its silence.
 class Watchdog {
 public:
+    using Clock = std::chrono::steady_clock;
+
     // `ini`: put right before the process ends.
-    Watchdog(std::chrono::milliseconds limit, const IniFile& ini)
+    explicit Watchdog(const IniFile& ini)
         : ini_(ini),
-          thread_([this, limit] { watch(limit); }) {}
+          thread_([this] { watch(); }) {}
     ~Watchdog() {
         {
             std::scoped_lock lock(mutex_);
@@ -59,19 +64,39 @@ public:
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
 
+    void arm(std::chrono::milliseconds limit) { setDeadline(Clock::now() + limit); }
+    void disarm() { setDeadline(std::nullopt); }
+
 private:
-    void watch(std::chrono::milliseconds limit) {
+    void setDeadline(std::optional<Clock::time_point> deadline) {
+        {
+            std::scoped_lock lock(mutex_);
+            deadline_ = deadline;
+        }
+        wake_.notify_all();
+    }
+
+    void watch() {
         std::unique_lock lock(mutex_);
-        if (wake_.wait_for(lock, limit, [this] { return done_; })) return;
-        static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
-        [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
-        ini_.restore();
-        ::_exit(kTimedOut);
+        while (!done_) {
+            if (!deadline_) {
+                wake_.wait(lock);
+                continue;
+            }
+            const Clock::time_point deadline = *deadline_;
+            wake_.wait_until(lock, deadline);
+            if (done_ || !deadline_ || *deadline_ != deadline || Clock::now() < deadline) continue;
+            static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
+            [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
+            ini_.restore();
+            ::_exit(kTimedOut);
+        }
     }
 
     std::mutex mutex_;
     std::condition_variable wake_;
     bool done_ = false;
+    std::optional<Clock::time_point> deadline_;
     const IniFile& ini_;
     std::thread thread_;
 };
@@ -79,7 +104,7 @@ private:
 std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& options) {
     qint64 limit = options.timeoutMs + kCancelGraceMs + 10000;
     for (const Step& step : scenario.steps)
-        limit += OperatorScript::kExpectTimeoutMs + (step.kind == StepKind::Wait ? step.number : 0);
+        limit += options.stepTimeoutMs + (step.kind == StepKind::Wait ? step.number : 0);
     return std::chrono::milliseconds(limit);
 }
 
@@ -113,6 +138,7 @@ void configureHost(const Scenario& scenario) {
     if (host.authorize) sim.setAuthorizeResult(*host.authorize);
     for (const auto& [typed, meant] : host.keyboard) sim.mapKey(typed, meant);
     if (host.progressText) sim.setProgressText(*host.progressText);
+    for (const FailedCall& failure : host.failedCalls) sim.failCall(failure.function, failure.call);
 }
 
 namespace {
@@ -185,17 +211,20 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     IniFile ini(scenario.ini);
     ScreenWatcher watcher;
     Report report(scenario, options, modulePath);
-    Watchdog watchdog(runLimit(scenario, options), ini);
+    Watchdog watchdog(ini);
+    watchdog.arm(runLimit(scenario, options));
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);
 
-    OperatorScript script(scenario.steps, options.shotsDir, options.timeoutMs);
+    OperatorScript script(scenario.steps, options.shotsDir, options.timeoutMs, options.stepTimeoutMs,
+                          options.cashierCancel);
     // After a failure the script cancels every window; a call that still
     // does not return is abandoned: the result is reported from here.
     QTimer abandon;
     abandon.setSingleShot(true);
     abandon.setInterval(kCancelGraceMs);
     QObject::connect(&abandon, &QTimer::timeout, [&] {
+        watchdog.disarm();
         const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
         ini.restore();
         ::_exit(status);
@@ -204,6 +233,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     module->initialize();
     script.start([&] { abandon.start(); });
     module->entry(scenario.entry)(handle, 0);
+    watchdog.disarm();
     script.stop();
     abandon.stop();
     // Screens released with deleteLater are destroyed (and audited) now.
@@ -214,7 +244,11 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
         failures << script.failure();
     else if (const QString unfinished = script.unfinishedStep(); !unfinished.isEmpty())
         failures << unfinished;
-    const int status = report.finish(!script.timedOut(), watcher, failures, script.timedOut());
+    // With --cashier-cancel a call that outlived the script was ended by the
+    // cashier's Escape: it returned, late, which is a failed expectation.
+    const bool abandoned = script.timedOut() && !options.cashierCancel;
+    const int status = report.finish(!abandoned, watcher, failures, abandoned);
+    watchdog.arm(std::chrono::milliseconds(kCancelGraceMs + 10000));
     module->finalize();
     return status;
 }

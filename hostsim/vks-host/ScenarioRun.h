@@ -25,6 +25,8 @@ struct RunOptions {
     QString outPath;    // empty: standard output
     QString shotsDir;   // empty: "shot" steps take no picture
     int timeoutMs = 5000;
+    int stepTimeoutMs = 2000;     // how long an expect step waits
+    bool cashierCancel = false;   // after a failure: OK and Escape rather than closing the windows
     bool summaryToStdout = false; // --summary: the summary replaces the JSON on stdout
     bool quiet = false;           // no summary on stderr
 };

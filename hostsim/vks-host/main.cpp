@@ -17,12 +17,14 @@
 #include "FolderRun.h"
 #include "ModuleLibrary.h"
 #include "ScenarioRun.h"
+#include "Sweep.h"
 
 namespace {
 
 const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
                       "       vks-host list      (the transaction types and their screens)\n"
                       "       vks-host fields    (the fields the module reads or writes)\n"
+                      "       vks-host sweep SCENARIO.json|FOLDER [options]\n"
                       "       vks-host --help | --version\n"
                       "       vks-host              (the client window; needs a display)\n"
                       "       vks-host open SCENARIO.json  (the client window with a scenario loaded)\n"
@@ -34,10 +36,16 @@ const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
                       "  --timeout SECONDS how long to wait for the call to return after the last step (default 5)\n"
                       "  --offscreen       run without showing the screens\n"
                       "  --module PATH     the module to load (default ../lib/libvks.so beside vks-host)\n"
+                      "  --step-timeout MS how long an expect step waits (default 2000)\n"
+                      "  --cashier-cancel  after a failed step leave the screens with OK and Escape, as a cashier\n"
                       "folder runs also take:\n"
                       "  --junit FILE      a JUnit XML report, one test case per scenario\n"
                       "  --filter TEXT     only the scenarios whose name holds TEXT (\"*\" and \"?\" as wildcards)\n"
                       "  (--out FILE then writes one JSON with every scenario's result)\n"
+                      "sweep: every call of a host function that can fail, failed in turn; takes --filter,\n"
+                      "       --module and:\n"
+                      "  --every N         only every Nth failure point of each scenario\n"
+                      "  --jobs N          runs at once (default 1)\n"
                       "exit status: 0 passed, 1 an expectation failed, 2 invalid scenario or command line,\n"
                       "             3 the module did not return in time, 4 the module cannot be loaded\n";
 
@@ -47,6 +55,8 @@ struct CommandLine {
     bool offscreen = false;
     QStringList childOptions; // passed on to each scenario of a folder
     vkshost::FolderOptions folder;
+    bool sweep = false;
+    vkshost::SweepOptions sweepOptions;
 };
 
 // A command line that runs no scenario: what to tell the person, and whether
@@ -74,8 +84,11 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption out("out", "", "FILE"), summary("summary"), quiet("quiet"), shots("shots", "", "DIR"),
         timeout("timeout", "", "SECONDS"), offscreen("offscreen"), module("module", "", "PATH"),
-        help(QStringList{"help", "h"}), version("version"), junit("junit", "", "FILE"), filter("filter", "", "TEXT");
-    parser.addOptions({out, summary, quiet, shots, timeout, offscreen, module, help, version, junit, filter});
+        help(QStringList{"help", "h"}), version("version"), junit("junit", "", "FILE"), filter("filter", "", "TEXT"),
+        stepTimeout("step-timeout", "", "MS"), cashierCancel("cashier-cancel"), every("every", "", "N"),
+        jobs("jobs", "", "N");
+    parser.addOptions({out, summary, quiet, shots, timeout, offscreen, module, help, version, junit, filter,
+                       stepTimeout, cashierCancel, every, jobs});
     if (!parser.parse(QStringList{"vks-host"} + args)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) return Refusal{QString("unknown option --%1; see --help").arg(unknown.front())};
@@ -91,12 +104,40 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
         const QString listing = words[0] == "list" ? vkshost::transactionListing() : vkshost::fieldListing();
         return Refusal{listing.chopped(1), false};
     }
-    if (words[0] != "run") return Refusal{QString("unknown command %1; see --help").arg(words[0])};
-    if (words.size() < 2) return Refusal{"run needs a scenario file or folder; see --help"};
+    if (words[0] != "run" && words[0] != "sweep")
+        return Refusal{QString("unknown command %1; see --help").arg(words[0])};
+    if (words.size() < 2) return Refusal{words[0] + " needs a scenario file or folder; see --help"};
     if (words.size() > 2) return Refusal{QString("unexpected argument %1; see --help").arg(words[2])};
 
     CommandLine line;
+    line.sweep = words[0] == "sweep";
     line.target = words[1];
+    // A whole number from `low` to `high`, or the refusal naming the option.
+    const auto count = [&parser](const QCommandLineOption& option, int low, int high, int& into) {
+        bool ok = false;
+        const int value = parser.value(option).toInt(&ok);
+        if (!ok || value < low || value > high)
+            return std::optional<Refusal>(Refusal{QString("--%1 %2: not a whole number from %3 to %4")
+                                                      .arg(option.names().front(), parser.value(option))
+                                                      .arg(low)
+                                                      .arg(high)});
+        into = value;
+        return std::optional<Refusal>();
+    };
+    if (parser.isSet(stepTimeout)) {
+        if (auto refusal = count(stepTimeout, 1, 60000, line.options.stepTimeoutMs)) return *refusal;
+        line.sweepOptions.stepTimeoutMs = line.options.stepTimeoutMs;
+        line.childOptions << "--step-timeout" << parser.value(stepTimeout);
+    }
+    if (parser.isSet(cashierCancel)) {
+        line.options.cashierCancel = true;
+        line.childOptions << "--cashier-cancel";
+    }
+    if (parser.isSet(every))
+        if (auto refusal = count(every, 1, 1000000, line.sweepOptions.every)) return *refusal;
+    if (parser.isSet(jobs))
+        if (auto refusal = count(jobs, 1, 64, line.sweepOptions.jobs)) return *refusal;
+    line.sweepOptions.filter = parser.value(filter);
     line.offscreen = parser.isSet(offscreen);
     line.options.summaryToStdout = parser.isSet(summary);
     line.options.quiet = parser.isSet(quiet);
@@ -129,6 +170,7 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
         if (!ok || seconds < 0 || seconds > 3600)
             return Refusal{QString("--timeout %1: not a number of seconds from 0 to 3600").arg(parser.value(timeout))};
         line.options.timeoutMs = int(seconds * 1000);
+        line.sweepOptions.timeoutMs = line.options.timeoutMs;
         line.childOptions << "--timeout" << parser.value(timeout);
     }
     return line;
@@ -217,6 +259,13 @@ int main(int argc, char** argv) {
 
     // Qt must not take any of our arguments for its own.
     int qtArgc = 1;
+    if (line->sweep) {
+        QCoreApplication app(qtArgc, argv);
+        // The children are told these by the sweep itself.
+        QStringList childOptions;
+        if (!line->options.modulePath.isEmpty()) childOptions << "--module" << line->options.modulePath;
+        return vkshost::runSweep(line->target, childOptions << "--offscreen", line->sweepOptions);
+    }
     if (QFileInfo(line->target).isDir()) {
         QCoreApplication app(qtArgc, argv);
         return vkshost::runFolder(line->target, line->childOptions, line->options.timeoutMs, line->folder);
