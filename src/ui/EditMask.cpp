@@ -12,7 +12,6 @@ constexpr QChar kSectionSeparator = QLatin1Char(';');
 constexpr QChar kLeftBlanksDirective = QLatin1Char('!');
 constexpr QChar kRequiredDigit = QLatin1Char('0');
 constexpr QChar kOptionalDigit = QLatin1Char('9');
-constexpr QChar kDefaultBlank = QLatin1Char('_');
 constexpr QChar kSpace = QLatin1Char(' ');
 
 // Only ASCII digits: the host's routines know no other.
