@@ -2,6 +2,7 @@
 // functions with the recording fake host.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "entry/Dispatch.h"
+#include "host/RequestLayouts.h"
 #include "vks/vks.h"
 
 namespace {
@@ -296,6 +298,51 @@ TEST_F(Dispatch, NestedCallDuringATransactionIsRefused) {
     run(1);
     EXPECT_EQ(writesBefore, writesAfter);
     EXPECT_TRUE(fake->errors.empty());
+}
+
+// Initialize and Finalize from a host callback while a screen is open are
+// refused like nested calls: the state under the screen stays, the guard
+// holds, no second screen opens.
+TEST_F(Dispatch, InitializeAndFinalizeDuringATransactionAreRefused) {
+    bool checked = false;
+    std::size_t writesBefore = 0;
+    std::size_t writesAfter = 0;
+    modal.onModal = [&] {
+        if (checked) return;
+        checked = true;
+        const ModuleState* during = &state();
+        const std::vector<std::string> openScreens = [] {
+            std::vector<std::string> names;
+            for (const auto& [name, screen] : state().screens) names.push_back(name);
+            return names;
+        }();
+        const std::string version = state().versaoDoModulo;
+        const VksRequestLayout layout = TrnPagtoParcVKS;
+        writesBefore = fake->writes.size();
+        Initialize();
+        Finalize();
+        ExecutaGenerico(kHostWindow + 1, 0); // the guard still holds
+        writesAfter = fake->writes.size();
+        EXPECT_EQ(&state(), during) << "the module state was replaced under the open screen";
+        EXPECT_TRUE(state().running);
+        EXPECT_EQ(state().ownerWindow, kHostWindow);
+        EXPECT_EQ(state().versaoDoModulo, version);
+        ASSERT_EQ(state().screens.size(), openScreens.size());
+        EXPECT_EQ(state().screens.begin()->first, openScreens.front());
+        EXPECT_NE(state().screens.begin()->second, nullptr);
+        EXPECT_EQ(std::memcmp(&TrnPagtoParcVKS, &layout, sizeof layout), 0) << "request layout reset";
+    };
+    fake->set(field::EntryType, "4");
+    run(1);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(modal.screens, std::vector<std::string>{"FrmPagParcBRQ_VKSTrn"}) << "a second screen opened";
+    EXPECT_EQ(writesBefore, writesAfter);
+    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_FALSE(state().running);
+    // Between calls they do their work as before.
+    state().TipoConsulta = "02";
+    Initialize();
+    EXPECT_TRUE(state().TipoConsulta.empty());
 }
 
 TEST_F(Dispatch, AnyFieldContentIsSurvived) {

@@ -24,7 +24,9 @@ extern "C" {
 #endif
 
 /* Runs the one transaction enabled in field 1105, with `window` as the
- * owner of every screen and message box. `unused` is ignored. */
+ * owner of every screen and message box. `unused` is ignored. Where no
+ * windowing platform can start (no display, or a platform that cannot load),
+ * it reports error 255 to the host (EnviaArquivoErroPDV) and returns. */
 VKS_EXPORT void VKS_HOSTCALL ExecutaGenerico(VksWindow window, int32_t unused);
 
 /* Not supported by this module: each reports message 130 to the host. */
@@ -41,7 +43,8 @@ VKS_EXPORT void VKS_HOSTCALL ExecutaPreAutorizacao(VksWindow window, int32_t unu
 VKS_EXPORT char* VKS_HOSTCALL ObtemVersao(char* interfaceVersion, char* buildVersion);
 
 /* Module load and unload. Finalize releases everything the module holds,
- * including a QApplication it had to create itself. */
+ * including a QApplication it had to create itself. Both are refused (do
+ * nothing) while a call is running, as a nested call is. */
 VKS_EXPORT void VKS_HOSTCALL Initialize(void);
 VKS_EXPORT void VKS_HOSTCALL Finalize(void);
 

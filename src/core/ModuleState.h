@@ -17,7 +17,8 @@ namespace vks {
 struct ModuleState {
     // Owner of every screen and message box during a call (0: none).
     WindowHandle ownerWindow = 0;
-    // Set while ExecutaGenerico runs; a nested call is refused.
+    // Set while a call runs; a nested call, Initialize and Finalize are
+    // refused.
     bool running = false;
 
     // Build version of the module file and the title derived from it; both

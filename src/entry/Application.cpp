@@ -1,11 +1,18 @@
 #include "entry/Application.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <QApplication>
 
+#include "entry/Platform.h"
+#include "host/HostServices.h"
+
 namespace vks {
 namespace {
+
+constexpr int kErrorCode = 255;
 
 // QApplication keeps references to argc and argv for its whole life.
 int gArgc = 1;
@@ -17,13 +24,28 @@ std::unique_ptr<QApplication>& ownApplication() {
     return application;
 }
 
+// Told to the host in its own words: the host's catalogue has no message for
+// a terminal without a screen.
+void reportNoScreens(const std::string& why) {
+    host().EnviaArquivoErroPDV(kErrorCode, "Módulo VKS: as telas não podem ser abertas neste terminal (" + why + ").");
+}
+
 } // namespace
 
-void ensureApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
+bool ensureApplication() {
+    if (QCoreApplication* existing = QCoreApplication::instance()) {
+        if (qobject_cast<QApplication*>(existing) != nullptr) return true;
+        reportNoScreens("o programa hospedeiro tem um objeto de aplicação sem janelas, não um QApplication");
+        return false;
+    }
+    if (const std::optional<std::string> problem = platformProblem()) {
+        reportNoScreens("nenhuma plataforma gráfica pode iniciar: " + *problem);
+        return false;
+    }
     ownApplication() = std::make_unique<QApplication>(gArgc, gArgv);
     // The host owns the process: closing our last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    return true;
 }
 
 void releaseApplication() { ownApplication().reset(); }

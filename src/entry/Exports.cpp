@@ -35,7 +35,8 @@ private:
     WindowHandle saved_;
 };
 
-// Calls are not reentrant: a call arriving while one runs is refused.
+// Calls are not reentrant: a call arriving while one runs is refused (and so
+// are Initialize and Finalize).
 class CallGuard {
 public:
     CallGuard()
@@ -76,7 +77,7 @@ bool tagFieldStore() {
 void runGeneric(WindowHandle window) {
     const CallGuard guard;
     if (!guard.accepted()) return;
-    ensureApplication();
+    if (!ensureApplication()) return;
     if (!tagFieldStore()) return;
     const OwnerSwitch owner(window);
     runTransaction(TransacoesHabilitadasVKS());
@@ -127,8 +128,12 @@ VKS_EXPORT char* VKS_HOSTCALL ObtemVersao(char* interfaceVersion, char* buildVer
     return buildVersion;
 }
 
+// Load and unload reset what the module holds. Arriving while a call runs
+// (from one of the host's callbacks) they are refused like a nested call:
+// the state under the open screen stays as it is.
 VKS_EXPORT void VKS_HOSTCALL Initialize(void) {
     guarded([] {
+        if (state().running) return;
         resetModuleState();
         resetRequestLayouts();
     });
@@ -136,6 +141,7 @@ VKS_EXPORT void VKS_HOSTCALL Initialize(void) {
 
 VKS_EXPORT void VKS_HOSTCALL Finalize(void) {
     guarded([] {
+        if (state().running) return;
         resetModuleState();
         resetRequestLayouts();
         releaseApplication();

@@ -58,7 +58,9 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<const QKeyEvent*>(event);
-        const qsizetype room = maxLength_ - (edit_.text().size() - edit_.selectedText().size());
+        // Lengths only: the text may be a card number, and a copy of the
+        // selection would be one more copy of its digits.
+        const qsizetype room = maxLength_ - (edit_.text().size() - edit_.selectionLength());
         if (key->matches(QKeySequence::Paste)) {
             // As much of the clipboard as fits.
             if (room > 0) edit_.insert(QGuiApplication::clipboard()->text().left(room));

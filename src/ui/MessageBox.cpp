@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/FieldText.h"
 #include "core/ModuleState.h"
 #include "ui/Activation.h"
 #include "ui/OwnerWindow.h"
@@ -18,8 +19,8 @@ void showMessage(const std::string& text, QWidget* owner) {
     QMessageBox box(owner);
     box.setObjectName(kMessageBoxName);
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(QString::fromStdString(applicationTitle()));
-    box.setText(QString::fromStdString(text));
+    box.setWindowTitle(fieldText(applicationTitle()));
+    box.setText(fieldText(text));
     box.setTextFormat(Qt::PlainText);
     box.addButton(QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -5,6 +5,7 @@
 
 #include <QTime>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "ui/MaskedEdit.h"
@@ -16,7 +17,7 @@ namespace {
 // mask drops whatever is beyond its positions anyway.
 constexpr std::size_t kLongestShown = 64;
 
-std::string digitsOf(const MaskedEdit& edit) { return host().RemoveFormato(edit.maskedText().toStdString()); }
+std::string digitsOf(const MaskedEdit& edit) { return host().RemoveFormato(fieldBytes(edit.maskedText())); }
 
 bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -35,7 +36,7 @@ std::optional<std::array<int, 3>> groups(std::string_view digits, std::size_t la
 void showStoredLocked(MaskedEdit& edit, std::string_view stored) {
     if (isBlank(stored)) return;
     const std::string_view head = stored.substr(0, kLongestShown);
-    edit.setMaskedText(QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size())));
+    edit.setMaskedText(fieldText(head));
     edit.setEnabled(false);
 }
 

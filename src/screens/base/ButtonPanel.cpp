@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "core/FieldText.h"
 #include "host/Messages.h"
 #include "screens/base/ScreenGeometry.h"
 
@@ -54,8 +55,8 @@ ButtonPanel::ButtonPanel(QWidget& screen)
 }
 
 void ButtonPanel::setCaptions() {
-    setButtonCaption(*btConfirma, QString::fromStdString(catalogueText(kConfirmCaption)));
-    setButtonCaption(*btRetorna, QString::fromStdString(catalogueText(kCancelCaption)));
+    setButtonCaption(*btConfirma, fieldText(catalogueText(kConfirmCaption)));
+    setButtonCaption(*btRetorna, fieldText(catalogueText(kCancelCaption)));
 }
 
 void ButtonPanel::showButtons() {

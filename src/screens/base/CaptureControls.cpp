@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "ui/KeyFilters.h"
 
 namespace vks {
@@ -41,7 +42,7 @@ bool stepOwnList(QComboBox& list, const QString& key) {
 
 bool stepThroughHost(QComboBox& list, const QString& key) {
     ComboList access(list);
-    return host().AvancaRetrocedeItemComboBox(access, key.toStdString()).empty();
+    return host().AvancaRetrocedeItemComboBox(access, fieldBytes(key)).empty();
 }
 
 // A list's keys: `step` takes those it steps with; every other key reaches
@@ -66,7 +67,7 @@ void installKeys(QWidget& control, Keys keys) {
         break;
     case Keys::HostNumeric:
         new ui::CharFilter(
-            control, [](const QString& key) { return !host().PermiteNumerico_BS_Enter(key.toStdString()).empty(); });
+            control, [](const QString& key) { return !host().PermiteNumerico_BS_Enter(fieldBytes(key)).empty(); });
         break;
     case Keys::OwnSteps:
         stepListWith(control, stepOwnList);

@@ -1,5 +1,6 @@
 #include "screens/base/CardNumber.h"
 
+#include "core/FieldText.h"
 #include "host/HostServices.h"
 
 namespace vks {
@@ -9,7 +10,7 @@ QString concealedCardNumber(std::string_view number) {
     const int hidden = static_cast<int>(number.size()) - static_cast<int>(kShown);
     std::string shown(number.substr(0, kShown));
     if (hidden > 0) shown += host().Replicate("*", hidden);
-    return QString::fromStdString(shown);
+    return fieldText(shown);
 }
 
 } // namespace vks

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
@@ -34,21 +35,21 @@ FiscalCoupon::FiscalCoupon(QLineEdit& number, ui::MaskedEdit& date, ui::MaskedEd
       time_(time) {}
 
 void FiscalCoupon::fill() {
-    number_.setText(QString::fromStdString(fields::read(field::CouponNumber)));
+    number_.setText(fieldText(fields::read(field::CouponNumber)));
     if (!number_.text().isEmpty()) number_.setEnabled(false);
     fillLocked(date_, field::CouponDate);
     fillLocked(time_, field::CouponTime);
 }
 
 std::optional<FiscalCoupon::Rejection> FiscalCoupon::rejection() const {
-    if (isBlank(number_.text().toStdString())) return Rejection{kNumberMissing, &number_};
+    if (isBlank(fieldBytes(number_.text()))) return Rejection{kNumberMissing, &number_};
     if (!ui::holdsDateOrNothing(date_)) return Rejection{kDateInvalid, &date_};
     if (!ui::holdsTimeOrNothing(time_)) return Rejection{kTimeInvalid, &time_};
     return std::nullopt;
 }
 
 bool FiscalCoupon::store() const {
-    return fields::writeAll({{field::CouponNumber, number_.text().toStdString()},
+    return fields::writeAll({{field::CouponNumber, fieldBytes(number_.text())},
                              {field::CouponDate, ui::storedText(date_, ui::kNoDate)},
                              {field::CouponTime, ui::storedText(time_, ui::kNoTime)}});
 }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/FieldText.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
 #include "host/Messages.h"
@@ -123,7 +124,7 @@ void TFrmCaptura::btRetornaClick() { done(kModalCancel); }
 bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
     if (pnBotoes->takeKeyAnywhere(event, key)) return true;
 
-    key = QString::fromStdString(host().ValKeyBoard(key.toStdString()));
+    key = fieldText(host().ValKeyBoard(fieldBytes(key)));
     const bool onButton = pnBotoes->holds(focus);
     bool used = false;
     if (state().bControlaKeyPreview && key == QLatin1String("\r") && !onButton) {

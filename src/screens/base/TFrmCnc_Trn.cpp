@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
@@ -43,7 +44,7 @@ TFrmCnc_Trn::TFrmCnc_Trn(std::string_view className)
 bool TFrmCnc_Trn::ValidaCamposForm() {
     if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
     if (!transactionDateValid()) return rejectInput(kDateInvalid, *edDtTransacao, Retry::ClearFocusIfEnabled);
-    if (trimmed(edNumDocumento->text().toStdString()).empty()) {
+    if (trimmed(fieldBytes(edNumDocumento->text())).empty()) {
         return rejectInput(kNsuMissing, *edNumDocumento, Retry::EnableClearFocus);
     }
     return true;
@@ -51,9 +52,9 @@ bool TFrmCnc_Trn::ValidaCamposForm() {
 
 bool TFrmCnc_Trn::GravaCamposKovar() {
     if (!TFrmTrn_Mod::GravaCamposKovar()) return false;
-    const std::string date = host().RemoveFormato(edDtTransacao->maskedText().toStdString());
+    const std::string date = host().RemoveFormato(fieldBytes(edDtTransacao->maskedText()));
     if (!fields::write(field::TransactionDate, date)) return false;
-    const std::string nsu = edNumDocumento->text().toStdString();
+    const std::string nsu = fieldBytes(edNumDocumento->text());
     if (!trimmed(nsu).empty() && !fields::write(field::Nsu, nsu)) return false;
     return true;
 }
@@ -61,7 +62,7 @@ bool TFrmCnc_Trn::GravaCamposKovar() {
 void TFrmCnc_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     ui::showStoredLocked(*edDtTransacao, host().LeCampo(field::TransactionDate));
-    edNumDocumento->setText(QString::fromStdString(host().LeCampo(field::Nsu)));
+    edNumDocumento->setText(fieldText(host().LeCampo(field::Nsu)));
     if (!edNumDocumento->text().isEmpty()) edNumDocumento->setEnabled(false);
 }
 

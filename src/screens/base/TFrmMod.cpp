@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "core/FieldText.h"
 #include "core/ModuleFile.h"
 #include "core/ModuleState.h"
 #include "host/Messages.h"
@@ -60,13 +61,13 @@ void setFixedColour(QWidget& widget, const QColor& colour) {
 
 void TFrmMod::LabelLine::setMessage(const std::string& text) {
     screen_.lbMensagem->setVisible(true);
-    screen_.lbMensagem->setText(QString::fromStdString(text));
+    screen_.lbMensagem->setText(fieldText(text));
 }
 
 TFrmMod::TFrmMod(std::string_view className)
     : referenceName_(referenceNameOf(className)),
       messageLine_(*this) {
-    setObjectName(QString::fromStdString(referenceName_));
+    setObjectName(fieldText(referenceName_));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(kWidth, kHeight);
     ui::makeLockedValuesReadable(*this);
@@ -105,7 +106,7 @@ TFrmMod::~TFrmMod() { host().GravaAudit("Destruiu: " + referenceName_); }
 void TFrmMod::FormCreate() {
     state().versaoDoModulo = host().GetBuildInfo(moduleFilePath());
     const std::string title = "VKS - v" + state().versaoDoModulo;
-    lbVersao->setText(QString::fromStdString(title));
+    lbVersao->setText(fieldText(title));
     storeTitle(title);
     host().GravaAudit("Criou: " + referenceName_);
 }
@@ -133,7 +134,7 @@ void TFrmMod::centre() {
     move(area.center() - QPoint(kWidth / 2, kHeight / 2));
 }
 
-QString TFrmMod::text(MessageId message) { return QString::fromStdString(catalogueText(message)); }
+QString TFrmMod::text(MessageId message) { return fieldText(catalogueText(message)); }
 
 void TFrmMod::hintOnEntry(QWidget& control, MessageId message) {
     new ui::EntryHint(control, *lbMensagem, [message] { return text(message); });

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
@@ -37,8 +38,8 @@ bool isPositiveAmount(const QString& text) {
 }
 
 QString formattedAmount(const QString& text) {
-    const std::string bare = host().RemoveFormato(text.toStdString());
-    return QString::fromStdString(host().Dollar(bare));
+    const std::string bare = host().RemoveFormato(fieldBytes(text));
+    return fieldText(host().Dollar(bare));
 }
 
 } // namespace
@@ -75,13 +76,13 @@ bool TFrmTrn_Mod::ValidaCamposForm() {
 }
 
 bool TFrmTrn_Mod::GravaCamposKovar() {
-    return fields::write(field::Amount, host().RemoveFormato(edValor->text().toStdString()));
+    return fields::write(field::Amount, host().RemoveFormato(fieldBytes(edValor->text())));
 }
 
 void TFrmTrn_Mod::IniciaCamposForm() {
     TFrmCaptura::IniciaCamposForm();
-    edValor->setText(formattedAmount(QString::fromStdString(host().LeCampo(field::Amount))));
-    edValor->setEnabled(trimmed(edValor->text().toStdString()).empty());
+    edValor->setText(formattedAmount(fieldText(host().LeCampo(field::Amount))));
+    edValor->setEnabled(trimmed(fieldBytes(edValor->text())).empty());
 }
 
 // Digits, Backspace, Enter and one decimal separator (typed as "," or ".").

@@ -1,4 +1,5 @@
 #include "screens/base/TFrmVKS_Adc.h"
+#include "core/FieldText.h"
 #include "screens/base/FieldStore.h"
 
 #include <QLineEdit>
@@ -33,7 +34,7 @@ bool TFrmVKS_Adc::GravaCamposKovar() {
     QString entryType = edTipoEntrada->text();
     while (entryType.size() < 2) entryType.prepend(QLatin1Char('0'));
     edTipoEntrada->setText(entryType);
-    return fields::write(field::QueryEntryType, entryType.toStdString());
+    return fields::write(field::QueryEntryType, fieldBytes(entryType));
 }
 
 } // namespace vks

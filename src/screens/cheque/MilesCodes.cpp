@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "screens/cheque/ChequeFields.h"
@@ -28,7 +29,7 @@ void MilesCodes::fill() const {
         if (value.empty()) continue;
         showWithLabel(entry, true);
         const std::string shown = trimmed(value);
-        entry.edit->setText(entry.amount ? shownAmount(shown) : QString::fromStdString(shown));
+        entry.edit->setText(entry.amount ? shownAmount(shown) : fieldText(shown));
         entry.edit->setEnabled(trimmed(textOf(*entry.edit)).empty());
     }
 }

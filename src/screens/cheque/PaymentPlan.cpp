@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "host/RequestLayouts.h"
@@ -91,7 +92,7 @@ void PaymentPlan::fillSingleCheque() {
 
 // The total less the down payment, financed in cheques numbered one by one.
 void PaymentPlan::fillInstallments(const std::string& installmentsText) {
-    c_.installments.setText(QString::fromStdString(installmentsText));
+    c_.installments.setText(fieldText(installmentsText));
     c_.chequeNumbers.setEnabled(true);
     const std::string downPayment = host().LeCampo(field::DownPayment);
     if (!trimmed(downPayment).empty()) {
@@ -106,8 +107,8 @@ bool PaymentPlan::firstChequeNumberEntered() {
     if (cheques == 1) replaceChequeNumbers({c_.firstChequeNumber.text()});
     if (cheques <= 1) return false;
     if (!trimmed(textOf(c_.firstChequeNumber)).empty()) {
-        c_.firstChequeNumber.setText(QString::fromStdString(
-            host().PreencherZerosEsquerda(textOf(c_.firstChequeNumber), ChequeNumberGrid::kDigits)));
+        c_.firstChequeNumber.setText(
+            fieldText(host().PreencherZerosEsquerda(textOf(c_.firstChequeNumber), ChequeNumberGrid::kDigits)));
     }
     return true;
 }
@@ -177,7 +178,7 @@ bool PaymentPlan::storeCheques() const {
     }
     for (int i = 0; i < cheques && i < c_.chequeNumbers.count(); ++i) {
         const std::string number =
-            host().PreencherZerosEsquerda(c_.chequeNumbers.itemText(i).toStdString(), ChequeNumberGrid::kDigits);
+            host().PreencherZerosEsquerda(fieldBytes(c_.chequeNumbers.itemText(i)), ChequeNumberGrid::kDigits);
         if (host().GravaCampoString(field::IdentificationWritten, static_cast<std::uint16_t>(i), number) != 0) {
             return false;
         }

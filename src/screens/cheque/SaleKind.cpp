@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "screens/cheque/ChequeFields.h"
@@ -43,7 +44,7 @@ bool SaleKind::store() {
 }
 
 void SaleKind::authorizerNeeded() {
-    authorizer_.setText(QString::fromStdString(host().LeCampo(field::ForcedSaleAuthorizer)));
+    authorizer_.setText(fieldText(host().LeCampo(field::ForcedSaleAuthorizer)));
     authorizer_.setEnabled(trimmed(textOf(authorizer_)).empty());
     showAuthorizer_();
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
 #include "host/Messages.h"
@@ -66,7 +67,7 @@ void TFrmAutGen_VKSTrn::IniciaCamposForm() {
         if (identification.view().size() > kCpfDigits) {
             edCartao->setText(concealedCardNumber(identification.view()));
         } else {
-            edCPF->setMaskedText(QString::fromStdString(host().LeCampo(field::Cpf)));
+            edCPF->setMaskedText(fieldText(host().LeCampo(field::Cpf)));
         }
     }
     edCartao->setEnabled(false);
@@ -74,7 +75,7 @@ void TFrmAutGen_VKSTrn::IniciaCamposForm() {
 
     coupon_.fill();
 
-    edOperador->setText(QString::fromStdString(host().LeCampo(field::Operator)));
+    edOperador->setText(fieldText(host().LeCampo(field::Operator)));
     if (!edOperador->text().isEmpty()) {
         showWithLabel(*edOperador, true);
     } else {
@@ -97,7 +98,7 @@ bool TFrmAutGen_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
     return storeAll(
                {{field::AuthorizerTag, "36"}, {field::OperationCode, "03"}, {field::Cpf, bare(edCPF->maskedText())}}) &&
-           coupon_.store() && storeAll({{field::Operator, edOperador->text().toStdString()}});
+           coupon_.store() && storeAll({{field::Operator, fieldBytes(edOperador->text())}});
 }
 
 bool TFrmAutGen_VKSTrn::storeChequeHeader(const char* constant3, const char* constant2) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
@@ -37,7 +38,7 @@ void TFrmCancVCheque_AutGen::IniciaCamposForm() {
     TFrmAutGen_VKSTrn::IniciaCamposForm();
     lbTitulo->setText(text(kTitle));
     setRequestLayout(TrnCancVChqAutGenVKS);
-    edNSU->setText(QString::fromStdString(host().LeCampo(field::Nsu)));
+    edNSU->setText(fieldText(host().LeCampo(field::Nsu)));
     if (!edNSU->text().isEmpty()) edNSU->setEnabled(false);
     query::load(kSaidaConsulta);
     arrangeCapture(2);
@@ -45,14 +46,14 @@ void TFrmCancVCheque_AutGen::IniciaCamposForm() {
 
 bool TFrmCancVCheque_AutGen::ValidaCamposForm() {
     if (!TFrmAutGen_VKSTrn::ValidaCamposForm()) return false;
-    if (trimmed(edNSU->text().toStdString()).empty()) return rejectInput(kNsuMissing, *edNSU, Retry::EnableClearFocus);
+    if (trimmed(fieldBytes(edNSU->text())).empty()) return rejectInput(kNsuMissing, *edNSU, Retry::EnableClearFocus);
     return true;
 }
 
 bool TFrmCancVCheque_AutGen::GravaCamposKovar() {
     if (!TFrmAutGen_VKSTrn::GravaCamposKovar()) return false;
     if (!storeChequeHeader("002", "02")) return false;
-    const std::string nsu = edNSU->text().toStdString();
+    const std::string nsu = fieldBytes(edNSU->text());
     if (!trimmed(nsu).empty() && host().GravaCampoString(field::Nsu, 0, nsu) != 0) return false;
     return storeIdentificationCard();
 }

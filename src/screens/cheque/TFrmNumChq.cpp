@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/ButtonPanel.h"
@@ -77,7 +78,7 @@ void TFrmNumChq::IniciaCamposForm() {
     pnBotoes->setCaptions();
     pnBotoes->showButtons();
 
-    const int cheques = sale_ != nullptr ? toInt(sale_->numberOfInstallments().toStdString(), 0) : 0;
+    const int cheques = sale_ != nullptr ? toInt(fieldBytes(sale_->numberOfInstallments()), 0) : 0;
     sg_NumChq2->setVisible(cheques > ChequeNumberGrid::kMaxRows);
     sg_NumChq3->setVisible(cheques > 2 * ChequeNumberGrid::kMaxRows);
 
@@ -114,8 +115,8 @@ void TFrmNumChq::gridEnter(std::size_t index) {
     ChequeNumberGrid& grid = *grids_[index];
     const int row = grid.currentRow();
     if (row < 0) return;
-    grid.setNumber(row, QString::fromStdString(
-                            host().PreencherZerosEsquerda(grid.number(row).toStdString(), ChequeNumberGrid::kDigits)));
+    grid.setNumber(row,
+                   fieldText(host().PreencherZerosEsquerda(fieldBytes(grid.number(row)), ChequeNumberGrid::kDigits)));
     if (row > 0 && grid.number(row) == grid.number(row - 1)) {
         messageLine().setMessage(catalogueText(kRepeatedNumber));
         grid.setNumber(row, QString());
@@ -143,7 +144,7 @@ bool TFrmNumChq::ValidaCamposForm() {
         if (!grid->isVisibleTo(this)) continue;
         for (int row = 0; row < grid->rowCount(); ++row) {
             const QString number = grid->number(row);
-            if (!number.isEmpty() && toInt(number.toStdString(), 0) != 0) continue;
+            if (!number.isEmpty() && toInt(fieldBytes(number), 0) != 0) continue;
             showError(kNumberMissing);
             grid->setCurrent(row);
             grid->setFocus();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
 #include "host/Messages.h"
@@ -147,23 +148,23 @@ void TFrmVCheque_AutGen::IniciaCamposForm() {
     lbTitulo->setText(text(kTitle));
     setRequestLayout(TrnVChequeAutGenVKS);
 
-    edCodConsulta->setText(QString::fromStdString(host().LeCampo(field::QueryType)));
+    edCodConsulta->setText(fieldText(host().LeCampo(field::QueryType)));
     edCodConsulta->setEnabled(false);
     miles_.fill();
     saleKind_.fill();
     for (auto [field, edit] : {std::pair{field::ChequeBank, edBanco}, std::pair{field::ChequeAgency, edAgencia},
                                std::pair{field::ChequeAccount, edConta}}) {
-        edit->setText(QString::fromStdString(host().LeCampo(field)));
+        edit->setText(fieldText(host().LeCampo(field)));
         if (!edit->text().isEmpty()) edit->setEnabled(false);
     }
     query::load(query::SaidaConsulta);
-    edVendedor->setText(QString::fromStdString(host().LeCampo(field::Salesperson)));
+    edVendedor->setText(fieldText(host().LeCampo(field::Salesperson)));
     if (!edVendedor->text().isEmpty()) {
         showWithLabel(*edVendedor, true);
         edVendedor->setEnabled(false);
     }
     const std::string firstCheque = host().LeCampo(field::FirstChequeNumber);
-    edNumChequeEntr->setText(QString::fromStdString(firstCheque));
+    edNumChequeEntr->setText(fieldText(firstCheque));
     edNumChequeEntr->setEnabled(trimmed(firstCheque).empty());
     fillOtherHolderCard(*edCartaoTerceiro);
     plan_.fill();

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
 #include "host/HostServices.h"
@@ -26,9 +27,7 @@ constexpr std::array<EntryTypeRow, 3> kEntryTypes{{
     {AccountKey::Card, 5, field::CardNumber, 782},
 }};
 
-std::string cpfDigits(const ui::MaskedEdit& cpf) {
-    return trimmed(host().RemoveFormato(cpf.maskedText().toStdString()));
-}
+std::string cpfDigits(const ui::MaskedEdit& cpf) { return trimmed(host().RemoveFormato(fieldBytes(cpf.maskedText()))); }
 
 // The card number trimmed, through copies that are wiped.
 void takeCardNumber(const ui::CardEdit& card, WipedString& into) {
@@ -65,13 +64,13 @@ QWidget& AccountIdentification::controlFor(const EntryTypeRow& row) const {
 void AccountIdentification::fill(const EntryTypeRow& row, std::string_view supplied) {
     switch (row.key) {
     case AccountKey::Cpf:
-        cpf_.setMaskedText(QString::fromStdString(std::string(supplied)));
+        cpf_.setMaskedText(fieldText(supplied));
         break;
     case AccountKey::Card:
         if (!supplied.empty()) card_.setConcealedNumber(std::string(supplied), concealedCardNumber(supplied));
         break;
     default:
-        document_.setText(QString::fromStdString(std::string(supplied)));
+        document_.setText(fieldText(supplied));
         break;
     }
     controlFor(row).setEnabled(supplied.empty());
@@ -80,7 +79,7 @@ void AccountIdentification::fill(const EntryTypeRow& row, std::string_view suppl
 std::optional<AccountIdentification::Rejection> AccountIdentification::rejection(const QWidget& screen) const {
     // Only the first identification shown is checked.
     if (document_.isVisibleTo(&screen)) {
-        if (isBlank(document_.text().toStdString())) return Rejection{kDocumentMissing, &document_};
+        if (isBlank(fieldBytes(document_.text()))) return Rejection{kDocumentMissing, &document_};
     } else if (cpf_.isVisibleTo(&screen)) {
         if (!host().VerificaCPF(cpfDigits(cpf_))) return Rejection{kCpfInvalid, &cpf_};
     } else if (card_.isVisibleTo(&screen)) {
@@ -103,7 +102,7 @@ bool AccountIdentification::store(const EntryTypeRow* row) {
             card_.conceal(concealedCardNumber(identification.view()));
             break;
         default:
-            identification.assign(trimmed(document_.text().toStdString()));
+            identification.assign(trimmed(fieldBytes(document_.text())));
             break;
         }
         if (!fields::write(row->field, identification.view())) return false;

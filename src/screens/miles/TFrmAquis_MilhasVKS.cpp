@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
 #include "host/Messages.h"
@@ -74,7 +75,7 @@ void TFrmAquis_MilhasVKS::IniciaCamposForm() {
     coupon_.fill();
 
     // The registration comes from the host or not at all.
-    edOperador->setText(QString::fromStdString(host().LeCampo(field::Operator)));
+    edOperador->setText(fieldText(host().LeCampo(field::Operator)));
     if (edOperador->text().isEmpty()) {
         showWithLabel(*edOperador, false);
     } else {
@@ -96,7 +97,7 @@ void TFrmAquis_MilhasVKS::TrataFormaPagamento(const std::string& code) {
         cbFPPagto->setCurrentIndex(0);
         cbFPPagto->setEnabled(true);
     } else {
-        const QString given = QString::fromStdString(code);
+        const QString given = fieldText(code);
         for (int i = 0; i < cbFPPagto->count(); ++i) {
             if (cbFPPagto->itemText(i).left(2) == given) cbFPPagto->setCurrentIndex(i);
         }
@@ -105,8 +106,7 @@ void TFrmAquis_MilhasVKS::TrataFormaPagamento(const std::string& code) {
     if (milesSelected()) {
         // Paid in miles: their value comes from the host; when it has none the
         // cashier types it here, since the locked list never leads to it.
-        edValorMilhas->setText(
-            QString::fromStdString(host().Dollar(host().RemoveFormato(host().LeCampo(field::MilesValue)))));
+        edValorMilhas->setText(fieldText(host().Dollar(host().RemoveFormato(host().LeCampo(field::MilesValue)))));
         edValorMilhas->setEnabled(edValorMilhas->text().isEmpty());
     } else {
         edValorMilhas->setEnabled(false);
@@ -124,7 +124,7 @@ void TFrmAquis_MilhasVKS::fillOccurrence() {
     const int index = kind == "P" ? 0 : kind == "0" ? 1 : -1;
     cbIdOcorrencia->setCurrentIndex(index);
     cbIdOcorrencia->setEnabled(index < 0);
-    edCodOcorrencia->setText(QString::fromStdString(host().LeCampo(field::OccurrenceCode)));
+    edCodOcorrencia->setText(fieldText(host().LeCampo(field::OccurrenceCode)));
     if (!edCodOcorrencia->text().isEmpty()) edCodOcorrencia->setEnabled(false);
 }
 
@@ -159,15 +159,15 @@ bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
     std::string kind = kNoOccurrenceKind;
     std::string code = kNoOccurrenceCode;
     if (treatsOccurrences()) {
-        kind = trimmed(cbIdOcorrencia->currentText().toStdString()).substr(0, 1);
-        code = edCodOcorrencia->text().toStdString();
+        kind = trimmed(fieldBytes(cbIdOcorrencia->currentText())).substr(0, 1);
+        code = fieldBytes(edCodOcorrencia->text());
     }
     const std::string milesValue =
-        host().PreencherZerosEsquerda(host().RemoveFormato(edValorMilhas->text().toStdString()), kMilesValueWidth);
-    return fields::writeAll({{field::Operator, edOperador->text().toStdString()},
+        host().PreencherZerosEsquerda(host().RemoveFormato(fieldBytes(edValorMilhas->text())), kMilesValueWidth);
+    return fields::writeAll({{field::Operator, fieldBytes(edOperador->text())},
                              {field::OccurrenceKind, kind},
                              {field::OccurrenceCode, code},
-                             {field::PaymentForm, cbFPPagto->currentText().left(2).toStdString()},
+                             {field::PaymentForm, fieldBytes(cbFPPagto->currentText().left(2))},
                              {field::MilesValue, milesValue}});
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
 #include "host/Messages.h"
@@ -43,13 +44,13 @@ void TFrmEstVenAquis_CncTrn::IniciaCamposForm() {
     setRequestLayout(TrnCancelamentoVendaAquis);
     readMappingVersion();
     coupon_.fill();
-    edMatrOper->setText(QString::fromStdString(host().LeCampo(field::Operator)));
+    edMatrOper->setText(fieldText(host().LeCampo(field::Operator)));
     if (!edMatrOper->text().isEmpty()) edMatrOper->setEnabled(false);
 }
 
 bool TFrmEstVenAquis_CncTrn::ValidaCamposForm() {
     if (!TFrmCnc_Trn::ValidaCamposForm()) return false;
-    if (isBlank(edMatrOper->text().toStdString())) {
+    if (isBlank(fieldBytes(edMatrOper->text()))) {
         return rejectInput(kOperatorMissing, *edMatrOper, Retry::EnableClearFocus);
     }
     if (const auto rejected = coupon_.rejection()) {
@@ -63,7 +64,7 @@ bool TFrmEstVenAquis_CncTrn::GravaCamposKovar() {
     const WipedString card(host().LeCampo(field::Identification));
     return fields::writeAll({{field::AuthorizerTag, fields::kAuthorizerTag}, {field::CardNumber, card.view()}}) &&
            storeMappingVersion() && coupon_.store() &&
-           fields::writeAll({{field::Operator, edMatrOper->text().toStdString()}});
+           fields::writeAll({{field::Operator, fieldBytes(edMatrOper->text())}});
 }
 
 } // namespace vks

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/FieldText.h"
 #include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "host/IniFile.h"
@@ -16,7 +17,7 @@ void readOccurrenceSwitch() {
     if (!QFileInfo(path).isFile()) return;
     const QString value = readIniValue(path, QStringLiteral("OPERACAO"), QStringLiteral("TrataOcorrencia"))
                               .value_or(QStringLiteral("NAO"));
-    state().TrataOcorrencia = value.toUpper().toStdString();
+    state().TrataOcorrencia = fieldBytes(value.toUpper());
 }
 
 TFrmMilhas_VKSTrn::TFrmMilhas_VKSTrn(std::string_view className)

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
 #include "host/Messages.h"
@@ -91,8 +92,7 @@ bool TFrmPagParcBRQ_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
     if (!fields::writeAuthorizerTag()) return false;
     if (!identification_.store(readEntryType())) return false;
-    const std::string paymentForm =
-        cbFPPagto->isVisibleTo(this) ? cbFPPagto->currentText().left(2).toStdString() : "00";
+    const std::string paymentForm = cbFPPagto->isVisibleTo(this) ? fieldBytes(cbFPPagto->currentText().left(2)) : "00";
     return fields::write(field::PaymentForm, paymentForm);
 }
 

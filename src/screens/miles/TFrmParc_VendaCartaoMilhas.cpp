@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
@@ -53,7 +54,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
     if (!TFrmVendaCartao_MilhasVKS::ValidaCamposForm()) return false;
     // Two digits at most can be typed; a count from the host that is not a
     // whole number counts as none.
-    const std::string count = edNumParc->text().toStdString();
+    const std::string count = fieldBytes(edNumParc->text());
     if (isBlank(count) || toInt(count, 0) < 1) {
         return rejectInput(kInstallmentsOutOfRange, *edNumParc, Retry::EnableClearFocus, {"1", "99"});
     }
@@ -65,7 +66,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
 
 bool TFrmParc_VendaCartaoMilhas::GravaCamposKovar() {
     if (!TFrmVendaCartao_MilhasVKS::GravaCamposKovar()) return false;
-    return fields::writeAll({{field::InstallmentCount, edNumParc->text().toStdString()},
+    return fields::writeAll({{field::InstallmentCount, fieldBytes(edNumParc->text())},
                              {field::FirstInstallmentDate, ui::storedText(*edDtPrimParcela, ui::kNoDate)}});
 }
 

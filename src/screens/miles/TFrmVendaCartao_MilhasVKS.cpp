@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
@@ -33,7 +34,7 @@ constexpr int kForcedSaleItem = 1;
 
 constexpr std::string_view kNoOccurrenceCode = "0000000000";
 
-std::string textOf(const QLineEdit& edit) { return edit.text().toStdString(); }
+std::string textOf(const QLineEdit& edit) { return fieldBytes(edit.text()); }
 
 } // namespace
 
@@ -86,10 +87,10 @@ void TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::vector<QWidget*> ins
     useTabOrder(std::move(order));
 }
 
-std::string TFrmVendaCartao_MilhasVKS::bare(const QString& text) { return host().RemoveFormato(text.toStdString()); }
+std::string TFrmVendaCartao_MilhasVKS::bare(const QString& text) { return host().RemoveFormato(fieldBytes(text)); }
 
 void TFrmVendaCartao_MilhasVKS::fillSupplied(QLineEdit& edit, std::string_view value) {
-    const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    const QString text = fieldText(value);
     edit.setText(text);
     edit.setEnabled(edit.text().isEmpty());
 }
@@ -101,11 +102,11 @@ void TFrmVendaCartao_MilhasVKS::IniciaCamposForm() {
     edCodOcorrencia->setEnabled(false);
 
     fillSupplied(*edValorEntrada, fields::read(field::DownPayment));
-    edValorAvista->setText(QString::fromStdString(fields::read(field::CashValue)));
+    edValorAvista->setText(fieldText(fields::read(field::CashValue)));
     if (!edValorAvista->text().isEmpty()) showWithLabel(*edValorAvista, true);
     coupon_.fill();
     edCupom->setEnabled(edCupom->text().isEmpty());
-    edValorMilhas->setText(QString::fromStdString(fields::read(field::MilesValue)));
+    edValorMilhas->setText(fieldText(fields::read(field::MilesValue)));
     cbVenda->setCurrentIndex(fields::read(field::SaleKind) == "2" ? kForcedSaleItem : 0);
     cbVenda->setEnabled(false);
 
@@ -179,12 +180,12 @@ void TFrmVendaCartao_MilhasVKS::FormShow() {
 
 bool TFrmVendaCartao_MilhasVKS::ValidaCamposForm() {
     if (!TFrmMilhas_VKSTrn::ValidaCamposForm()) return false;
-    if (isBlank(edCupom->text().toStdString())) return rejectInput(kCouponMissing, *edCupom, Retry::EnableClearFocus);
+    if (isBlank(fieldBytes(edCupom->text()))) return rejectInput(kCouponMissing, *edCupom, Retry::EnableClearFocus);
     if (treatsOccurrences()) {
         if (cbIdOcorrencia->currentIndex() < 0) {
             return rejectInput(kOccurrenceNotChosen, *cbIdOcorrencia, Retry::EnableFocus);
         }
-        if (cbIdOcorrencia->currentIndex() == kInsuranceItem && isBlank(edCodOcorrencia->text().toStdString())) {
+        if (cbIdOcorrencia->currentIndex() == kInsuranceItem && isBlank(fieldBytes(edCodOcorrencia->text()))) {
             return rejectInput(kInsuranceCodeMissing, *edCodOcorrencia, Retry::EnableClearFocus);
         }
     }
@@ -195,7 +196,7 @@ bool TFrmVendaCartao_MilhasVKS::storeOccurrence() {
     std::string kind = "0";
     std::string code(kNoOccurrenceCode);
     if (treatsOccurrences()) {
-        kind = trimmed(cbIdOcorrencia->currentText().toStdString()).substr(0, 1);
+        kind = trimmed(fieldBytes(cbIdOcorrencia->currentText())).substr(0, 1);
         if (cbIdOcorrencia->currentIndex() == kInsuranceItem) code = textOf(*edCodOcorrencia);
     }
     return fields::writeAll({{field::OccurrenceKind, kind}, {field::OccurrenceCode, code}});
@@ -210,7 +211,7 @@ bool TFrmVendaCartao_MilhasVKS::GravaCamposKovar() {
         fields::writeAll({{field::Operator, textOf(*edOperador)}}) && storeOccurrence() &&
         fields::writeAll({{field::MilesValue, bare(edValorMilhas->text())},
                           {field::DownPayment, bare(edValorEntrada->text())},
-                          {field::SaleKind, trimmed(cbVenda->currentText().toStdString()).substr(0, 1)},
+                          {field::SaleKind, trimmed(fieldBytes(cbVenda->currentText())).substr(0, 1)},
                           {field::ForcedSaleAuthorizer, textOf(*edMatrAutorizador)}});
     if (!stored) return false;
     // The host reads the composed text when it builds the request.

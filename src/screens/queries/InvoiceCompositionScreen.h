@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldText.h"
 #include "host/Fields.h"
 #include "screens/queries/QueryScreen.h"
 #include "ui/StoredDates.h"
@@ -48,7 +49,7 @@ public:
     bool GravaCamposKovar() override {
         if (!QueryScreen<GenericScreen>::GravaCamposKovar()) return false;
         return host().GravaCampoString(field::InvoiceDueDate, 0,
-                                       host().RemoveFormato(edDataVenc->maskedText().toStdString())) == 0;
+                                       host().RemoveFormato(fieldBytes(edDataVenc->maskedText()))) == 0;
     }
 
 protected:

@@ -1,5 +1,6 @@
 #include "screens/queries/MiniStatementScreen.h"
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
@@ -18,7 +19,7 @@ void showHostScope(QComboBox& scope) {
 
 bool storeScope(const QComboBox& scope) {
     const QString chosen = scope.currentText().left(1);
-    return fields::write(field::MiniStatementScope, chosen.toStdString());
+    return fields::write(field::MiniStatementScope, fieldBytes(chosen));
 }
 
 } // namespace vks::mini

@@ -1,5 +1,6 @@
 #include "screens/queries/QueryHeaderScreen.h"
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Fields.h"
 #include "host/Messages.h"
@@ -16,7 +17,7 @@ bool storeHeader(const Header& header) {
 
 QString entryTypeOr(std::string_view fallback) {
     const std::string entryType = host().LeCampo(field::QueryEntryType);
-    return QString::fromStdString(isBlank(entryType) ? std::string(fallback) : entryType);
+    return fieldText(isBlank(entryType) ? std::string(fallback) : entryType);
 }
 
 } // namespace vks::query

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "screens/base/FieldStore.h"
 #include "ui/MaskedEdit.h"
@@ -60,7 +61,7 @@ QWidget* sideBySide(QWidget& panel, QWidget& first, QWidget& second) {
 
 void fill(const RecordControl& row, bool lockSupplied) {
     const std::string value = fields::read(row.field);
-    const QString text = QString::fromStdString(value);
+    const QString text = fieldText(value);
     switch (row.kind) {
     case Kind::Date:
         if (isBlank(value)) return;
@@ -97,10 +98,10 @@ bool store(const RecordControl& row) {
         return true; // already written with the header
     case Kind::Text:
     case Kind::Masked:
-        value = textOf(*row.control).toStdString();
+        value = fieldBytes(textOf(*row.control));
         break;
     case Kind::Upper:
-        value = upperAToZ(textOf(*row.control)).toStdString();
+        value = fieldBytes(upperAToZ(textOf(*row.control)));
         break;
     case Kind::Date:
         value = ui::storedText(static_cast<const ui::MaskedEdit&>(*row.control), ui::kNoDate);
@@ -109,7 +110,7 @@ bool store(const RecordControl& row) {
     case Kind::TrimmedList: {
         const auto& list = static_cast<const QComboBox&>(*row.control);
         if (list.currentIndex() < 0) return true; // nothing chosen, nothing sent
-        value = list.currentText().toStdString();
+        value = fieldBytes(list.currentText());
         break;
     }
     }

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "host/HostServices.h"
 #include "screens/base/FieldStore.h"
 
@@ -12,11 +13,11 @@ SuppliedEdit::SuppliedEdit(QLineEdit& edit)
 
 void SuppliedEdit::fill(FieldId field) {
     supplied_ = host().LeCampo(field);
-    edit_.setText(QString::fromUtf8(supplied_.data(), static_cast<qsizetype>(supplied_.size())));
+    edit_.setText(fieldText(supplied_));
     edit_.setEnabled(supplied_.empty());
 }
 
-std::string SuppliedEdit::value() const { return edit_.isEnabled() ? edit_.text().toStdString() : supplied_; }
+std::string SuppliedEdit::value() const { return edit_.isEnabled() ? fieldBytes(edit_.text()) : supplied_; }
 
 bool SuppliedEdit::store(FieldId field) const { return fields::write(field, value()); }
 

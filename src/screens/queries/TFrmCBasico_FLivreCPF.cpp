@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
@@ -206,7 +207,7 @@ bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
 
 bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
     if (!TFrmFLivre_CPFVKS::GravaCamposKovar()) return false;
-    if (!fields::write(field::RegistrationOperation, edTipoOperacao->text().toStdString())) {
+    if (!fields::write(field::RegistrationOperation, fieldBytes(edTipoOperacao->text()))) {
         return false;
     }
     if (!storeCpf() || !fields::writeAuthorizerTag()) return false;

@@ -1,5 +1,6 @@
 #include "screens/queries/TFrmCPF_VKSAdc.h"
 
+#include "core/FieldText.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
 #include "ui/MaskedEdit.h"
@@ -30,13 +31,13 @@ bool TFrmCPF_VKSAdc::GravaCamposKovar() {
 }
 
 void TFrmCPF_VKSAdc::showHostCpf() {
-    const QString cpf = QString::fromStdString(host().LeCampo(field::Cpf));
+    const QString cpf = fieldText(host().LeCampo(field::Cpf));
     edCPF->setMaskedText(cpf);
     if (!cpf.isEmpty()) edCPF->setEnabled(false);
 }
 
 bool TFrmCPF_VKSAdc::storeCpf() { return fields::write(field::Cpf, cpfDigits()); }
 
-std::string TFrmCPF_VKSAdc::cpfDigits() const { return host().RemoveFormato(edCPF->maskedText().toStdString()); }
+std::string TFrmCPF_VKSAdc::cpfDigits() const { return host().RemoveFormato(fieldBytes(edCPF->maskedText())); }
 
 } // namespace vks

@@ -1,5 +1,6 @@
 #include "screens/queries/TFrmIdOcorr_GenRegOcorr.h"
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
@@ -65,7 +66,7 @@ bool TFrmIdOcorr_GenRegOcorr::ValidaCamposForm() {
 bool TFrmIdOcorr_GenRegOcorr::GravaCamposKovar() {
     if (!QueryScreen::GravaCamposKovar()) return false;
     if (cbIdOcorrencia->currentIndex() >= 0 &&
-        !fields::write(field::OccurrenceKind, cbIdOcorrencia->currentText().left(1).toStdString())) {
+        !fields::write(field::OccurrenceKind, fieldBytes(cbIdOcorrencia->currentText().left(1)))) {
         return false;
     }
     return code_.store(field::OccurrenceCode);

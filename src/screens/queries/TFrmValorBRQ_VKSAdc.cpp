@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
@@ -51,21 +52,21 @@ void TFrmValorBRQ_VKSAdc::IniciaCamposForm() {
     query::load(query::TipoConsulta);
     query::load(query::SaidaConsulta);
 
-    QString entryType = QString::fromStdString(host().LeCampo(field::EntryType));
+    QString entryType = fieldText(host().LeCampo(field::EntryType));
     while (entryType.size() < 2) entryType.prepend(QLatin1Char('0'));
     edTipoEntrada->setText(entryType);
     for (const DocumentCaption& row : kDocumentCaptions) {
         if (edTipoEntrada->text() == QLatin1String(row.entryType)) lbDadosDocumento->setText(text(row.caption));
     }
 
-    edDadosDocumento->setText(QString::fromStdString(host().LeCampo(field::DocumentData)));
+    edDadosDocumento->setText(fieldText(host().LeCampo(field::DocumentData)));
     // A document passed in by the host cannot be changed.
-    if (!isBlank(edDadosDocumento->text().toStdString())) edDadosDocumento->setEnabled(false);
+    if (!isBlank(fieldBytes(edDadosDocumento->text()))) edDadosDocumento->setEnabled(false);
 }
 
 bool TFrmValorBRQ_VKSAdc::ValidaCamposForm() {
     if (!TFrmVKS_Adc::ValidaCamposForm()) return false;
-    if (isBlank(edDadosDocumento->text().toStdString())) {
+    if (isBlank(fieldBytes(edDadosDocumento->text()))) {
         return rejectInput(kDocumentMissing, *edDadosDocumento, Retry::EnableClearFocus);
     }
     return true;
@@ -74,8 +75,8 @@ bool TFrmValorBRQ_VKSAdc::ValidaCamposForm() {
 bool TFrmValorBRQ_VKSAdc::GravaCamposKovar() {
     if (!TFrmVKS_Adc::GravaCamposKovar()) return false;
     return fields::writeAuthorizerTag() && query::store(query::TipoConsulta) && query::store(query::SaidaConsulta) &&
-           fields::write(field::EntryType, edTipoEntrada->text().toStdString()) &&
-           fields::write(field::DocumentData, edDadosDocumento->text().toStdString());
+           fields::write(field::EntryType, fieldBytes(edTipoEntrada->text())) &&
+           fields::write(field::DocumentData, fieldBytes(edDadosDocumento->text()));
 }
 
 } // namespace vks
