@@ -4,11 +4,16 @@
 
 #include <string>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "core/WipedString.h"
 #include "entry/CardReading.h"
 #include "host/ServiceX.h"
+#include "ui/CardEdit.h"
 
 namespace {
 
@@ -94,4 +99,42 @@ TEST(WipedString, OverwritesItsTextAndTheSourceItWasMadeFrom) {
         held.wipe();
         EXPECT_EQ(held.view(), std::string(text.size(), '*'));
     }
+}
+
+// The typed-card control: once concealed, nothing brings the typed digits
+// back to the screen (the undo history went with them), and neither the
+// platform's input method nor the clipboard gets the text.
+TEST(CardEdit, AConcealedNumberCannotBeUndoneAndTheInputMethodGetsNoText) {
+    ui::CardEdit edit;
+    EXPECT_FALSE(edit.testAttribute(Qt::WA_InputMethodEnabled));
+    edit.insert(QString::fromLatin1(kCard));
+    EXPECT_TRUE(edit.isUndoAvailable());
+    EXPECT_EQ(edit.number(), kCard);
+    const QWidget& widget = edit;
+    EXPECT_FALSE(widget.inputMethodQuery(Qt::ImSurroundingText).isValid());
+    EXPECT_FALSE(widget.inputMethodQuery(Qt::ImTextBeforeCursor).isValid());
+    EXPECT_EQ(edit.contextMenuPolicy(), Qt::NoContextMenu);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    edit.selectAll();
+    for (const QKeySequence::StandardKey copying : {QKeySequence::Copy, QKeySequence::Cut}) {
+        const QKeyCombination keys = QKeySequence(copying)[0];
+        QKeyEvent press(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+        QCoreApplication::sendEvent(&edit, &press);
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    EXPECT_EQ(edit.number(), kCard);
+
+    edit.conceal(QString::fromLatin1(kConcealedCard));
+    EXPECT_TRUE(edit.isConcealed());
+    EXPECT_FALSE(edit.isUndoAvailable());
+    edit.undo();
+    EXPECT_EQ(edit.text(), kConcealedCard);
+    EXPECT_EQ(edit.number(), kCard);
+
+    // A change to the concealed text starts the field afresh.
+    edit.end(false);
+    edit.backspace();
+    EXPECT_FALSE(edit.isConcealed());
+    EXPECT_EQ(edit.text(), "");
+    EXPECT_EQ(edit.number(), "");
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVariant>
 
@@ -17,6 +19,7 @@ CardEdit::CardEdit(QWidget* parent)
     // The platform's input method would get the text to work on; digits
     // need none.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
         // One change records at most one command per character removed and
         // inserted, plus a separator and a selection.
@@ -68,6 +71,25 @@ QVariant CardEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     default:
         return QLineEdit::inputMethodQuery(query);
     }
+}
+
+void CardEdit::keyPressEvent(QKeyEvent* event) {
+    // Copying would hand the digits to the clipboard.
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CardEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // Where the platform has a primary selection (X11), the base class copies
+    // what the mouse selected into it on release.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void CardEdit::rehold() {

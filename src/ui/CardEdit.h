@@ -20,8 +20,9 @@ namespace vks::ui {
 // the old ones: the field holds a reference to each current storage, so
 // that a storage the control lets go stays with the field, which overwrites
 // it once nothing else refers to it. The undo history (one command per typed
-// character) is overwritten by a filler before the field goes, and the
-// platform's input method never gets the text.
+// character) is overwritten by a filler before the field goes. The platform's
+// input method never gets the text, and neither does the clipboard: no copy,
+// cut or context menu, and no X11 primary selection from the mouse.
 class CardEdit : public QLineEdit {
 public:
     explicit CardEdit(QWidget* parent = nullptr);
@@ -38,6 +39,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void forget();
