@@ -62,7 +62,9 @@ TEST(FieldText, AnInvalidByteIsOneCharacterOnScreen) {
 
 TEST(FieldText, OtherLoneSurrogatesBecomeTheReplacementCharacter) {
     const QString text = QString(QChar(0xD800)) + QChar(u'x') + QChar(0xDC10);
-    EXPECT_EQ(fieldBytes(text), "\xef\xbf\xbd" "x" "\xef\xbf\xbd");
+    EXPECT_EQ(fieldBytes(text), "\xef\xbf\xbd"
+                                "x"
+                                "\xef\xbf\xbd");
 }
 
 // Values shown on a screen and written back unchanged: the NSU and the
@@ -104,5 +106,5 @@ TEST(FieldText, ATransactionCopiesInvalidUtf8BackUnchanged) {
         if (w.field == field::Operator || w.field == field::CouponNumber) written.emplace_back(w.field, *w.text);
     }
     EXPECT_EQ(written, (std::vector<std::pair<FieldId, std::string>>{{field::CouponNumber, "77" + bytes},
-                                                                      {field::Operator, "43" + bytes}}));
+                                                                     {field::Operator, "43" + bytes}}));
 }

@@ -22,9 +22,9 @@ namespace {
 // process's own back afterwards.
 class PlatformEnvironment : public ::testing::Test {
 protected:
-    static constexpr const char* kNames[] = {"QT_QPA_PLATFORM", "DISPLAY",         "WAYLAND_DISPLAY",
-                                             "WAYLAND_SOCKET",  "XDG_SESSION_TYPE", "XDG_RUNTIME_DIR",
-                                             "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP"};
+    static constexpr const char* kNames[] = {
+        "QT_QPA_PLATFORM",  "DISPLAY",         "WAYLAND_DISPLAY",     "WAYLAND_SOCKET",
+        "XDG_SESSION_TYPE", "XDG_RUNTIME_DIR", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP"};
 
     void SetUp() override {
         for (const char* name : kNames) {

@@ -104,8 +104,7 @@ public:
             }
             if (!reap()) return kModuleUnusable;
         }
-        std::printf("%d failure points in %d scenarios; %d runs not clean\n", points_, int(scenarios.size()),
-                    unclean_);
+        std::printf("%d failure points in %d scenarios; %d runs not clean\n", points_, int(scenarios.size()), unclean_);
         return unclean_ == 0 ? kPassed : kExpectationFailed;
     }
 
