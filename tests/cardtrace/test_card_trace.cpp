@@ -160,6 +160,26 @@ struct Transaction {
 
 op::KeyStroke confirm() { return op::KeyStroke::alt('1'); }
 
+// A cheque sale in one installment; an empty `cpf` leaves the customer to
+// be identified by card.
+std::vector<std::pair<std::int32_t, std::string>> chequeSale(const std::string& cpf) {
+    std::vector<std::pair<std::int32_t, std::string>> fields{{1105, "000000000000000001"},
+                                                             {1003, "30000"},
+                                                             {1017, "0"},
+                                                             {1029, "341"},
+                                                             {1030, "1234"},
+                                                             {1032, "567890"},
+                                                             {1066, "1"},
+                                                             {1119, "1500"},
+                                                             {1101, "0"},
+                                                             {1050, "4711"},
+                                                             {1051, "20240105"},
+                                                             {1079, "101500"},
+                                                             {1098, "321"}};
+    if (!cpf.empty()) fields.insert(fields.begin() + 1, {1007, cpf});
+    return fields;
+}
+
 // Keys that type `text` ("\r" is Enter), then `last`.
 std::vector<op::KeyStroke> keys(std::string_view text, op::KeyStroke last) {
     std::vector<op::KeyStroke> strokes;
@@ -218,25 +238,7 @@ const std::vector<Transaction>& transactions() {
          "",
          keys("2000\r8000\r123456\r05032024\r101530\r", op::KeyStroke::enter()),
          10104},
-        {"cheque sale, identified by card, supplied",
-         Source::Supplied,
-         {{1105, "000000000000000001"},
-          {1003, "30000"},
-          {1017, "0"},
-          {1029, "341"},
-          {1030, "1234"},
-          {1032, "567890"},
-          {1066, "1"},
-          {1119, "1500"},
-          {1101, "0"},
-          {1050, "4711"},
-          {1051, "20240105"},
-          {1079, "101500"},
-          {1098, "321"}},
-         1059,
-         "",
-         {confirm()},
-         10104},
+        {"cheque sale, identified by card, supplied", Source::Supplied, chequeSale(""), 1059, "", {confirm()}, 10104},
         {"installment payment, typed",
          Source::Typed,
          {{1105, "1"}, {1100, "5"}, {1078, "01"}, {1003, "1500"}},
@@ -253,20 +255,7 @@ const std::vector<Transaction>& transactions() {
          10154},
         {"cheque sale, other holder's card typed",
          Source::Typed,
-         {{1105, "000000000000000001"},
-          {1007, "52998224725"},
-          {1003, "30000"},
-          {1017, "0"},
-          {1029, "341"},
-          {1030, "1234"},
-          {1032, "567890"},
-          {1066, "1"},
-          {1119, "1500"},
-          {1101, "0"},
-          {1050, "4711"},
-          {1051, "20240105"},
-          {1079, "101500"},
-          {1098, "321"}},
+         chequeSale("52998224725"),
          0,
          "edCartaoTerceiro",
          {op::KeyStroke::enter(), confirm()},

@@ -10,7 +10,7 @@
 namespace vks::query {
 
 bool storeHeader(const Header& header) {
-    if (header.code == CodeWrite::None) return true;
+    if (header.queryType.empty()) return true;
     return fields::write(field::QueryType, header.queryType) && store(SaidaConsulta) &&
            (header.code == CodeWrite::Filled ? storeFilled(CodigoConsulta) : store(CodigoConsulta));
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/FieldText.h"
 #include "host/HostServices.h"
 #include "screens/queries/QueryContext.h"
 
@@ -16,22 +17,24 @@ namespace query {
 enum class CodeWrite {
     Filled,     // left-filled with "0" to three characters, in the context too
     AsItStands, // sent as loaded
-    None,       // the family has no query code and no header of its own
+    None,       // the family has no query code
 };
 
 // The request header a family of queries writes after its key: the query
-// type (1056), the output (1057) and the query code (1060).
+// type (1056), the output (1057) and the query code (1060). A family with
+// no query type writes no header: its leaves write what they send.
 struct Header {
     std::string_view queryType;
     CodeWrite code;
+    bool entryTypeFromHost = true; // false: the leaf's entry type, whatever field 1061 holds
 };
 
 inline constexpr Header GenericHeader{"04", CodeWrite::Filled};
 inline constexpr Header FreeFormCardHeader{"05", CodeWrite::Filled};
 inline constexpr Header FreeFormCpfHeader{"05", CodeWrite::AsItStands};
 // The statement: its leaves write the query type and the output as the host
-// gave them, and its entry type is always the leaf's.
-inline constexpr Header StatementHeader{{}, CodeWrite::None};
+// gave them.
+inline constexpr Header StatementHeader{{}, CodeWrite::None, false};
 
 // Writes 1056, 1057 and 1060; false at the first write the host refuses.
 bool storeHeader(const Header& header);
@@ -65,17 +68,10 @@ protected:
 
     // The output and the query code from the host (`code` when field 1060
     // is blank), and the entry type of field 1061 (`entryType` when blank).
-    // A family without a code loads the query type instead and keeps
-    // `entryType` whatever the host gave.
     void loadQueryContext(std::string_view entryType, std::string_view code) {
         query::load(query::SaidaConsulta);
-        if (header_.code == query::CodeWrite::None) {
-            query::load(query::TipoConsulta);
-            this->edTipoEntrada->setText(QString::fromUtf8(entryType.data(), qsizetype(entryType.size())));
-            return;
-        }
-        this->edTipoEntrada->setText(query::entryTypeOr(entryType));
-        query::load(query::CodigoConsulta, code);
+        this->edTipoEntrada->setText(header_.entryTypeFromHost ? query::entryTypeOr(entryType) : fieldText(entryType));
+        if (header_.code != query::CodeWrite::None) query::load(query::CodigoConsulta, code);
     }
 
 private:

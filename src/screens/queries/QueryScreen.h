@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -57,6 +58,10 @@ public:
         this->presentQuery(*leaf_.layout, leaf_.title);
         if (QWidget* key = this->keyControl(); key != nullptr && leaf_.keyCaption != 0) {
             if (QLabel* label = this->labelOf(*key)) label->setText(this->text(leaf_.keyCaption));
+        }
+        // A query type the leaf sends as the host gave it is loaded first.
+        if (std::ranges::find(leaf_.writes, QueryWrite::QueryType) != leaf_.writes.end()) {
+            query::load(query::TipoConsulta);
         }
         this->loadQueryContext(leaf_.entryType, leaf_.code);
         this->showHostKey();
