@@ -301,14 +301,92 @@ void settle(std::chrono::milliseconds duration) {
 
 // --- Script ------------------------------------------------------------------------
 
+namespace {
+
+// How often a step that waits on time alone (a pause, a deadline) is looked at
+// again when nothing else happens.
+constexpr std::chrono::milliseconds kIdlePoll = 2ms;
+// A looking that the application keeps busy this many rounds in a row looks
+// anyway, so that a control that repaints on every round cannot stall a script.
+constexpr int kMaxBusyRounds = 32;
+
+} // namespace
+
+// Runs the script's looking when the application has settled: every event
+// the looking might depend on (a key, the commit an item view posts after
+// it, a paint, an activation) has been delivered. It counts the events
+// delivered to everyone else; a requested look is posted to the back of the
+// event queue and put back there until one whole round of the event loop
+// delivered nothing. Any event delivered while the script waits asks for a
+// look, so a step follows what it waits for at once, without a timer's tick.
+class Script::Pacer final : public QObject {
+public:
+    explicit Pacer(std::function<void()> look)
+        : look_(std::move(look)) {
+        poll_.setSingleShot(true);
+        poll_.setParent(this);
+        QObject::connect(&poll_, &QTimer::timeout, this, &Pacer::request);
+    }
+    ~Pacer() override { watch(false); }
+
+    void watch(bool on) {
+        if (on == watching_ || QCoreApplication::instance() == nullptr) return;
+        watching_ = on;
+        if (on)
+            QCoreApplication::instance()->installEventFilter(this);
+        else
+            QCoreApplication::instance()->removeEventFilter(this);
+        if (!on) poll_.stop();
+    }
+    void request() {
+        if (pending_ || !watching_) return;
+        pending_ = true;
+        QCoreApplication::postEvent(this, new QEvent(kLookType));
+    }
+    // Looks again after `delay` even when nothing happens.
+    void pollIn(std::chrono::milliseconds delay) {
+        if (watching_) poll_.start(std::max(delay, std::chrono::milliseconds(0)));
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (receiver != this && receiver != &poll_) {
+            ++delivered_;
+            request();
+        }
+        return QObject::eventFilter(receiver, event);
+    }
+    bool event(QEvent* event) override {
+        if (event->type() != kLookType) return QObject::event(event);
+        pending_ = false;
+        if (delivered_ != deliveredAtLastLook_ && busyRounds_ < kMaxBusyRounds) {
+            deliveredAtLastLook_ = delivered_;
+            ++busyRounds_;
+            request();
+            return true;
+        }
+        deliveredAtLastLook_ = delivered_;
+        busyRounds_ = 0;
+        look_();
+        return true;
+    }
+
+private:
+    static inline const QEvent::Type kLookType = static_cast<QEvent::Type>(QEvent::registerEventType());
+    std::function<void()> look_;
+    QTimer poll_;
+    quint64 delivered_ = 0;
+    quint64 deliveredAtLastLook_ = 0;
+    int busyRounds_ = 0;
+    bool pending_ = false;
+    bool watching_ = false;
+};
+
 Script::Script(std::chrono::milliseconds stepTimeout)
     : stepTimeout_(stepTimeout),
-      timer_(new QTimer()) {
-    timer_->setInterval(1);
-    QObject::connect(timer_, &QTimer::timeout, [this] { tick(); });
-}
+      pacer_(std::make_unique<Pacer>([this] { tick(); })) {}
 
-Script::~Script() { delete timer_; }
+Script::~Script() = default;
 
 Script& Script::waitFor(std::string what, Condition condition) {
     return waitFor(std::move(what), std::move(condition), stepTimeout_);
@@ -334,7 +412,6 @@ Script& Script::pause(std::chrono::milliseconds duration) {
         },
         duration + stepTimeout_);
 }
-
 Script& Script::type(std::string text) {
     return then("type \"" + text + "\"", [text] { op::type(text); });
 }
@@ -382,10 +459,11 @@ void Script::start() {
     failure_.clear();
     takeKeyboardFault(); // a key lost before the script began is not its own
     stepStarted_ = std::chrono::steady_clock::now();
-    timer_->start();
+    pacer_->watch(true);
+    pacer_->request();
 }
 
-void Script::stop() { timer_->stop(); }
+void Script::stop() { pacer_->watch(false); }
 
 std::string Script::describeScene() {
     std::string scene = "screen \"" + screenName() + "\", focus \"" + focusedControl() + "\"";
@@ -397,22 +475,26 @@ std::string Script::describeScene() {
 void Script::tick() {
     if (failed_) {
         cancel();
+        pacer_->pollIn(kIdlePoll);
         return;
     }
     if (std::string fault = takeKeyboardFault(); !fault.empty()) {
         keyLost_ = true;
         fail(fault);
+        pacer_->pollIn(kIdlePoll);
         return;
     }
-    // Conditions that already hold pass in the same tick; an action ends it,
-    // so that the events it caused are handled before the next step looks.
+    // Conditions that already hold pass in the same look; an action ends it,
+    // so that the events it caused are delivered before the next step looks.
     while (next_ < steps_.size()) {
         const Step& step = steps_[next_];
         if (step.ready && !step.ready()) {
-            if (std::chrono::steady_clock::now() - stepStarted_ > step.timeout) {
+            const auto waited = std::chrono::steady_clock::now() - stepStarted_;
+            if (waited > step.timeout) {
                 fail("step " + std::to_string(next_ + 1) + " (" + step.what + ") not met within " +
                      std::to_string(step.timeout.count()) + " ms; " + describeScene());
             }
+            pacer_->pollIn(kIdlePoll);
             return;
         }
         const Action action = step.action; // an action may add steps
@@ -420,10 +502,11 @@ void Script::tick() {
         stepStarted_ = std::chrono::steady_clock::now();
         if (action) {
             action();
+            pacer_->request(); // behind whatever the action posted
             return;
         }
     }
-    timer_->stop();
+    pacer_->watch(false);
 }
 
 void Script::fail(const std::string& why) {

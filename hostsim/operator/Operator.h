@@ -8,11 +8,12 @@
 // keys are posted and delivered by whatever event loop is running, so an
 // action that opens a modal window returns at once. Sequences that must
 // wait for the screens (a modal loop inside another) are written as a
-// Script, whose steps run from a timer inside the running event loop, each
-// with a deadline.
+// Script, whose steps run inside the running event loop whenever it has
+// settled, each with a deadline.
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +22,6 @@
 #include <Qt>
 
 class QWidget;
-class QTimer;
 
 namespace vks::op {
 
@@ -111,7 +111,9 @@ void settle(std::chrono::milliseconds duration);
 
 // --- Sequences ----------------------------------------------------------------
 
-// Steps run one after the other from a timer inside the running event loop.
+// Steps run one after the other inside the running event loop, looked at
+// whenever the application has settled after an event (and every couple of
+// milliseconds while a step waits on time alone).
 // A waiting step passes when its condition holds and fails when its deadline
 // passes; then the failure handler runs, and every modal window is closed
 // (screens with result 2, or as onCancel says) until the script is stopped.
@@ -142,7 +144,7 @@ public:
     Script& expectAllClosed();
 
     void onFailure(FailureHandler handler) { onFailure_ = std::move(handler); }
-    // How the windows are ended after a failure, on every tick until the
+    // How the windows are ended after a failure, at every look until the
     // script is stopped; closeAll() unless set.
     void onCancel(Action cancel) { cancel_ = std::move(cancel); }
 
@@ -165,6 +167,7 @@ private:
         Action action;   // may be empty
         std::chrono::milliseconds timeout;
     };
+    class Pacer;
     void tick();
     void fail(const std::string& why);
     void cancel();
@@ -178,7 +181,7 @@ private:
     std::string failure_;
     FailureHandler onFailure_;
     Action cancel_;
-    QTimer* timer_;
+    std::unique_ptr<Pacer> pacer_;
 };
 
 } // namespace vks::op

@@ -5,10 +5,10 @@
 #include <map>
 #include <utility>
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QResource>
 #include <QSize>
 
 // The resources live in the module's own objects; registering them once by
@@ -31,33 +31,39 @@ QPixmap picture(const char* name) {
     return QPixmap(QStringLiteral(":/vks/%1.png").arg(QLatin1String(name)));
 }
 
-std::uint32_t read32(const QByteArray& data, qsizetype at) {
+std::uint32_t read32(const uchar* data) {
     std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(data[at + i]);
+    for (int i = 3; i >= 0; --i) value = (value << 8) | data[i];
     return value;
 }
 
 // The picture as the build prepared it for `size` (the picture tool's
-// pixels, ready to copy); null when there is none of that size.
+// pixels, stored uncompressed in the module); null when there is none of
+// that size. The pixmap reads the pixels where the module keeps them:
+// nothing is decoded, decompressed or copied.
 QPixmap preparedPicture(const char* name, const QSize& size) {
     ensureRegistered();
-    QFile file(
+    const QResource resource(
         QStringLiteral(":/vks/shown/%1_%2x%3.vksp").arg(QLatin1String(name)).arg(size.width()).arg(size.height()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray data = file.readAll();
-    constexpr qsizetype kHeader = 20;
-    if (data.size() < kHeader || !data.startsWith("VKSP")) return {};
-    const auto width = static_cast<int>(read32(data, 4));
-    const auto height = static_cast<int>(read32(data, 8));
-    const auto format = static_cast<QImage::Format>(read32(data, 12));
-    const qsizetype bytesPerLine = read32(data, 16);
-    if (QSize(width, height) != size || format <= QImage::Format_Invalid || format >= QImage::NImageFormats) return {};
-    QImage image(width, height, format);
-    if (image.isNull() || image.bytesPerLine() != bytesPerLine || data.size() != kHeader + bytesPerLine * height) {
+    constexpr qint64 kHeader = 20;
+    const uchar* data = resource.data();
+    if (data == nullptr || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < kHeader ||
+        std::memcmp(data, "VKSP", 4) != 0) {
         return {};
     }
-    std::memcpy(image.bits(), data.constData() + kHeader, static_cast<std::size_t>(bytesPerLine * height));
-    return QPixmap::fromImage(std::move(image));
+    const auto width = static_cast<int>(read32(data + 4));
+    const auto height = static_cast<int>(read32(data + 8));
+    const auto format = static_cast<QImage::Format>(read32(data + 12));
+    const qint64 bytesPerLine = read32(data + 16);
+    const uchar* pixels = data + kHeader;
+    if (QSize(width, height) != size || format <= QImage::Format_Invalid || format >= QImage::NImageFormats ||
+        resource.size() != kHeader + bytesPerLine * height ||
+        reinterpret_cast<std::uintptr_t>(pixels) % alignof(std::uint32_t) != 0) {
+        return {};
+    }
+    const QImage image(pixels, width, height, static_cast<qsizetype>(bytesPerLine), format);
+    if (image.isNull() || image.bytesPerLine() != bytesPerLine) return {};
+    return QPixmap::fromImage(image);
 }
 
 // The scaling QLabel does for scaled contents (smooth, aspect ratio ignored,
