@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamWriter>
 
+#include "OwnRun.h"
 #include "ScenarioRun.h"
 
 namespace vkshost {
@@ -121,8 +122,7 @@ int runFolder(const QString& folder, const QStringList& childOptions, int timeou
         child.setStandardOutputFile(QProcess::nullDevice());
         QElapsedTimer clock;
         clock.start();
-        child.start(QCoreApplication::applicationFilePath(),
-                    QStringList{"run", dir.filePath(file), "--quiet", "--out", resultPath} + childOptions);
+        startOwnRun(child, QStringList{"run", dir.filePath(file), "--quiet", "--out", resultPath} + childOptions);
         const bool ended = child.waitForFinished(timeoutMs + kChildGraceMs);
         if (!ended) {
             child.kill();

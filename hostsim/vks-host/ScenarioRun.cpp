@@ -1,8 +1,10 @@
 #include "ScenarioRun.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -88,7 +90,7 @@ private:
             if (done_ || !deadline_ || *deadline_ != deadline || Clock::now() < deadline) continue;
             static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
             [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
-            ini_.restore();
+            ini_.restoreBeforeExit();
             ::_exit(kTimedOut);
         }
     }
@@ -110,19 +112,51 @@ std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& o
 
 } // namespace
 
+namespace {
+
+std::atomic<const IniFile*> iniToRestore{nullptr};
+
+extern "C" void restoreIniAndEnd(int signal) {
+    if (const IniFile* ini = iniToRestore.load()) ini->restoreBeforeExit();
+    // Ends as the signal would have: the parent sees which one it was.
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+void restoreIniOnSignals() {
+    static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = restoreIniAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::sigaction(signal, &action, nullptr);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace
+
 IniFile::IniFile(const std::optional<QByteArray>& content)
     : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")),
       lock_(path_ + ".lock"),
       file_(QFile::encodeName(path_).toStdString()),
-      kept_(file_ + ".kept-by-vks-host") {
+      kept_(file_ + ".kept-by-vks-host"),
+      lockFile_(file_ + ".lock") {
     lock_.tryLock(kTurnWaitMs);
     if (QFileInfo::exists(path_)) {
         ::unlink(kept_.c_str());
         keeping_ = ::rename(file_.c_str(), kept_.c_str()) == 0;
     }
+    restoreIniOnSignals();
+    iniToRestore = this;
     if (!content) return;
     QFile file(path_);
     if (file.open(QIODevice::WriteOnly)) file.write(*content);
+}
+
+IniFile::~IniFile() {
+    iniToRestore = nullptr;
+    restore();
 }
 
 void configureHost(const Scenario& scenario) {
@@ -226,7 +260,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     QObject::connect(&abandon, &QTimer::timeout, [&] {
         watchdog.disarm();
         const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
-        ini.restore();
+        ini.restoreBeforeExit();
         ::_exit(status);
     });
 

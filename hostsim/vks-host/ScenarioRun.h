@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QLockFile>
 #include <QString>
@@ -36,17 +38,24 @@ struct RunOptions {
 // never read by this run; runs at once in one folder take turns.
 class IniFile {
 public:
+    // While it lives, a signal that ends the process (Ctrl+C, kill, a closed
+    // terminal) puts the person's file back first.
     explicit IniFile(const std::optional<QByteArray>& content);
-    ~IniFile() { restore(); }
+    ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
     // The run's file removed and the person's put back. Only system calls,
-    // so that it may run on the watchdog's thread just before the process
-    // ends.
+    // so that it may run on the watchdog's thread or in a signal handler.
     void restore() const {
         ::unlink(file_.c_str());
         if (keeping_) ::rename(kept_.c_str(), file_.c_str());
+    }
+    // restore(), and the turn given up, for a process that ends without
+    // running its destructors.
+    void restoreBeforeExit() const {
+        restore();
+        ::unlink(lockFile_.c_str());
     }
 
 private:
@@ -55,6 +64,7 @@ private:
     QLockFile lock_;
     std::string file_;
     std::string kept_;
+    std::string lockFile_;
     bool keeping_ = false;
 };
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "FolderRun.h"
+#include "OwnRun.h"
 #include "ScenarioRun.h"
 #include "Simulator.h"
 
@@ -130,11 +131,11 @@ private:
         child->process->setStandardOutputFile(QProcess::nullDevice());
         child->process->setStandardErrorFile(child->errorsPath);
         child->clock.start();
-        child->process->start(QCoreApplication::applicationFilePath(),
-                              QStringList{"run", child->scenarioPath, "--quiet", "--cashier-cancel", "--out",
-                                          child->resultPath, "--step-timeout", QString::number(options_.stepTimeoutMs),
-                                          "--timeout", QString::number(options_.timeoutMs / 1000.0)} +
-                                  childOptions_);
+        startOwnRun(*child->process,
+                    QStringList{"run", child->scenarioPath, "--quiet", "--cashier-cancel", "--out", child->resultPath,
+                                "--step-timeout", QString::number(options_.stepTimeoutMs), "--timeout",
+                                QString::number(options_.timeoutMs / 1000.0)} +
+                        childOptions_);
         running_.push_back(std::move(child));
     }
 
