@@ -115,6 +115,24 @@ TEST(OccurrenceIdentification, ChecksCouponThenKindThenCode) {
                                            {1182, "42"}}));
 }
 
+// The list takes its keys as typed, not as the host's keyboard routine reads
+// them: "2" steps to the gift list, a letter picks the item it begins.
+TEST(OccurrenceIdentification, TheListReadsItsKeysAsTyped) {
+    const struct {
+        const char* typed;
+        const char* hostReads;
+        const char* shown;
+    } cases[] = {{"2", "x", kGiftList}, {"2", "", kGiftList}, {"p", "9", kGiftList}, {"x", "2", ""}, {"8", "2", ""}};
+    for (const auto& c : cases) {
+        ScopedFakeHost host;
+        host->keyboard[c.typed] = c.hostReads;
+        auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
+        Operator op;
+        op.expectFocus("cbIdOcorrencia").type(c.typed).expectText("cbIdOcorrencia", c.shown).escape();
+        EXPECT_EQ(op.run(*screen), 2) << c.typed << " read as " << c.hostReads;
+    }
+}
+
 // Coupon, date, store, point of sale; a date left empty is sent as zeros.
 TEST(OccurrenceCancellation, ChecksCouponThenDateThenStoreThenPointOfSale) {
     ScopedFakeHost host;

@@ -72,4 +72,13 @@ bool TFrmIdOcorr_GenRegOcorr::GravaCamposKovar() {
     return code_.store(field::OccurrenceCode);
 }
 
+// The list steps and searches on the keys as typed, not as the host's
+// keyboard routine reads them; Enter still moves on as everywhere.
+bool TFrmIdOcorr_GenRegOcorr::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
+    const QString typed = key;
+    if (QueryScreen::FormKeyPress(focus, event, key)) return true;
+    if (focus == cbIdOcorrencia) key = typed;
+    return false;
+}
+
 } // namespace vks

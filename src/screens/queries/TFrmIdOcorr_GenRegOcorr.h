@@ -20,6 +20,8 @@ public:
     bool GravaCamposKovar() override;
 
 protected:
+    bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) override;
+
     QLabel* lbIdOcorrencia;
     QComboBox* cbIdOcorrencia;
     QLabel* lbCodOcorrencia;
