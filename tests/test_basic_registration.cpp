@@ -193,17 +193,18 @@ TEST(BasicRegistration, DatesFromTheHost) {
     }
 }
 
-// Typed letters a to z show in upper case where the record keeps names;
-// others are written in upper case but shown as typed.
-TEST(BasicRegistration, UpperCaseIsATozOnly) {
+// Where the record keeps names every typed letter shows in upper case,
+// accented ones too; the write then turns only a to z, so a lower-case
+// accent the host supplied stays as it is.
+TEST(BasicRegistration, TypedLettersShowInUpperCase) {
     const struct {
         const char* control;
         FieldId field;
         const char* shown;
         const char* written;
     } cases[] = {
-        {"edNome", 1081, "AÇãO Z-1 ß", "AÇãO Z-1 ß"},
-        {"edCidade", 1091, "AÇãO Z-1 ß", "AÇãO Z-1 ß"},
+        {"edNome", 1081, "AÇÃO Z-1 ß", "AÇÃO Z-1 ß"},
+        {"edCidade", 1091, "AÇÃO Z-1 ß", "AÇÃO Z-1 ß"},
         {"edOrgao", 1082, "aÇão z", "AÇãO Z"},
         {"edIdentidade", 1044, "aÇão z", "aÇão z"},
     };

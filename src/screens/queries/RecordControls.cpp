@@ -37,6 +37,11 @@ QString upperAToZ(QString text) {
     return text;
 }
 
+QString upperLetters(QString text) {
+    for (QChar& c : text) c = c.toUpper();
+    return text;
+}
+
 void fitChars(QWidget& control, int chars) {
     control.setMinimumWidth(0);
     control.setFixedWidth(widthOf(control, chars));

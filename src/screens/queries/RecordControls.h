@@ -35,6 +35,9 @@ bool store(const RecordControl& row);
 
 // Letters a to z in upper case; every other character as it stands.
 QString upperAToZ(QString text);
+// Every letter in upper case, accented ones included, as a field that shows
+// its typed letters in upper case does.
+QString upperLetters(QString text);
 
 // The control as wide as `chars` characters.
 void fitChars(QWidget& control, int chars);

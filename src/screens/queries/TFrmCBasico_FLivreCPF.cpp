@@ -216,7 +216,7 @@ bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
 
 bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
     if (TFrmFLivre_CPFVKS::FormKeyPress(focus, event, key)) return true;
-    if (std::ranges::find(typedInUpper_, focus) != typedInUpper_.end()) key = record::upperAToZ(key);
+    if (std::ranges::find(typedInUpper_, focus) != typedInUpper_.end()) key = record::upperLetters(key);
     return false;
 }
 

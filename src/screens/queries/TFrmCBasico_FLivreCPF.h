@@ -64,7 +64,7 @@ private:
     // The record in the order it is filled; it is written in the same
     // order, the key apart.
     std::vector<record::RecordControl> record_;
-    // Controls whose typed letters a to z show in upper case.
+    // Controls whose typed letters show in upper case.
     std::vector<QWidget*> typedInUpper_;
     // The capture panel's rows in tab order, an area code beside its number.
     std::vector<std::pair<QLabel*, QWidget*>> rows_;
