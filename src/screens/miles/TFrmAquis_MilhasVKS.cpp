@@ -25,6 +25,14 @@ constexpr int kMilesValueWidth = 12;
 // is its code less one.
 constexpr int kMilesForm = 10;
 
+// The lists step themselves, only to an item there is: from no selection
+// "8" leaves them empty.
+constexpr Control kPaymentForm = [] {
+    Control form = controls::kPaymentForm;
+    form.keys = Keys::OwnSteps;
+    return form;
+}();
+
 const QStringList kOccurrenceKinds = {
     QStringLiteral("P - Compra vinculada a lista de presentes"),
     QStringLiteral("0 - Demais casos"),
@@ -38,7 +46,7 @@ constexpr const char* kNoOccurrenceCode = "0000000";
 
 TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
-      cbFPPagto(addList(controls::kPaymentForm, paymentForms().mid(1))),
+      cbFPPagto(addList(kPaymentForm, paymentForms().mid(1))),
       edCartao(addEdit(controls::kCardShown)),
       edValorMilhas(addEdit(controls::kMilesValue)),
       edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
@@ -50,7 +58,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
                               .design = "Ocorrência:",
                               .caption = 759,
                               .hint = 113,
-                              .keys = Keys::ListSteps},
+                              .keys = Keys::OwnSteps},
                              kOccurrenceKinds)),
       edCodOcorrencia(addEdit({.name = "edCodOcorrencia",
                                .label = "lbCodOcorrencia",
