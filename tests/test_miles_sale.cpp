@@ -209,6 +209,17 @@ const CheckCase kChecks[] = {
      810,
      "edCupom",
      ""},
+    // Leaving the insurance item asks for its code, but not when the check
+    // moves the focus to the coupon.
+    {"coupon blank, confirmed on the insurance item",
+     &kCash,
+     {{field::CouponNumber, "  "}, {field::DownPayment, "0"}},
+     true,
+     3,
+     "S",
+     810,
+     "edCupom",
+     ""},
     {"occurrence not chosen", &kCash, kTypedInstallment, true, 0, "", 839, "cbIdOcorrencia", ""},
     {"insurance code missing",
      &kCash,

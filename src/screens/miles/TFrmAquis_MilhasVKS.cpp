@@ -13,7 +13,6 @@
 #include "screens/base/SharedControls.h"
 #include "screens/miles/MilesSettings.h"
 #include "screens/miles/PaymentForms.h"
-#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -70,7 +69,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     cbFPPagto->setCurrentIndex(0);
     edCartao->setEnabled(false);
     handleAsAmount(*edValorMilhas);
-    ui::onExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
+    onCashierExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
     setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
                         cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
 }
