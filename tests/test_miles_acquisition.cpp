@@ -377,6 +377,23 @@ TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
     EXPECT_EQ(host->get(field::MilesValue), "000000001234");
 }
 
+// A rejected check focuses the control it names, even when the cashier
+// confirmed from the list left on miles.
+TEST(MilesAcquisition, ACheckConfirmedFromTheListOnMilesFocusesItsControl) {
+    ScopedFakeHost host;
+    supply(*host, {{field::Amount, "1500"}, {field::Identification, kCard}});
+    const auto screen = createScreen<TFrmAquis_MilhasVKS>();
+    Operator op;
+    op.expectFocus("cbFPPagto")
+        .type(std::string(10, '2'))
+        .alt('1')
+        .dismissMessage(810)
+        .expectFocus("edCupom")
+        .expectEnabled("edValorMilhas", false)
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
 // --- Reversals -------------------------------------------------------------------------
 
 struct ReversalCase {

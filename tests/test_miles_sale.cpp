@@ -14,6 +14,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/miles/MilesSettings.h"
 #include "screens/miles/TFrmAVista_VendaCartaoMilhas.h"
+#include "screens/miles/TFrmAquis_MilhasVKS.h"
 #include "screens/miles/TFrmCJuros_ParcMilhas.h"
 #include "screens/miles/TFrmSJuros_ParcMilhas.h"
 #include "vks/vks.h"
@@ -208,6 +209,17 @@ const CheckCase kChecks[] = {
      810,
      "edCupom",
      ""},
+    // Leaving the insurance item asks for its code, but not when the check
+    // moves the focus to the coupon.
+    {"coupon blank, confirmed on the insurance item",
+     &kCash,
+     {{field::CouponNumber, "  "}, {field::DownPayment, "0"}},
+     true,
+     3,
+     "S",
+     810,
+     "edCupom",
+     ""},
     {"occurrence not chosen", &kCash, kTypedInstallment, true, 0, "", 839, "cbIdOcorrencia", ""},
     {"insurance code missing",
      &kCash,
@@ -311,6 +323,50 @@ TEST(MilesSale, LeavingTheOccurrenceOnInsuranceAsksForTheCode) {
     EXPECT_EQ(host->get(field::OccurrenceKind), "S");
     EXPECT_EQ(host->get(field::OccurrenceCode), "9876543210");
 }
+
+// "2" selects the next item and "8" the previous one, each only when there
+// is one: from no selection "8" leaves the list empty.
+struct ListKeysCase {
+    const char* name;
+    Factory create;
+    std::string list;
+    std::vector<std::pair<std::string, std::string>> keysAndItem; // typed, then the item shown
+};
+
+const ListKeysCase kListKeys[] = {
+    {"sale occurrence",
+     createScreen<TFrmAVista_VendaCartaoMilhas>,
+     "cbIdOcorrencia",
+     {{"8", ""},
+      {"2", "S - Código do Seguro"},
+      {"8", "S - Código do Seguro"},
+      {"22", "0 - Demais casos"},
+      {"8", "S - Código do Seguro"}}},
+    {"acquisition occurrence",
+     createScreen<TFrmAquis_MilhasVKS>,
+     "cbIdOcorrencia",
+     {{"8", ""}, {"2", "P - Compra vinculada a lista de presentes"}, {"22", "0 - Demais casos"}}},
+    {"acquisition payment form",
+     createScreen<TFrmAquis_MilhasVKS>,
+     "cbFPPagto",
+     {{"8", "01 - Dinheiro"}, {"2", "02 - Cheque à vista"}, {std::string(12, '2'), "11- Milhas"}, {"8", "10 - Vale"}}},
+};
+
+class MilesListKeys : public testing::TestWithParam<ListKeysCase> {};
+
+TEST_P(MilesListKeys, StepOnlyToAnItemThereIs) {
+    const ListKeysCase& c = GetParam();
+    ScopedFakeHost host;
+    prepare(*host, {{field::OccurrenceKind, "X"}}, true);
+    auto screen = c.create();
+    Operator op;
+    op.focusOn(c.list);
+    for (const auto& [keys, item] : c.keysAndItem) op.type(keys).expectText(c.list, item);
+    op.escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(MilesSale, MilesListKeys, testing::ValuesIn(kListKeys), CaseName());
 
 TEST(MilesSale, AmountsAreFormattedAsTypedAndDigitFieldsTakeOnlyDigits) {
     ScopedFakeHost host;

@@ -6,7 +6,7 @@
 namespace vks::milesSale {
 
 inline constexpr Control kVenda{
-    .name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 115, .keys = Keys::ListSteps};
+    .name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 115, .keys = Keys::OwnSteps};
 inline constexpr Control kValorAvista{.name = "edValorAvista",
                                       .label = "lbValorAVista",
                                       .design = "Valor à Vista:",
@@ -47,7 +47,7 @@ inline constexpr Control kIdOcorrencia{.name = "cbIdOcorrencia",
                                        .design = "Ocorrência:",
                                        .caption = 1609,
                                        .hint = 1613,
-                                       .keys = Keys::ListSteps};
+                                       .keys = Keys::OwnSteps};
 inline constexpr Control kCodOcorrencia{.name = "edCodOcorrencia",
                                         .label = "lbCodOcorrencia",
                                         .design = "Código:",

@@ -13,7 +13,6 @@
 #include "screens/base/SharedControls.h"
 #include "screens/miles/MilesSettings.h"
 #include "screens/miles/PaymentForms.h"
-#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -24,6 +23,14 @@ constexpr int kMilesValueWidth = 12;
 // The acquisition offers every form but "not informed", so an item's index
 // is its code less one.
 constexpr int kMilesForm = 10;
+
+// The lists step themselves, only to an item there is: from no selection
+// "8" leaves them empty.
+constexpr Control kPaymentForm = [] {
+    Control form = controls::kPaymentForm;
+    form.keys = Keys::OwnSteps;
+    return form;
+}();
 
 const QStringList kOccurrenceKinds = {
     QStringLiteral("P - Compra vinculada a lista de presentes"),
@@ -38,7 +45,7 @@ constexpr const char* kNoOccurrenceCode = "0000000";
 
 TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
-      cbFPPagto(addList(controls::kPaymentForm, paymentForms().mid(1))),
+      cbFPPagto(addList(kPaymentForm, paymentForms().mid(1))),
       edCartao(addEdit(controls::kCardShown)),
       edValorMilhas(addEdit(controls::kMilesValue)),
       edCupom(addEdit(FiscalCoupon::numberControl(Keys::Any))),
@@ -50,7 +57,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
                               .design = "Ocorrência:",
                               .caption = 759,
                               .hint = 113,
-                              .keys = Keys::ListSteps},
+                              .keys = Keys::OwnSteps},
                              kOccurrenceKinds)),
       edCodOcorrencia(addEdit({.name = "edCodOcorrencia",
                                .label = "lbCodOcorrencia",
@@ -62,7 +69,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     cbFPPagto->setCurrentIndex(0);
     edCartao->setEnabled(false);
     handleAsAmount(*edValorMilhas);
-    ui::onExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
+    onCashierExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
     setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
                         cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
 }
