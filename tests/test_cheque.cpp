@@ -385,6 +385,28 @@ TEST(ChequeNumbers, EnterOffersTheNextNumberAcrossGridsAndConfirmingFillsTheSale
     EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, 7);
 }
 
+// Confirming locks the screen without the cashier leaving the down payment:
+// nothing of leaving it (the check against the total) runs then.
+TEST(ChequeNumbers, ConfirmingFromTheDownPaymentDoesNotLeaveIt) {
+    ScopedFakeHost host;
+    Operator op;
+    auto sale = openNumbers(*host, op, 2, "1");
+    op.enter()
+        .enter()
+        .expectFocus("btConfirma")
+        .enter()
+        .expectFocus("cbNumChq")
+        .press(op::KeyStroke::backtab())
+        .press(op::KeyStroke::backtab())
+        .expectFocus("edValorEntrada")
+        .type("40000")
+        .alt('1')
+        .expectNoMessage();
+    EXPECT_EQ(op.run(*sale), 1);
+    EXPECT_EQ(host->get(field::DownPayment), "40000");
+    EXPECT_EQ(host->get(field::Amount), "000000030000");
+}
+
 TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
     ScopedFakeHost host;
     Operator op;
