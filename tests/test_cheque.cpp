@@ -385,6 +385,28 @@ TEST(ChequeNumbers, EnterOffersTheNextNumberAcrossGridsAndConfirmingFillsTheSale
     EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, 7);
 }
 
+// Confirming locks the screen without the cashier leaving the down payment:
+// nothing of leaving it (the check against the total) runs then.
+TEST(ChequeNumbers, ConfirmingFromTheDownPaymentDoesNotLeaveIt) {
+    ScopedFakeHost host;
+    Operator op;
+    auto sale = openNumbers(*host, op, 2, "1");
+    op.enter()
+        .enter()
+        .expectFocus("btConfirma")
+        .enter()
+        .expectFocus("cbNumChq")
+        .press(op::KeyStroke::backtab())
+        .press(op::KeyStroke::backtab())
+        .expectFocus("edValorEntrada")
+        .type("40000")
+        .alt('1')
+        .expectNoMessage();
+    EXPECT_EQ(op.run(*sale), 1);
+    EXPECT_EQ(host->get(field::DownPayment), "40000");
+    EXPECT_EQ(host->get(field::Amount), "000000030000");
+}
+
 TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
     ScopedFakeHost host;
     Operator op;
@@ -414,6 +436,34 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
 }
 
 // --- Cancellation --------------------------------------------------------------------------
+
+// Unlike the sale, the cancellation always shows the operator, with its
+// label greyed when the host supplied none.
+TEST(ChequeCancellation, ShowsTheIdentificationLockedAndTheOperatorAlways) {
+    const SaleLookCase cases[] = {
+        {"nothing supplied",
+         {{field::Identification, "0000000000000000"}},
+         {{"edCartao", "000000**********", false},
+          {"edCPF", "___.___.___-__", false},
+          {"edValor", "", true},
+          {"edNSU", "", true},
+          {"edOperador", "001", false},
+          {"lbOperador", "Mensagem 751", false}}},
+        {"NSU and operator supplied",
+         {{field::Identification, kValidCpf}, {field::Cpf, kValidCpf}, {field::Nsu, "4567"}, {field::Operator, "4321"}},
+         {{"edCartao", "", false},
+          {"edCPF", "529.982.247-25", false},
+          {"edNSU", "4567", false},
+          {"edOperador", "4321", false},
+          {"lbOperador", "Mensagem 751", true}}},
+    };
+    for (const SaleLookCase& c : cases) {
+        ScopedFakeHost host;
+        for (const auto& [field, value] : c.fields) host->set(field, value);
+        auto screen = createScreen<TFrmCancVCheque_AutGen>();
+        expectLooks(*screen, c.looks, c.name);
+    }
+}
 
 TEST(ChequeCancellation, WritesTheCancellationHeaderAndTheNsu) {
     const struct {
