@@ -86,6 +86,34 @@ TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
     EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
 }
 
+TEST(InstallmentCancellation, IdentificationFieldsTakeDigitsAndShowTheirHints) {
+    struct KeyCase {
+        const char* entryType;
+        const char* control;
+        MessageId hint;
+        const char* kept; // after typing "a1-b23" and one Backspace
+    };
+    const KeyCase cases[] = {
+        {"1", "edDadosDocumento", 264, "12"},
+        {"4", "edCPF", 67, "12_.___.___-__"},
+        {"5", "edCartao", 233, "12"},
+    };
+    for (const KeyCase& c : cases) {
+        ScopedFakeHost host;
+        supplyPayment(*host);
+        host->set(field::EntryType, c.entryType);
+        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+        Operator op;
+        op.expectFocus(c.control)
+            .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), c.hint); })
+            .type("a1-b23")
+            .backspace()
+            .expectText(c.control, c.kept)
+            .escape();
+        EXPECT_EQ(op.run(*screen), 2) << c.control;
+    }
+}
+
 struct DateCase {
     const char* name;
     int daysFromToday;

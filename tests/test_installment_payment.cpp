@@ -189,20 +189,40 @@ TEST_P(SuppliedFault, IsReportedOnceThenTheScreenWaits) {
 
 INSTANTIATE_TEST_SUITE_P(InstallmentPayment, SuppliedFault, testing::ValuesIn(kSuppliedFaults), CaseName());
 
-TEST(InstallmentPayment, IdentificationFieldsTakeOnlyDigits) {
+struct KeyCase {
+    const char* name;
+    const char* entryType;
+    const char* control;
+    MessageId hint;
+    const char* kept; // after typing "a1-b2 3" and one Backspace
+};
+
+const KeyCase kKeyCases[] = {
+    {"document code", "1", "edDadosDocumento", 295, "12"},
+    {"CPF", "4", "edCPF", 67, "12_.___.___-__"},
+    {"card", "5", "edCartao", 233, "12"},
+};
+
+class IdentificationKeys : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(IdentificationKeys, TakeOnlyDigitsBackspaceAndEnter) {
+    const KeyCase& c = GetParam();
     ScopedFakeHost host;
     host->set(field::Amount, "1500");
-    host->set(field::EntryType, "1");
+    host->set(field::EntryType, c.entryType);
+    host->set(field::PaymentForm, "01");
     auto screen = paymentScreen();
     Operator op;
-    op.expectFocus("edDadosDocumento")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 295); })
+    op.expectFocus(c.control)
+        .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), c.hint); })
         .type("a1-b2 3")
         .backspace()
-        .expectText("edDadosDocumento", "12")
+        .expectText(c.control, c.kept)
         .escape();
     EXPECT_EQ(op.run(*screen), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(InstallmentPayment, IdentificationKeys, testing::ValuesIn(kKeyCases), CaseName());
 
 TEST(InstallmentPayment, ThePaymentFormListStepsWithTwoAndEight) {
     ScopedFakeHost host;
