@@ -222,6 +222,33 @@ TEST(MiniStatement, AStartDateThatIsNoRealDateIsRefused) {
     }
 }
 
+// The scope list steps itself: "8" never leaves the first item and, with
+// nothing chosen yet, chooses nothing; the host's step routine is not asked.
+TEST(MiniStatement, TheScopeListStepsItselfWith2And8) {
+    const struct {
+        const char* keys;
+        const char* shown;
+    } cases[] = {{"8", ""},
+                 {"2", "0 - Parcial"},
+                 {"22", "1 - Total"},
+                 {"222", "1 - Total"},
+                 {"228", "0 - Parcial"},
+                 {"2288", "0 - Parcial"}};
+    for (const auto& c : cases) {
+        for (const Twin& twin : kTwins) {
+            if (!twin.miniStatement) continue;
+            ScopedFakeHost host;
+            supplyEverything(*host, twin);
+            host->set(field::MiniStatementScope, "");
+            auto query = twin.create();
+            Operator op;
+            op.expectFocus("cbEscopo").type(c.keys).expectText("cbEscopo", c.shown).escape();
+            EXPECT_EQ(op.run(*query), 2) << twin.name << " " << c.keys;
+            EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0) << twin.name << " " << c.keys;
+        }
+    }
+}
+
 // Without a card read, every card twin takes a typed number, checked first,
 // and sends it in field 1041.
 TEST(GenericQueries, CardTwinsTakeATypedNumber) {

@@ -35,7 +35,7 @@ public:
                                   .design = "Escopo:",
                                   .caption = 732,
                                   .hint = 120,
-                                  .keys = Keys::ListSteps},
+                                  .keys = Keys::OwnSteps},
                                  {QStringLiteral("0 - Parcial"), QStringLiteral("1 - Total")})) {
         lbDataInicio = this->labelOf(*edDataInicio);
         lbEscopo = this->labelOf(*cbEscopo);
