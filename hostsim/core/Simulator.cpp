@@ -107,8 +107,18 @@ void Simulator::handBack() {
 }
 
 void Simulator::reportError(std::int32_t code, std::string text) {
+    std::function<void()> listener;
+    {
+        std::scoped_lock lock(mutex_);
+        errors_.push_back({code, std::move(text)});
+        listener = errorListener_;
+    }
+    if (listener) listener();
+}
+
+void Simulator::onErrorReported(std::function<void()> listener) {
     std::scoped_lock lock(mutex_);
-    errors_.push_back({code, std::move(text)});
+    errorListener_ = std::move(listener);
 }
 
 void Simulator::setReceiptCopies(std::int32_t copies) {

@@ -115,6 +115,9 @@ public:
     void appendAudit(std::string text);
     void handBack();
     void reportError(std::int32_t code, std::string text);
+    // Called after every error report, on the reporting thread; empty: none.
+    // Not cleared by reset().
+    void onErrorReported(std::function<void()> listener);
     void setReceiptCopies(std::int32_t copies);
 
     // ---- Host behaviours (called by the libraries) ----
@@ -165,6 +168,7 @@ private:
     std::vector<std::string> audit_;
     int handBacks_ = 0;
     std::vector<ErrorReport> errors_;
+    std::function<void()> errorListener_;
     std::vector<std::int32_t> receiptCopies_;
     std::vector<AuthorizationRecord> authorizations_;
     std::map<std::string, int, std::less<>> failableCounts_;

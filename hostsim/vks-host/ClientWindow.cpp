@@ -574,6 +574,7 @@ void ClientWindow::run() {
     {
         IniFile ini(scenario.ini);
         ScreenWatcher watcher;
+        const ErrorEndsTransaction ending;
         std::unique_ptr<Recorder> recorder = recording ? std::make_unique<Recorder>(this) : nullptr;
         std::unique_ptr<OperatorScript> script =
             playing ? std::make_unique<OperatorScript>(steps_, QString(), kReturnTimeoutMs) : nullptr;
@@ -588,6 +589,7 @@ void ClientWindow::run() {
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         result = buildResult(scenario.name, true, watcher);
+        result["ended_by_host"] = ending.endedAScreen();
         if (recorder) {
             recordedSteps = recorder->steps();
             notReplayable = std::make_unique<QStringList>(recorder->notReplayable());

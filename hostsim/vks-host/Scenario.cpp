@@ -237,7 +237,7 @@ struct ExpectKey {
     Shape shape;
 };
 
-const std::array<ExpectKey, 12> kExpectKeys{{
+const std::array<ExpectKey, 13> kExpectKeys{{
     {"fields", Shape::FieldMap},
     {"writes", Shape::ObjectList},
     {"requests", Shape::ObjectList},
@@ -250,6 +250,7 @@ const std::array<ExpectKey, 12> kExpectKeys{{
     {"receipt_copies", Shape::IntOrObjectList},
     {"returned", Shape::Boolean},
     {"owner_restored", Shape::Boolean},
+    {"ended_by_host", Shape::Boolean},
 }};
 
 void checkExpectValue(const QJsonValue& value, Shape shape, const QString& place) {

@@ -14,17 +14,20 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLockFile>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include "Expectations.h"
 #include "ModuleLibrary.h"
+#include "Operator.h"
 #include "OperatorScript.h"
 #include "Result.h"
 #include "ScreenWatcher.h"
@@ -37,6 +40,8 @@ namespace {
 
 // Time the cancelled screens get to close before the call is abandoned.
 constexpr int kCancelGraceMs = 2000;
+// The modal result of a screen cancelled by its Cancel button.
+constexpr int kScreenCancelled = 2;
 
 void writeOut(FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
@@ -159,6 +164,22 @@ IniFile::~IniFile() {
     restore();
 }
 
+ErrorEndsTransaction::ErrorEndsTransaction()
+    : ended_(std::make_shared<bool>(false)) {
+    vks::sim::simulator().onErrorReported([ended = ended_] {
+        const QPointer<QWidget> screen = vks::op::activeScreen();
+        if (screen.isNull()) return; // the module ends the call itself
+        QTimer::singleShot(0, screen.data(), [screen, ended] {
+            auto* dialog = qobject_cast<QDialog*>(screen.data());
+            if (dialog == nullptr || !dialog->isVisible()) return;
+            *ended = true;
+            dialog->done(kScreenCancelled);
+        });
+    });
+}
+
+ErrorEndsTransaction::~ErrorEndsTransaction() { vks::sim::simulator().onErrorReported(nullptr); }
+
 void configureHost(const Scenario& scenario) {
     vks::sim::Simulator& sim = vks::sim::simulator();
     sim.reset();
@@ -180,16 +201,19 @@ namespace {
 // Everything one run produces, and how it is reported.
 class Report {
 public:
-    Report(const Scenario& scenario, const RunOptions& options, const QString& modulePath)
+    Report(const Scenario& scenario, const RunOptions& options, const QString& modulePath,
+           const ErrorEndsTransaction& ending)
         : scenario_(scenario),
           options_(options),
-          modulePath_(modulePath) {}
+          modulePath_(modulePath),
+          ending_(ending) {}
 
     int finish(bool returned, const ScreenWatcher& watcher, QStringList failures, bool timedOut) const {
         QJsonObject result = buildResult(scenario_.name, returned, watcher);
         // The version the screens show in their title, as GetBuildInfo reads it.
         result["module_version"] =
             QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(modulePath_).toStdString()));
+        result["ended_by_host"] = ending_.endedAScreen();
         failures += checkExpectations(scenario_.expect, result);
         const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
         if (!options_.outPath.isEmpty()) {
@@ -220,6 +244,7 @@ private:
     const Scenario& scenario_;
     const RunOptions& options_;
     QString modulePath_;
+    const ErrorEndsTransaction& ending_;
 };
 
 VksWindow hostWindow(std::unique_ptr<QWidget>& window) {
@@ -244,7 +269,8 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     configureHost(scenario);
     IniFile ini(scenario.ini);
     ScreenWatcher watcher;
-    Report report(scenario, options, modulePath);
+    const ErrorEndsTransaction ending;
+    Report report(scenario, options, modulePath, ending);
     Watchdog watchdog(ini);
     watchdog.arm(runLimit(scenario, options));
     std::unique_ptr<QWidget> window;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -66,6 +67,23 @@ private:
     std::string kept_;
     std::string lockFile_;
     bool keeping_ = false;
+};
+
+// What a client does when the module reports an error: the transaction
+// ends. A screen the module leaves open after its report (disabled, waiting
+// for the host) is cancelled once control is back in the event loop.
+class ErrorEndsTransaction {
+public:
+    ErrorEndsTransaction();
+    ~ErrorEndsTransaction();
+    ErrorEndsTransaction(const ErrorEndsTransaction&) = delete;
+    ErrorEndsTransaction& operator=(const ErrorEndsTransaction&) = delete;
+
+    // A screen was cancelled this way.
+    bool endedAScreen() const { return *ended_; }
+
+private:
+    std::shared_ptr<bool> ended_;
 };
 
 // Resets the simulated host and fills it from the scenario's fields and

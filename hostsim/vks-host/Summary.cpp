@@ -131,6 +131,8 @@ QString summarize(const QJsonObject& result, const QString& description, const Q
         << QString("Scenario %1%2").arg(result["scenario"].toString(), description.isEmpty() ? "" : ": " + description);
     lines << "Module version: " + result["module_version"].toString();
     lines << (result["returned"].toBool() ? "The call returned." : "The call did not return in time.");
+    if (result["ended_by_host"].toBool())
+        lines << "The host ended the transaction after the module's error report: the screen left open was cancelled.";
     lines << screensLine(result);
     lines << messagesLine("Message boxes", result["boxes"].toArray());
     lines << messagesLine("Errors reported", result["errors"].toArray());
