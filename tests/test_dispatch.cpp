@@ -18,6 +18,12 @@ namespace {
 constexpr VksWindow kHostWindow = 0x4711;
 constexpr VksWindow kPreviousOwner = 0x99;
 
+std::string repeated(std::string_view text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i) result += text;
+    return result;
+}
+
 std::string flagsFor(int type) {
     std::string flags(21, '0');
     flags[static_cast<std::size_t>(type - 1)] = '1';
@@ -69,6 +75,22 @@ TEST(TransactionType, IsThePositionOfTheFirstOneWithinTwentyOnePlaces) {
         {"xx1", 3},
         {"2221", 4},
         {std::string(1 << 20, '0') + "1", 0},
+        // Positions are characters: multi-byte ones and stray bytes count once.
+        {"\xc3\xa9"
+         "1",
+         2},
+        {"\xe2\x82\xac\xf0\x9f\x98\x80"
+         "1",
+         3},
+        {"\xff\xfe"
+         "1",
+         3},
+        {"\xe2\x82"
+         "1",
+         3}, // a cut sequence: each byte is one
+        {repeated("\xc3\xa9", 20) + "1", 21},
+        {repeated("\xf0\x9f\x98\x80", 21) + "1", 0},
+        {repeated("\xff", 21) + "1", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(transactionTypeOf(c.flags), c.type) << c.flags.substr(0, 30);
 }
