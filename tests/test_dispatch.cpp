@@ -10,6 +10,7 @@
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "entry/Dispatch.h"
+#include "entry/ScreenRunner.h"
 #include "host/RequestLayouts.h"
 #include "vks/vks.h"
 
@@ -389,4 +390,16 @@ TEST_F(Dispatch, AnyFieldContentIsSurvived) {
     fake->set(field::HostCode, huge);
     runRaw();
     EXPECT_EQ(fake->get(field::HostCodeCopy), huge);
+}
+
+// A screen class that yields no screen: CriaExecutaForm does nothing else,
+// the dispatcher shows message 802 naming the screen's reference.
+TEST_F(Dispatch, AScreenThatCannotBeCreatedIsNamedInMessage802) {
+    EXPECT_FALSE(CriaExecutaForm("TFrmSemClasse"));
+    EXPECT_TRUE(modal.boxes.empty());
+    runScreen("TFrmSemClasse");
+    EXPECT_EQ(modal.boxes, std::vector<std::string>{"Mensagem 802: FrmSemClasse"});
+    EXPECT_TRUE(modal.screens.empty());
+    EXPECT_EQ(fake->handBacks, 0);
+    EXPECT_TRUE(fake->errors.empty());
 }
