@@ -10,6 +10,7 @@
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "entry/Dispatch.h"
+#include "entry/ScreenRunner.h"
 #include "host/RequestLayouts.h"
 #include "vks/vks.h"
 
@@ -17,6 +18,12 @@ namespace {
 
 constexpr VksWindow kHostWindow = 0x4711;
 constexpr VksWindow kPreviousOwner = 0x99;
+
+std::string repeated(std::string_view text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i) result += text;
+    return result;
+}
 
 std::string flagsFor(int type) {
     std::string flags(21, '0');
@@ -69,6 +76,22 @@ TEST(TransactionType, IsThePositionOfTheFirstOneWithinTwentyOnePlaces) {
         {"xx1", 3},
         {"2221", 4},
         {std::string(1 << 20, '0') + "1", 0},
+        // Positions are characters: multi-byte ones and stray bytes count once.
+        {"\xc3\xa9"
+         "1",
+         2},
+        {"\xe2\x82\xac\xf0\x9f\x98\x80"
+         "1",
+         3},
+        {"\xff\xfe"
+         "1",
+         3},
+        {"\xe2\x82"
+         "1",
+         3}, // a cut sequence: each byte is one
+        {repeated("\xc3\xa9", 20) + "1", 21},
+        {repeated("\xf0\x9f\x98\x80", 21) + "1", 0},
+        {repeated("\xff", 21) + "1", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(transactionTypeOf(c.flags), c.type) << c.flags.substr(0, 30);
 }
@@ -367,4 +390,16 @@ TEST_F(Dispatch, AnyFieldContentIsSurvived) {
     fake->set(field::HostCode, huge);
     runRaw();
     EXPECT_EQ(fake->get(field::HostCodeCopy), huge);
+}
+
+// A screen class that yields no screen: CriaExecutaForm does nothing else,
+// the dispatcher shows message 802 naming the screen's reference.
+TEST_F(Dispatch, AScreenThatCannotBeCreatedIsNamedInMessage802) {
+    EXPECT_FALSE(CriaExecutaForm("TFrmSemClasse"));
+    EXPECT_TRUE(modal.boxes.empty());
+    runScreen("TFrmSemClasse");
+    EXPECT_EQ(modal.boxes, std::vector<std::string>{"Mensagem 802: FrmSemClasse"});
+    EXPECT_TRUE(modal.screens.empty());
+    EXPECT_EQ(fake->handBacks, 0);
+    EXPECT_TRUE(fake->errors.empty());
 }

@@ -38,7 +38,11 @@ TEST(WorkbenchCatalogues, EveryListedScreenIsOneTheModuleCanOpen) {
 
 TEST(WorkbenchCatalogues, TransactionTypeReadsField1105AsTheModuleDoes) {
     for (const char* flags : {"", "0", "1", "01", "0001000", "000000000000000000001", "0000000000000000000001", "x1",
-                              "000000000000000000000000"})
+                              "000000000000000000000000",
+                              "\xc3\xa9"
+                              "1",
+                              "\xf0\x9f\x98\x80"
+                              "01"})
         EXPECT_EQ(vkshost::transactionTypeOf(flags), vks::transactionTypeOf(flags)) << flags;
     for (int type = 0; type <= vks::kTransactionTypes; ++type)
         EXPECT_EQ(vks::transactionTypeOf(vkshost::flagsFor(type).toStdString()), type);

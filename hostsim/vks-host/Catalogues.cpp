@@ -46,9 +46,15 @@ const vks::FieldInfo* catalogued(qint64 field) {
 
 std::span<const Transaction> transactions() { return kTransactions; }
 
+// Positions are characters, as the module counts them: a surrogate pair is one.
 int transactionTypeOf(const QString& flags) {
-    const qsizetype first = flags.left(kTypes).indexOf(QLatin1Char('1'));
-    return first < 0 ? 0 : int(first) + 1;
+    int position = 0;
+    for (qsizetype i = 0; i < flags.size(); ++i) {
+        if (flags[i].isLowSurrogate() && i > 0 && flags[i - 1].isHighSurrogate()) continue;
+        if (++position > kTypes) return 0;
+        if (flags[i] == u'1') return position;
+    }
+    return 0;
 }
 
 QString flagsFor(int type) { return type <= 0 ? QString(kTypes, '0') : QString(type - 1, '0') + "1"; }

@@ -5,8 +5,9 @@
 
 namespace vks {
 
-// Integer value of a field text: the leading decimal number after blanks,
-// `fallback` when the text does not start with one (or overflows).
+// Integer value of a field text: the whole text, blanks around it aside, is
+// a decimal number with an optional sign; otherwise (or on overflow)
+// `fallback`.
 int toInt(std::string_view text, int fallback = 0);
 
 // Text without leading and trailing blanks.

@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "core/FieldText.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
@@ -172,9 +173,17 @@ void runChoice(const Choice& choice) {
 } // namespace
 
 int transactionTypeOf(std::string_view flags) {
-    const auto first = flags.find('1');
-    if (first == std::string_view::npos || first >= static_cast<std::size_t>(kTransactionTypes)) return 0;
-    return static_cast<int>(first) + 1;
+    // Positions count characters, not bytes: a flag before the "1" may be any
+    // character of the host's text, each byte that is not valid UTF-8 being
+    // one. The first 21 characters never take more than four bytes each.
+    const QString text = fieldText(flags.substr(0, kTransactionTypes * 4));
+    int position = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) continue;
+        if (++position > kTransactionTypes) return 0;
+        if (text[i] == u'1') return position;
+    }
+    return 0;
 }
 
 int TransacoesHabilitadasVKS() { return transactionTypeOf(host().LeCampo(field::EnabledTransactions)); }

@@ -6,8 +6,8 @@ namespace vks {
 
 inline constexpr int kTransactionTypes = 21;
 
-// The transaction type enabled by a flag string: the 1-based position of
-// its first "1", 0 when there is none within the first 21 positions.
+// The transaction type enabled by a flag string: the 1-based position (in
+// characters) of its first "1", 0 when there is none within the first 21.
 int transactionTypeOf(std::string_view flags);
 
 // The type enabled by field 1105.

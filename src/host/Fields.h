@@ -97,7 +97,7 @@ using MessageId = std::int32_t;
     X(ChequeQueryCode, 10102, "query code of the cheque sale")                                                         \
     X(AuthorizerTag, 10103, "authorizer tag \"36\", written first on confirmation")                                    \
     X(Identification, 10104, "identification: card read or customer identification")                                   \
-    X(ModuleTag, 10112, "module tag \"36\", written at every call")                                                    \
+    X(ModuleTag, 10112, "module tag \"36\", written first by ExecutaGenerico")                                         \
     X(HostCodeCopy, 10147, "copy of field 1102")                                                                       \
     X(IdentificationWritten, 10154, "identification written; cheque numbers by occurrence")                            \
     X(ChequeLayoutOnly, 10162, "listed in the cheque-sale request layout only")                                        \

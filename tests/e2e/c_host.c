@@ -86,6 +86,19 @@ static void run_once(const char* path) {
     venda(0, 0);
     CHECK(vkssim_error_count() == 1);
 
+    /* A statement by a card the host supplies: its screen confirms itself.
+     * From then on the build version is the one of the module file. */
+    vkssim_reset();
+    vkssim_set_build_version("3.2.1.0");
+    vkssim_set_field(1105, 0, "0001");
+    vkssim_set_field(1059, 0, "6034567890123456");
+    generico(0, 0);
+    CHECK(vkssim_count("AutorizaTransacao") == 1);
+    CHECK(vkssim_hand_back_count() == 1);
+    CHECK(versao(iface, build) == build);
+    CHECK(strcmp(iface, "1.0.0.0") == 0);
+    CHECK(strcmp(build, "3.2.1.0") == 0);
+
     finalize();
     dlclose(module);
 }
