@@ -89,13 +89,21 @@ TEST(BaseScreen, ScreensShareOnePaletteWithLockedValuesReadable) {
               QColor(0x30, 0x30, 0x30));
 }
 
-TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {
+// The message boxes carry the same title as the screen, however long the
+// version the host reports.
+class BuildVersion : public testing::TestWithParam<std::string> {};
+
+TEST_P(BuildVersion, GivesTheScreenAndTheMessageBoxesTheWholeTitle) {
     ScopedFakeHost host;
-    host->buildVersion.clear();
+    host->buildVersion = GetParam();
     auto screen = createScreen<TFrmTrn_Mod>();
-    EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text(), "VKS - v");
-    EXPECT_EQ(applicationTitle(), "VKS - v");
+    const std::string title = "VKS - v" + GetParam();
+    EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text().toStdString(), title);
+    EXPECT_EQ(applicationTitle(), title);
 }
+
+INSTANTIATE_TEST_SUITE_P(BaseScreen, BuildVersion,
+                         testing::Values(std::string(), std::string("2.1.0.7"), std::string(200, '9')));
 
 TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
     ScopedFakeHost host;

@@ -1,8 +1,5 @@
 #include "screens/base/TFrmMod.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -41,12 +38,6 @@ void makeBold(QWidget& widget) {
     QFont font = widget.font();
     font.setBold(true);
     widget.setFont(font);
-}
-
-void storeTitle(const std::string& title) {
-    auto& buffer = state().tituloAplicacao;
-    buffer.fill('\0');
-    std::memcpy(buffer.data(), title.data(), std::min(title.size(), buffer.size() - 1));
 }
 
 } // namespace
@@ -107,7 +98,7 @@ void TFrmMod::FormCreate() {
     state().versaoDoModulo = host().GetBuildInfo(moduleFilePath());
     const std::string title = "VKS - v" + state().versaoDoModulo;
     lbVersao->setText(fieldText(title));
-    storeTitle(title);
+    state().tituloAplicacao = title;
     host().GravaAudit("Criou: " + referenceName_);
 }
 
