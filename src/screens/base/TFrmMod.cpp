@@ -53,6 +53,9 @@ void setFixedColour(QWidget& widget, const QColor& colour) {
 void TFrmMod::LabelLine::setMessage(const std::string& text) {
     screen_.lbMensagem->setVisible(true);
     screen_.lbMensagem->setText(fieldText(text));
+    // The host writes here while it holds the event loop (authorization
+    // progress): shown at once, or the cashier would never see it.
+    screen_.lbMensagem->repaint();
 }
 
 TFrmMod::TFrmMod(std::string_view className)
