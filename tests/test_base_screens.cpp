@@ -3,7 +3,12 @@
 // self-confirming timer and the cancellation screen's date and NSU.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include <QDate>
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "TestData.h"
@@ -89,13 +94,21 @@ TEST(BaseScreen, ScreensShareOnePaletteWithLockedValuesReadable) {
               QColor(0x30, 0x30, 0x30));
 }
 
-TEST(BaseScreen, AModuleWithoutBuildVersionShowsTheBareTitle) {
+// The message boxes carry the same title as the screen, however long the
+// version the host reports.
+class BuildVersion : public testing::TestWithParam<std::string> {};
+
+TEST_P(BuildVersion, GivesTheScreenAndTheMessageBoxesTheWholeTitle) {
     ScopedFakeHost host;
-    host->buildVersion.clear();
+    host->buildVersion = GetParam();
     auto screen = createScreen<TFrmTrn_Mod>();
-    EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text(), "VKS - v");
-    EXPECT_EQ(applicationTitle(), "VKS - v");
+    const std::string title = "VKS - v" + GetParam();
+    EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text().toStdString(), title);
+    EXPECT_EQ(applicationTitle(), title);
 }
+
+INSTANTIATE_TEST_SUITE_P(BaseScreen, BuildVersion,
+                         testing::Values(std::string(), std::string("2.1.0.7"), std::string(200, '9')));
 
 TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
     ScopedFakeHost host;
@@ -173,6 +186,45 @@ TEST_P(ConfirmFlow, RunsItsStepsInOrderAndHandsBackOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BaseScreen, ConfirmFlow, testing::ValuesIn(kFlowCases), CaseName());
+
+// What the cashier sees while the host holds the screen during the request:
+// each paint of a watched control, with its text and whether it was enabled.
+class PaintLog final : public QObject {
+public:
+    explicit PaintLog(const std::vector<QWidget*>& watched) {
+        for (QWidget* widget : watched) widget->installEventFilter(this);
+    }
+    std::vector<std::pair<QString, bool>> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            auto* widget = static_cast<QWidget*>(watched);
+            const auto* label = qobject_cast<QLabel*>(widget);
+            painted.emplace_back(label != nullptr ? label->text() : widget->objectName(), widget->isEnabled());
+        }
+        return false;
+    }
+};
+
+TEST(BaseScreen, WhileAuthorizingTheScreenShowsItselfDisabledAndTheHostsProgress) {
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    auto screen = createScreen<TFrmTrn_Mod>();
+    auto* line = screen->findChild<QLabel*>("lbMensagem");
+    auto* confirm = screen->findChild<QWidget*>("btConfirma");
+    Operator op;
+    std::optional<PaintLog> log;
+    op.expectFocus("btConfirma").check("watch the paints", [&] { log.emplace(std::vector<QWidget*>{line, confirm}); });
+    op.enter();
+    EXPECT_EQ(op.run(*screen), 1);
+    ASSERT_TRUE(log.has_value());
+    const auto paintedAs = [&](const QString& what, bool enabled) {
+        return std::find(log->painted.begin(), log->painted.end(), std::pair(what, enabled)) != log->painted.end();
+    };
+    EXPECT_TRUE(paintedAs("btConfirma", false));
+    EXPECT_TRUE(paintedAs("Autorizando...", false));
+}
 
 TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) {
     ScopedFakeHost host;

@@ -156,6 +156,46 @@ TEST(Keyboard, AMaximumLengthLimitsTypingButNotTheProgramsText) {
     EXPECT_EQ(op.run(*screen), 2);
 }
 
+// Keys that type no character (Delete, Home) are the field's own, also in
+// fields that take only some characters.
+struct EditKeyCase {
+    const char* name;
+    bool amountScreen; // the amount of a transaction screen, else a query screen
+    const char* field;
+    std::string typed;
+    std::string shown; // after Home and Delete
+};
+
+const EditKeyCase kEditKeyCases[] = {
+    {"digits field", false, "edTipoEntrada", "12", "2"},
+    {"field of any key", false, "edShort", "ab", "b"},
+    {"amount", true, "edValor", "1234", "2,34"},
+};
+
+class EditKeys : public testing::TestWithParam<EditKeyCase> {};
+
+TEST_P(EditKeys, ReachTheFieldWhateverItFilters) {
+    const EditKeyCase& c = GetParam();
+    ScopedFakeHost host;
+    std::unique_ptr<QDialog> screen;
+    if (c.amountScreen) {
+        screen = createScreen<TFrmCnc_Trn>();
+    } else {
+        screen = createScreen<KeyboardScreen>();
+    }
+    Operator op;
+    op.focusOn(c.field)
+        .expectFocus(c.field)
+        .type(c.typed)
+        .press({Qt::Key_Home, Qt::NoModifier, ""})
+        .press({Qt::Key_Delete, Qt::NoModifier, "\x7f"}) // the text X11 gives the key
+        .expectText(c.field, c.shown)
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, EditKeys, testing::ValuesIn(kEditKeyCases), CaseName());
+
 // --- What the cashier sees -------------------------------------------------------------
 
 QWidget* focusFrame(QWidget& screen) { return screen.findChild<QWidget*>("focusCue"); }

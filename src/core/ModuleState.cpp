@@ -1,6 +1,5 @@
 #include "core/ModuleState.h"
 
-#include <cstring>
 #include <memory>
 
 namespace vks {
@@ -15,9 +14,6 @@ ModuleState& state() { return *holder(); }
 
 void resetModuleState() { holder() = std::make_unique<ModuleState>(); }
 
-std::string applicationTitle() {
-    const auto& title = state().tituloAplicacao;
-    return std::string(title.data(), strnlen(title.data(), title.size()));
-}
+std::string applicationTitle() { return state().tituloAplicacao; }
 
 } // namespace vks

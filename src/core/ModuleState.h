@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <map>
 #include <string>
 
@@ -22,9 +21,10 @@ struct ModuleState {
     bool running = false;
 
     // Build version of the module file and the title derived from it; both
-    // empty until the first screen is created.
+    // empty until the first screen is created. The title grows with the
+    // version, so that message boxes never show less of it than the screen.
     std::string versaoDoModulo;
-    std::array<char, 128> tituloAplicacao{};
+    std::string tituloAplicacao;
 
     // Armed while the form-level Enter handling is active.
     bool bControlaKeyPreview = true;

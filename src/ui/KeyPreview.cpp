@@ -31,7 +31,10 @@ int keyCodeOf(const QString& key) {
 } // namespace
 
 bool isCharacterKey(const QKeyEvent& event) {
-    return !event.text().isEmpty() && event.key() != Qt::Key_Tab && event.key() != Qt::Key_Backtab;
+    // Delete carries a character on some platforms (X11), but it edits like
+    // the arrows: no character filter may swallow it.
+    const int key = event.key();
+    return !event.text().isEmpty() && key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Delete;
 }
 
 bool typesText(const QKeyEvent& event) {

@@ -34,7 +34,7 @@ private:
 };
 
 // A key the screens treat as a typed character: it carries text and is not
-// a focus-movement key.
+// a focus-movement or editing key (Tab, Delete).
 bool isCharacterKey(const QKeyEvent& event);
 
 // A key that types printable text into a field: no Ctrl, Alt or Meta with it.

@@ -109,6 +109,9 @@ void TFrmCaptura::btConfirmaClick() {
     setEnabled(false);
     btConfirma->setEnabled(false);
     btRetorna->setEnabled(false);
+    // The host holds the event loop while it sends the request: the cashier
+    // sees the screen locked now, not once the answer is in.
+    repaint();
     AutorizaTransacao(0);
     if (toInt(host().LeCampo(field::ConfirmationSwitch), 255) == 0 &&
         toInt(host().LeCampo(field::ServiceXSwitch), 0) > 0 && !TrataServicoX_VKS()) {

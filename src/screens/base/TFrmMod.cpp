@@ -1,8 +1,5 @@
 #include "screens/base/TFrmMod.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -43,12 +40,6 @@ void makeBold(QWidget& widget) {
     widget.setFont(font);
 }
 
-void storeTitle(const std::string& title) {
-    auto& buffer = state().tituloAplicacao;
-    buffer.fill('\0');
-    std::memcpy(buffer.data(), title.data(), std::min(title.size(), buffer.size() - 1));
-}
-
 } // namespace
 
 void setFixedColour(QWidget& widget, const QColor& colour) {
@@ -62,6 +53,9 @@ void setFixedColour(QWidget& widget, const QColor& colour) {
 void TFrmMod::LabelLine::setMessage(const std::string& text) {
     screen_.lbMensagem->setVisible(true);
     screen_.lbMensagem->setText(fieldText(text));
+    // The host writes here while it holds the event loop (authorization
+    // progress): shown at once, or the cashier would never see it.
+    screen_.lbMensagem->repaint();
 }
 
 TFrmMod::TFrmMod(std::string_view className)
@@ -107,7 +101,7 @@ void TFrmMod::FormCreate() {
     state().versaoDoModulo = host().GetBuildInfo(moduleFilePath());
     const std::string title = "VKS - v" + state().versaoDoModulo;
     lbVersao->setText(fieldText(title));
-    storeTitle(title);
+    state().tituloAplicacao = title;
     host().GravaAudit("Criou: " + referenceName_);
 }
 
