@@ -207,23 +207,66 @@ protected:
     }
 };
 
-TEST(BaseScreen, WhileAuthorizingTheScreenShowsItselfDisabledAndTheHostsProgress) {
+// The buttons are shown locked and the host's progress is shown while the
+// host holds the event loop; the other controls keep their look and the
+// focus stays where it was (no exit handler runs).
+TEST(BaseScreen, WhileAuthorizingTheButtonsShowLockedAndTheHostsProgressAtOnce) {
     ScopedFakeHost host;
     host->set(field::Amount, "1500");
     auto screen = createScreen<TFrmTrn_Mod>();
     auto* line = screen->findChild<QLabel*>("lbMensagem");
     auto* confirm = screen->findChild<QWidget*>("btConfirma");
+    auto* amount = screen->findChild<QWidget*>("edValor");
     Operator op;
     std::optional<PaintLog> log;
-    op.expectFocus("btConfirma").check("watch the paints", [&] { log.emplace(std::vector<QWidget*>{line, confirm}); });
+    op.expectFocus("btConfirma").check("watch the paints", [&] {
+        log.emplace(std::vector<QWidget*>{line, confirm, amount});
+    });
     op.enter();
     EXPECT_EQ(op.run(*screen), 1);
     ASSERT_TRUE(log.has_value());
-    const auto paintedAs = [&](const QString& what, bool enabled) {
-        return std::find(log->painted.begin(), log->painted.end(), std::pair(what, enabled)) != log->painted.end();
+    const auto painted = [&](const QString& what) {
+        return std::find_if(log->painted.begin(), log->painted.end(), [&](const auto& p) { return p.first == what; }) !=
+               log->painted.end();
     };
-    EXPECT_TRUE(paintedAs("btConfirma", false));
-    EXPECT_TRUE(paintedAs("Autorizando...", false));
+    EXPECT_NE(std::find(log->painted.begin(), log->painted.end(), std::pair(QString("btConfirma"), false)),
+              log->painted.end());
+    EXPECT_TRUE(painted("Autorizando..."));
+    EXPECT_FALSE(painted("edValor")) << "the controls keep their look: nothing else is repainted";
+}
+
+// While the screen sends its request, or waits for the host after a failed
+// transfer, no key reaches it, though its controls look the same.
+TEST(BaseScreen, ALockedScreenTakesNoInput) {
+    ScopedFakeHost host;
+    host->set(field::ConfirmationSwitch, "0");
+    host->set(field::ServiceXSwitch, "1");
+    host->refuseWrite = {field::ServiceXRequest, 0};
+    auto screen = createScreen<TFrmTrn_Mod>();
+    auto* amount = screen->findChild<QLineEdit*>("edValor");
+    Operator op;
+    QString amountShown;
+    op.expectFocus("edValor")
+        .type("15")
+        .enter()
+        .expectFocus("btConfirma")
+        .enter()
+        .expectEnabled("btRetorna", false)
+        .check("the controls keep their look",
+               [&] {
+                   EXPECT_TRUE(amount->isEnabled());
+                   amountShown = amount->text();
+               })
+        .press(op::KeyStroke::backtab())
+        .type("9")
+        .escape()
+        .pause(50ms)
+        .check("the keys were refused", [&] {
+            EXPECT_EQ(amount->text(), amountShown);
+            EXPECT_EQ(op::screenName(), "FrmTrn_Mod");
+            op::closeAll();
+        });
+    EXPECT_EQ(op.run(*screen), 2);
 }
 
 TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) {

@@ -15,11 +15,7 @@ FocusMoveHandler::FocusMoveHandler(QWidget& control, QEvent::Type focusEvent, st
 bool FocusMoveHandler::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == focusEvent_) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // A locked screen (while it sends its request) takes the focus from
-        // its control without the cashier moving anywhere.
-        const auto* control = qobject_cast<QWidget*>(watched);
-        const bool screenLocked = control != nullptr && !control->window()->isEnabled();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !screenLocked) handler_();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) handler_();
     }
     return QObject::eventFilter(watched, event);
 }

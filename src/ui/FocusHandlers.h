@@ -12,7 +12,7 @@ namespace vks::ui {
 // A control's entry or exit handler: runs when the focus moves into (or out
 // of) the control within its screen, not when the screen itself loses or
 // regains the keyboard (another window, a message box, the control's own
-// pop-up list, the screen locked while it sends its request), as the handlers of the screens' original toolkit behave.
+// pop-up list), as the handlers of the screens' original toolkit behave.
 class FocusMoveHandler final : public QObject {
 public:
     FocusMoveHandler(QWidget& control, QEvent::Type focusEvent, std::function<void()> handler);

@@ -19,6 +19,7 @@
 #include "screens/base/ButtonPanel.h"
 #include "screens/base/ScreenGeometry.h"
 #include "ui/CardEdit.h"
+#include "ui/InputLock.h"
 #include "ui/KeyFilters.h"
 #include "ui/KeyPreview.h"
 #include "ui/MaskedEdit.h"
@@ -106,12 +107,12 @@ void TFrmCaptura::btConfirmaClick() {
     state().bControlaKeyPreview = false;
     if (!ValidaCamposForm()) return;
     if (!GravaCamposKovar()) return;
-    setEnabled(false);
+    lockInput();
     btConfirma->setEnabled(false);
     btRetorna->setEnabled(false);
     // The host holds the event loop while it sends the request: the cashier
-    // sees the screen locked now, not once the answer is in.
-    repaint();
+    // sees the buttons locked now, not once the answer is in.
+    ui::paintPending(*this);
     AutorizaTransacao(0);
     if (toInt(host().LeCampo(field::ConfirmationSwitch), 255) == 0 &&
         toInt(host().LeCampo(field::ServiceXSwitch), 0) > 0 && !TrataServicoX_VKS()) {
@@ -123,6 +124,10 @@ void TFrmCaptura::btConfirmaClick() {
 }
 
 void TFrmCaptura::btRetornaClick() { done(kModalCancel); }
+
+void TFrmCaptura::lockInput() {
+    if (inputLock_ == nullptr) inputLock_ = new ui::InputLock(*this);
+}
 
 bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
     if (pnBotoes->takeKeyAnywhere(event, key)) return true;

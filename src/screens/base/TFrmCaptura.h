@@ -20,6 +20,7 @@ class ButtonPanel;
 
 namespace ui {
 class CardEdit;
+class InputLock;
 class MaskedEdit;
 } // namespace ui
 
@@ -43,6 +44,9 @@ public:
     void btConfirmaClick();
     // The cancel flow (the click of btRetorna).
     void btRetornaClick();
+    // The screen no longer takes the cashier's input: it is sending its
+    // request, or waits for the host after a failed transfer.
+    bool inputLocked() const { return inputLock_ != nullptr; }
 
 protected:
     void FormShow() override;
@@ -74,6 +78,7 @@ protected:
     QPushButton* btRetorna;
 
 private:
+    void lockInput();
     void place(QWidget& control, const Control& declared);
     void updateTabOrder();
     void arrangeRowsInTabOrder();
@@ -81,6 +86,7 @@ private:
     QGridLayout* captureGrid_;
     int rows_ = 0;
     const VksRequestLayout* layout_ = nullptr;
+    ui::InputLock* inputLock_ = nullptr; // owned by the screen
     std::vector<QWidget*> captureOrder_;
     std::map<const QWidget*, QLabel*> labels_;
     std::vector<std::pair<QLabel*, MessageId>> captions_;

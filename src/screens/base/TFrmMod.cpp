@@ -14,6 +14,7 @@
 #include "screens/ScreenTable.h"
 #include "screens/base/ScreenGeometry.h"
 #include "ui/EntryHint.h"
+#include "ui/InputLock.h"
 #include "ui/MaskedEdit.h"
 #include "ui/MessageBox.h"
 #include "ui/OwnerWindow.h"
@@ -55,7 +56,7 @@ void TFrmMod::LabelLine::setMessage(const std::string& text) {
     screen_.lbMensagem->setText(fieldText(text));
     // The host writes here while it holds the event loop (authorization
     // progress): shown at once, or the cashier would never see it.
-    screen_.lbMensagem->repaint();
+    ui::paintPending(screen_);
 }
 
 TFrmMod::TFrmMod(std::string_view className)

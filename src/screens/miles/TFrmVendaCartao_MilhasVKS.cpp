@@ -165,7 +165,7 @@ void TFrmVendaCartao_MilhasVKS::initCard() {
 
 // Leaving the list on the insurance item asks for the insurance code.
 void TFrmVendaCartao_MilhasVKS::cbIdOcorrenciaExit() {
-    if (!isEnabled() || cbIdOcorrencia->currentIndex() != kInsuranceItem) return;
+    if (inputLocked() || cbIdOcorrencia->currentIndex() != kInsuranceItem) return;
     edCodOcorrencia->setEnabled(true);
     edCodOcorrencia->setFocus(Qt::OtherFocusReason);
 }
