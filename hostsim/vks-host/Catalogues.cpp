@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/FlagString.h"
 #include "host/Fields.h"
 
 namespace vkshost {
@@ -46,16 +47,8 @@ const vks::FieldInfo* catalogued(qint64 field) {
 
 std::span<const Transaction> transactions() { return kTransactions; }
 
-// Positions are characters, as the module counts them: a surrogate pair is one.
-int transactionTypeOf(const QString& flags) {
-    int position = 0;
-    for (qsizetype i = 0; i < flags.size(); ++i) {
-        if (flags[i].isLowSurrogate() && i > 0 && flags[i - 1].isHighSurrogate()) continue;
-        if (++position > kTypes) return 0;
-        if (flags[i] == u'1') return position;
-    }
-    return 0;
-}
+// Positions are characters, as the module counts them.
+int transactionTypeOf(const QString& flags) { return vks::firstFlagPosition(flags, kTypes); }
 
 QString flagsFor(int type) { return type <= 0 ? QString(kTypes, '0') : QString(type - 1, '0') + "1"; }
 

@@ -588,8 +588,7 @@ void ClientWindow::run() {
                 failures << left;
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        result = buildResult(scenario.name, true, watcher);
-        result["ended_by_host"] = ending.endedAScreen();
+        result = buildResult(scenario.name, true, ending.endedAScreen(), watcher);
         if (recorder) {
             recordedSteps = recorder->steps();
             notReplayable = std::make_unique<QStringList>(recorder->notReplayable());

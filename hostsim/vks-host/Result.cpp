@@ -113,11 +113,12 @@ QJsonArray failedCalls(const vks::sim::Simulator& sim) {
 
 } // namespace
 
-QJsonObject buildResult(const QString& scenarioName, bool returned, const ScreenWatcher& watcher) {
+QJsonObject buildResult(const QString& scenarioName, bool returned, bool endedByHost, const ScreenWatcher& watcher) {
     const vks::sim::Simulator& sim = vks::sim::simulator();
     return QJsonObject{
         {"scenario", scenarioName},
         {"returned", returned},
+        {"ended_by_host", endedByHost},
         {"screens", watcher.screens()},
         {"modal_results", watcher.modalResults()},
         {"calls", calls(sim)},

@@ -209,11 +209,10 @@ public:
           ending_(ending) {}
 
     int finish(bool returned, const ScreenWatcher& watcher, QStringList failures, bool timedOut) const {
-        QJsonObject result = buildResult(scenario_.name, returned, watcher);
+        QJsonObject result = buildResult(scenario_.name, returned, ending_.endedAScreen(), watcher);
         // The version the screens show in their title, as GetBuildInfo reads it.
         result["module_version"] =
             QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(modulePath_).toStdString()));
-        result["ended_by_host"] = ending_.endedAScreen();
         failures += checkExpectations(scenario_.expect, result);
         const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
         if (!options_.outPath.isEmpty()) {

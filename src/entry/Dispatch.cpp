@@ -4,6 +4,7 @@
 #include <span>
 
 #include "core/FieldText.h"
+#include "core/FlagString.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
 #include "core/WipedString.h"
@@ -173,17 +174,9 @@ void runChoice(const Choice& choice) {
 } // namespace
 
 int transactionTypeOf(std::string_view flags) {
-    // Positions count characters, not bytes: a flag before the "1" may be any
-    // character of the host's text, each byte that is not valid UTF-8 being
-    // one. The first 21 characters never take more than four bytes each.
-    const QString text = fieldText(flags.substr(0, kTransactionTypes * 4));
-    int position = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) continue;
-        if (++position > kTransactionTypes) return 0;
-        if (text[i] == u'1') return position;
-    }
-    return 0;
+    // Each byte that is not valid UTF-8 counts as one character; the first
+    // 21 characters never take more than four bytes each.
+    return firstFlagPosition(fieldText(flags.substr(0, kTransactionTypes * 4)), kTransactionTypes);
 }
 
 int TransacoesHabilitadasVKS() { return transactionTypeOf(host().LeCampo(field::EnabledTransactions)); }

@@ -15,7 +15,9 @@ namespace vks::ui {
 // pop-up list), as the handlers of the screens' original toolkit behave.
 class FocusMoveHandler final : public QObject {
 public:
-    FocusMoveHandler(QWidget& control, QEvent::Type focusEvent, std::function<void()> handler);
+    // `cashierOnly`: not when the program moves the focus either.
+    FocusMoveHandler(QWidget& control, QEvent::Type focusEvent, std::function<void()> handler,
+                     bool cashierOnly = false);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,11 +25,16 @@ protected:
 private:
     QEvent::Type focusEvent_;
     std::function<void()> handler_;
+    bool cashierOnly_;
 };
 
 // `handler` runs each time the cashier moves into `control`.
 void onEntry(QWidget& control, std::function<void()> handler);
 // `handler` runs each time the cashier leaves `control` for another control.
 void onExit(QWidget& control, std::function<void()> handler);
+// `handler` runs when the cashier leaves `control` (keys, mouse, mnemonic);
+// not when the program moves the focus, as a rejected check does when it
+// focuses the control it names, which must keep it.
+void onCashierExit(QWidget& control, std::function<void()> handler);
 
 } // namespace vks::ui

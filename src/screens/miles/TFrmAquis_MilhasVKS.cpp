@@ -13,6 +13,7 @@
 #include "screens/base/SharedControls.h"
 #include "screens/miles/MilesSettings.h"
 #include "screens/miles/PaymentForms.h"
+#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -69,7 +70,7 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
     cbFPPagto->setCurrentIndex(0);
     edCartao->setEnabled(false);
     handleAsAmount(*edValorMilhas);
-    onCashierExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
+    ui::onCashierExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
     setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
                         cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
 }

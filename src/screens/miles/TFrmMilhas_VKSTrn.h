@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "screens/base/TFrmVKS_TrnMod.h"
 
 namespace vks {
@@ -18,11 +16,6 @@ public:
 protected:
     // The occurrence switch is on: the shop works with occurrence codes.
     static bool treatsOccurrences();
-
-    // `handler` runs when the cashier leaves `control` for another control
-    // (keys or mouse); not when a rejected check moves the focus to the
-    // control it names, which must keep it.
-    static void onCashierExit(QWidget& control, std::function<void()> handler);
 };
 
 // Refreshes the module-wide occurrence switch from "VKS.INI" in the host

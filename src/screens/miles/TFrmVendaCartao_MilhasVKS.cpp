@@ -17,6 +17,7 @@
 #include "screens/miles/CaptureColumns.h"
 #include "screens/miles/MilesSaleControls.h"
 #include "screens/miles/MilesSettings.h"
+#include "ui/FocusHandlers.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
@@ -66,7 +67,7 @@ TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
         showWithLabel(*optional, false);
     }
     cbIdOcorrencia->setCurrentIndex(kInsuranceItem);
-    onCashierExit(*cbIdOcorrencia, [this] { cbIdOcorrenciaExit(); });
+    ui::onCashierExit(*cbIdOcorrencia, [this] { cbIdOcorrenciaExit(); });
     useTabOrder({cbVenda, edCartao, edValor, edValorAvista, edValorEntrada, edValorMilhas, edCupom, edDataCupom,
                  edHoraCupom, edNumContrato, edDV, edMatrAutorizador, edOperador, edLocalContrato, cbIdOcorrencia,
                  edCodOcorrencia, edTipoEntrada});
