@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QAbstractButton>
@@ -21,6 +23,7 @@
 
 #include "FuzzInput.h"
 #include "Simulator.h"
+#include "core/Characters.h"
 #include "host/Fields.h"
 #include "host/RequestLayouts.h"
 #include "operator/Operator.h"
@@ -90,6 +93,33 @@ void checkWindows(const std::vector<std::string>& cards) {
                 for (int column = 0; column < model.columnCount(); ++column)
                     checkText(cards, model.index(row, column).data().toString(), "a grid");
         }
+    }
+}
+
+// Lengths given in characters: the query context and the service-X data
+// are never longer, and never cut inside a character of what the host had.
+void checkCharacterLengths(const vks::sim::Simulator& sim, const std::string& serviceXData) {
+    using vks::characterCount;
+    const std::pair<std::int32_t, std::size_t> limits[] = {{vks::field::QueryType, 2},
+                                                           {vks::field::QueryOutput, 1},
+                                                           {vks::field::QueryCode, 3},
+                                                           {vks::field::ServiceXRequest, 2049}};
+    for (const auto& write : sim.writes()) {
+        if (!write.text) continue;
+        for (const auto& [field, limit] : limits) {
+            if (write.field == field && characterCount(*write.text) > limit)
+                broken("field " + std::to_string(field) + " written with more than " + std::to_string(limit) +
+                       " characters");
+        }
+        if (write.field != vks::field::ServiceXRequest || write.text->empty()) continue;
+        // A trimmed run of the host's characters: it starts and ends where characters do.
+        bool atBoundaries = false;
+        for (std::size_t at = 0; at < serviceXData.size() && !atBoundaries; at += vks::characterBytes(serviceXData, at)) {
+            if (serviceXData.compare(at, write.text->size(), *write.text) != 0) continue;
+            const std::string_view rest = std::string_view(serviceXData).substr(at);
+            atBoundaries = vks::characterPrefixBytes(rest, characterCount(*write.text)) == write.text->size();
+        }
+        if (!atBoundaries) broken("the service-X data was cut inside a character");
     }
 }
 
@@ -195,6 +225,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Input input = vks::fuzz::decode(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::vector<std::string> cards = watchedCards(input);
     configure(input);
+    const std::string serviceXData = vks::sim::simulator().field(vks::field::ServiceXData);
     {
         Cashier cashier(input, cards);
         ExecutaGenerico(0, 0);
@@ -208,5 +239,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (request.entries.size() > VKS_LAYOUT_ENTRIES) broken("a request layout past its entries");
     for (const std::string& line : sim.auditLog()) checkText(cards, QString::fromStdString(line), "an audit line");
     for (const auto& error : sim.errors()) checkText(cards, QString::fromStdString(error.text), "an error report");
+    checkCharacterLengths(sim, serviceXData);
     return 0;
 }

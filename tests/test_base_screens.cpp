@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QApplication>
 #include <QDate>
 #include <QEvent>
 #include <QLabel>
@@ -234,6 +235,55 @@ TEST(BaseScreen, WhileAuthorizingTheButtonsShowLockedAndTheHostsProgressAtOnce) 
     EXPECT_TRUE(painted("Autorizando..."));
     EXPECT_FALSE(painted("edValor")) << "the controls keep their look: nothing else is repainted";
 }
+
+// Between the writes and the host's first progress text the screen is
+// locked: the focus moves into no control, so no entry hint or handler runs
+// and the message line keeps what it showed.
+struct LockedFocusCase {
+    const char* name;
+    bool confirmFromField; // Alt+1 in the amount, else Enter on the confirm button
+};
+
+class LockedWhileAuthorizing : public testing::TestWithParam<LockedFocusCase> {};
+
+TEST_P(LockedWhileAuthorizing, TheFocusMovesNowhereAndTheMessageLineKeepsItsText) {
+    ScopedFakeHost host;
+    auto screen = createScreen<TFrmTrn_Mod>();
+    auto* line = screen->findChild<QLabel*>("lbMensagem");
+    QStringList focusedAfterConfirm;
+    QString lineWhenAuthorizing;
+    QString lineBeforeConfirm;
+    QWidget* focusBeforeConfirm = nullptr;
+    host->onAuthorize = [&] {
+        lineWhenAuthorizing = line->text();
+        QWidget* now = QApplication::focusWidget();
+        EXPECT_TRUE(now == nullptr || now == focusBeforeConfirm) << qPrintable(now->objectName());
+    };
+    Operator op;
+    op.expectFocus("edValor").type("15");
+    if (!GetParam().confirmFromField) op.enter().expectFocus("btConfirma");
+    op.check("watch the focus", [&] {
+        lineBeforeConfirm = line->text();
+        focusBeforeConfirm = QApplication::focusWidget();
+        QObject::connect(qApp, &QApplication::focusChanged, screen.get(), [&](QWidget*, QWidget* now) {
+            focusedAfterConfirm << (now == nullptr ? QStringLiteral("(none)") : now->objectName());
+        });
+    });
+    if (GetParam().confirmFromField) {
+        op.alt('1');
+    } else {
+        op.enter();
+    }
+    EXPECT_EQ(op.run(*screen), 1);
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(lineWhenAuthorizing, lineBeforeConfirm);
+    for (const QString& focused : focusedAfterConfirm) {
+        EXPECT_FALSE(focused.startsWith(QLatin1String("ed"))) << qPrintable(focused);
+    }
+}
+
+const LockedFocusCase kLockedFocusCases[] = {{"enter_on_confirm", false}, {"alt_1_in_a_field", true}};
+INSTANTIATE_TEST_SUITE_P(BaseScreen, LockedWhileAuthorizing, testing::ValuesIn(kLockedFocusCases), CaseName());
 
 // While the screen sends its request, or waits for the host after a failed
 // transfer, no key reaches it, though its controls look the same.

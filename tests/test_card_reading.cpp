@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -64,24 +65,44 @@ TEST(CardReading, Cases) {
     }
 }
 
-TEST(ServiceX, CopiesTheTrimmedDataIntoField1099) {
-    const struct {
-        std::string data;
-        std::string stored;
-    } cases[] = {
-        {"  abc def  ", "abc def"},
-        {"", ""},
-        {std::string(3000, 'x'), std::string(2049, 'x')},
-        {std::string("ab\0cd", 5), "ab"},
-    };
-    for (const auto& c : cases) {
-        ScopedFakeHost fake;
-        fake->set(field::ServiceXData, c.data);
-        EXPECT_TRUE(TrataServicoX_VKS());
-        EXPECT_EQ(fake->get(field::ServiceXRequest), c.stored);
-        EXPECT_TRUE(fake->errors.empty());
-    }
+struct ServiceXCase {
+    const char* name;
+    std::string data;
+    std::string stored;
+};
+
+std::string repeated(std::string_view text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
 }
+
+// At most 2049 characters, trimmed; a character is never cut, and a stray
+// byte counts as one.
+const ServiceXCase kServiceXCases[] = {
+    {"trimmed", "  abc def  ", "abc def"},
+    {"empty", "", ""},
+    {"longer than 2049", std::string(3000, 'x'), std::string(2049, 'x')},
+    {"up to a zero byte", std::string("ab\0cd", 5), "ab"},
+    {"two-byte characters", repeated("\xC3\xA9", 2100), repeated("\xC3\xA9", 2049)},
+    {"exactly 2049 two-byte characters", repeated("\xC3\xA9", 2049), repeated("\xC3\xA9", 2049)},
+    {"four-byte characters", repeated("\xF0\x9F\x98\x80", 3000), repeated("\xF0\x9F\x98\x80", 2049)},
+    {"stray bytes", std::string(3000, '\xBF'), std::string(2049, '\xBF')},
+    {"mixed", "a" + repeated("\xC3\xA9\xBF", 1500), "a" + repeated("\xC3\xA9\xBF", 1024)},
+};
+
+class ServiceXTransfer : public testing::TestWithParam<ServiceXCase> {};
+
+TEST_P(ServiceXTransfer, CopiesTheTrimmedDataIntoField1099) {
+    const ServiceXCase& c = GetParam();
+    ScopedFakeHost fake;
+    fake->set(field::ServiceXData, c.data);
+    EXPECT_TRUE(TrataServicoX_VKS());
+    EXPECT_EQ(fake->get(field::ServiceXRequest), c.stored);
+    EXPECT_TRUE(fake->errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ServiceX, ServiceXTransfer, testing::ValuesIn(kServiceXCases), CaseName());
 
 TEST(ServiceX, RefusedStoreReports1591) {
     ScopedFakeHost fake;
@@ -138,3 +159,46 @@ TEST(CardEdit, AConcealedNumberCannotBeUndoneAndTheInputMethodGetsNoText) {
     EXPECT_EQ(edit.text(), "");
     EXPECT_EQ(edit.number(), "");
 }
+
+// The cashier's editing keys change a card field as in any edit field, but
+// the field makes each change itself: the toolkit's undo history, which
+// keeps one character per record where no wipe reaches, never gets one.
+struct CardKeysCase {
+    const char* name;
+    std::vector<QKeyCombination> keys; // after "1234" was typed, the cursor at its end
+    const char* shown;
+};
+
+const CardKeysCase kCardKeys[] = {
+    {"digits", {Qt::Key_5, Qt::Key_6}, "123456"},
+    {"backspace", {Qt::Key_Backspace, Qt::Key_Backspace}, "12"},
+    {"delete before the end", {Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete}, "134"},
+    {"typed between digits", {Qt::Key_Left, Qt::Key_Left, Qt::Key_9}, "12934"},
+    {"over a selection", {Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left, Qt::Key_7}, "127"},
+    {"backspace on a selection", {Qt::SHIFT | Qt::Key_Home, Qt::Key_Backspace}, ""},
+    {"all selected then typed", {Qt::CTRL | Qt::Key_A, Qt::Key_8}, "8"},
+    {"undo does nothing", {Qt::Key_Backspace, Qt::CTRL | Qt::Key_Z}, "123"},
+    {"backspace at the start", {Qt::Key_Home, Qt::Key_Backspace}, "1234"},
+};
+
+class CardEditKeys : public testing::TestWithParam<CardKeysCase> {};
+
+TEST_P(CardEditKeys, EditAsTypedAndLeaveNoUndoHistory) {
+    ui::CardEdit edit;
+    const auto press = [&edit](QKeyCombination keys) {
+        const QString text = keys.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier)
+                                 ? QString()
+                                 : QKeySequence(keys.key()).toString().left(1);
+        const bool digit = keys.key() >= Qt::Key_0 && keys.key() <= Qt::Key_9;
+        QKeyEvent event(QEvent::KeyPress, keys.key(), keys.keyboardModifiers(), digit ? text : QString());
+        QCoreApplication::sendEvent(&edit, &event);
+    };
+    for (const Qt::Key digit : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4}) press(digit);
+    for (const QKeyCombination keys : GetParam().keys) press(keys);
+    EXPECT_EQ(edit.text(), GetParam().shown);
+    EXPECT_EQ(edit.number(), GetParam().shown);
+    EXPECT_FALSE(edit.isUndoAvailable());
+    EXPECT_FALSE(edit.isRedoAvailable());
+}
+
+INSTANTIATE_TEST_SUITE_P(CardEdit, CardEditKeys, testing::ValuesIn(kCardKeys), CaseName());

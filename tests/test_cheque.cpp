@@ -311,6 +311,42 @@ TEST(ChequeSale, AForcedSaleChosenByTheCashierAsksForTheAuthorizer) {
     EXPECT_EQ(host->get(field::ForcedSaleAuthorizer), "1");
 }
 
+// The sale's lists step themselves: "2" to the next item when there is one,
+// "8" to the previous only above the first, never through the host's
+// routine, so "8" on a list with no choice leaves it without one.
+struct SaleListKeysCase {
+    const char* name;
+    const char* list;
+    std::vector<std::pair<std::string, std::string>> keysAndItem; // typed, then the item shown
+};
+
+const SaleListKeysCase kSaleListKeys[] = {
+    {"sale kind", "cbVenda", {{"8", "0-Contingência"}, {"8", "0-Contingência"}, {"222", "2-Venda Forçada"}}},
+    {"miles accumulation without a choice",
+     "cbAcMilhas",
+     {{"8", ""}, {"2", "0 - Sim"}, {"22", "1 - Não"}, {"8", "0 - Sim"}, {"8", "0 - Sim"}}},
+};
+
+class ChequeSaleListKeys : public testing::TestWithParam<SaleListKeysCase> {};
+
+TEST_P(ChequeSaleListKeys, StepOnlyToAnItemThereIs) {
+    const SaleListKeysCase& c = GetParam();
+    ScopedFakeHost host;
+    supplySale(*host, {{field::SaleKind, ""}, {field::InstallmentCount, "3"}});
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    auto* list = screen->findChild<QComboBox*>(c.list);
+    ASSERT_NE(list, nullptr);
+    list->setEnabled(true);
+    Operator op;
+    op.focusOn(c.list);
+    for (const auto& [keys, item] : c.keysAndItem) op.type(keys).expectText(c.list, item);
+    op.escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChequeSale, ChequeSaleListKeys, testing::ValuesIn(kSaleListKeys), CaseName());
+
 // --- Cheque numbers -----------------------------------------------------------------------
 
 struct GridRowsCase {

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <cstring>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "ModalDismisser.h"
 #include "TestData.h"
@@ -72,4 +75,30 @@ TEST(Version, AfterAScreenItIsTheFileVersionShownInTheTitle) {
         EXPECT_EQ(applicationTitle(), "VKS - v" + version);
         Finalize();
     }
+}
+
+// The screens belong to the host's user-interface thread: a call from any
+// other thread is refused with an error report and changes nothing.
+TEST(Lifecycle, ACallFromAnotherThreadIsRefusedAndChangesNothing) {
+    ScopedFakeHost fake;
+    Initialize();
+    fake->set(field::EnabledTransactions, "1");
+    fake->set(field::EntryType, "4");
+    state().TipoConsulta = "07";
+    const std::vector<std::pair<const char*, void (*)()>> calls = {
+        {"ExecutaGenerico", [] { ExecutaGenerico(0, 0); }},
+        {"ExecutaVenda", [] { ExecutaVenda(0, 0); }},
+        {"Initialize", [] { Initialize(); }},
+        {"Finalize", [] { Finalize(); }},
+    };
+    for (const auto& [name, call] : calls) {
+        const std::size_t errorsBefore = fake->errors.size();
+        std::thread(call).join();
+        EXPECT_EQ(fake->errors.size(), errorsBefore + 1) << name;
+        EXPECT_TRUE(fake->writes.empty()) << name;
+        EXPECT_EQ(state().TipoConsulta, "07") << name;
+        EXPECT_FALSE(state().running) << name;
+    }
+    EXPECT_EQ(fake->callCount("AutorizaTransacao"), 0);
+    Finalize();
 }

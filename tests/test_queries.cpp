@@ -50,18 +50,25 @@ const LoadCase kLoadCases[] = {
     {"characters, not bytes", &query::TipoConsulta, "\xC3\xA9\xC3\xA7x", "\xC3\xA9\xC3\xA7"},
     {"invalid UTF-8", &query::TipoConsulta, "\xFF\xFE\xFD", "\xFF\xFE"},
     {"huge field", &query::CodigoConsulta, std::string(1 << 20, 'z'), "zzz"},
+    {"stray continuation bytes", &query::SaidaConsulta, "P" + std::string(50, '\xBF'), "P"},
+    {"only stray continuation bytes", &query::TipoConsulta, std::string(1 << 20, '\xBF'), "\xBF\xBF"},
+    {"a lead byte without its continuation", &query::CodigoConsulta, "\xC3xyz", "\xC3xy"},
+    {"four-byte characters", &query::CodigoConsulta, "\xF0\x9F\x98\x80\xC3\xA9" "ab", "\xF0\x9F\x98\x80\xC3\xA9" "a"},
 };
 
-TEST(QueryContext, LoadingRule) {
-    for (const LoadCase& c : kLoadCases) {
-        ScopedFakeHost host;
-        if (c.field) host->set(c.value->field, *c.field);
-        query::load(*c.value);
-        EXPECT_EQ(query::valueOf(*c.value), c.loaded) << c.name;
-        ASSERT_TRUE(query::store(*c.value)) << c.name;
-        EXPECT_EQ(host->get(c.value->field), c.loaded) << c.name;
-    }
+class QueryContextLoading : public testing::TestWithParam<LoadCase> {};
+
+TEST_P(QueryContextLoading, TakesItsLengthInCharactersAndSendsWhatItTook) {
+    const LoadCase& c = GetParam();
+    ScopedFakeHost host;
+    if (c.field) host->set(c.value->field, *c.field);
+    query::load(*c.value);
+    EXPECT_EQ(query::valueOf(*c.value), c.loaded);
+    ASSERT_TRUE(query::store(*c.value));
+    EXPECT_EQ(host->get(c.value->field), c.loaded);
 }
+
+INSTANTIATE_TEST_SUITE_P(QueryContext, QueryContextLoading, testing::ValuesIn(kLoadCases), CaseName());
 
 TEST(QueryContext, KeepsItsValuesUntilUnload) {
     ScopedFakeHost host;

@@ -33,9 +33,7 @@ std::size_t validSequenceLength(std::string_view text, std::size_t at) {
 
 } // namespace
 
-std::string jsonString(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
+void appendJsonString(WipedText& out, std::string_view text) {
     out.push_back('"');
     for (std::size_t at = 0; at < text.size();) {
         const auto c = static_cast<unsigned char>(text[at]);
@@ -58,7 +56,6 @@ std::string jsonString(std::string_view text) {
         ++at;
     }
     out.push_back('"');
-    return out;
 }
 
 } // namespace vks::sim

@@ -16,18 +16,26 @@
 //     recorded but does not change the text.
 #include "RequestText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace vks::sim {
 namespace {
 
 bool isNumericType(std::uint16_t type) { return type == 1 || type == 4 || type == 5; }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 std::string numericToWidth(std::string_view value, std::size_t width) {
-    std::string digits;
+    std::size_t digits = static_cast<std::size_t>(std::count_if(value.begin(), value.end(), isDigit));
+    std::string out;
+    out.reserve(width);
+    out.append(width - std::min(digits, width), '0');
     for (char c : value) {
-        if (c >= '0' && c <= '9') digits.push_back(c);
+        if (!isDigit(c)) continue;
+        if (digits-- <= width) out.push_back(c); // only the last `width` digits
     }
-    if (digits.size() > width) return digits.substr(digits.size() - width);
-    return std::string(width - digits.size(), '0') + digits;
+    return out;
 }
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
@@ -41,7 +49,9 @@ std::string textToWidth(std::string_view value, std::size_t width) {
         while (end < value.size() && isContinuationByte(value[end])) ++end;
         ++characters;
     }
-    std::string out(value.substr(0, end));
+    std::string out;
+    out.reserve(end + (width - characters));
+    out.append(value.substr(0, end));
     out.append(width - characters, ' ');
     return out;
 }
@@ -58,17 +68,20 @@ AuthorizationRecord buildRequest(const VksRequestLayout& layout, std::int32_t mo
     record.code = layout.code;
     record.flag = layout.flag;
     record.mode = mode;
+    record.entries.reserve(std::size(layout.entries));
+    std::size_t length = 0;
     for (const VksLayoutEntry& entry : layout.entries) {
         if (entry.field == VKS_FIELD_END) break;
         const char* fixedText = entry.fixed_text;
-        const std::string value = entry.field == VKS_FIELD_FIXED_TEXT
-                                      ? std::string(fixedText == nullptr ? "" : fixedText)
-                                      : lookup(entry.field, entry.occurrence);
-        RequestEntry resolved{entry.field, entry.occurrence, entry.width,
-                              entry.type,  entry.block,      formatEntryValue(value, entry.width, entry.type)};
-        record.request += resolved.text;
-        record.entries.push_back(std::move(resolved));
+        const std::string_view value = entry.field == VKS_FIELD_FIXED_TEXT
+                                           ? std::string_view(fixedText == nullptr ? "" : fixedText)
+                                           : lookup(entry.field, entry.occurrence);
+        record.entries.push_back({entry.field, entry.occurrence, entry.width, entry.type, entry.block,
+                                  formatEntryValue(value, entry.width, entry.type)});
+        length += record.entries.back().text.size();
     }
+    record.request.reserve(length);
+    for (const RequestEntry& entry : record.entries) record.request += entry.text;
     return record;
 }
 

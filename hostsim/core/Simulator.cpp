@@ -1,6 +1,7 @@
 #include "Simulator.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "BuildInfo.h"
 #include "Json.h"
@@ -13,18 +14,62 @@ constexpr std::int32_t CardNumberField = 10104;
 
 std::string unknownMessageText(std::int32_t id) { return "Mensagem " + std::to_string(id) + " não cadastrada"; }
 
-// Joins the JSON texts of a list's items.
-template <typename Items, typename ToJson>
-std::string jsonArray(const Items& items, ToJson toJson) {
-    std::string out = "[";
-    for (const auto& item : items) {
-        if (out.size() > 1) out += ",";
-        out += toJson(item);
-    }
-    return out + "]";
+void wipe(CallRecord& call) {
+    for (std::string& argument : call.arguments) sim::wipe(argument);
+}
+void wipe(FieldWrite& write) {
+    if (write.text) sim::wipe(*write.text);
+}
+void wipe(ErrorReport& error) { sim::wipe(error.text); }
+void wipe(std::string& text) { sim::wipe(text); }
+void wipe(AuthorizationRecord& record) {
+    for (RequestEntry& entry : record.entries) sim::wipe(entry.text);
+    sim::wipe(record.request);
 }
 
-std::string jsonOptionalId(const std::optional<std::int32_t>& id) { return id ? std::to_string(*id) : "null"; }
+template <typename Records>
+void wipeAll(Records& records) {
+    for (auto& record : records) wipe(record);
+    records.clear();
+}
+
+// The result document is built in one text that overwrites what it grows
+// out of: it holds every field.
+class JsonWriter {
+public:
+    JsonWriter& raw(std::string_view text) {
+        out_.append(text);
+        return *this;
+    }
+    JsonWriter& number(std::int64_t value) { return raw(std::to_string(value)); }
+    JsonWriter& string(std::string_view text) {
+        appendJsonString(out_, text);
+        return *this;
+    }
+    // "key": then the value `write` writes, after a comma unless first.
+    template <typename Write>
+    JsonWriter& member(std::string_view key, Write write, bool first = false) {
+        if (!first) raw(",");
+        string(key).raw(":");
+        write(*this);
+        return *this;
+    }
+    template <typename Items, typename WriteItem>
+    JsonWriter& array(const Items& items, WriteItem writeItem) {
+        raw("[");
+        bool first = true;
+        for (const auto& item : items) {
+            if (!first) raw(",");
+            first = false;
+            writeItem(*this, item);
+        }
+        return raw("]");
+    }
+    std::string text() const { return std::string(out_.begin(), out_.end()); }
+
+private:
+    WipedText out_;
+};
 
 } // namespace
 
@@ -37,22 +82,34 @@ Simulator::Simulator() { catalogue_.loadFile(MessageCatalogue::defaultPath()); }
 
 void Simulator::reset() {
     std::scoped_lock lock(mutex_);
+    for (auto& [key, text] : store_) sim::wipe(text);
     store_.clear();
+    sim::wipe(behaviour_.cardNumber);
     behaviour_ = Behaviour{};
-    calls_.clear();
-    writes_.clear();
-    audit_.clear();
+    wipeRecords();
     handBacks_ = 0;
-    errors_.clear();
     receiptCopies_.clear();
-    authorizations_.clear();
     failableCounts_.clear();
     failedCalls_.clear();
 }
 
-void Simulator::setField(std::int32_t field, int occurrence, std::string text) {
+void Simulator::wipeRecords() {
+    wipeAll(calls_);
+    wipeAll(writes_);
+    wipeAll(audit_);
+    wipeAll(errors_);
+    wipeAll(authorizations_);
+}
+
+void Simulator::storeText(FieldKey key, std::string_view text) {
+    std::string& slot = store_[key];
+    sim::wipe(slot);
+    slot.assign(text);
+}
+
+void Simulator::setField(std::int32_t field, int occurrence, std::string_view text) {
     std::scoped_lock lock(mutex_);
-    store_[{field, occurrence}] = std::move(text);
+    storeText({field, occurrence}, text);
 }
 
 std::string Simulator::field(std::int32_t field, int occurrence) const {
@@ -66,19 +123,30 @@ bool Simulator::hasField(std::int32_t field, int occurrence) const {
     return store_.count({field, occurrence}) != 0;
 }
 
-std::int16_t Simulator::writeField(std::int32_t field, int occurrence, std::string text) {
+void Simulator::withField(std::int32_t field, int occurrence,
+                          const std::function<void(std::string_view)>& use) const {
+    std::scoped_lock lock(mutex_);
+    const auto found = store_.find({field, occurrence});
+    use(found == store_.end() ? std::string_view() : std::string_view(found->second));
+}
+
+std::int16_t Simulator::writeField(std::int32_t field, int occurrence, std::string_view text) {
     std::scoped_lock lock(mutex_);
     const auto refused = behaviour_.refusedWrites.find({field, occurrence});
     if (refused != behaviour_.refusedWrites.end()) return refused->second;
-    writes_.push_back({field, occurrence, text});
-    store_[{field, occurrence}] = std::move(text);
+    writes_.push_back({field, occurrence, std::string(text)});
+    storeText({field, occurrence}, text);
     return 0;
 }
 
 void Simulator::clearField(std::int32_t field) {
     std::scoped_lock lock(mutex_);
     writes_.push_back({field, 0, std::nullopt});
-    std::erase_if(store_, [&](const auto& entry) { return entry.first.first == field; });
+    for (auto it = store_.lower_bound(FieldKey{field, std::numeric_limits<int>::min()});
+         it != store_.end() && it->first.first == field;) {
+        sim::wipe(it->second);
+        it = store_.erase(it);
+    }
 }
 
 std::string Simulator::message(std::int32_t id) const {
@@ -91,14 +159,17 @@ std::optional<std::int32_t> Simulator::messageIdForText(std::string_view text) c
     return catalogue_.idForText(text);
 }
 
-void Simulator::recordCall(std::string function, std::vector<std::string> arguments) {
+void Simulator::recordCall(std::string_view function, std::initializer_list<std::string_view> arguments) {
     std::scoped_lock lock(mutex_);
-    calls_.push_back({std::move(function), std::move(arguments)});
+    CallRecord& call = calls_.emplace_back();
+    call.function = function;
+    call.arguments.reserve(arguments.size());
+    for (const std::string_view argument : arguments) call.arguments.emplace_back(argument);
 }
 
-void Simulator::appendAudit(std::string text) {
+void Simulator::appendAudit(std::string_view text) {
     std::scoped_lock lock(mutex_);
-    audit_.push_back(std::move(text));
+    audit_.emplace_back(text);
 }
 
 void Simulator::handBack() {
@@ -106,11 +177,11 @@ void Simulator::handBack() {
     ++handBacks_;
 }
 
-void Simulator::reportError(std::int32_t code, std::string text) {
+void Simulator::reportError(std::int32_t code, std::string_view text) {
     std::function<void()> listener;
     {
         std::scoped_lock lock(mutex_);
-        errors_.push_back({code, std::move(text)});
+        errors_.push_back({code, std::string(text)});
         listener = errorListener_;
     }
     if (listener) listener();
@@ -141,7 +212,7 @@ bool Simulator::validateOperator() const {
 
 std::int16_t Simulator::readCard() {
     std::scoped_lock lock(mutex_);
-    if (behaviour_.cardStatus == 0) store_[{CardNumberField, 0}] = behaviour_.cardNumber;
+    if (behaviour_.cardStatus == 0) storeText({CardNumberField, 0}, behaviour_.cardNumber);
     return behaviour_.cardStatus;
 }
 
@@ -152,20 +223,24 @@ std::string Simulator::keyFor(std::string_view typed) const {
 }
 
 bool Simulator::authorize(const VksRequestLayout& layout, const VksMessageLabel* label, std::int32_t mode) {
-    AuthorizationRecord record =
-        buildRequest(layout, mode, [this](std::int32_t id, int occurrence) { return field(id, occurrence); });
     std::function<void(const AuthorizationRecord&)> hook;
     std::string progress;
+    AuthorizationRecord forHook;
     {
         std::scoped_lock lock(mutex_);
-        authorizations_.push_back(record);
+        authorizations_.push_back(buildRequest(layout, mode, [this](std::int32_t id, int occurrence) {
+            const auto found = store_.find({id, occurrence});
+            return found == store_.end() ? std::string_view() : std::string_view(found->second);
+        }));
         hook = behaviour_.onAuthorize;
         progress = behaviour_.progressText;
+        if (hook) forHook = authorizations_.back();
     }
     // Callbacks run unlocked: the label or the hook may hand work to
     // another thread that uses the simulator.
     if (label != nullptr && label->set_text != nullptr) label->set_text(label->context, progress.c_str());
-    if (hook) hook(record);
+    if (hook) hook(forHook);
+    wipe(forHook);
     std::scoped_lock lock(mutex_);
     return behaviour_.authorizeResult;
 }
@@ -190,10 +265,11 @@ void Simulator::setOperatorValid(bool valid) {
     behaviour_.operatorValid = valid;
 }
 
-void Simulator::setCard(std::int16_t status, std::string number) {
+void Simulator::setCard(std::int16_t status, std::string_view number) {
     std::scoped_lock lock(mutex_);
     behaviour_.cardStatus = status;
-    behaviour_.cardNumber = std::move(number);
+    sim::wipe(behaviour_.cardNumber);
+    behaviour_.cardNumber.assign(number);
 }
 
 void Simulator::refuseWrite(std::int32_t field, int occurrence, std::int16_t status) {
@@ -228,7 +304,7 @@ void Simulator::failCall(std::string function, int call) {
 
 std::vector<CallRecord> Simulator::calls() const {
     std::scoped_lock lock(mutex_);
-    return calls_;
+    return {calls_.begin(), calls_.end()};
 }
 
 int Simulator::callCount(std::string_view function) const {
@@ -239,12 +315,12 @@ int Simulator::callCount(std::string_view function) const {
 
 std::vector<FieldWrite> Simulator::writes() const {
     std::scoped_lock lock(mutex_);
-    return writes_;
+    return {writes_.begin(), writes_.end()};
 }
 
 std::vector<std::string> Simulator::auditLog() const {
     std::scoped_lock lock(mutex_);
-    return audit_;
+    return {audit_.begin(), audit_.end()};
 }
 
 int Simulator::handBackCount() const {
@@ -254,7 +330,7 @@ int Simulator::handBackCount() const {
 
 std::vector<ErrorReport> Simulator::errors() const {
     std::scoped_lock lock(mutex_);
-    return errors_;
+    return {errors_.begin(), errors_.end()};
 }
 
 std::vector<std::int32_t> Simulator::receiptCopies() const {
@@ -264,7 +340,7 @@ std::vector<std::int32_t> Simulator::receiptCopies() const {
 
 std::vector<AuthorizationRecord> Simulator::authorizations() const {
     std::scoped_lock lock(mutex_);
-    return authorizations_;
+    return {authorizations_.begin(), authorizations_.end()};
 }
 
 std::map<std::string, int> Simulator::failableCounts() const {
@@ -279,46 +355,69 @@ std::vector<CallIndex> Simulator::failedCalls() const {
 
 std::string Simulator::resultJson() const {
     std::scoped_lock lock(mutex_);
-    const auto call = [](const CallRecord& c) {
-        return "{\"function\":" + jsonString(c.function) + ",\"arguments\":" + jsonArray(c.arguments, jsonString) + "}";
+    const auto strings = [](JsonWriter& json, const auto& texts) {
+        json.array(texts, [](JsonWriter& j, const std::string& text) { j.string(text); });
     };
-    const auto write = [](const FieldWrite& w) {
-        return "{\"field\":" + std::to_string(w.field) + ",\"occurrence\":" + std::to_string(w.occurrence) +
-               ",\"text\":" + (w.text ? jsonString(*w.text) : std::string("null")) + "}";
+    const auto call = [&](JsonWriter& json, const CallRecord& c) {
+        json.raw("{").member("function", [&](JsonWriter& j) { j.string(c.function); }, true);
+        json.member("arguments", [&](JsonWriter& j) { strings(j, c.arguments); }).raw("}");
     };
-    const auto error = [this](const ErrorReport& e) {
-        return "{\"code\":" + std::to_string(e.code) + ",\"text\":" + jsonString(e.text) +
-               ",\"messageId\":" + jsonOptionalId(catalogue_.idForText(e.text)) + "}";
+    const auto write = [](JsonWriter& json, const FieldWrite& w) {
+        json.raw("{").member("field", [&](JsonWriter& j) { j.number(w.field); }, true);
+        json.member("occurrence", [&](JsonWriter& j) { j.number(w.occurrence); });
+        json.member("text", [&](JsonWriter& j) { w.text ? j.string(*w.text) : j.raw("null"); }).raw("}");
     };
-    const auto entry = [](const RequestEntry& e) {
-        return "{\"field\":" + std::to_string(e.field) + ",\"occurrence\":" + std::to_string(e.occurrence) +
-               ",\"width\":" + std::to_string(e.width) + ",\"type\":" + std::to_string(e.type) +
-               ",\"block\":" + std::to_string(e.block) + ",\"text\":" + jsonString(e.text) + "}";
+    const auto error = [this](JsonWriter& json, const ErrorReport& e) {
+        const std::optional<std::int32_t> id = catalogue_.idForText(e.text);
+        json.raw("{").member("code", [&](JsonWriter& j) { j.number(e.code); }, true);
+        json.member("text", [&](JsonWriter& j) { j.string(e.text); });
+        json.member("messageId", [&](JsonWriter& j) { id ? j.number(*id) : j.raw("null"); }).raw("}");
     };
-    const auto authorization = [&](const AuthorizationRecord& a) {
-        return "{\"code\":" + std::to_string(a.code) + ",\"flag\":" + std::to_string(a.flag) +
-               ",\"mode\":" + std::to_string(a.mode) + ",\"entries\":" + jsonArray(a.entries, entry) +
-               ",\"request\":" + jsonString(a.request) + "}";
+    const auto entry = [](JsonWriter& json, const RequestEntry& e) {
+        json.raw("{").member("field", [&](JsonWriter& j) { j.number(e.field); }, true);
+        json.member("occurrence", [&](JsonWriter& j) { j.number(e.occurrence); });
+        json.member("width", [&](JsonWriter& j) { j.number(e.width); });
+        json.member("type", [&](JsonWriter& j) { j.number(e.type); });
+        json.member("block", [&](JsonWriter& j) { j.number(e.block); });
+        json.member("text", [&](JsonWriter& j) { j.string(e.text); }).raw("}");
     };
-    const auto storedField = [](const auto& stored) {
-        return "{\"field\":" + std::to_string(stored.first.first) +
-               ",\"occurrence\":" + std::to_string(stored.first.second) + ",\"text\":" + jsonString(stored.second) +
-               "}";
+    const auto authorization = [&](JsonWriter& json, const AuthorizationRecord& a) {
+        json.raw("{").member("code", [&](JsonWriter& j) { j.number(a.code); }, true);
+        json.member("flag", [&](JsonWriter& j) { j.number(a.flag); });
+        json.member("mode", [&](JsonWriter& j) { j.number(a.mode); });
+        json.member("entries", [&](JsonWriter& j) { j.array(a.entries, entry); });
+        json.member("request", [&](JsonWriter& j) { j.string(a.request); }).raw("}");
     };
-    const auto number = [](std::int32_t n) { return std::to_string(n); };
-    const auto failed = [](const CallIndex& c) {
-        return "{\"function\":" + jsonString(c.function) + ",\"call\":" + std::to_string(c.call) + "}";
+    const auto storedField = [](JsonWriter& json, const auto& stored) {
+        json.raw("{").member("field", [&](JsonWriter& j) { j.number(stored.first.first); }, true);
+        json.member("occurrence", [&](JsonWriter& j) { j.number(stored.first.second); });
+        json.member("text", [&](JsonWriter& j) { j.string(stored.second); }).raw("}");
     };
-    std::string counts = "{";
-    for (const auto& [function, count] : failableCounts_)
-        counts += (counts.size() > 1 ? "," : "") + jsonString(function) + ":" + std::to_string(count);
-    counts += "}";
-    return "{\"calls\":" + jsonArray(calls_, call) + ",\"writes\":" + jsonArray(writes_, write) +
-           ",\"audit\":" + jsonArray(audit_, jsonString) + ",\"handBacks\":" + std::to_string(handBacks_) +
-           ",\"errors\":" + jsonArray(errors_, error) + ",\"receiptCopies\":" + jsonArray(receiptCopies_, number) +
-           ",\"authorizations\":" + jsonArray(authorizations_, authorization) + ",\"failableCalls\":" + counts +
-           ",\"failedCalls\":" + jsonArray(failedCalls_, failed) + ",\"fields\":" + jsonArray(store_, storedField) +
-           "}\n";
+    const auto failed = [](JsonWriter& json, const CallIndex& c) {
+        json.raw("{").member("function", [&](JsonWriter& j) { j.string(c.function); }, true);
+        json.member("call", [&](JsonWriter& j) { j.number(c.call); }).raw("}");
+    };
+    JsonWriter json;
+    json.raw("{").member("calls", [&](JsonWriter& j) { j.array(calls_, call); }, true);
+    json.member("writes", [&](JsonWriter& j) { j.array(writes_, write); });
+    json.member("audit", [&](JsonWriter& j) { strings(j, audit_); });
+    json.member("handBacks", [&](JsonWriter& j) { j.number(handBacks_); });
+    json.member("errors", [&](JsonWriter& j) { j.array(errors_, error); });
+    json.member("receiptCopies",
+                [&](JsonWriter& j) { j.array(receiptCopies_, [](JsonWriter& k, std::int32_t n) { k.number(n); }); });
+    json.member("authorizations", [&](JsonWriter& j) { j.array(authorizations_, authorization); });
+    json.member("failableCalls", [&](JsonWriter& j) {
+        j.raw("{");
+        bool first = true;
+        for (const auto& [function, count] : failableCounts_) {
+            j.member(function, [&](JsonWriter& k) { k.number(count); }, first);
+            first = false;
+        }
+        j.raw("}");
+    });
+    json.member("failedCalls", [&](JsonWriter& j) { j.array(failedCalls_, failed); });
+    json.member("fields", [&](JsonWriter& j) { j.array(store_, storedField); }).raw("}\n");
+    return json.text();
 }
 
 Simulator& simulator() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "Wipe.h"
 #include "vks/host_abi.h"
 
 namespace vks::sim {
@@ -85,7 +87,10 @@ struct Behaviour {
 // The simulated host: field store, catalogue, audit log, records of every
 // host call, and the behaviours the scenario configured. One per process,
 // shared by the five libraries; all methods are safe to call from a
-// callback that runs inside a host call.
+// callback that runs inside a host call. Every text it lets go (a field
+// overwritten or cleared, the records on reset) is overwritten first: the
+// store and the records hold card numbers and host codes. Copies it hands
+// out are the caller's.
 class Simulator {
 public:
     Simulator();
@@ -95,13 +100,15 @@ public:
     void reset();
 
     // ---- Field store (scenario side: not recorded) ----
-    void setField(std::int32_t field, int occurrence, std::string text);
+    void setField(std::int32_t field, int occurrence, std::string_view text);
     std::string field(std::int32_t field, int occurrence = 0) const; // unset -> empty
     bool hasField(std::int32_t field, int occurrence = 0) const;
+    // Lets `use` read a field in place (unset: empty), making no copy.
+    void withField(std::int32_t field, int occurrence, const std::function<void(std::string_view)>& use) const;
 
     // ---- Field store (host-call side: recorded as writes) ----
     // 0 stored; the configured status when the write is refused (nothing stored).
-    std::int16_t writeField(std::int32_t field, int occurrence, std::string text);
+    std::int16_t writeField(std::int32_t field, int occurrence, std::string_view text);
     void clearField(std::int32_t field); // every occurrence
 
     // ---- Catalogue ----
@@ -111,10 +118,10 @@ public:
     std::optional<std::int32_t> messageIdForText(std::string_view text) const;
 
     // ---- Recording (called by the libraries) ----
-    void recordCall(std::string function, std::vector<std::string> arguments = {});
-    void appendAudit(std::string text);
+    void recordCall(std::string_view function, std::initializer_list<std::string_view> arguments = {});
+    void appendAudit(std::string_view text);
     void handBack();
-    void reportError(std::int32_t code, std::string text);
+    void reportError(std::int32_t code, std::string_view text);
     // Called after every error report, on the reporting thread; empty: none.
     // Not cleared by reset().
     void onErrorReported(std::function<void()> listener);
@@ -133,7 +140,7 @@ public:
     // ---- Configuration ----
     void setBuildVersion(std::optional<std::string> version);
     void setOperatorValid(bool valid);
-    void setCard(std::int16_t status, std::string number);
+    void setCard(std::int16_t status, std::string_view number);
     void refuseWrite(std::int32_t field, int occurrence, std::int16_t status = 1);
     void setAuthorizeResult(bool result);
     void mapKey(std::string from, std::string to);
@@ -159,18 +166,26 @@ public:
     std::string resultJson() const;
 
 private:
+    template <typename T>
+    using Kept = std::vector<T, WipingAllocator<T>>;
+    using FieldKey = std::pair<std::int32_t, int>;
+    using Store = std::map<FieldKey, std::string, std::less<>, WipingAllocator<std::pair<const FieldKey, std::string>>>;
+
+    void storeText(FieldKey key, std::string_view text);
+    void wipeRecords();
+
     mutable std::recursive_mutex mutex_;
     MessageCatalogue catalogue_;
-    std::map<std::pair<std::int32_t, int>, std::string> store_;
+    Store store_;
     Behaviour behaviour_;
-    std::vector<CallRecord> calls_;
-    std::vector<FieldWrite> writes_;
-    std::vector<std::string> audit_;
+    Kept<CallRecord> calls_;
+    Kept<FieldWrite> writes_;
+    Kept<std::string> audit_;
     int handBacks_ = 0;
-    std::vector<ErrorReport> errors_;
+    Kept<ErrorReport> errors_;
     std::function<void()> errorListener_;
     std::vector<std::int32_t> receiptCopies_;
-    std::vector<AuthorizationRecord> authorizations_;
+    Kept<AuthorizationRecord> authorizations_;
     std::map<std::string, int, std::less<>> failableCounts_;
     std::vector<CallIndex> failedCalls_;
 };

@@ -12,16 +12,16 @@ extern "C" {
 void vkssim_reset(void) { simulator().reset(); }
 
 void vkssim_set_field(int32_t field, int32_t occurrence, const char* text) {
-    simulator().setField(field, occurrence, std::string(textIn(text)));
+    simulator().setField(field, occurrence, textIn(text));
 }
 
 void vkssim_get_field(VksTextOut* value, int32_t field, int32_t occurrence) {
-    putText(value, simulator().field(field, occurrence));
+    simulator().withField(field, occurrence, [value](std::string_view stored) { putText(value, stored); });
 }
 
 void vkssim_set_operator_valid(int valid) { simulator().setOperatorValid(valid != 0); }
 
-void vkssim_set_card(int16_t status, const char* number) { simulator().setCard(status, std::string(textIn(number))); }
+void vkssim_set_card(int16_t status, const char* number) { simulator().setCard(status, textIn(number)); }
 
 void vkssim_refuse_write(int32_t field, int32_t occurrence) { simulator().refuseWrite(field, occurrence); }
 

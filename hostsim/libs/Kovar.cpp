@@ -9,7 +9,7 @@ using vks::sim::abi::textIn;
 extern "C" {
 
 VKS_HOST_API int32_t VKS_HOSTCALL KovarGravaCampo(VksFieldId field, int32_t zero, const char* text, int32_t length) {
-    const std::string value(textIn(text, length));
+    const std::string_view value = textIn(text, length);
     simulator().recordCall("KovarGravaCampo", {number(field), number(zero), value, number(length)});
     return simulator().writeField(field, 0, value);
 }
@@ -30,7 +30,7 @@ VKS_HOST_API void VKS_HOSTCALL KovarSetaViasCupomModulo(int32_t copies) {
 }
 
 VKS_HOST_API void VKS_HOSTCALL GravaAudit(int32_t zero, const char* text, int32_t length) {
-    const std::string line(textIn(text, length));
+    const std::string_view line = textIn(text, length);
     simulator().recordCall("GravaAudit", {number(zero), line, number(length)});
     simulator().appendAudit(line);
 }

@@ -5,6 +5,7 @@
 
 #include "AbiText.h"
 #include "Simulator.h"
+#include "Wipe.h"
 #include "routines.h"
 
 namespace routines = vks::sim::routines;
@@ -17,10 +18,14 @@ using vks::sim::abi::textIn;
 
 namespace {
 
-// The text routines share one shape: record the call, answer into a VksTextOut.
-void answer(VksTextOut* out, const char* function, std::vector<std::string> arguments, const std::string& result) {
-    simulator().recordCall(function, std::move(arguments));
+// The text routines share one shape: record the call, answer into a
+// VksTextOut. The answer may carry what the module sent (a host code), so it
+// is overwritten once handed over.
+void answer(VksTextOut* out, const char* function, std::initializer_list<std::string_view> arguments,
+            std::string result) {
+    simulator().recordCall(function, arguments);
     putText(out, result);
+    vks::sim::wipe(result);
 }
 
 } // namespace
@@ -28,14 +33,14 @@ void answer(VksTextOut* out, const char* function, std::vector<std::string> argu
 extern "C" {
 
 VKS_HOST_API void VKS_HOSTCALL LeCampo(VksTextOut* value, VksFieldId field, int32_t zero) {
-    answer(value, "LeCampo", {number(field), number(zero)}, simulator().field(field));
+    simulator().recordCall("LeCampo", {number(field), number(zero)});
+    simulator().withField(field, 0, [value](std::string_view stored) { putText(value, stored); });
 }
 
 VKS_HOST_API int16_t VKS_HOSTCALL GravaCampoString(VksFieldId field, uint16_t occurrence, const char* text) {
-    const std::string value(textIn(text));
-    simulator().recordCall("GravaCampoString", {number(field), number(occurrence), value});
+    simulator().recordCall("GravaCampoString", {number(field), number(occurrence), textIn(text)});
     if (simulator().failsNow("GravaCampoString")) return 1;
-    return simulator().writeField(field, occurrence, value);
+    return simulator().writeField(field, occurrence, textIn(text));
 }
 
 VKS_HOST_API int32_t VKS_HOSTCALL KovarLeCampoMaxLen(VksFieldId field, int32_t zero, char* buffer, int32_t* length,
@@ -43,11 +48,12 @@ VKS_HOST_API int32_t VKS_HOSTCALL KovarLeCampoMaxLen(VksFieldId field, int32_t z
     simulator().recordCall("KovarLeCampoMaxLen", {number(field), number(zero), number(capacity)});
     if (length != nullptr) *length = 0;
     if (buffer == nullptr || capacity <= 0) return -1;
-    const std::string value = simulator().field(field);
-    const std::size_t copied = std::min(value.size(), static_cast<std::size_t>(capacity));
-    std::memset(buffer, 0, static_cast<std::size_t>(capacity));
-    std::memcpy(buffer, value.data(), copied);
-    if (length != nullptr) *length = static_cast<int32_t>(copied);
+    simulator().withField(field, 0, [&](std::string_view value) {
+        const std::size_t copied = std::min(value.size(), static_cast<std::size_t>(capacity));
+        std::memset(buffer, 0, static_cast<std::size_t>(capacity));
+        std::memcpy(buffer, value.data(), copied);
+        if (length != nullptr) *length = static_cast<int32_t>(copied);
+    });
     return 0;
 }
 
@@ -57,30 +63,30 @@ VKS_HOST_API void VKS_HOSTCALL LeMensagens(VksTextOut* text, VksMessageId messag
 }
 
 VKS_HOST_API void VKS_HOSTCALL EnviaArquivoErroPDV(int32_t code, const char* text) {
-    simulator().recordCall("EnviaArquivoErroPDV", {number(code), std::string(textIn(text))});
-    simulator().reportError(code, std::string(textIn(text)));
+    simulator().recordCall("EnviaArquivoErroPDV", {number(code), textIn(text)});
+    simulator().reportError(code, textIn(text));
 }
 
 VKS_HOST_API void VKS_HOSTCALL RemoveFormato(VksTextOut* result, const char* source) {
-    answer(result, "RemoveFormato", {std::string(textIn(source))}, routines::removeFormato(textIn(source)));
+    answer(result, "RemoveFormato", {textIn(source)}, routines::removeFormato(textIn(source)));
 }
 
 VKS_HOST_API void VKS_HOSTCALL Dollar(VksTextOut* result, const char* source) {
-    answer(result, "Dollar", {std::string(textIn(source))}, routines::dollar(textIn(source)));
+    answer(result, "Dollar", {textIn(source)}, routines::dollar(textIn(source)));
 }
 
 VKS_HOST_API void VKS_HOSTCALL Replicate(VksTextOut* result, const char* character, int32_t count) {
-    answer(result, "Replicate", {std::string(textIn(character)), number(count)},
+    answer(result, "Replicate", {textIn(character), number(count)},
            routines::replicate(textIn(character), count));
 }
 
 VKS_HOST_API void VKS_HOSTCALL PreencherZerosEsquerda(VksTextOut* result, const char* source, int32_t width) {
-    answer(result, "PreencherZerosEsquerda", {std::string(textIn(source)), number(width)},
+    answer(result, "PreencherZerosEsquerda", {textIn(source), number(width)},
            routines::preencherZerosEsquerda(textIn(source), width));
 }
 
 VKS_HOST_API VksBool VKS_HOSTCALL VerificaCPF(const char* cpf) {
-    simulator().recordCall("VerificaCPF", {std::string(textIn(cpf))});
+    simulator().recordCall("VerificaCPF", {textIn(cpf)});
     return routines::verificaCpf(textIn(cpf)) ? 1 : 0;
 }
 
@@ -109,7 +115,7 @@ VKS_HOST_API void VKS_HOSTCALL AvancaRetrocedeItemComboBox(VksComboBox* combo, V
 
 VKS_HOST_API void VKS_HOSTCALL GetBuildInfo(VksTextOut* version, const char* moduleFile) {
     const bool failed = simulator().failsNow("GetBuildInfo");
-    answer(version, "GetBuildInfo", {std::string(textIn(moduleFile))},
+    answer(version, "GetBuildInfo", {textIn(moduleFile)},
            failed ? std::string() : simulator().buildInfo(textIn(moduleFile)));
 }
 

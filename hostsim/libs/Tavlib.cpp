@@ -11,7 +11,7 @@ extern "C" {
 VKS_HOST_API int16_t VKS_HOSTCALL LerCartaoTamMax(VksWindow window, int32_t mode, const char* prompt,
                                                   int32_t maxLength) {
     simulator().recordCall("LerCartaoTamMax",
-                           {number(window), number(mode), std::string(textIn(prompt)), number(maxLength)});
+                           {number(window), number(mode), textIn(prompt), number(maxLength)});
     if (simulator().failsNow("LerCartaoTamMax")) return 1;
     return simulator().readCard();
 }

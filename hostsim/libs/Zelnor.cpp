@@ -9,7 +9,7 @@ using vks::sim::abi::textIn;
 extern "C" {
 
 VKS_HOST_API VksBool VKS_HOSTCALL ValidarOperador(VksWindow window, const char* level) {
-    simulator().recordCall("ValidarOperador", {number(window), std::string(textIn(level))});
+    simulator().recordCall("ValidarOperador", {number(window), textIn(level)});
     if (simulator().failsNow("ValidarOperador")) return 0;
     return simulator().validateOperator() ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QThread>
 
 #include "entry/Platform.h"
 #include "host/HostServices.h"
@@ -24,8 +25,8 @@ std::unique_ptr<QApplication>& ownApplication() {
     return application;
 }
 
-// Told to the host in its own words: the host's catalogue has no message for
-// a terminal without a screen.
+// Told to the host in the module's own words: the host's catalogue has no
+// message for these.
 void reportNoScreens(const std::string& why) {
     host().EnviaArquivoErroPDV(kErrorCode, "Módulo VKS: as telas não podem ser abertas neste terminal (" + why + ").");
 }
@@ -38,7 +39,7 @@ bool ensureApplication() {
         reportNoScreens("o programa hospedeiro tem um objeto de aplicação sem janelas, não um QApplication");
         return false;
     }
-    if (const std::optional<std::string> problem = platformProblem()) {
+    if (const std::optional<std::string> problem = platformStartProblem()) {
         reportNoScreens("nenhuma plataforma gráfica pode iniciar: " + *problem);
         return false;
     }
@@ -46,6 +47,14 @@ bool ensureApplication() {
     // The host owns the process: closing our last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     return true;
+}
+
+bool onInterfaceThread() {
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr || application->thread() == QThread::currentThread()) return true;
+    host().EnviaArquivoErroPDV(kErrorCode, "Módulo VKS: chamada recusada: veio de outra linha de execução, não da "
+                                           "interface do programa hospedeiro.");
+    return false;
 }
 
 void releaseApplication() { ownApplication().reset(); }

@@ -10,6 +10,12 @@ namespace vks {
 // is not a QApplication (widgets cannot be made on it).
 bool ensureApplication();
 
+// True when the call runs on the host's user-interface thread: the thread of
+// the application object, or any thread while there is none yet. Otherwise
+// the host is told the call was refused (EnviaArquivoErroPDV, code 255):
+// screens made on another thread would never get an event.
+bool onInterfaceThread();
+
 // Destroys the module's own QApplication, if it created one.
 void releaseApplication();
 

@@ -75,6 +75,7 @@ bool tagFieldStore() {
 }
 
 void runGeneric(WindowHandle window) {
+    if (!onInterfaceThread()) return;
     const CallGuard guard;
     if (!guard.accepted()) return;
     if (!ensureApplication()) return;
@@ -84,6 +85,7 @@ void runGeneric(WindowHandle window) {
 }
 
 void reportUnsupported(WindowHandle window) {
+    if (!onInterfaceThread()) return;
     const CallGuard guard;
     if (!guard.accepted()) return;
     const OwnerSwitch owner(window);
@@ -133,7 +135,7 @@ VKS_EXPORT char* VKS_HOSTCALL ObtemVersao(char* interfaceVersion, char* buildVer
 // the state under the open screen stays as it is.
 VKS_EXPORT void VKS_HOSTCALL Initialize(void) {
     guarded([] {
-        if (state().running) return;
+        if (!onInterfaceThread() || state().running) return;
         resetModuleState();
         resetRequestLayouts();
     });
@@ -141,7 +143,7 @@ VKS_EXPORT void VKS_HOSTCALL Initialize(void) {
 
 VKS_EXPORT void VKS_HOSTCALL Finalize(void) {
     guarded([] {
-        if (state().running) return;
+        if (!onInterfaceThread() || state().running) return;
         resetModuleState();
         resetRequestLayouts();
         releaseApplication();

@@ -9,11 +9,22 @@
 #include <QPluginLoader>
 #include <QStringList>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstring>
+
+#include "core/ModuleFile.h"
+
+extern char** environ;
 
 namespace vks {
 namespace {
@@ -124,9 +135,16 @@ std::optional<std::string> waylandProblem() {
 
 } // namespace
 
-std::optional<std::string> platformProblem() {
+namespace {
+
+struct Judgement {
+    QString startable;    // the first platform that may start, "" when none
+    std::string problems; // why those before it cannot
+};
+
+Judgement judge() {
     const QStringList platforms = candidatePlatforms();
-    if (platforms.isEmpty()) return "QT_QPA_PLATFORM não nomeia nenhuma plataforma";
+    if (platforms.isEmpty()) return {{}, "QT_QPA_PLATFORM não nomeia nenhuma plataforma"};
     const std::optional<QStringList> directories = pluginDirectories();
     const QStringList installed = directories ? installedPlatforms(*directories) : QStringList();
     std::string why;
@@ -139,10 +157,101 @@ std::optional<std::string> platformProblem() {
         } else if (name.startsWith(u"wayland")) {
             problem = waylandProblem();
         }
-        if (!problem) return std::nullopt;
+        if (!problem) return {name, why};
         why += (why.empty() ? "" : "; ") + ("\"" + name.toStdString() + "\": " + *problem);
     }
-    return why;
+    return {{}, why};
+}
+
+constexpr auto kProbeTimeout = std::chrono::seconds(5);
+constexpr std::size_t kMostProbeOutput = 4096;
+constexpr char kProbeReady[] = "vks-platform-ready";
+
+// The probe's first line of complaint: the toolkit says first why the
+// platform failed, then general advice.
+std::string firstLine(const std::string& output) {
+    std::size_t from = 0;
+    while (from < output.size()) {
+        const std::size_t end = std::min(output.find('\n', from), output.size());
+        if (end > from) return output.substr(from, std::min<std::size_t>(end - from, 200));
+        from = end + 1;
+    }
+    return {};
+}
+
+// Runs `probe` in a child process with this process's environment, for at
+// most kProbeTimeout; nullopt when it started the platform. `platform`
+// names the one expected to start, for the report (the child may have
+// started a later one of a list).
+std::optional<std::string> probeProblem(const std::string& probe, const std::string& platform) {
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) return std::nullopt; // cannot try: the judgement above stands
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
+    std::string program = probe;
+    char* argv[] = {program.data(), nullptr};
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        return std::nullopt;
+    }
+
+    std::string output;
+    int status = 0;
+    bool exited = false;
+    bool timedOut = false;
+    const auto drain = [&](int waitMs) {
+        pollfd readable{pipeFds[0], POLLIN, 0};
+        if (poll(&readable, 1, waitMs) <= 0) return;
+        char buffer[512];
+        const ssize_t got = read(pipeFds[0], buffer, sizeof buffer);
+        if (got > 0 && output.size() < kMostProbeOutput) output.append(buffer, static_cast<std::size_t>(got));
+    };
+    const auto deadline = std::chrono::steady_clock::now() + kProbeTimeout;
+    while (!exited) {
+        drain(10);
+        const pid_t reaped = waitpid(pid, &status, WNOHANG);
+        // ECHILD: the host ignores SIGCHLD and the child was reaped for it.
+        exited = reaped == pid || (reaped < 0 && errno == ECHILD);
+        if (!exited && std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            exited = timedOut = true;
+        }
+    }
+    drain(0);
+    close(pipeFds[0]);
+    const std::string name = "\"" + platform + "\"";
+    if (timedOut) return name + " não respondeu em 5 s";
+    if (output.find(kProbeReady) != std::string::npos) return std::nullopt;
+    if (const std::string line = firstLine(output); !line.empty()) return name + " não iniciou: " + line;
+    if (WIFSIGNALED(status)) return name + " não iniciou (sinal " + std::to_string(WTERMSIG(status)) + ")";
+    return name + " não iniciou";
+}
+
+} // namespace
+
+std::optional<std::string> platformProblem() {
+    Judgement judgement = judge();
+    if (judgement.startable.isEmpty()) return std::move(judgement.problems);
+    return std::nullopt;
+}
+
+std::optional<std::string> platformStartProblem() {
+    const Judgement judgement = judge();
+    if (judgement.startable.isEmpty()) return judgement.problems;
+    // These need no device and no server.
+    if (judgement.startable == u"offscreen" || judgement.startable == u"minimal") return std::nullopt;
+    const std::string module = moduleFilePath();
+    const std::string probe = module.substr(0, module.rfind('/') + 1) + "vks-platform-probe";
+    if (module.empty() || access(probe.c_str(), X_OK) != 0) return std::nullopt; // installed without it
+    return probeProblem(probe, judgement.startable.toStdString());
 }
 
 } // namespace vks

@@ -19,4 +19,13 @@ namespace vks {
 // nullopt when one can start; otherwise why none can, for a person.
 std::optional<std::string> platformProblem();
 
+// The same judgement, then proof: unless the platform chosen needs no device
+// (offscreen, minimal), the toolkit starts it in a child process
+// (vks-platform-probe, beside the module) that must say it is ready within
+// 5 seconds. A display that answers but refuses the client, a socket that
+// answers garbage or never answers, a framebuffer without a device: the
+// child fails, not the host. nullopt when the platform started; without the
+// probe file, the judgement alone.
+std::optional<std::string> platformStartProblem();
+
 } // namespace vks

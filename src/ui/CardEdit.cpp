@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVariant>
 
 #include "core/FieldText.h"
+#include "ui/KeyFilters.h"
+#include "ui/KeyPreview.h"
 
 namespace vks::ui {
-namespace {
-constexpr qsizetype kMostHistory = qsizetype{1} << 16;
-}
-
 CardEdit::CardEdit(QWidget* parent)
     : QLineEdit(parent) {
     // The platform's input method would get the text to work on; digits
@@ -21,9 +21,6 @@ CardEdit::CardEdit(QWidget* parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
-        // One change records at most one command per character removed and
-        // inserted, plus a separator and a selection.
-        historyBound_ = std::min(historyBound_ + heldText_.size() + now.size() + 2, kMostHistory);
         rehold();
         // Any change to a concealed number starts the field afresh: the
         // hidden digits cannot be corrected one by one.
@@ -42,11 +39,6 @@ CardEdit::CardEdit(QWidget* parent)
 CardEdit::~CardEdit() {
     // Nothing else hears of the last changes: the screen is going.
     const QSignalBlocker quiet(this);
-    setText(QString());
-    rehold();
-    // The history's list is emptied by setText but keeps its storage: a
-    // filler typed over it overwrites every command recorded, then goes.
-    insert(QString(std::max<qsizetype>(historyBound_, 1), QLatin1Char('*')));
     setText(QString());
     rehold();
     wipeText(heldText_);
@@ -73,19 +65,77 @@ QVariant CardEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     }
 }
 
+namespace {
+
+// Keys the control may handle itself: they move the cursor or the selection,
+// or leave the control, and change no character.
+bool movesOnly(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return true;
+    default:
+        return event.matches(QKeySequence::SelectAll);
+    }
+}
+
+} // namespace
+
 void CardEdit::keyPressEvent(QKeyEvent* event) {
-    // Copying would hand the digits to the clipboard.
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
-        event->accept();
+    if (movesOnly(*event)) {
+        QLineEdit::keyPressEvent(event);
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    // Every change is made here as a new text: the control's own editing
+    // would record each character typed or erased in its undo history.
+    const qsizetype cursor = cursorPosition();
+    if (hasSelectedText() && (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)) {
+        typeOver(*this, QStringView());
+    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
+        replaceTyped(*this, 0, cursor, QStringView());
+    } else if (event->matches(QKeySequence::DeleteEndOfWord) || event->matches(QKeySequence::DeleteEndOfLine)) {
+        replaceTyped(*this, cursor, text().size(), QStringView());
+    } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+        replaceTyped(*this, 0, text().size(), QStringView());
+    } else if (event->key() == Qt::Key_Backspace) {
+        if (cursor > 0) replaceTyped(*this, cursor - 1, cursor, QStringView());
+    } else if (event->key() == Qt::Key_Delete) {
+        replaceTyped(*this, cursor, cursor + 1, QStringView());
+    } else if (typesText(*event)) {
+        typeOver(*this, event->text());
+    } else if (event->matches(QKeySequence::Paste)) {
+        typeOver(*this, QGuiApplication::clipboard()->text());
+    } else if (!event->matches(QKeySequence::Copy) && !event->matches(QKeySequence::Cut) &&
+               !event->matches(QKeySequence::Undo) && !event->matches(QKeySequence::Redo)) {
+        // Not the field's: the screen may want it, as with any edit field.
+        event->ignore();
+        return;
+    }
+    // Copying would hand the digits to the clipboard; undo has nothing to
+    // undo.
+    event->accept();
 }
 
 void CardEdit::mouseReleaseEvent(QMouseEvent* event) {
     // Where the platform has a primary selection (X11), the base class copies
-    // what the mouse selected into it on release.
-    if (event->button() == Qt::LeftButton) {
+    // what the mouse selected into it on release, and pastes it on a middle
+    // click.
+    if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton) {
         event->accept();
         return;
     }

@@ -19,8 +19,9 @@ namespace vks::ui {
 // for display (its text layout), and replaces both on every change, freeing
 // the old ones: the field holds a reference to each current storage, so
 // that a storage the control lets go stays with the field, which overwrites
-// it once nothing else refers to it. The undo history (one command per typed
-// character) is overwritten by a filler before the field goes. The platform's
+// it once nothing else refers to it. The field makes every change itself, as
+// a new text, so the control's undo history (one command per character
+// typed or erased) never records one. The platform's
 // input method never gets the text, and neither does the clipboard: no copy,
 // cut or context menu, and no X11 primary selection from the mouse.
 class CardEdit : public QLineEdit {
@@ -55,9 +56,6 @@ private:
     QString heldText_;
     QString heldDisplay_;
     std::vector<QString> released_; // let go by the control, still shared
-    // At least as many undo commands as the control has recorded since it
-    // was created.
-    qsizetype historyBound_ = 0;
 };
 
 } // namespace vks::ui

@@ -1,5 +1,7 @@
 #include "ui/KeyFilters.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -63,7 +65,7 @@ protected:
         const qsizetype room = maxLength_ - (edit_.text().size() - edit_.selectionLength());
         if (key->matches(QKeySequence::Paste)) {
             // As much of the clipboard as fits.
-            if (room > 0) edit_.insert(QGuiApplication::clipboard()->text().left(room));
+            if (room > 0) typeOver(edit_, QStringView(QGuiApplication::clipboard()->text()).left(room));
             return true;
         }
         return typesText(*key) && room <= 0;
@@ -77,6 +79,26 @@ private:
 } // namespace
 
 void limitTyping(QLineEdit& edit, int maxLength) { new TypingLimit(edit, maxLength); }
+
+void replaceTyped(QLineEdit& edit, qsizetype from, qsizetype to, QStringView typed) {
+    const QString current = edit.text();
+    from = std::clamp<qsizetype>(from, 0, current.size());
+    to = std::clamp<qsizetype>(to, from, current.size());
+    QString next;
+    next.reserve(current.size() - (to - from) + typed.size());
+    next.append(QStringView(current).left(from)).append(typed).append(QStringView(current).mid(to));
+    edit.setText(next);
+    edit.setCursorPosition(static_cast<int>(from + typed.size()));
+}
+
+void typeOver(QLineEdit& edit, QStringView typed) {
+    if (edit.hasSelectedText()) {
+        const qsizetype start = edit.selectionStart();
+        replaceTyped(edit, start, start + edit.selectionLength(), typed);
+    } else {
+        replaceTyped(edit, edit.cursorPosition(), edit.cursorPosition(), typed);
+    }
+}
 
 bool isDigitBackspaceEnter(const QString& key) {
     if (key.size() != 1) return false;

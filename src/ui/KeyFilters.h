@@ -45,6 +45,14 @@ private:
 // kept whole, however long.
 void limitTyping(QLineEdit& edit, int maxLength);
 
+// Replaces characters [from, to) of `edit`'s text with `typed`, the cursor
+// after them, as one new text built in one allocation: the control records
+// no undo command (each would keep one character in storage nobody can
+// wipe) and no intermediate copy is left behind.
+void replaceTyped(QLineEdit& edit, qsizetype from, qsizetype to, QStringView typed);
+// `typed` over the selection, or at the cursor when nothing is selected.
+void typeOver(QLineEdit& edit, QStringView typed);
+
 // Digits "0" to "9", Backspace and Enter.
 bool isDigitBackspaceEnter(const QString& key);
 

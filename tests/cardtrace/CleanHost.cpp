@@ -3,26 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
-
-#include <sys/mman.h>
 
 #define VKS_HOST_API __attribute__((visibility("default")))
 #include "vks/host_abi.h"
 
 namespace vks::cardtrace {
 namespace {
-
-constexpr std::size_t kRegionSize = (sizeof(HostRegion) + 4095) / 4096 * 4096;
-
-HostRegion* mapRegion() {
-    void* memory = mmap(nullptr, kRegionSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) {
-        std::perror("card trace: cannot map the host region");
-        std::abort();
-    }
-    return new (memory) HostRegion();
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -107,17 +93,6 @@ char singleKey(const VksKey* key) {
 
 } // namespace
 
-HostRegion& region() {
-    static HostRegion* instance = mapRegion();
-    return *instance;
-}
-
-bool inRegion(const void* address) {
-    const auto* begin = reinterpret_cast<const unsigned char*>(&region());
-    const auto* at = static_cast<const unsigned char*>(address);
-    return at >= begin && at < begin + kRegionSize;
-}
-
 void resetHost() {
     HostRegion& r = region();
     for (FieldSlot& slot : r.fieldSlots) {
@@ -147,20 +122,11 @@ void setPinPad(std::int16_t status) {
     r.pinPadLength = r.cardLength;
 }
 
-bool carriesCardDigits(std::string_view text) {
-    const HostRegion& r = region();
-    constexpr std::size_t kRun = 8;
-    if (r.cardLength < kRun) return false;
-    for (std::size_t at = 0; at + kRun <= text.size(); ++at) {
-        bool digits = true;
-        for (std::size_t i = 0; i < kRun && digits; ++i) digits = isDigit(text[at + i]);
-        if (!digits) continue;
-        for (std::size_t from = 0; from + kRun <= r.cardLength; ++from) {
-            if (std::memcmp(text.data() + at, r.card + from, kRun) == 0) return true;
-        }
-    }
-    return false;
-}
+void releaseStore() {}
+
+int authorizationsSent() { return region().authorizations; }
+
+int messagesWithCard() { return region().cardInMessages; }
 
 } // namespace vks::cardtrace
 

@@ -1,6 +1,8 @@
 #pragma once
 
-// The host of the card-trace test: the five host libraries' functions,
+// The host of the card-trace test, in two kinds behind one interface.
+//
+// The clean host (CleanHost.cpp): the five host libraries' functions,
 // defined by the test program itself. Being the executable's, these
 // definitions come first in the dynamic linker's symbol lookup, so the
 // module - loaded with dlopen as a terminal loads it - calls them rather than
@@ -70,6 +72,13 @@ std::string_view field(std::int32_t field, std::int32_t occurrence = 0);
 bool hasField(std::int32_t field, std::int32_t occurrence = 0);
 // The PIN pad answers `status` and, on 0, stores the number under test.
 void setPinPad(std::int16_t status);
+// Lets go of everything the host stored, as a host does once the
+// transaction is done (the clean host keeps its store in the region).
+void releaseStore();
+// Requests sent, and audit lines or error reports that carried a run of 8
+// or more digits of the number (-1: this host cannot tell without a copy).
+int authorizationsSent();
+int messagesWithCard();
 
 // True when `text` holds a run of 8 or more consecutive digits of the number
 // under test (read in place; no copy is made).

@@ -116,6 +116,9 @@ public:
         }
     }
 
+    const std::uint64_t* windows() const { return windows_.data(); }
+    std::size_t windowCount() const { return windowCount_; }
+
 private:
     void step(Reading& r, std::uintptr_t unitStart, bool digit, unsigned char c) {
         if (!digit) {
@@ -135,7 +138,7 @@ private:
             return;
         }
         if (w_.findingCount == ScanWorkspace::kFindings) return;
-        w_.findings[w_.findingCount] = {r.runStart, r.run, r.unitBytes, mapping_};
+        w_.findings[w_.findingCount] = {r.runStart, r.run, r.unitBytes, mapping_, static_cast<std::size_t>(r.unitBytes)};
         r.finding = static_cast<std::ptrdiff_t>(w_.findingCount++);
     }
 
@@ -145,6 +148,73 @@ private:
     std::array<Reading, 7> readings_{};
     std::array<unsigned char, 4> history_{};
     std::uint32_t mapping_ = 0;
+};
+
+// Digits kept one per record: kFragmentDigits units of the same width, each
+// `stride` bytes after the one before, for every stride from 2 to
+// kMostStride (consecutive units are the Scanner's). Looked for backwards
+// from each unit as it completes, through a ring of the bytes last read;
+// most bytes are not digits, so most looks end at once.
+class StridedScanner {
+public:
+    StridedScanner(const std::uint64_t* windows, std::size_t windowCount, ScanWorkspace& w)
+        : w_(w),
+          windows_(windows),
+          windowCount_(windowCount) {}
+
+    void restart(std::uint32_t mapping) {
+        mapping_ = mapping;
+        fed_ = 0;
+    }
+
+    void feed(std::uintptr_t address, const unsigned char* bytes, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i, ++address) {
+            w_.ring[address & kMask] = bytes[i];
+            ++fed_;
+            for (const std::size_t width : {std::size_t{1}, std::size_t{2}, std::size_t{4}}) {
+                if (fed_ < width) break;
+                const std::uintptr_t last = address - (width - 1);
+                if (isUnit(last, width)) lookBack(last, width);
+            }
+        }
+    }
+
+private:
+    static constexpr std::uintptr_t kMask = ScanWorkspace::kRing - 1;
+    static_assert((ScanWorkspace::kRing & kMask) == 0 &&
+                  ScanWorkspace::kRing > (kFragmentDigits - 1) * kMostStride + 4);
+
+    bool isUnit(std::uintptr_t at, std::size_t width) const {
+        if (!isDigit(w_.ring[at & kMask])) return false;
+        for (std::size_t k = 1; k < width; ++k)
+            if (w_.ring[(at + k) & kMask] != 0) return false;
+        return true;
+    }
+
+    void lookBack(std::uintptr_t last, std::size_t width) {
+        for (std::size_t stride = std::max<std::size_t>(2, width + 1); stride <= kMostStride; ++stride) {
+            if (fed_ < width + (kFragmentDigits - 1) * stride) return; // not read that far back yet
+            std::uint64_t value = static_cast<std::uint64_t>(w_.ring[last & kMask] - '0');
+            std::uint64_t place = 10;
+            std::size_t k = 1;
+            for (; k < kFragmentDigits; ++k, place *= 10) {
+                const std::uintptr_t at = last - k * stride;
+                if (!isUnit(at, width)) break;
+                value += static_cast<std::uint64_t>(w_.ring[at & kMask] - '0') * place;
+            }
+            if (k < kFragmentDigits || std::find(windows_, windows_ + windowCount_, value) == windows_ + windowCount_)
+                continue;
+            if (w_.findingCount == ScanWorkspace::kFindings) return;
+            w_.findings[w_.findingCount++] = {last - (kFragmentDigits - 1) * stride, kFragmentDigits,
+                                              static_cast<int>(width), mapping_, stride};
+        }
+    }
+
+    ScanWorkspace& w_;
+    const std::uint64_t* windows_;
+    std::size_t windowCount_;
+    std::uint32_t mapping_ = 0;
+    std::size_t fed_ = 0; // bytes read since the last break
 };
 
 void skip(ScanWorkspace& w, std::uint32_t mapping) {
@@ -190,10 +260,12 @@ ScanReport scanMemory(std::string_view number, const void* excludeBegin, const v
 
     // From here until the report is made, nothing is allocated.
     Scanner scanner(number, w);
+    StridedScanner strided(scanner.windows(), scanner.windowCount(), w);
     const auto exBegin = reinterpret_cast<std::uintptr_t>(excludeBegin);
     const auto exEnd = reinterpret_cast<std::uintptr_t>(excludeEnd);
     auto readRange = [&](std::uint32_t mapping, std::uintptr_t begin, std::uintptr_t end) {
         scanner.restart(mapping);
+        strided.restart(mapping);
         std::uintptr_t at = begin;
         bool unreadable = false;
         while (at < end) {
@@ -204,10 +276,12 @@ ScanReport scanMemory(std::string_view number, const void* excludeBegin, const v
                 // after it, with every run broken.
                 unreadable = true;
                 scanner.restart(mapping);
+                strided.restart(mapping);
                 at = (at / kPage + 1) * kPage;
                 continue;
             }
             scanner.feed(at, w.buffer, static_cast<std::size_t>(got));
+            strided.feed(at, w.buffer, static_cast<std::size_t>(got));
             w.bytesRead += static_cast<std::size_t>(got);
             at += static_cast<std::uintptr_t>(got);
         }
@@ -229,6 +303,7 @@ ScanReport scanMemory(std::string_view number, const void* excludeBegin, const v
         }
     }
     std::memset(w.buffer, 0, ScanWorkspace::kBuffer);
+    std::memset(w.ring, 0, ScanWorkspace::kRing);
 
     report.bytesRead = w.bytesRead;
     report.mappingsRead = w.mappingsRead;
@@ -239,8 +314,9 @@ ScanReport scanMemory(std::string_view number, const void* excludeBegin, const v
         f.address = raw.address;
         f.digits = raw.digits;
         f.unitBytes = raw.unitBytes;
+        f.stride = raw.stride;
         f.mapping = lineOf(w, raw.mapping);
-        f.context = describeBytes(fd, raw.address, raw.digits * static_cast<std::size_t>(raw.unitBytes));
+        f.context = describeBytes(fd, raw.address, (raw.digits - 1) * raw.stride + static_cast<std::size_t>(raw.unitBytes));
         report.findings.push_back(std::move(f));
     }
     close(fd);

@@ -20,6 +20,9 @@
 namespace vks::cardtrace {
 
 inline constexpr std::size_t kFragmentDigits = 8;
+// Digits kept one per record (an edit's undo history, an array of key
+// events) lie a record apart: every distance up to this is searched too.
+inline constexpr std::size_t kMostStride = 64;
 
 struct ScanWorkspace {
     struct Mapping {
@@ -34,6 +37,7 @@ struct ScanWorkspace {
         std::size_t digits;
         int unitBytes;
         std::uint32_t mapping;
+        std::size_t stride; // bytes from one digit to the next
     };
     static constexpr std::size_t kMaps = std::size_t{1} << 20;
     static constexpr std::size_t kMappings = 16384;
@@ -51,13 +55,19 @@ struct ScanWorkspace {
     std::uint32_t skipped[64]; // mappings left out (too large, or a page unreadable)
     std::size_t skippedCount;
     unsigned char buffer[kBuffer];
+    // The bytes last read, for the strided search (a power of two above
+    // (kFragmentDigits - 1) * kMostStride + 4).
+    static constexpr std::size_t kRing = 512;
+    unsigned char ring[kRing];
 };
 
-// A run of kFragmentDigits or more consecutive digits of the number.
+// A run of kFragmentDigits or more digits of the number, each
+// `stride` bytes after the one before.
 struct Finding {
     std::uintptr_t address = 0;
-    std::size_t digits = 0; // length of the run
+    std::size_t digits = 0; // length of the run (kFragmentDigits for a strided one)
     int unitBytes = 1;      // 1 ASCII/UTF-8, 2 UTF-16, 4 UTF-32 (little-endian)
+    std::size_t stride = 1; // unitBytes when consecutive
     std::string mapping;    // the mapping's line in /proc/self/maps
     std::string context;    // the bytes around it, digits shown as '#'
 };
@@ -74,7 +84,8 @@ struct ScanReport {
 // Searches every readable and writable mapping except [excludeBegin,
 // excludeEnd) - which must hold `number` and `workspace`, themselves
 // copies - for runs of kFragmentDigits or more digits of `number` in ASCII,
-// UTF-16LE or UTF-32LE, at any alignment.
+// UTF-16LE or UTF-32LE, at any alignment: consecutive, or one per record
+// at any distance from 2 to kMostStride bytes.
 ScanReport scanMemory(std::string_view number, const void* excludeBegin, const void* excludeEnd,
                       ScanWorkspace& workspace);
 

@@ -29,12 +29,15 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QDate>
@@ -103,6 +106,8 @@ std::string describe(const ScanReport& report) {
                 (f.unitBytes == 1   ? std::string("ASCII")
                  : f.unitBytes == 2 ? std::string("UTF-16")
                                     : std::string("UTF-32")) +
+                (f.stride != static_cast<std::size_t>(f.unitBytes) ? ", one every " + std::to_string(f.stride) + " bytes"
+                                                                    : std::string()) +
                 ") at 0x" +
                 [&] {
                     char hex[32];
@@ -326,9 +331,14 @@ TEST_P(CardTrace, NoDigitsOfTheCardAreLeftInMemory) {
     EXPECT_EQ(stored.size(), kept) << "field " << t.resultField;
     EXPECT_TRUE(stored.size() == kept && std::memcmp(stored.data(), region().card, kept) == 0)
         << "field " << t.resultField << " does not hold the number";
-    EXPECT_GE(region().authorizations, 1) << "no request was sent";
-    EXPECT_EQ(region().cardInMessages, 0) << "an audit line or error report carried card digits";
+    EXPECT_GE(authorizationsSent(), 1) << "no request was sent";
+    if (messagesWithCard() >= 0) {
+        EXPECT_EQ(messagesWithCard(), 0) << "an audit line or error report carried card digits";
+    }
+    std::memset(region().fieldSlots[0].text, 0, kSlotText);
 
+    releaseStore();
+    settle();
     const ScanReport report = scan();
     EXPECT_TRUE(report.findings.empty()) << report.findings.size()
                                          << " trace(s) of the card in memory:" << describe(report);
@@ -359,6 +369,35 @@ TEST(MemoryScan, FindsFreedCopiesOfTheNumber) {
     EXPECT_GE(wide, 1) << describe(report);
 }
 
+// Digits kept one per record, as an edit's undo history keeps typed
+// characters, are found at the records' distance, in each width.
+TEST(MemoryScan, FindsDigitsKeptOnePerRecord) {
+    makeNumber(434343, 16);
+    ASSERT_TRUE(scan().findings.empty());
+    struct Layout {
+        int unitBytes;
+        std::size_t stride;
+    };
+    const Layout layouts[] = {{1, 24}, {2, 16}, {2, 20}, {4, 40}, {1, 2}, {2, 64}};
+    for (const Layout& layout : layouts) {
+        std::vector<unsigned char> records(layout.stride * 12, 0xEE);
+        for (std::uint32_t i = 0; i < 10; ++i) {
+            unsigned char* unit = records.data() + i * layout.stride + 3;
+            unit[0] = static_cast<unsigned char>(region().card[i + 4]);
+            for (int k = 1; k < layout.unitBytes; ++k) unit[k] = 0;
+        }
+        asm volatile("" : : "r"(records.data()) : "memory"); // the stores are kept, though freed at once
+    }
+    const ScanReport report = scan();
+    for (const Layout& layout : layouts) {
+        const bool found = std::any_of(report.findings.begin(), report.findings.end(), [&](const Finding& f) {
+            return f.unitBytes == layout.unitBytes && f.stride == layout.stride;
+        });
+        EXPECT_TRUE(found) << layout.unitBytes << "-byte digits every " << layout.stride << " bytes"
+                           << describe(report);
+    }
+}
+
 std::vector<Case> allCases() {
     std::vector<Case> cases;
     for (std::size_t i = 0; i < transactions().size(); ++i) {
@@ -381,6 +420,13 @@ INSTANTIATE_TEST_SUITE_P(Transactions, CardTrace, ::testing::ValuesIn(allCases()
 } // namespace
 
 int main(int argc, char** argv) {
+    // Every call between the libraries is bound at load: the dynamic linker
+    // binding a call lazily saves the vector registers on the stack, and
+    // those may hold the number the test has just compared.
+    if (std::getenv("LD_BIND_NOW") == nullptr) {
+        setenv("LD_BIND_NOW", "1", 1);
+        execv("/proc/self/exe", argv);
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     region(); // mapped before anything else runs
     QApplication application(argc, argv);

@@ -132,6 +132,7 @@ std::string FakeHost::GetBuildInfo(std::string_view) { return buildVersion; }
 bool FakeHost::AutorizaTransacao(const VksRequestLayout& layout, MessageLine& line, int mode) {
     calls.push_back("AutorizaTransacao");
     authorizations.push_back({layout, mode});
+    if (onAuthorize) onAuthorize();
     line.setMessage("Autorizando...");
     progressTexts.push_back("Autorizando...");
     return authorizeResult;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,6 +42,7 @@ public:
     std::map<std::string, std::string> keyboard; // ValKeyBoard mapping
     std::string buildVersion = "2.1.0.7";
     std::vector<std::string> progressTexts; // set on the message line during AutorizaTransacao
+    std::function<void()> onAuthorize;      // runs as AutorizaTransacao is entered, before any progress
 
     // Records, in call order.
     std::vector<std::string> calls; // function names

@@ -107,9 +107,7 @@ void TFrmCaptura::btConfirmaClick() {
     state().bControlaKeyPreview = false;
     if (!ValidaCamposForm()) return;
     if (!GravaCamposKovar()) return;
-    lockInput();
-    btConfirma->setEnabled(false);
-    btRetorna->setEnabled(false);
+    lockForRequest();
     // The host holds the event loop while it sends the request: the cashier
     // sees the buttons locked now, not once the answer is in.
     ui::paintPending(*this);
@@ -125,8 +123,14 @@ void TFrmCaptura::btConfirmaClick() {
 
 void TFrmCaptura::btRetornaClick() { done(kModalCancel); }
 
-void TFrmCaptura::lockInput() {
+void TFrmCaptura::lockForRequest() {
     if (inputLock_ == nullptr) inputLock_ = new ui::InputLock(*this);
+    // A disabled button hands its focus on to the next control, whose entry
+    // hint and handler would run mid-request; the focus goes nowhere instead,
+    // as it does when a window of the screens' original toolkit is disabled.
+    if (QWidget* focus = focusWidget(); focus != nullptr && pnBotoes->holds(focus)) focus->clearFocus();
+    btConfirma->setEnabled(false);
+    btRetorna->setEnabled(false);
 }
 
 bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {

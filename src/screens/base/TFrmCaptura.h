@@ -78,7 +78,8 @@ protected:
     QPushButton* btRetorna;
 
 private:
-    void lockInput();
+    // Locks the screen and its buttons while the host sends the request.
+    void lockForRequest();
     void place(QWidget& control, const Control& declared);
     void updateTabOrder();
     void arrangeRowsInTabOrder();

@@ -6,7 +6,7 @@
 namespace vks::sale {
 
 inline constexpr Control kVenda{
-    .name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 298, .keys = Keys::ListSteps};
+    .name = "cbVenda", .label = "lbVenda", .design = "Venda:", .caption = 758, .hint = 298, .keys = Keys::OwnSteps};
 inline constexpr Control kValorEntrada{.name = "edValorEntrada",
                                        .label = "lbValorEntrada",
                                        .design = "Valor Entrada:",
@@ -24,7 +24,7 @@ inline constexpr Control kAcMilhas{.name = "cbAcMilhas",
                                    .design = "Acumula Milhas:",
                                    .caption = 773,
                                    .hint = 299,
-                                   .keys = Keys::ListSteps};
+                                   .keys = Keys::OwnSteps};
 inline constexpr Control kJuros{
     .name = "edJuros", .label = "lbJuros", .design = "Juros:", .caption = 771, .hint = 297, .maxLength = 7};
 inline constexpr Control kNumParcelas{.name = "edNumParcelas",
@@ -46,7 +46,7 @@ inline constexpr Control kNumChq{.name = "cbNumChq",
                                  .design = "Nº dos Cheques:",
                                  .caption = 778,
                                  .hint = 1026,
-                                 .keys = Keys::ListSteps};
+                                 .keys = Keys::OwnSteps};
 inline constexpr Control kDataPrimCheque{.name = "edDataPrimCheque",
                                          .label = "lbDataPrimCheque",
                                          .design = "Data do 1º Cheque:",

@@ -1,35 +1,15 @@
 #include "screens/queries/QueryContext.h"
 
+#include "core/Characters.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
 
 namespace vks::query {
-namespace {
-
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
-
-// Byte length of the first `count` characters of `text`.
-std::size_t prefixBytes(std::string_view text, std::size_t count) {
-    std::size_t at = 0;
-    for (std::size_t taken = 0; taken < count && at < text.size(); ++taken) {
-        ++at;
-        while (at < text.size() && isContinuationByte(text[at])) ++at;
-    }
-    return at;
-}
-
-std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (char c : text) count += isContinuationByte(c) ? 0 : 1;
-    return count;
-}
-
-} // namespace
 
 std::string loadedValue(std::string_view text, std::size_t length, std::string_view fallback) {
-    const std::string_view head = text.substr(0, prefixBytes(text, length));
+    const std::string_view head = text.substr(0, characterPrefixBytes(text, length));
     return std::string(isBlank(head) ? fallback : head);
 }
 
