@@ -4,7 +4,10 @@
 // links the host libraries and not the module.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -18,15 +21,26 @@
 
 namespace {
 
-std::vector<std::string> exampleNames() {
+// Every example, and the scenarios that fail a host call or an expectation
+// or are cancelled after their timeout: "folder/name" under the source tree.
+std::vector<std::string> scenarioNames() {
     std::vector<std::string> names;
-    for (const QString& file : QDir(VKS_EXAMPLES_DIR).entryList({"*.json"}, QDir::Files, QDir::Name))
-        names.push_back(file.chopped(5).toStdString());
+    for (const char* folder : {"examples", "tests/scenarios/engine", "tests/scenarios/failing"})
+        for (const QString& file :
+             QDir(QDir(VKS_SOURCE_DIR).filePath(folder)).entryList({"*.json"}, QDir::Files, QDir::Name))
+            names.push_back(std::string(folder) + "/" + file.chopped(5).toStdString());
     return names;
 }
 
-QString examplePath(const std::string& name) {
-    return QDir(VKS_EXAMPLES_DIR).filePath(QString::fromStdString(name) + ".json");
+QString scenarioPath(const std::string& name) {
+    return QDir(VKS_SOURCE_DIR).filePath(QString::fromStdString(name) + ".json");
+}
+
+std::string testName(const std::string& name) {
+    std::string test = name.substr(name.rfind('/') + 1);
+    for (char& c : test)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return test;
 }
 
 vkshost::ModuleLibrary& module() {
@@ -34,22 +48,25 @@ vkshost::ModuleLibrary& module() {
     return library;
 }
 
-struct RunOfExample {
-    bool passed = false;
+struct CommandLineRun {
     QJsonObject result;
+    QStringList failures;
 };
 
-// One example through "vks-host run", in a process of its own.
-RunOfExample commandLineRun(const std::string& name) {
+// One scenario through "vks-host run", in a process of its own: its result
+// and the failures it printed.
+CommandLineRun commandLineRun(const std::string& name) {
     QTemporaryDir dir;
     const QString out = dir.filePath("result.json");
     QProcess host;
-    host.start(VKS_HOST_FILE, {"run", examplePath(name), "--offscreen", "--quiet", "--out", out});
+    host.start(VKS_HOST_FILE, {"run", scenarioPath(name), "--offscreen", "--quiet", "--out", out});
     host.waitForFinished(60000);
+    CommandLineRun run;
+    for (const QString& line : QString::fromUtf8(host.readAllStandardError()).split('\n'))
+        if (line.startsWith("failed: ")) run.failures << line.mid(8);
     QFile file(out);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return {host.exitStatus() == QProcess::NormalExit && host.exitCode() == 0,
-            QJsonDocument::fromJson(file.readAll()).object()};
+    if (file.open(QIODevice::ReadOnly)) run.result = QJsonDocument::fromJson(file.readAll()).object();
+    return run;
 }
 
 // The keys where two results differ, for a message that says where.
@@ -63,22 +80,18 @@ QStringList differences(const QJsonObject& window, const QJsonObject& commandLin
 class SameEngine : public testing::TestWithParam<std::string> {};
 
 TEST_P(SameEngine, WindowRunGivesTheResultOfVksHostRun) {
-    const RunOfExample commandLine = commandLineRun(GetParam());
+    const CommandLineRun commandLine = commandLineRun(GetParam());
     ASSERT_FALSE(commandLine.result.isEmpty()) << "vks-host run gave no result";
     vkshost::ClientWindow window(module());
-    ASSERT_TRUE(window.openScenarioFile(examplePath(GetParam())));
+    ASSERT_TRUE(window.openScenarioFile(scenarioPath(GetParam())));
     window.run();
     EXPECT_EQ(window.lastResult(), commandLine.result)
         << "differs in: " << differences(window.lastResult(), commandLine.result).join(", ").toStdString();
-    EXPECT_EQ(window.lastFailures().isEmpty(), commandLine.passed) << window.lastFailures().join("\n").toStdString();
+    EXPECT_EQ(window.lastFailures(), commandLine.failures);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, SameEngine, testing::ValuesIn(exampleNames()), [](const auto& info) {
-    std::string name = info.param;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Scenarios, SameEngine, testing::ValuesIn(scenarioNames()),
+                         [](const auto& info) { return testName(info.param); });
 
 // The simulator's defaults spelled out, so that a scenario that names them
 // and one that leaves them out compare equal.
@@ -99,8 +112,7 @@ QByteArray savedForm(const vkshost::Scenario& scenario) {
 class KeepsEveryKey : public testing::TestWithParam<std::string> {};
 
 TEST_P(KeepsEveryKey, OpenedThenSavedScenarioIsTheFile) {
-    const QString path = GetParam().find('/') == std::string::npos ? examplePath(GetParam())
-                                                                      : QString::fromStdString(GetParam());
+    const QString path = GetParam().front() == '/' ? QString::fromStdString(GetParam()) : scenarioPath(GetParam());
     vkshost::ClientWindow window(module());
     ASSERT_TRUE(window.openScenarioFile(path));
     EXPECT_EQ(savedForm(window.scenarioFromForm()), savedForm(vkshost::loadScenario(path, QDate::currentDate())));
@@ -128,16 +140,12 @@ std::string everyKeyScenario() {
 }
 
 std::vector<std::string> scenariosToKeep() {
-    std::vector<std::string> names = exampleNames();
+    std::vector<std::string> names = scenarioNames();
     names.push_back(everyKeyScenario());
     return names;
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, KeepsEveryKey, testing::ValuesIn(scenariosToKeep()), [](const auto& info) {
-    std::string name = info.param.find('/') == std::string::npos ? info.param : std::string("every_key");
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Scenarios, KeepsEveryKey, testing::ValuesIn(scenariosToKeep()),
+                         [](const auto& info) { return testName(info.param); });
 
 } // namespace

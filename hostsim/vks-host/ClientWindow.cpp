@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -250,7 +251,8 @@ bool ClientWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void ClientWindow::takeKeyboard() {
     if (!isVisible() || running_ || QApplication::activeModalWidget() != nullptr) return;
-    raise();
+    // The offscreen platform has no stacking, and says so on every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
     activateWindow();
 }
 
@@ -673,10 +675,10 @@ void ClientWindow::run() {
     QStringList recordedSteps;
     {
         IniFile ini(scenario.ini);
-        const RunOptions options;
+        const RunOptions options{};
         Playback playback(scenario, options, playing);
         std::unique_ptr<Recorder> recorder = recording ? std::make_unique<Recorder>(this) : nullptr;
-        playback.call(module_, VksWindow(winId()), [this] {
+        playback.call(module_, ownerHandle(*this), [this] {
             outcome_->setPlainText("The module did not return after its windows were cancelled; close them to go on.\n");
         });
         outcome = playback.outcome(module_);

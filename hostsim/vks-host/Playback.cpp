@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTimer>
+#include <QWidget>
 
 #include "Expectations.h"
 #include "ModuleLibrary.h"
@@ -27,6 +29,11 @@ bool assertsSomething(const Scenario& scenario) {
 }
 
 } // namespace
+
+VksWindow ownerHandle(const QWidget& window) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return 0;
+    return VksWindow(window.winId());
+}
 
 Playback::Playback(const Scenario& scenario, const RunOptions& options, bool scripted)
     : scenario_(scenario),

@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
+class QWidget;
+
 #include "Scenario.h"
 #include "ScenarioRun.h"
 #include "vks/vks.h"
@@ -18,6 +20,11 @@ class ScreenWatcher;
 
 // Time the cancelled screens get to close before the call is abandoned.
 inline constexpr int kCancelGraceMs = 2000;
+
+// The handle the module is given for `window` as its owner: none on the
+// offscreen platform, whose windows no screen can belong to (as
+// "vks-host run" passes there).
+VksWindow ownerHandle(const QWidget& window);
 
 // What one call of the module produced.
 struct Outcome {
