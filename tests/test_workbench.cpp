@@ -154,8 +154,8 @@ TEST(WorkbenchRecorder, ClickOnAButtonIsItsMnemonicAndAnyOtherIsNamedAsNotReplay
     recorder.clicked(edit, screen);
     recorder.clicked(plain, screen);
     EXPECT_EQ(recorder.steps(), QStringList{"key Alt+1"});
-    EXPECT_EQ(recorder.notReplayable(), (QStringList{"a click on edCPF of FrmPagParcBRQ_VKSTrn",
-                                                     "a click on btLimpa of FrmPagParcBRQ_VKSTrn"}));
+    EXPECT_EQ(recorder.notReplayable(),
+              (QStringList{"a click on edCPF of FrmPagParcBRQ_VKSTrn", "a click on btLimpa of FrmPagParcBRQ_VKSTrn"}));
 }
 
 TEST(WorkbenchForm, FailingCallsReadBackWhatTheyShow) {

@@ -12,8 +12,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QJsonDocument>
@@ -159,8 +159,9 @@ std::vector<FailedCall> parseFailedCalls(const QString& text) {
         qint64 call = 1;
         if (parts.size() > 2 || !vks::sim::isFailable(parts[0].toStdString()) ||
             (parts.size() > 1 && (!wholeNumber(parts[1], 1000000, call) || call == 0)))
-            throw ScenarioError("failing calls",
-                                QString("\"%1\" is not function#call of a host function that can fail").arg(item.left(40)));
+            throw ScenarioError(
+                "failing calls",
+                QString("\"%1\" is not function#call of a host function that can fail").arg(item.left(40)));
         calls.push_back({parts[0].toStdString(), int(call)});
     }
     return calls;
@@ -168,7 +169,8 @@ std::vector<FailedCall> parseFailedCalls(const QString& text) {
 
 QString failedCallsText(const std::vector<FailedCall>& calls) {
     QStringList parts;
-    for (const FailedCall& call : calls) parts << QString("%1#%2").arg(QString::fromStdString(call.function)).arg(call.call);
+    for (const FailedCall& call : calls)
+        parts << QString("%1#%2").arg(QString::fromStdString(call.function)).arg(call.call);
     return parts.join(' ');
 }
 
@@ -388,10 +390,9 @@ QWidget* ClientWindow::buildHostEditor() {
     moreForm->addRow("Keyboard &map", keyboard_);
     failedCalls_ = new QLineEdit(more);
     failedCalls_->setPlaceholderText("function#call ..., e.g. GravaCampoString#2 AutorizaTransacao");
-    failedCalls_->setToolTip("Host calls that fail, counted from the start of the run: " +
-                             QStringList(std::begin(vks::sim::kFailableFunctions),
-                                         std::end(vks::sim::kFailableFunctions))
-                                 .join(", "));
+    failedCalls_->setToolTip(
+        "Host calls that fail, counted from the start of the run: " +
+        QStringList(std::begin(vks::sim::kFailableFunctions), std::end(vks::sim::kFailableFunctions)).join(", "));
     moreForm->addRow("&Failing calls", failedCalls_);
     tabs->addTab(more, "Refusals, &keyboard");
 
@@ -679,7 +680,8 @@ void ClientWindow::run() {
         Playback playback(scenario, options, playing);
         std::unique_ptr<Recorder> recorder = recording ? std::make_unique<Recorder>(this) : nullptr;
         playback.call(module_, ownerHandle(*this), [this] {
-            outcome_->setPlainText("The module did not return after its windows were cancelled; close them to go on.\n");
+            outcome_->setPlainText(
+                "The module did not return after its windows were cancelled; close them to go on.\n");
         });
         outcome = playback.outcome(module_);
         if (recorder) {
@@ -703,7 +705,8 @@ void ClientWindow::run() {
         text += QString("\nRecorded %1 step(s) and the expectations of this run; Save scenario writes them.\n")
                     .arg(recordedSteps.size());
         if (!notReplayable_.isEmpty())
-            text += "Not replayable, so Save refuses it (use the keyboard instead): " + notReplayable_.join("; ") + "\n";
+            text +=
+                "Not replayable, so Save refuses it (use the keyboard instead): " + notReplayable_.join("; ") + "\n";
     }
     outcome_->setPlainText(text);
     running_ = false;

@@ -29,8 +29,8 @@ VksWindow ownerHandle(const QWidget& window);
 // What one call of the module produced.
 struct Outcome {
     QJsonObject result;
-    QStringList failures;     // failed steps, then failed expectations
-    bool timedOut = false;    // the call had to be cancelled and was abandoned
+    QStringList failures;  // failed steps, then failed expectations
+    bool timedOut = false; // the call had to be cancelled and was abandoned
     bool hadExpectations = false;
 };
 

@@ -224,8 +224,8 @@ void Recorder::clicked(const QWidget& widget, const QWidget& window) {
     }
     // Clicks elsewhere that do nothing a replay would miss are left out.
     if (button == nullptr && !(widget.focusPolicy() & Qt::ClickFocus)) return;
-    const QString name = widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className())
-                                                       : widget.objectName();
+    const QString name =
+        widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className()) : widget.objectName();
     notReplayable_ << QString("a click on %1 of %2").arg(name, ScreenWatcher::referenceName(window));
 }
 
