@@ -393,7 +393,8 @@ QWidget* ClientWindow::buildHostEditor() {
     failedCalls_->setToolTip(
         "Host calls that fail, counted from the start of the run: " +
         QStringList(std::begin(vks::sim::kFailableFunctions), std::end(vks::sim::kFailableFunctions)).join(", "));
-    moreForm->addRow("&Failing calls", failedCalls_);
+    // Alt+F is the field table's; C is free on this tab.
+    moreForm->addRow("Failing &calls", failedCalls_);
     tabs->addTab(more, "Refusals, &keyboard");
 
     auto* ini = new QWidget(tabs);
