@@ -7,6 +7,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include "Catalogues.h"
@@ -129,9 +132,39 @@ TEST(WorkbenchRecorder, JoinsTypingAndNamesKeysAsStepsReplay) {
     recorder.keyPressed(key(Qt::Key_X, "x"), screen);
     EXPECT_EQ(recorder.steps(), (QStringList{"expect screen FrmPagParcBRQ_VKSTrn", "type 529", "key Enter", "key  ",
                                              "type a", "key Alt+1", "key Alt+c", "ok", "key Backtab", "type x"}));
-    EXPECT_EQ(recorder.notReplayable().size(), 1);
+    EXPECT_EQ(recorder.notReplayable(), QStringList{"key Ctrl+C on FrmPagParcBRQ_VKSTrn"});
     for (const QString& step : recorder.steps())
         EXPECT_NO_THROW(vkshost::parseStep(step, "step")) << step.toStdString();
+}
+
+TEST(WorkbenchRecorder, ClickOnAButtonIsItsMnemonicAndAnyOtherIsNamedAsNotReplayable) {
+    QDialog screen;
+    screen.setObjectName("FrmPagParcBRQ_VKSTrn");
+    QPushButton confirm("&1 Confirma", &screen);
+    QPushButton plain("Limpar", &screen);
+    plain.setObjectName("btLimpa");
+    QLineEdit edit(&screen);
+    edit.setObjectName("edCPF");
+    QLabel label("CPF", &screen);
+    vkshost::Recorder recorder(nullptr);
+    recorder.keyPressed(key(Qt::Key_Control, "", Qt::ControlModifier), screen);
+    recorder.keyPressed(key(Qt::Key_Shift, "", Qt::ShiftModifier), screen);
+    recorder.clicked(confirm, screen);
+    recorder.clicked(label, screen);
+    recorder.clicked(edit, screen);
+    recorder.clicked(plain, screen);
+    EXPECT_EQ(recorder.steps(), QStringList{"key Alt+1"});
+    EXPECT_EQ(recorder.notReplayable(),
+              (QStringList{"a click on edCPF of FrmPagParcBRQ_VKSTrn", "a click on btLimpa of FrmPagParcBRQ_VKSTrn"}));
+}
+
+TEST(WorkbenchForm, FailingCallsReadBackWhatTheyShow) {
+    const auto calls = vkshost::parseFailedCalls("GravaCampoString#2, AutorizaTransacao");
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].call, 1);
+    EXPECT_EQ(vkshost::failedCallsText(calls), "GravaCampoString#2 AutorizaTransacao#1");
+    for (const char* bad : {"Nothing", "GravaCampoString#0", "GravaCampoString#x", "LeMensagens#1#2"})
+        EXPECT_THROW(vkshost::parseFailedCalls(bad), vkshost::ScenarioError) << bad;
 }
 
 TEST(WorkbenchRecorder, SavedScenarioReadsBackAndItsExpectationsHoldForTheRun) {

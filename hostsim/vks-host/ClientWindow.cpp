@@ -7,11 +7,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QJsonDocument>
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -28,16 +31,14 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "Catalogues.h"
-#include "Expectations.h"
 #include "ModuleLibrary.h"
-#include "OperatorScript.h"
+#include "Playback.h"
 #include "Recorder.h"
-#include "Result.h"
 #include "ScenarioRun.h"
-#include "ScreenWatcher.h"
 #include "Simulator.h"
 #include "Summary.h"
 
@@ -50,8 +51,6 @@ constexpr int kOccurrenceColumn = 1;
 constexpr int kTextColumn = 2;
 constexpr int kCarriesColumn = 3;
 constexpr int kMaxOccurrence = 65535;
-constexpr int kReturnTimeoutMs = 5000;
-const char kDefaultCard[] = "6034567890123456";
 
 QString cellText(const QTableWidget& table, int row, int column) {
     const QTableWidgetItem* item = table.item(row, column);
@@ -153,6 +152,28 @@ std::vector<std::pair<std::string, std::string>> parseKeyboard(const QString& te
     return keyboard;
 }
 
+std::vector<FailedCall> parseFailedCalls(const QString& text) {
+    std::vector<FailedCall> calls;
+    for (const QString& item : items(text)) {
+        const QStringList parts = item.split('#');
+        qint64 call = 1;
+        if (parts.size() > 2 || !vks::sim::isFailable(parts[0].toStdString()) ||
+            (parts.size() > 1 && (!wholeNumber(parts[1], 1000000, call) || call == 0)))
+            throw ScenarioError(
+                "failing calls",
+                QString("\"%1\" is not function#call of a host function that can fail").arg(item.left(40)));
+        calls.push_back({parts[0].toStdString(), int(call)});
+    }
+    return calls;
+}
+
+QString failedCallsText(const std::vector<FailedCall>& calls) {
+    QStringList parts;
+    for (const FailedCall& call : calls)
+        parts << QString("%1#%2").arg(QString::fromStdString(call.function)).arg(call.call);
+    return parts.join(' ');
+}
+
 QString refusedWritesText(const std::vector<RefusedWrite>& writes) {
     QStringList parts;
     for (const RefusedWrite& write : writes)
@@ -191,9 +212,51 @@ ClientWindow::ClientWindow(ModuleLibrary& module)
     resize(1000, 700);
     resetForm();
     type_->setFocus();
+    qApp->installEventFilter(this);
 }
 
-ClientWindow::~ClientWindow() = default;
+ClientWindow::~ClientWindow() { qApp->removeEventFilter(this); }
+
+namespace {
+
+// A window of the person's: not a popup, tooltip or the like.
+bool isDialogOrWindow(const QWidget& widget) {
+    const Qt::WindowType type = widget.windowType();
+    return widget.isWindow() && (type == Qt::Dialog || type == Qt::Window);
+}
+
+} // namespace
+
+bool ClientWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::Show && type != QEvent::Hide) || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!isDialogOrWindow(*widget)) return false;
+    if (widget == this) {
+        if (type == QEvent::Show) QTimer::singleShot(0, this, &ClientWindow::takeKeyboard);
+        return false;
+    }
+    // The module's screens take the keyboard themselves; this window's own
+    // dialogs (files, messages) are given it, and it comes back here when
+    // they close.
+    const bool ours = widget->parentWidget() != nullptr && widget->parentWidget()->window() == this;
+    if (type == QEvent::Show && ours && !running_) {
+        const QPointer<QWidget> dialog(widget);
+        QTimer::singleShot(0, this, [dialog] {
+            if (dialog != nullptr && dialog->isVisible()) dialog->activateWindow();
+        });
+    } else if (type == QEvent::Hide && !running_) {
+        QTimer::singleShot(0, this, &ClientWindow::takeKeyboard);
+    }
+    return false;
+}
+
+void ClientWindow::takeKeyboard() {
+    if (!isVisible() || running_ || QApplication::activeModalWidget() != nullptr) return;
+    // The offscreen platform has no stacking, and says so on every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    activateWindow();
+}
 
 QWidget* ClientWindow::buildButtons() {
     auto* box = new QWidget(this);
@@ -325,6 +388,13 @@ QWidget* ClientWindow::buildHostEditor() {
     keyboard_ = new QLineEdit(more);
     keyboard_->setPlaceholderText("typed=meant ..., e.g. a=1 b=2");
     moreForm->addRow("Keyboard &map", keyboard_);
+    failedCalls_ = new QLineEdit(more);
+    failedCalls_->setPlaceholderText("function#call ..., e.g. GravaCampoString#2 AutorizaTransacao");
+    failedCalls_->setToolTip(
+        "Host calls that fail, counted from the start of the run: " +
+        QStringList(std::begin(vks::sim::kFailableFunctions), std::end(vks::sim::kFailableFunctions)).join(", "));
+    // Alt+F is the field table's; C is free on this tab.
+    moreForm->addRow("Failing &calls", failedCalls_);
     tabs->addTab(more, "Refusals, &keyboard");
 
     auto* ini = new QWidget(tabs);
@@ -427,23 +497,27 @@ void ClientWindow::resetForm() {
     operatorValid_->setChecked(true);
     authorize_->setChecked(true);
     cardStatus_->setValue(0);
-    cardNumber_->setText(kDefaultCard);
+    cardNumber_->setText(QString::fromStdString(vks::sim::Behaviour{}.cardNumber));
     buildVersion_->clear();
     progressText_->clear();
     refusedWrites_->clear();
     keyboard_->clear();
+    failedCalls_->clear();
     writeIni_->setChecked(false);
     ini_->clear();
     ini_->setEnabled(false);
+    name_ = "client window";
     description_.clear();
+    iniCrLf_ = true;
     steps_.clear();
     expect_ = {};
+    notReplayable_.clear();
     chooseTransaction(1);
     showStepsLine();
 }
 
 void ClientWindow::openScenario() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open scenario", QString(), "Scenarios (*.json)");
+    const QString path = chooseFile("Open scenario", "Scenarios (*.json)", false);
     if (!path.isEmpty()) openScenarioFile(path);
 }
 
@@ -472,8 +546,12 @@ bool ClientWindow::openScenarioFile(const QString& path) {
     progressText_->setText(QString::fromStdString(host.progressText.value_or("")));
     refusedWrites_->setText(refusedWritesText(host.refusedWrites));
     keyboard_->setText(keyboardText(host.keyboard));
+    failedCalls_->setText(failedCallsText(host.failedCalls));
     writeIni_->setChecked(scenario.ini.has_value());
+    iniCrLf_ = !scenario.ini || scenario.ini->contains("\r\n") || !scenario.ini->contains('\n');
     ini_->setPlainText(scenario.ini ? QString::fromUtf8(*scenario.ini).replace("\r\n", "\n") : QString());
+    name_ = scenario.name;
+    folder_ = QFileInfo(path).absolutePath();
     description_ = scenario.description;
     steps_ = scenario.steps;
     expect_ = scenario.expect;
@@ -496,7 +574,7 @@ void ClientWindow::showStepsLine() {
 
 Scenario ClientWindow::scenarioFromForm() const {
     Scenario scenario;
-    scenario.name = "client window";
+    scenario.name = name_;
     scenario.description = description_;
     scenario.entry = entry_->currentText();
     for (int row = 0; row < fields_->rowCount(); ++row)
@@ -505,14 +583,22 @@ Scenario ClientWindow::scenarioFromForm() const {
              cellText(*fields_, row, kOccurrenceColumn).trimmed().toInt(),
              expandDates(cellText(*fields_, row, kTextColumn), QDate::currentDate()).toStdString()});
     HostSettings& host = scenario.host;
-    host.operatorValid = operatorValid_->isChecked();
-    host.authorize = authorize_->isChecked();
-    host.card = CardSetting{std::int16_t(cardStatus_->value()), cardNumber_->text().toStdString()};
+    // Only what differs from the simulator's answers is written down.
+    const vks::sim::Behaviour defaults;
+    if (operatorValid_->isChecked() != defaults.operatorValid) host.operatorValid = operatorValid_->isChecked();
+    if (authorize_->isChecked() != defaults.authorizeResult) host.authorize = authorize_->isChecked();
+    if (cardStatus_->value() != defaults.cardStatus || cardNumber_->text().toStdString() != defaults.cardNumber)
+        host.card = CardSetting{std::int16_t(cardStatus_->value()), cardNumber_->text().toStdString()};
     if (!buildVersion_->text().isEmpty()) host.buildVersion = buildVersion_->text().toStdString();
     if (!progressText_->text().isEmpty()) host.progressText = progressText_->text().toStdString();
     host.refusedWrites = parseRefusedWrites(refusedWrites_->text());
     host.keyboard = parseKeyboard(keyboard_->text());
-    if (writeIni_->isChecked()) scenario.ini = ini_->toPlainText().replace("\n", "\r\n").toUtf8();
+    host.failedCalls = parseFailedCalls(failedCalls_->text());
+    if (writeIni_->isChecked()) {
+        QString ini = ini_->toPlainText();
+        if (iniCrLf_) ini.replace("\n", "\r\n");
+        scenario.ini = ini.toUtf8();
+    }
     scenario.steps = steps_;
     scenario.expect = expect_;
     return scenario;
@@ -520,6 +606,12 @@ Scenario ClientWindow::scenarioFromForm() const {
 
 void ClientWindow::saveScenario() {
     if (!validateFields()) return;
+    if (!notReplayable_.isEmpty()) {
+        QMessageBox::warning(this, "Cannot save",
+                             "The recording holds what no step can replay; record it again with the keyboard:\n" +
+                                 notReplayable_.join("\n"));
+        return;
+    }
     Scenario scenario;
     try {
         scenario = scenarioFromForm();
@@ -527,12 +619,9 @@ void ClientWindow::saveScenario() {
         QMessageBox::warning(this, "Cannot save", QString::fromUtf8(error.what()));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, "Save scenario", QString(), "Scenarios (*.json)");
+    const QString path = chooseFile("Save scenario", "Scenarios (*.json)", true);
     if (path.isEmpty()) return;
-    QFile file(path);
-    const QByteArray json = QJsonDocument(scenarioJson(scenario, QDate::currentDate())).toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
-        QMessageBox::warning(this, "Cannot save", QString("%1: %2").arg(path, file.errorString()));
+    writeJson(path, scenarioJson(scenario, QDate::currentDate()));
 }
 
 void ClientWindow::saveResult() {
@@ -540,11 +629,25 @@ void ClientWindow::saveResult() {
         QMessageBox::information(this, "Save result", "Run first: there is no result yet.");
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, "Save result", QString(), "Results (*.json)");
-    if (path.isEmpty()) return;
+    const QString path = chooseFile("Save result", "Results (*.json)", true);
+    if (!path.isEmpty()) writeJson(path, lastResult_);
+}
+
+QString ClientWindow::chooseFile(const QString& title, const QString& filter, bool saving) {
+    QFileDialog dialog(this, title, folder_.isEmpty() ? QDir::homePath() : folder_, filter);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("json");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void ClientWindow::writeJson(const QString& path, const QJsonObject& json) {
     QFile file(path);
-    const QByteArray json = QJsonDocument(lastResult_).toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+    const QByteArray bytes = QJsonDocument(json).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         QMessageBox::warning(this, "Cannot save", QString("%1: %2").arg(path, file.errorString()));
 }
 
@@ -565,58 +668,50 @@ void ClientWindow::run() {
     }
     const bool recording = record_->isChecked();
     const bool playing = playSteps_->isChecked() && !steps_.empty();
+    // A person acting or recording plays no steps; a recording replaces the
+    // expectations.
+    if (!playing) scenario.steps.clear();
+    if (recording) scenario.expect = {};
     running_ = true;
-    configureHost(scenario);
-    std::unique_ptr<QStringList> notReplayable;
-    QJsonObject result;
-    QStringList failures;
+    Outcome outcome;
     QStringList recordedSteps;
     {
         IniFile ini(scenario.ini);
-        ScreenWatcher watcher;
-        const ErrorEndsTransaction ending;
+        const RunOptions options{};
+        Playback playback(scenario, options, playing);
         std::unique_ptr<Recorder> recorder = recording ? std::make_unique<Recorder>(this) : nullptr;
-        std::unique_ptr<OperatorScript> script =
-            playing ? std::make_unique<OperatorScript>(steps_, QString(), kReturnTimeoutMs) : nullptr;
-        if (script) script->start([] {});
-        module_.entry(scenario.entry)(VksWindow(winId()), 0);
-        if (script) {
-            script->stop();
-            if (script->failed())
-                failures << script->failure();
-            else if (const QString left = script->unfinishedStep(); !left.isEmpty())
-                failures << left;
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        result = buildResult(scenario.name, true, ending.endedAScreen(), watcher);
+        playback.call(module_, ownerHandle(*this), [this] {
+            outcome_->setPlainText(
+                "The module did not return after its windows were cancelled; close them to go on.\n");
+        });
+        outcome = playback.outcome(module_);
         if (recorder) {
             recordedSteps = recorder->steps();
-            notReplayable = std::make_unique<QStringList>(recorder->notReplayable());
+            notReplayable_ = recorder->notReplayable();
         }
     }
-    result["module_version"] =
-        QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(module_.path()).toStdString()));
-    lastResult_ = result;
+    lastResult_ = outcome.result;
+    lastFailures_ = outcome.failures;
     if (recording) {
         // The recording becomes the scenario's steps and expectations.
         steps_.clear();
         for (int i = 0; i < recordedSteps.size(); ++i)
             steps_.push_back(parseStep(recordedSteps[i], QString("operator[%1]").arg(i)));
-        expect_ = expectationsOf(result);
+        expect_ = expectationsOf(outcome.result);
         description_ = "recorded in the vks-host window on " + QDate::currentDate().toString("yyyy-MM-dd");
         showStepsLine();
-    } else if (!expect_.isEmpty()) {
-        failures += checkExpectations(expect_, result);
     }
-    QString text = summarize(result, description_, failures, !expect_.isEmpty() && !recording);
+    QString text = summarize(outcome.result, description_, outcome.failures, outcome.hadExpectations);
     if (recording) {
         text += QString("\nRecorded %1 step(s) and the expectations of this run; Save scenario writes them.\n")
                     .arg(recordedSteps.size());
-        if (!notReplayable->isEmpty())
-            text += "Not replayable (use the keyboard instead): " + notReplayable->join("; ") + "\n";
+        if (!notReplayable_.isEmpty())
+            text +=
+                "Not replayable, so Save refuses it (use the keyboard instead): " + notReplayable_.join("; ") + "\n";
     }
     outcome_->setPlainText(text);
     running_ = false;
+    takeKeyboard();
 }
 
 } // namespace vkshost

@@ -43,8 +43,12 @@ std::vector<RowProblem> checkFieldRows(const std::vector<FieldRow>& rows);
 // throw ScenarioError naming the bad item.
 std::vector<RefusedWrite> parseRefusedWrites(const QString& text);
 std::vector<std::pair<std::string, std::string>> parseKeyboard(const QString& text);
+// "function#call" items separated by blanks or commas (call optional, from
+// 1); throws ScenarioError naming the bad item.
+std::vector<FailedCall> parseFailedCalls(const QString& text);
 QString refusedWritesText(const std::vector<RefusedWrite>& writes);
 QString keyboardText(const std::vector<std::pair<std::string, std::string>>& keyboard);
+QString failedCallsText(const std::vector<FailedCall>& calls);
 
 // The window of a small EFT client: the field store as an editable table,
 // the transaction type, the host's answers, VKS.INI, and Run, which calls
@@ -60,6 +64,16 @@ public:
     // Loads a scenario file into the window; false (and a message at the
     // problem) when it is not valid.
     bool openScenarioFile(const QString& path);
+    // The scenario the form describes; throws ScenarioError.
+    Scenario scenarioFromForm() const;
+    // Run (F5): the module called through the same playback as
+    // "vks-host run", with this window as its owner.
+    void run();
+    const QJsonObject& lastResult() const { return lastResult_; }
+    const QStringList& lastFailures() const { return lastFailures_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildFieldEditor();
@@ -74,10 +88,14 @@ private:
     void openScenario();
     void saveScenario();
     void saveResult();
-    // The scenario the form describes; throws ScenarioError.
-    Scenario scenarioFromForm() const;
+    // A file dialog starting in the folder last used, adding ".json" to a
+    // name typed without it; empty when cancelled.
+    QString chooseFile(const QString& title, const QString& filter, bool saving);
+    void writeJson(const QString& path, const QJsonObject& json);
     void showStepsLine();
-    void run();
+    // Without a window manager nobody gives a window the keyboard: this one
+    // takes it when shown and whenever a window of its own closes.
+    void takeKeyboard();
 
     ModuleLibrary& module_;
     QTableWidget* fields_ = nullptr;
@@ -92,6 +110,7 @@ private:
     QLineEdit* progressText_ = nullptr;
     QLineEdit* refusedWrites_ = nullptr;
     QLineEdit* keyboard_ = nullptr;
+    QLineEdit* failedCalls_ = nullptr;
     QCheckBox* writeIni_ = nullptr;
     QPlainTextEdit* ini_ = nullptr;
     QLabel* stepsLine_ = nullptr;
@@ -100,10 +119,16 @@ private:
     QPlainTextEdit* outcome_ = nullptr;
     // What the form does not show: the loaded or recorded scenario's
     // description, steps and expectations.
+    QString name_;
     QString description_;
+    bool iniCrLf_ = true; // the loaded VKS.INI's line ends, kept on save
     std::vector<Step> steps_;
     QJsonObject expect_;
+    // What the last recording did that no step can replay: Save refuses it.
+    QStringList notReplayable_;
     QJsonObject lastResult_;
+    QStringList lastFailures_;
+    QString folder_; // where the last scenario was opened or saved
     bool running_ = false;
     bool filling_ = false; // the table is being filled, not edited
 };

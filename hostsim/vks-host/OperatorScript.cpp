@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -212,13 +213,35 @@ void OperatorScript::cancelAsCashier() {
         op::press(op::KeyStroke::escape());
 }
 
+namespace {
+
+// A message box pictured over the screen it came from, as the cashier sees
+// it: the picture shows which message was given on which screen. Without a
+// window manager's frame, a thin border marks the box.
+QPixmap pictureOf(QWidget& window) {
+    QWidget* screen = op::activeScreen();
+    if (!ScreenWatcher::isMessageBox(window) || screen == nullptr || screen == &window) return window.grab();
+    const QRect area = screen->geometry().united(window.geometry());
+    QPixmap picture(area.size());
+    picture.fill(screen->palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(screen->geometry().topLeft() - area.topLeft(), screen->grab());
+    const QRect box(window.geometry().topLeft() - area.topLeft(), window.size());
+    painter.drawPixmap(box.topLeft(), window.grab());
+    painter.setPen(QPen(screen->palette().color(QPalette::Shadow), 1));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    return picture;
+}
+
+} // namespace
+
 void OperatorScript::takeShot(const QString& name) const {
     if (shotsDir_.isEmpty()) return;
     QWidget* window = op::activeModal();
     if (window == nullptr) window = QApplication::activeWindow();
     if (window == nullptr) return;
     QDir().mkpath(shotsDir_);
-    window->grab().save(QDir(shotsDir_).filePath(name + ".png"), "PNG");
+    pictureOf(*window).save(QDir(shotsDir_).filePath(name + ".png"), "PNG");
     // The named controls beside the picture, for a gallery to list.
     QJsonArray controls;
     for (const QWidget* control : window->findChildren<QWidget*>()) {

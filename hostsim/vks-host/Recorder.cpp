@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QJsonArray>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 
 #include "Operator.h"
@@ -14,6 +15,27 @@
 namespace vkshost {
 
 namespace {
+
+bool isModifierOnly(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+           key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_NumLock;
+}
+
+// The key as a person reads it ("Ctrl+C", "F2").
+QString shownKey(const QKeyEvent& key) {
+    return QKeySequence(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())))
+        .toString(QKeySequence::PortableText);
+}
+
+// The "key Alt+C" step that presses a button as its click does, empty when
+// the button has no mnemonic.
+QString mnemonicStep(const QAbstractButton& button) {
+    const QKeySequence mnemonic = QKeySequence::mnemonic(button.text());
+    if (mnemonic.isEmpty()) return {};
+    const int code = mnemonic[0].key();
+    if (code <= ' ' || code >= 0x7f) return {};
+    return QString("key Alt+") + QChar(code).toLower();
+}
 
 bool closesBox(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_Escape;
@@ -83,6 +105,12 @@ QJsonObject hostObject(const HostSettings& host) {
         object["keyboard"] = keyboard;
     }
     if (host.progressText) object["progress_text"] = utf8(*host.progressText);
+    if (!host.failedCalls.empty()) {
+        QJsonArray failures;
+        for (const FailedCall& failure : host.failedCalls)
+            failures.append(QJsonObject{{"function", utf8(failure.function)}, {"call", failure.call}});
+        object["fail_call"] = failures;
+    }
     return object;
 }
 
@@ -121,10 +149,12 @@ void Recorder::keyPressed(const QKeyEvent& key, const QWidget& window) {
         steps_ << "ok";
         return;
     }
+    // Shift, Ctrl and Alt alone press nothing; what they modify is the key.
+    if (isModifierOnly(key.key())) return;
     const QString name = keyName(key);
     if (name.isEmpty()) {
         if (!key.text().isEmpty() || key.modifiers() & Qt::ControlModifier)
-            notReplayable_ << QString("key %1 on %2").arg(key.key()).arg(ScreenWatcher::referenceName(window));
+            notReplayable_ << QString("key %1 on %2").arg(shownKey(key), ScreenWatcher::referenceName(window));
         return;
     }
     // A "type" step takes its text to the end, so a blank typed first would
@@ -169,17 +199,34 @@ bool Recorder::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::Show && widget->isWindow() && qobject_cast<QDialog*>(widget) && seen_.insert(widget).second) {
         connect(widget, &QObject::destroyed, this, [this](QObject* gone) { seen_.erase(gone); });
         windowShown(*widget);
-    } else if (type == QEvent::MouseButtonRelease && event->spontaneous() &&
-               qobject_cast<QAbstractButton*>(widget) != nullptr) {
-        if (ScreenWatcher::isMessageBox(*window)) {
-            flushTyping();
-            steps_ << "ok";
-        } else {
-            notReplayable_
-                << QString("a click on %1 of %2").arg(widget->objectName(), ScreenWatcher::referenceName(*window));
-        }
+    } else if (type == QEvent::MouseButtonRelease && event->spontaneous()) {
+        // One click may be offered to the widget and its parents: taken once.
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (mouse.timestamp() == lastClick_) return false;
+        lastClick_ = mouse.timestamp();
+        clicked(*widget, *window);
     }
     return false;
+}
+
+void Recorder::clicked(const QWidget& widget, const QWidget& window) {
+    const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+    if (button != nullptr && ScreenWatcher::isMessageBox(window)) {
+        flushTyping();
+        steps_ << "ok";
+        return;
+    }
+    // A button is pressed by its mnemonic as by its click, focus included.
+    if (const QString step = button != nullptr ? mnemonicStep(*button) : QString(); !step.isEmpty()) {
+        flushTyping();
+        steps_ << step;
+        return;
+    }
+    // Clicks elsewhere that do nothing a replay would miss are left out.
+    if (button == nullptr && !(widget.focusPolicy() & Qt::ClickFocus)) return;
+    const QString name =
+        widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className()) : widget.objectName();
+    notReplayable_ << QString("a click on %1 of %2").arg(name, ScreenWatcher::referenceName(window));
 }
 
 QJsonObject scenarioJson(const Scenario& scenario, const QDate& today) {

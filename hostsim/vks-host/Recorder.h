@@ -30,13 +30,15 @@ public:
 
     // The steps so far, pending typed text included.
     QStringList steps() const;
-    // What the person did that no step can replay (mouse clicks other than
-    // a message box's button, keys with Ctrl).
+    // What the person did that no step can replay (clicks other than on a
+    // message box's button or a button with a mnemonic, keys with Ctrl).
     const QStringList& notReplayable() const { return notReplayable_; }
 
     // One key the person pressed on `window` (a screen or message box).
     void keyPressed(const QKeyEvent& key, const QWidget& window);
     void windowShown(const QWidget& window);
+    // A click of the person's on `widget` of `window`.
+    void clicked(const QWidget& widget, const QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +52,7 @@ private:
     QStringList notReplayable_;
     std::set<const QObject*> seen_;
     std::pair<quint64, int> lastKey_{0, 0}; // timestamp and key of the last key taken
+    quint64 lastClick_ = 0;                 // timestamp of the last click taken
 };
 
 // A scenario as its file holds it. Values that are today's date become

@@ -25,12 +25,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "Expectations.h"
 #include "ModuleLibrary.h"
 #include "Operator.h"
-#include "OperatorScript.h"
-#include "Result.h"
-#include "ScreenWatcher.h"
+#include "Playback.h"
 #include "Simulator.h"
 #include "Summary.h"
 
@@ -38,8 +35,6 @@ namespace vkshost {
 
 namespace {
 
-// Time the cancelled screens get to close before the call is abandoned.
-constexpr int kCancelGraceMs = 2000;
 // The modal result of a screen cancelled by its Cancel button.
 constexpr int kScreenCancelled = 2;
 
@@ -198,53 +193,25 @@ void configureHost(const Scenario& scenario) {
 
 namespace {
 
-// Everything one run produces, and how it is reported.
-class Report {
-public:
-    Report(const Scenario& scenario, const RunOptions& options, const QString& modulePath,
-           const ErrorEndsTransaction& ending)
-        : scenario_(scenario),
-          options_(options),
-          modulePath_(modulePath),
-          ending_(ending) {}
-
-    int finish(bool returned, const ScreenWatcher& watcher, QStringList failures, bool timedOut) const {
-        QJsonObject result = buildResult(scenario_.name, returned, ending_.endedAScreen(), watcher);
-        // The version the screens show in their title, as GetBuildInfo reads it.
-        result["module_version"] =
-            QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(modulePath_).toStdString()));
-        failures += checkExpectations(scenario_.expect, result);
-        const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
-        if (!options_.outPath.isEmpty()) {
-            QFile out(options_.outPath);
-            if (out.open(QIODevice::WriteOnly)) out.write(json);
-        } else if (!options_.summaryToStdout) {
-            writeOut(stdout, json);
-        }
-        const QByteArray summary = summarize(result, scenario_.description, failures, hasExpectations()).toUtf8();
-        if (options_.summaryToStdout)
-            writeOut(stdout, summary);
-        else if (!options_.quiet)
-            writeOut(stderr, summary);
-        for (const QString& failure : failures) writeOut(stderr, ("failed: " + failure + "\n").toUtf8());
-        if (timedOut) return kTimedOut;
-        return failures.isEmpty() ? kPassed : kExpectationFailed;
+// Prints one run's outcome as the options ask and gives its exit status.
+int report(const Outcome& outcome, const Scenario& scenario, const RunOptions& options) {
+    const QByteArray json = QJsonDocument(outcome.result).toJson(QJsonDocument::Indented);
+    if (!options.outPath.isEmpty()) {
+        QFile out(options.outPath);
+        if (out.open(QIODevice::WriteOnly)) out.write(json);
+    } else if (!options.summaryToStdout) {
+        writeOut(stdout, json);
     }
-
-private:
-    bool hasExpectations() const {
-        return !scenario_.expect.isEmpty() ||
-               std::any_of(scenario_.steps.begin(), scenario_.steps.end(), [](const Step& step) {
-                   return step.kind != StepKind::Type && step.kind != StepKind::Key && step.kind != StepKind::Ok &&
-                          step.kind != StepKind::Wait && step.kind != StepKind::Shot;
-               });
-    }
-
-    const Scenario& scenario_;
-    const RunOptions& options_;
-    QString modulePath_;
-    const ErrorEndsTransaction& ending_;
-};
+    const QByteArray summary =
+        summarize(outcome.result, scenario.description, outcome.failures, outcome.hadExpectations).toUtf8();
+    if (options.summaryToStdout)
+        writeOut(stdout, summary);
+    else if (!options.quiet)
+        writeOut(stderr, summary);
+    for (const QString& failure : outcome.failures) writeOut(stderr, ("failed: " + failure + "\n").toUtf8());
+    if (outcome.timedOut) return kTimedOut;
+    return outcome.failures.isEmpty() ? kPassed : kExpectationFailed;
+}
 
 VksWindow hostWindow(std::unique_ptr<QWidget>& window) {
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) return 0;
@@ -265,48 +232,23 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
         return kModuleUnusable;
     }
 
-    configureHost(scenario);
     IniFile ini(scenario.ini);
-    ScreenWatcher watcher;
-    const ErrorEndsTransaction ending;
-    Report report(scenario, options, modulePath, ending);
+    Playback playback(scenario, options);
     Watchdog watchdog(ini);
     watchdog.arm(runLimit(scenario, options));
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);
 
-    OperatorScript script(scenario.steps, options.shotsDir, options.timeoutMs, options.stepTimeoutMs,
-                          options.cashierCancel);
-    // After a failure the script cancels every window; a call that still
-    // does not return is abandoned: the result is reported from here.
-    QTimer abandon;
-    abandon.setSingleShot(true);
-    abandon.setInterval(kCancelGraceMs);
-    QObject::connect(&abandon, &QTimer::timeout, [&] {
+    // A call that does not return after its windows were cancelled is
+    // abandoned: the result is reported from inside it.
+    playback.call(*module, handle, [&] {
         watchdog.disarm();
-        const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
+        const int status = report(playback.abandonedOutcome(*module), scenario, options);
         ini.restoreBeforeExit();
         ::_exit(status);
     });
-
-    module->initialize();
-    script.start([&] { abandon.start(); });
-    module->entry(scenario.entry)(handle, 0);
     watchdog.disarm();
-    script.stop();
-    abandon.stop();
-    // Screens released with deleteLater are destroyed (and audited) now.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    QStringList failures;
-    if (script.failed())
-        failures << script.failure();
-    else if (const QString unfinished = script.unfinishedStep(); !unfinished.isEmpty())
-        failures << unfinished;
-    // With --cashier-cancel a call that outlived the script was ended by the
-    // cashier's Escape: it returned, late, which is a failed expectation.
-    const bool abandoned = script.timedOut() && !options.cashierCancel;
-    const int status = report.finish(!abandoned, watcher, failures, abandoned);
+    const int status = report(playback.outcome(*module), scenario, options);
     watchdog.arm(std::chrono::milliseconds(kCancelGraceMs + 10000));
     module->finalize();
     return status;
