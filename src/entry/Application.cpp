@@ -31,6 +31,27 @@ void reportNoScreens(const std::string& why) {
     host().EnviaArquivoErroPDV(kErrorCode, "Módulo VKS: as telas não podem ser abertas neste terminal (" + why + ").");
 }
 
+// The offscreen platform cannot raise a window and says so for every screen
+// shown, and the toolkit notes a missing runtime folder it then makes itself:
+// with its own application object on that platform the module keeps these
+// out of the host's log and hands every other message on.
+QtMessageHandler gPreviousHandler = nullptr;
+bool gQuieted = false;
+
+void quietOffscreenHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && QGuiApplication::platformName() == QLatin1String("offscreen") &&
+        (message == QLatin1String("This plugin does not support raise()") ||
+         message == QLatin1String("This plugin does not support propagateSizeHints()") ||
+         message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))) {
+        return;
+    }
+    if (gPreviousHandler != nullptr) {
+        gPreviousHandler(type, context, message);
+    } else {
+        qt_message_output(type, context, message);
+    }
+}
+
 } // namespace
 
 bool ensureApplication() {
@@ -43,6 +64,8 @@ bool ensureApplication() {
         reportNoScreens("nenhuma plataforma gráfica pode iniciar: " + *problem);
         return false;
     }
+    gPreviousHandler = qInstallMessageHandler(quietOffscreenHandler);
+    gQuieted = true;
     ownApplication() = std::make_unique<QApplication>(gArgc, gArgv);
     // The host owns the process: closing our last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -57,6 +80,14 @@ bool onInterfaceThread() {
     return false;
 }
 
-void releaseApplication() { ownApplication().reset(); }
+void releaseApplication() {
+    // The handler lives in this module, which the host may unload next.
+    if (gQuieted) {
+        qInstallMessageHandler(gPreviousHandler);
+        gPreviousHandler = nullptr;
+        gQuieted = false;
+    }
+    ownApplication().reset();
+}
 
 } // namespace vks
