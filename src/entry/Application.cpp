@@ -31,18 +31,19 @@ void reportNoScreens(const std::string& why) {
     host().EnviaArquivoErroPDV(kErrorCode, "Módulo VKS: as telas não podem ser abertas neste terminal (" + why + ").");
 }
 
-// The offscreen platform cannot raise a window and says so for every screen
-// shown, and the toolkit notes a missing runtime folder it then makes itself:
-// with its own application object on that platform the module keeps these
-// out of the host's log and hands every other message on.
+// The toolkit notes a missing runtime folder it then makes itself, and the
+// offscreen platform, which cannot raise a window, says so for every screen
+// shown: with its own application object the module keeps these out of the
+// host's log and hands every other message on.
 QtMessageHandler gPreviousHandler = nullptr;
 bool gQuieted = false;
 
 void quietOffscreenHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && QGuiApplication::platformName() == QLatin1String("offscreen") &&
-        (message == QLatin1String("This plugin does not support raise()") ||
-         message == QLatin1String("This plugin does not support propagateSizeHints()") ||
-         message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))) {
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (type == QtWarningMsg &&
+        (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
+         (offscreen && (message == QLatin1String("This plugin does not support raise()") ||
+                        message == QLatin1String("This plugin does not support propagateSizeHints()"))))) {
         return;
     }
     if (gPreviousHandler != nullptr) {
