@@ -3,6 +3,8 @@
 // entry, width, type, block flag or fixed text shows as a changed text.
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include <cstring>
 #include <string>
 
@@ -36,7 +38,11 @@ std::string rendered(const VksRequestLayout& layout) {
     resetRequestLayouts();
     std::strcpy(pCodigoValorMilhas, "<miles code>");
     std::strcpy(aValorFinanciado, "<financed>");
-    const sim::AuthorizationRecord record = sim::buildRequest(layout, 0, storeValue);
+    std::deque<std::string> values; // the store the request reads in place
+    const sim::AuthorizationRecord record =
+        sim::buildRequest(layout, 0, [&values](std::int32_t field, int occurrence) -> std::string_view {
+            return values.emplace_back(storeValue(field, occurrence));
+        });
     std::string text = std::to_string(record.code) + "/" + std::to_string(record.flag) + " ";
     std::string joined;
     for (std::size_t i = 0; i < record.entries.size(); ++i) {

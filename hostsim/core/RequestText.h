@@ -1,15 +1,31 @@
 #pragma once
 
 #include <cstdint>
+#include <concepts>
 #include <functional>
+#include <string_view>
+#include <type_traits>
+#include <utility>
 #include <string>
 
 #include "Simulator.h"
 
 namespace vks::sim {
 
-// Reads one field of the store in place: field identifier, occurrence.
-using FieldLookup = std::function<std::string_view(std::int32_t field, int occurrence)>;
+// Reads one field of the store in place: field identifier, occurrence. Only
+// a callable that returns a view is taken: one returning a text would hand
+// back a view of a temporary.
+class FieldLookup {
+public:
+    template <typename Lookup>
+        requires std::same_as<std::invoke_result_t<Lookup&, std::int32_t, int>, std::string_view>
+    FieldLookup(Lookup lookup)
+        : lookup_(std::move(lookup)) {}
+    std::string_view operator()(std::int32_t field, int occurrence) const { return lookup_(field, occurrence); }
+
+private:
+    std::function<std::string_view(std::int32_t, int)> lookup_;
+};
 
 // The request the host builds from a layout; see RequestText.cpp for the
 // rules. Each text is made in one allocation: the values may be card numbers.

@@ -228,7 +228,7 @@ bool Simulator::authorize(const VksRequestLayout& layout, const VksMessageLabel*
     AuthorizationRecord forHook;
     {
         std::scoped_lock lock(mutex_);
-        authorizations_.push_back(buildRequest(layout, mode, [this](std::int32_t id, int occurrence) {
+        authorizations_.push_back(buildRequest(layout, mode, [this](std::int32_t id, int occurrence) -> std::string_view {
             const auto found = store_.find({id, occurrence});
             return found == store_.end() ? std::string_view() : std::string_view(found->second);
         }));
