@@ -6,6 +6,8 @@
 #   - the module alone does not reach the simulated host libraries: loading
 #     it fails naming libKovar.so;
 #   - the installed vks-host runs an installed example;
+#   - the installed headers are C89-clean and their export pointer types
+#     match the exports;
 #   - a host program builds against the installed files through
 #     find_package(vks) and through pkg-config, and runs.
 # The installed files name /usr/lib/vks-hostsim by absolute path; in the
@@ -54,6 +56,9 @@ echo "installed vks-host: installed example passed"
 if [ -f scripts/check-unprivileged.sh ]; then
   LD_LIBRARY_PATH="$hostsim" bash scripts/check-unprivileged.sh "$root/usr/bin/vks-host"
 fi
+
+cc -std=c89 -pedantic -Wall -Wextra -Werror -fsyntax-only -I"$root/usr/include" tests/package/headers_c89.c
+echo "installed headers: C89-clean, export pointer types match"
 
 cmake -S tests/package -B "$root/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$root/usr" >/dev/null
 cmake --build "$root/consumer" >/dev/null

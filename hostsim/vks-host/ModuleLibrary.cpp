@@ -39,9 +39,9 @@ ModuleLibrary::ModuleLibrary(const QString& path)
         handle_ = openLibrary(path, RTLD_NOW | RTLD_LOCAL);
         for (qsizetype i = 0; i < entryPointNames().size(); ++i)
             entries_[i] = reinterpret_cast<EntryPoint>(resolve(entryPointNames()[i].toLatin1().constData()));
-        initialize_ = reinterpret_cast<void(VKS_HOSTCALL*)()>(resolve("Initialize"));
-        finalize_ = reinterpret_cast<void(VKS_HOSTCALL*)()>(resolve("Finalize"));
-        obtemVersao_ = reinterpret_cast<char*(VKS_HOSTCALL*)(char*, char*)>(resolve("ObtemVersao"));
+        initialize_ = reinterpret_cast<VksLifecycleFn>(resolve("Initialize"));
+        finalize_ = reinterpret_cast<VksLifecycleFn>(resolve("Finalize"));
+        obtemVersao_ = reinterpret_cast<VksObtemVersaoFn>(resolve("ObtemVersao"));
     } catch (...) {
         close();
         throw;

@@ -24,7 +24,7 @@ public:
 // itself once installed.
 class ModuleLibrary {
 public:
-    using EntryPoint = void(VKS_HOSTCALL*)(VksWindow, int32_t);
+    using EntryPoint = VksExecutaFn;
 
     explicit ModuleLibrary(const QString& path); // throws ModuleError
     ~ModuleLibrary();
@@ -57,9 +57,9 @@ private:
     std::vector<void*> hostLibraries_;
     void* handle_ = nullptr;
     EntryPoint entries_[5] = {};
-    void(VKS_HOSTCALL* initialize_)() = nullptr;
-    void(VKS_HOSTCALL* finalize_)() = nullptr;
-    char*(VKS_HOSTCALL* obtemVersao_)(char*, char*) = nullptr;
+    VksLifecycleFn initialize_ = nullptr;
+    VksLifecycleFn finalize_ = nullptr;
+    VksObtemVersaoFn obtemVersao_ = nullptr;
 };
 
 } // namespace vkshost
