@@ -9,6 +9,11 @@
 # path from the simulator's folder before it loads the module, and finds the
 # simulator through an absolute run path (never relative to its own binary,
 # which a run may execute from a copy in a private folder).
+# Debian packages only: a build without the module or vks-host (no Qt, or a
+# Windows build) installs nothing.
+if(WIN32 OR NOT TARGET vks OR NOT TARGET vks-host)
+  return()
+endif()
 include(CMakePackageConfigHelpers)
 
 # Installed paths are compiled into vks-host's run path, so the prefix the
@@ -44,8 +49,7 @@ add_custom_command(OUTPUT ${VKS_PACKAGE_FILES}/changelog.gz ${VKS_PACKAGE_FILES}
   COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/hostsim/vks-host/vks-host.1 > ${VKS_PACKAGE_FILES}/vks-host.1.gz
   DEPENDS ${VKS_PACKAGE_FILES}/changelog ${PROJECT_SOURCE_DIR}/hostsim/vks-host/vks-host.1
   COMMENT "Compressing the changelog and the manual page")
-add_custom_target(vks_package_files DEPENDS ${VKS_PACKAGE_FILES}/changelog.gz ${VKS_PACKAGE_FILES}/vks-host.1.gz)
-add_dependencies(vks-host vks_package_files)
+add_custom_target(vks_package_files ALL DEPENDS ${VKS_PACKAGE_FILES}/changelog.gz ${VKS_PACKAGE_FILES}/vks-host.1.gz)
 
 foreach(component libvks vks-hostsim libvks-dev)
   install(FILES cmake/copyright ${VKS_PACKAGE_FILES}/changelog.gz

@@ -18,7 +18,7 @@ cd "$(dirname "$0")/.."
 build=build/default
 [ -f "$build/CMakeCache.txt" ] || bash scripts/build.sh default
 # Only what the packages hold; CI has built everything already.
-cmake --build "$build" -j "$(nproc)" --target vks vks-host >/dev/null
+cmake --build "$build" -j "$(nproc)" --target vks vks-host vks_package_files >/dev/null
 rm -f "$build"/package/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 debs=("$build"/package/*.deb)
