@@ -64,7 +64,7 @@ install(TARGETS vkshostsim ${VKS_HOST_LIBRARIES} LIBRARY DESTINATION ${VKS_INSTA
 install(FILES hostsim/catalogue/mensagens.tsv DESTINATION ${VKS_INSTALL_HOSTSIMDIR} COMPONENT vks-hostsim)
 install(TARGETS vks-host RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT vks-hostsim)
 install(FILES ${VKS_PACKAGE_FILES}/vks-host.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT vks-hostsim)
-install(FILES README.md docs/scenarios.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/vks-hostsim COMPONENT vks-hostsim)
+install(FILES hostsim/README.md docs/scenarios.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/vks-hostsim COMPONENT vks-hostsim)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/vks-hostsim/examples COMPONENT vks-hostsim)
 
 # libvks-dev: one include spelling, <vks/vks.h>, <vks/host_abi.h>, <vks/vkssim.h>.
