@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ gcc-multilib g++-multilib qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  xvfb xdotool openbox pkgconf clang libclang-rt-14-dev)
+  xvfb xdotool openbox pkgconf clang libclang-rt-14-dev lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,7 +16,7 @@
 #include "Catalogue.h"
 #include "Simulator.h"
 #include "vks/host_abi.h"
-#include "vkssim.h"
+#include "vks/vkssim.h"
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "ChildProcess.h"
 #include "Probe.h"
 #include "vks/vks.h"
-#include "vkssim.h"
+#include "vks/vkssim.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "vkssim.h"
+#include "vks/vkssim.h"
 
 #include "AbiText.h"
 #include "Simulator.h"

@@ -4,35 +4,57 @@
 
 #include <dlfcn.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "Scenario.h"
+#include "Simulator.h"
 
 namespace vkshost {
+namespace {
 
-ModuleLibrary::ModuleLibrary(const QString& path)
-    : path_(path) {
-    handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (handle_ == nullptr) {
+// The host libraries a terminal's client has loaded before it loads the
+// module, named as the module needs them.
+const char* const HostLibraryFiles[] = {"libKovar.so", "libRotlib.so", "libTavlib.so", "libZelnor.so", "libQuenta.so"};
+
+void* openLibrary(const QString& path, int mode) {
+    void* handle = dlopen(QFile::encodeName(path).constData(), mode);
+    if (handle == nullptr) {
         const char* reason = dlerror();
         throw ModuleError(
             QString("%1: cannot be loaded: %2").arg(path, reason ? reason : "unknown reason").toStdString());
     }
+    return handle;
+}
+
+} // namespace
+
+ModuleLibrary::ModuleLibrary(const QString& path)
+    : path_(path) {
+    const QString folder = simulatorFolder();
     try {
+        for (const char* file : HostLibraryFiles)
+            hostLibraries_.push_back(openLibrary(folder + '/' + QLatin1String(file), RTLD_NOW | RTLD_GLOBAL));
+        handle_ = openLibrary(path, RTLD_NOW | RTLD_LOCAL);
         for (qsizetype i = 0; i < entryPointNames().size(); ++i)
             entries_[i] = reinterpret_cast<EntryPoint>(resolve(entryPointNames()[i].toLatin1().constData()));
-        initialize_ = reinterpret_cast<void(VKS_HOSTCALL*)()>(resolve("Initialize"));
-        finalize_ = reinterpret_cast<void(VKS_HOSTCALL*)()>(resolve("Finalize"));
-        obtemVersao_ = reinterpret_cast<char*(VKS_HOSTCALL*)(char*, char*)>(resolve("ObtemVersao"));
+        initialize_ = reinterpret_cast<VksLifecycleFn>(resolve("Initialize"));
+        finalize_ = reinterpret_cast<VksLifecycleFn>(resolve("Finalize"));
+        obtemVersao_ = reinterpret_cast<VksObtemVersaoFn>(resolve("ObtemVersao"));
     } catch (...) {
-        dlclose(handle_);
+        close();
         throw;
     }
 }
 
-ModuleLibrary::~ModuleLibrary() { dlclose(handle_); }
+ModuleLibrary::~ModuleLibrary() { close(); }
+
+// The module before the libraries it needs.
+void ModuleLibrary::close() {
+    if (handle_ != nullptr) dlclose(handle_);
+    for (void* library : hostLibraries_) dlclose(library);
+}
 
 void* ModuleLibrary::resolve(const char* name) const {
     void* symbol = dlsym(handle_, name);
@@ -54,9 +76,18 @@ QString ModuleLibrary::buildVersion() const {
     return QString::fromUtf8(build.data());
 }
 
+QString ModuleLibrary::simulatorFolder() {
+    Dl_info info{};
+    // This program links the simulator core by absolute run path, so the
+    // object holding simulator() tells where the simulator's files are.
+    if (dladdr(reinterpret_cast<void*>(&vks::sim::simulator), &info) == 0 || info.dli_fname == nullptr) return ".";
+    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+}
+
 QString ModuleLibrary::defaultPath() {
-    const QString built = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../lib/libvks.so");
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../lib/vks/libvks.so");
+    const QString folder = simulatorFolder();
+    const QString built = folder + "/libvks.so";
+    const QString installed = QDir::cleanPath(folder + "/../vks/libvks.so");
     return QFile::exists(built) || !QFile::exists(installed) ? built : installed;
 }
 

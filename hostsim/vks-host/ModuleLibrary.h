@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <vector>
 
 #include <QString>
 
@@ -16,12 +17,14 @@ public:
 };
 
 // libvks.so opened with dlopen (never linked, as a real host does), its
-// exports resolved at once. Its host symbols resolve against the host
-// libraries this program already has loaded, so both sides share one
-// simulator.
+// exports resolved at once. The five replacement host libraries are opened
+// first, by absolute path from the simulator's own folder, as a real client
+// has its own loaded: the module's needed libKovar.so etc. then resolve to
+// them and both sides share one simulator. The module never finds them by
+// itself once installed.
 class ModuleLibrary {
 public:
-    using EntryPoint = void(VKS_HOSTCALL*)(VksWindow, int32_t);
+    using EntryPoint = VksExecutaFn;
 
     explicit ModuleLibrary(const QString& path); // throws ModuleError
     ~ModuleLibrary();
@@ -35,19 +38,28 @@ public:
     QString buildVersion() const;
     const QString& path() const { return path_; }
 
-    // ../lib/libvks.so beside the running program (the build tree), else
-    // ../lib/vks/libvks.so (as installed).
+    // libvks.so beside the simulator's libraries (the build tree), else
+    // ../vks/libvks.so from their folder (as installed: /usr/lib/vks-hostsim
+    // and /usr/lib/vks). Never relative to the running program, which may
+    // run from a copy in a private folder.
     static QString defaultPath();
+
+    // The folder the simulator core was loaded from (the build tree's lib
+    // folder, or the tools package's own folder); the five host libraries
+    // are opened from there.
+    static QString simulatorFolder();
 
 private:
     void* resolve(const char* name) const;
+    void close();
 
     QString path_;
+    std::vector<void*> hostLibraries_;
     void* handle_ = nullptr;
     EntryPoint entries_[5] = {};
-    void(VKS_HOSTCALL* initialize_)() = nullptr;
-    void(VKS_HOSTCALL* finalize_)() = nullptr;
-    char*(VKS_HOSTCALL* obtemVersao_)(char*, char*) = nullptr;
+    VksLifecycleFn initialize_ = nullptr;
+    VksLifecycleFn finalize_ = nullptr;
+    VksObtemVersaoFn obtemVersao_ = nullptr;
 };
 
 } // namespace vkshost

@@ -48,6 +48,17 @@ VKS_EXPORT char* VKS_HOSTCALL ObtemVersao(char* interfaceVersion, char* buildVer
 VKS_EXPORT void VKS_HOSTCALL Initialize(void);
 VKS_EXPORT void VKS_HOSTCALL Finalize(void);
 
+/* The exports as pointer types, for a host that looks them up by name
+ * (dlsym, GetProcAddress): the calling convention comes with the type, so a
+ * 32-bit Windows host calls them as __stdcall without casting again.
+ *   VksExecutaFn       ExecutaGenerico, ExecutaVenda, ExecutaFuncaoADM,
+ *                      ExecutaConsultaCheque, ExecutaPreAutorizacao
+ *   VksObtemVersaoFn   ObtemVersao
+ *   VksLifecycleFn     Initialize, Finalize */
+typedef void(VKS_HOSTCALL* VksExecutaFn)(VksWindow window, int32_t unused);
+typedef char*(VKS_HOSTCALL* VksObtemVersaoFn)(char* interfaceVersion, char* buildVersion);
+typedef void(VKS_HOSTCALL* VksLifecycleFn)(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -12,7 +12,7 @@
 #include <string.h>
 
 #include "vks/vks.h"
-#include "vkssim.h"
+#include "vks/vkssim.h"
 
 typedef void (*ExecutaFn)(VksWindow, int32_t);
 typedef char* (*ObtemVersaoFn)(char*, char*);
