@@ -58,6 +58,8 @@ endforeach()
 
 # libvks
 install(TARGETS vks LIBRARY DESTINATION ${VKS_INSTALL_LIBDIR} COMPONENT libvks)
+# The module looks for its platform check beside itself.
+install(TARGETS vks-platform-probe RUNTIME DESTINATION ${VKS_INSTALL_LIBDIR} COMPONENT libvks)
 
 # vks-hostsim
 install(TARGETS vkshostsim ${VKS_HOST_LIBRARIES} LIBRARY DESTINATION ${VKS_INSTALL_HOSTSIMDIR} COMPONENT vks-hostsim)
