@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "vkssim.h"
+#include "vks/vkssim.h"
 
 namespace vks::cardtrace {
 namespace {
