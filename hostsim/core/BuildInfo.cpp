@@ -6,9 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "Platform.h"
 
 namespace vks::sim {
 namespace {
@@ -57,34 +55,18 @@ private:
 class FileSource final : public Source {
 public:
     explicit FileSource(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        struct stat info {};
-        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode))
-            size_ = static_cast<std::uint64_t>(info.st_size);
-    }
-    ~FileSource() override {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
+        : file_(path) {}
 
-    std::uint64_t size() const override { return size_; }
+    std::uint64_t size() const override { return file_.size(); }
     std::optional<Bytes> read(std::uint64_t offset, std::uint64_t count) const override {
         if (!inside(offset, count)) return std::nullopt;
         Bytes bytes(static_cast<std::size_t>(count));
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t got =
-                ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
-            if (got <= 0) return std::nullopt; // error, or the file shrank under us
-            done += static_cast<std::size_t>(got);
-        }
+        if (!file_.readAt(offset, bytes.data(), bytes.size())) return std::nullopt;
         return bytes;
     }
 
 private:
-    int fd_;
-    std::uint64_t size_ = 0;
+    platform::RandomAccessFile file_;
 };
 
 // Little-endian reads that refuse to leave a piece read from the source.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "Platform.h"
 #include "vks/host_abi.h"
 
 namespace vks::sim {
@@ -159,7 +160,7 @@ public:
     std::string resultJson() const;
 
 private:
-    mutable std::recursive_mutex mutex_;
+    mutable platform::RecursiveMutex mutex_;
     MessageCatalogue catalogue_;
     std::map<std::pair<std::int32_t, int>, std::string> store_;
     Behaviour behaviour_;
