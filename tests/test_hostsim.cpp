@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "BuildInfo.h"
 #include "Catalogue.h"
+#include "Platform.h"
 #include "Simulator.h"
 #include "TempFile.h"
 #include "vks/host_abi.h"
@@ -541,6 +543,30 @@ TEST_F(HostSim, AuthorizeHookSeesTheRequest) {
     AutorizaTransacao(&layout, nullptr, 0);
     EXPECT_EQ(seen, "ABC");
     EXPECT_EQ(leCampo(1009), "0");
+}
+
+// ---- Platform ---------------------------------------------------------------
+
+// The catalogue sits in the folder of the library's file, whichever separator
+// the system wrote that file's path with.
+TEST(HostSimPlatform, FolderOfAPathSplitsAtThePlatformsSeparators) {
+    struct Case {
+        const char* path;
+        const char* posix;
+        const char* windows;
+    };
+    for (const auto& c : std::initializer_list<Case>{
+             {"/usr/lib/vks/libKovar.so", "/usr/lib/vks", "/usr/lib/vks"},
+             {"C:\\Terminal\\Kovar.dll", ".", "C:\\Terminal"},
+             {"Z:/build/bin\\Kovar.dll", "Z:/build", "Z:/build/bin"},
+             {"Kovar.dll", ".", "."},
+         }) {
+#ifdef _WIN32
+        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.windows) << c.path;
+#else
+        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.posix) << c.path;
+#endif
+    }
 }
 
 // ---- Catalogue --------------------------------------------------------------
