@@ -18,8 +18,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// `width` bytes of `value`, little-endian; zeros past its eight.
 void put(Bytes& bytes, std::uint64_t value, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    for (std::size_t i = 0; i < width; ++i) bytes.push_back(i < 8 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
 }
 
 void patch(Bytes& bytes, std::size_t at, std::uint64_t value, std::size_t width) {
