@@ -30,6 +30,7 @@ bash scripts/check-exports.sh build/win32/bin
 
 export WINEDEBUG=-all WINEARCH=win32 WINEPREFIX="$PWD/build/win32/wine"
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
+mkdir -p "$WINEPREFIX"
 wineserver --persistent=120
 trap 'wineserver --kill >/dev/null 2>&1 || true' EXIT
 timeout 300 wineboot --init >/dev/null 2>&1
