@@ -331,6 +331,7 @@ static void call_rotlib(void) {
     vkssim_set_authorize(1);
     CHECK(AutorizaTransacao_(&layout, &label, 0) != 0);
     CHECK(vkssim_count("AutorizaTransacao") == 1);
+    CHECK(label_texts == 1); /* the host called back into this program, stdcall too */
 }
 
 static void call_the_others(void) {
