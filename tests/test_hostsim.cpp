@@ -8,13 +8,16 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "BuildInfo.h"
 #include "Catalogue.h"
+#include "Platform.h"
 #include "Simulator.h"
+#include "TempFile.h"
 #include "vks/host_abi.h"
 #include "vks/vkssim.h"
 
@@ -367,21 +370,6 @@ std::vector<std::uint8_t> elfWithVersion(bool is64, const std::string& version) 
     return image;
 }
 
-class TempFile {
-public:
-    explicit TempFile(const std::vector<std::uint8_t>& bytes)
-        : path_(std::filesystem::temp_directory_path() /
-                ("vks_hostsim_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".so")) {
-        std::ofstream(path_, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    ~TempFile() { std::filesystem::remove(path_); }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 std::string buildInfo(const std::string& file) {
     return readText([&](VksTextOut* out) { GetBuildInfo(out, file.c_str()); }).first;
 }
@@ -420,14 +408,14 @@ TEST(HostSimElf, TruncatedOrCorruptedImagesNeverReadOutOfBounds) {
         for (std::size_t size = 0; size < image.size(); ++size) {
             // Exact-size copies so the sanitizer sees any read past the end.
             const std::vector<std::uint8_t> prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
-            const auto version = vks::sim::versionFromElfImage(prefix);
+            const auto version = vks::sim::versionFromModuleImage(prefix);
             EXPECT_TRUE(version.empty() || version == "1.2.3.4") << size;
         }
         for (std::size_t at = 0; at < image.size(); ++at) {
             for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7f}, std::uint8_t{0xff}}) {
                 auto corrupted = image;
                 corrupted[at] = value;
-                (void)vks::sim::versionFromElfImage(corrupted);
+                (void)vks::sim::versionFromModuleImage(corrupted);
             }
         }
     }
@@ -555,6 +543,30 @@ TEST_F(HostSim, AuthorizeHookSeesTheRequest) {
     AutorizaTransacao(&layout, nullptr, 0);
     EXPECT_EQ(seen, "ABC");
     EXPECT_EQ(leCampo(1009), "0");
+}
+
+// ---- Platform ---------------------------------------------------------------
+
+// The catalogue sits in the folder of the library's file, whichever separator
+// the system wrote that file's path with.
+TEST(HostSimPlatform, FolderOfAPathSplitsAtThePlatformsSeparators) {
+    struct Case {
+        const char* path;
+        const char* posix;
+        const char* windows;
+    };
+    for (const auto& c : std::initializer_list<Case>{
+             {"/usr/lib/vks/libKovar.so", "/usr/lib/vks", "/usr/lib/vks"},
+             {"C:\\Terminal\\Kovar.dll", ".", "C:\\Terminal"},
+             {"Z:/build/bin\\Kovar.dll", "Z:/build", "Z:/build/bin"},
+             {"Kovar.dll", ".", "."},
+         }) {
+#ifdef _WIN32
+        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.windows) << c.path;
+#else
+        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.posix) << c.path;
+#endif
+    }
 }
 
 // ---- Catalogue --------------------------------------------------------------

@@ -18,7 +18,7 @@ bool fileContains(const char* path, const std::string& text) {
 }
 
 TEST(ModuleFile, TheHostReadsTheBuildVersionOfTheBuiltModule) {
-    EXPECT_EQ(vks::sim::versionFromElfFile(VKS_MODULE_FILE), VKS_BUILD_VERSION);
+    EXPECT_EQ(vks::sim::versionFromModuleFile(VKS_MODULE_FILE), VKS_BUILD_VERSION);
 }
 
 TEST(ModuleFile, TheReleaseModuleLeavesItsDebugInformationBesideIt) {

@@ -14,10 +14,15 @@ inline constexpr const char* VersionNoteSection = ".note.vks.version";
 inline constexpr const char* VersionNoteName = "VKS";
 inline constexpr std::uint32_t VersionNoteType = 1;
 
-// The version in an ELF32 or ELF64 little-endian image; empty when the
-// image is not such a file, is truncated or carries no note.
-std::string versionFromElfImage(std::span<const std::uint8_t> image);
+// A Windows module file carries it in its version resource (VERSIONINFO):
+// the "FileVersion" text of its first string table, or else the fixed file
+// version as "a.b.c.d".
+
+// The version in an image, by the image's own format: an ELF32 or ELF64
+// little-endian file's note, a PE file's version resource. Empty when the
+// image is neither, is truncated or carries no version.
+std::string versionFromModuleImage(std::span<const std::uint8_t> image);
 // The same for a file; an unreadable file gives an empty text.
-std::string versionFromElfFile(const std::string& path);
+std::string versionFromModuleFile(const std::string& path);
 
 } // namespace vks::sim

@@ -1,11 +1,11 @@
 #include "Catalogue.h"
 
-#include <dlfcn.h>
-
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+#include "Platform.h"
 
 namespace vks::sim {
 namespace {
@@ -19,11 +19,8 @@ std::string_view withoutCarriageReturn(std::string_view line) {
 }
 
 std::string folderOfThisLibrary() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&folderOfThisLibrary), &info) == 0 || info.dli_fname == nullptr) return ".";
-    const std::string path = info.dli_fname;
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
+    const auto file = platform::fileOfModuleContaining(reinterpret_cast<const void*>(&folderOfThisLibrary));
+    return file.empty() ? "." : platform::folderOf(file);
 }
 
 } // namespace

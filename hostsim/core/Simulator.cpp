@@ -202,7 +202,7 @@ std::string Simulator::buildInfo(std::string_view moduleFile) const {
         std::scoped_lock lock(mutex_);
         if (behaviour_.buildVersion) return *behaviour_.buildVersion;
     }
-    return versionFromElfFile(std::string(moduleFile));
+    return versionFromModuleFile(std::string(moduleFile));
 }
 
 bool Simulator::validateOperator() const {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "Platform.h"
 #include "Wipe.h"
 #include "vks/host_abi.h"
 
@@ -174,7 +175,7 @@ private:
     void storeText(FieldKey key, std::string_view text);
     void wipeRecords();
 
-    mutable std::recursive_mutex mutex_;
+    mutable platform::RecursiveMutex mutex_;
     MessageCatalogue catalogue_;
     Store store_;
     Behaviour behaviour_;

@@ -14,7 +14,13 @@
 extern "C" {
 #endif
 
+/* Exported by the simulator's library: by default visibility on ELF, by the
+ * linker's export of every symbol on Windows. */
+#if defined(_WIN32)
+#define VKSSIM_API
+#else
 #define VKSSIM_API __attribute__((visibility("default")))
+#endif
 
 /* Clears field store, records and behaviours (the catalogue stays). */
 VKSSIM_API void vkssim_reset(void);

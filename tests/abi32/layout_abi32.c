@@ -12,3 +12,9 @@ VKS_ABI_CHECK(offsetof(VksRequestLayout, entries[1].fixed_text) == 4 + 13 + 9);
 /* A translation unit must declare something. */
 extern const int vksLayoutAbi32Checked;
 const int vksLayoutAbi32Checked = 1;
+
+#ifdef VKS_LAYOUT_PROOF_PROGRAM
+/* Built as a Windows program: the target's own compiler made the record,
+ * and the program runs where the host does. */
+int main(void) { return vksLayoutAbi32Checked == 1 ? 0 : 1; }
+#endif
