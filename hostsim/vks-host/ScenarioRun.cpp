@@ -1,10 +1,8 @@
 #include "ScenarioRun.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -16,19 +14,21 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QLockFile>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include "Expectations.h"
+#include "Junit.h"
 #include "ModuleLibrary.h"
 #include "Operator.h"
 #include "OperatorScript.h"
+#include "PrivateFolder.h"
 #include "Result.h"
 #include "ScreenWatcher.h"
 #include "Simulator.h"
@@ -56,10 +56,8 @@ class Watchdog {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // `ini`: put right before the process ends.
-    explicit Watchdog(const IniFile& ini)
-        : ini_(ini),
-          thread_([this] { watch(); }) {}
+    Watchdog()
+        : thread_([this] { watch(); }) {}
     ~Watchdog() {
         {
             std::scoped_lock lock(mutex_);
@@ -95,7 +93,6 @@ private:
             if (done_ || !deadline_ || *deadline_ != deadline || Clock::now() < deadline) continue;
             static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
             [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
-            ini_.restoreBeforeExit();
             ::_exit(kTimedOut);
         }
     }
@@ -104,7 +101,6 @@ private:
     std::condition_variable wake_;
     bool done_ = false;
     std::optional<Clock::time_point> deadline_;
-    const IniFile& ini_;
     std::thread thread_;
 };
 
@@ -117,51 +113,26 @@ std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& o
 
 } // namespace
 
-namespace {
-
-std::atomic<const IniFile*> iniToRestore{nullptr};
-
-extern "C" void restoreIniAndEnd(int signal) {
-    if (const IniFile* ini = iniToRestore.load()) ini->restoreBeforeExit();
-    // Ends as the signal would have: the parent sees which one it was.
-    ::signal(signal, SIG_DFL);
-    ::raise(signal);
-}
-
-void restoreIniOnSignals() {
-    static const bool installed = [] {
-        struct sigaction action {};
-        action.sa_handler = restoreIniAndEnd;
-        sigemptyset(&action.sa_mask);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::sigaction(signal, &action, nullptr);
-        return true;
-    }();
-    (void)installed;
-}
-
-} // namespace
-
 IniFile::IniFile(const std::optional<QByteArray>& content)
-    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")),
-      lock_(path_ + ".lock"),
-      file_(QFile::encodeName(path_).toStdString()),
-      kept_(file_ + ".kept-by-vks-host"),
-      lockFile_(file_ + ".lock") {
-    lock_.tryLock(kTurnWaitMs);
-    if (QFileInfo::exists(path_)) {
-        ::unlink(kept_.c_str());
-        keeping_ = ::rename(file_.c_str(), kept_.c_str()) == 0;
-    }
-    restoreIniOnSignals();
-    iniToRestore = this;
-    if (!content) return;
+    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")) {
     QFile file(path_);
-    if (file.open(QIODevice::WriteOnly)) file.write(*content);
+    // Outside a private host folder a VKS.INI there is a person's: never
+    // read by a run, never replaced, never removed.
+    if (file.exists() && !PrivateHost::runningHere()) {
+        problem_ = QString("%1: belongs to someone else; this run would read it or replace it").arg(path_);
+        return;
+    }
+    if (content) {
+        written_ = true;
+        if (!file.open(QIODevice::WriteOnly) || file.write(*content) != content->size() || !file.flush())
+            problem_ = QString("%1: cannot be written: %2").arg(path_, file.errorString());
+    } else if (file.exists() && !file.remove()) {
+        problem_ = QString("%1: cannot be removed: %2").arg(path_, file.errorString());
+    }
 }
 
 IniFile::~IniFile() {
-    iniToRestore = nullptr;
-    restore();
+    if (written_) QFile::remove(path_);
 }
 
 ErrorEndsTransaction::ErrorEndsTransaction()
@@ -198,6 +169,12 @@ void configureHost(const Scenario& scenario) {
 
 namespace {
 
+QElapsedTimer startedClock() {
+    QElapsedTimer clock;
+    clock.start();
+    return clock;
+}
+
 // Everything one run produces, and how it is reported.
 class Report {
 public:
@@ -215,18 +192,33 @@ public:
             QString::fromStdString(vks::sim::simulator().buildInfo(QFile::encodeName(modulePath_).toStdString()));
         failures += checkExpectations(scenario_.expect, result);
         const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
-        if (!options_.outPath.isEmpty()) {
-            QFile out(options_.outPath);
-            if (out.open(QIODevice::WriteOnly)) out.write(json);
-        } else if (!options_.summaryToStdout) {
+        bool written = true;
+        if (!options_.outPath.isEmpty())
+            written = writeWholeFile(options_.outPath, json);
+        else if (!options_.summaryToStdout)
             writeOut(stdout, json);
-        }
-        const QByteArray summary = summarize(result, scenario_.description, failures, hasExpectations()).toUtf8();
+        // The summary only when someone reads it: it costs time on a big store.
+        const bool junit = !options_.junitPath.isEmpty();
+        QByteArray summary;
+        if (options_.summaryToStdout || !options_.quiet || junit)
+            summary = summarize(result, scenario_.description, failures, hasExpectations()).toUtf8();
         if (options_.summaryToStdout)
             writeOut(stdout, summary);
         else if (!options_.quiet)
             writeOut(stderr, summary);
         for (const QString& failure : failures) writeOut(stderr, ("failed: " + failure + "\n").toUtf8());
+        if (junit) {
+            const auto kind = timedOut             ? TestOutcome::Kind::Error
+                              : failures.isEmpty() ? TestOutcome::Kind::Passed
+                                                   : TestOutcome::Kind::Failed;
+            written = writeRunJunit(options_.junitPath, {scenario_.name, kind, failures.join("; "),
+                                                         double(clock_.elapsed()) / 1000.0, QString::fromUtf8(summary)}) &&
+                      written;
+        }
+        if (!written) {
+            writeOut(stderr, ("vks-host: cannot write " + (junit ? options_.junitPath : options_.outPath) + "\n").toUtf8());
+            return kInvalidScenario;
+        }
         if (timedOut) return kTimedOut;
         return failures.isEmpty() ? kPassed : kExpectationFailed;
     }
@@ -244,6 +236,7 @@ private:
     const RunOptions& options_;
     QString modulePath_;
     const ErrorEndsTransaction& ending_;
+    QElapsedTimer clock_ = startedClock();
 };
 
 VksWindow hostWindow(std::unique_ptr<QWidget>& window) {
@@ -262,15 +255,31 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
         module = std::make_unique<ModuleLibrary>(modulePath);
     } catch (const ModuleError& error) {
         writeOut(stderr, QByteArray("vks-host: ") + error.what() + "\n");
+        if (!options.junitPath.isEmpty())
+            writeRunJunit(options.junitPath, {scenario.name, TestOutcome::Kind::Error, error.what(), 0, {}});
         return kModuleUnusable;
     }
 
+    const IniFile ini(scenario.ini);
+    if (!ini.problem().isEmpty()) {
+        writeOut(stderr, ("vks-host: " + ini.problem() + "\n").toUtf8());
+        if (!options.junitPath.isEmpty())
+            writeRunJunit(options.junitPath, {scenario.name, TestOutcome::Kind::Error, ini.problem(), 0, {}});
+        return kInvalidScenario;
+    }
+    // Stands until the run reports: a run the watchdog ends or that crashes
+    // leaves this.
+    if (!options.junitPath.isEmpty())
+        writeRunJunit(options.junitPath, {scenario.name, TestOutcome::Kind::Error,
+                                          "the run ended before it reported: it crashed, or the module stopped "
+                                          "answering and the call was abandoned",
+                                          0,
+                                          {}});
     configureHost(scenario);
-    IniFile ini(scenario.ini);
     ScreenWatcher watcher;
     const ErrorEndsTransaction ending;
     Report report(scenario, options, modulePath, ending);
-    Watchdog watchdog(ini);
+    Watchdog watchdog;
     watchdog.arm(runLimit(scenario, options));
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);
@@ -285,7 +294,6 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     QObject::connect(&abandon, &QTimer::timeout, [&] {
         watchdog.disarm();
         const int status = report.finish(false, watcher, {script.failure()}, script.timedOut());
-        ini.restoreBeforeExit();
         ::_exit(status);
     });
 
