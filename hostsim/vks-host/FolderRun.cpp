@@ -111,7 +111,7 @@ int runFolder(const QString& folder, const QStringList& childOptions, int timeou
                                                                             : TestOutcome::Kind::Error;
                 test.reason = ended ? reasonOf(child, errors) : "did not end; killed";
             }
-            if (!quiet.isEmpty()) test.systemErr = QString::fromUtf8(errors);
+            if (quiet.isEmpty()) test.systemErr = QString::fromUtf8(errors);
             if (QFile result(resultPath); result.open(QIODevice::ReadOnly))
                 outcome.result = QJsonDocument::fromJson(result.readAll()).object();
             if (test.kind == TestOutcome::Kind::Passed)

@@ -1,6 +1,7 @@
 #include "Result.h"
 
 #include <map>
+#include <string_view>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,7 +13,18 @@ namespace vkshost {
 
 namespace {
 
-QString text(const std::string& bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
+// Every character kept: the toolkit's decoder drops a leading U+FEFF as a
+// byte order mark, but here it is part of the text.
+QString text(const std::string& bytes) {
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::string_view rest = bytes;
+    QString decoded;
+    while (rest.starts_with(kByteOrderMark)) {
+        decoded += QChar(0xFEFF);
+        rest.remove_prefix(kByteOrderMark.size());
+    }
+    return decoded + QString::fromUtf8(rest.data(), qsizetype(rest.size()));
+}
 
 QJsonArray texts(const std::vector<std::string>& list) {
     QJsonArray array;

@@ -42,7 +42,7 @@ const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
                       "  --module PATH     the module to load (default ../lib/libvks.so beside vks-host)\n"
                       "  --step-timeout MS how long an expect step waits (default 2000)\n"
                       "  --cashier-cancel  after a failed step leave the screens with OK and Escape, as a cashier\n"
-                      "runs of a folder take the same but --summary and --quiet, and:\n"
+                      "runs of a folder take the same but --summary, and:\n"
                       "  --filter TEXT     only the scenarios whose name holds TEXT (\"*\" and \"?\" as wildcards)\n"
                       "  (--out FILE then writes one JSON with every scenario's result)\n"
                       "sweep: every call of a host function that can fail, failed in turn; takes --filter,\n"
@@ -79,8 +79,9 @@ enum class Command { RunFile, RunFolder, Sweep, Open, Listing };
 const QStringList& optionsOf(Command command) {
     static const QStringList runFile{"out",     "summary",      "quiet",          "shots", "timeout",
                                      "offscreen", "module",     "step-timeout",   "cashier-cancel", "junit"};
-    static const QStringList runFolder{"out",    "junit",        "filter",         "shots",
-                                       "timeout", "offscreen", "module", "step-timeout", "cashier-cancel"};
+    // A folder run is quiet by nature; --quiet is taken, as scripts write it.
+    static const QStringList runFolder{"out",     "junit",     "filter", "shots",        "timeout",
+                                       "offscreen", "module", "quiet",  "step-timeout", "cashier-cancel"};
     static const QStringList sweep{"junit", "filter", "module", "every", "jobs", "step-timeout", "timeout", "offscreen"};
     static const QStringList none;
     switch (command) {
