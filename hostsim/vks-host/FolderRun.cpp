@@ -108,7 +108,7 @@ int runFolder(const QString& folder, const QStringList& childOptions, int timeou
             }
             if (!normal || child.exitCode() != kPassed) {
                 test.kind = normal && child.exitCode() == kExpectationFailed ? TestOutcome::Kind::Failed
-                                                                            : TestOutcome::Kind::Error;
+                                                                             : TestOutcome::Kind::Error;
                 test.reason = ended ? reasonOf(child, errors) : "did not end; killed";
             }
             if (quiet.isEmpty()) test.systemErr = QString::fromUtf8(errors);

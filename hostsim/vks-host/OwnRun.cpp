@@ -51,8 +51,7 @@ int runAsPrivateCopy(char** argv, const QString& modulePath) {
             ::_exit(127);
         }
         leftovers::addChild(child);
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
         leftovers::dropChild(child);
     }
     if (WIFSIGNALED(status)) {

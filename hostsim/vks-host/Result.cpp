@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include "Scenario.h"
 #include "ScreenWatcher.h"
 #include "Simulator.h"
 
@@ -81,7 +82,8 @@ QJsonArray errors(const vks::sim::Simulator& sim) {
 // The whole store as the simulator reports it: one text per field, or a
 // list when occurrences beyond 0 are set.
 QJsonObject fields(const vks::sim::Simulator& sim) {
-    const QJsonDocument stored = QJsonDocument::fromJson(QByteArray::fromStdString(sim.resultJson()));
+    const QJsonDocument stored =
+        QJsonDocument::fromJson(keepingByteOrderMarks(QByteArray::fromStdString(sim.resultJson())));
     std::map<qint64, std::map<int, QString>> byField;
     for (const QJsonValue& item : stored.object()["fields"].toArray()) {
         const QJsonObject entry = item.toObject();

@@ -365,7 +365,14 @@ QString expandDates(const QString& text, const QDate& today) {
     return result + text.mid(last);
 }
 
-Scenario parseScenario(const QByteArray& json, const QDate& today, const QString& name) {
+QByteArray keepingByteOrderMarks(QByteArray json) {
+    static const QByteArray mark("\xEF\xBB\xBF");
+    if (json.startsWith(mark)) json.remove(0, mark.size());
+    return json.replace(mark, "\\ufeff");
+}
+
+Scenario parseScenario(const QByteArray& bytes, const QDate& today, const QString& name) {
+    const QByteArray json = keepingByteOrderMarks(bytes);
     // The toolkit's parser takes a raw NUL inside a text; JSON does not,
     // and no C string could carry it to the module.
     if (const qsizetype nul = json.indexOf('\0'); nul >= 0)

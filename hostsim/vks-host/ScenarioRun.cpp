@@ -211,12 +211,14 @@ public:
             const auto kind = timedOut             ? TestOutcome::Kind::Error
                               : failures.isEmpty() ? TestOutcome::Kind::Passed
                                                    : TestOutcome::Kind::Failed;
-            written = writeRunJunit(options_.junitPath, {scenario_.name, kind, failures.join("; "),
-                                                         double(clock_.elapsed()) / 1000.0, QString::fromUtf8(summary)}) &&
-                      written;
+            written =
+                writeRunJunit(options_.junitPath, {scenario_.name, kind, failures.join("; "),
+                                                   double(clock_.elapsed()) / 1000.0, QString::fromUtf8(summary)}) &&
+                written;
         }
         if (!written) {
-            writeOut(stderr, ("vks-host: cannot write " + (junit ? options_.junitPath : options_.outPath) + "\n").toUtf8());
+            writeOut(stderr,
+                     ("vks-host: cannot write " + (junit ? options_.junitPath : options_.outPath) + "\n").toUtf8());
             return kInvalidScenario;
         }
         if (timedOut) return kTimedOut;
@@ -270,7 +272,8 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     // Stands until the run reports: a run the watchdog ends or that crashes
     // leaves this.
     if (!options.junitPath.isEmpty())
-        writeRunJunit(options.junitPath, {scenario.name, TestOutcome::Kind::Error,
+        writeRunJunit(options.junitPath, {scenario.name,
+                                          TestOutcome::Kind::Error,
                                           "the run ended before it reported: it crashed, or the module stopped "
                                           "answering and the call was abandoned",
                                           0,

@@ -49,7 +49,8 @@ public:
         }
         for (const QJsonValue& write : result["writes"].toArray()) take(write["field"].toInteger(), write["text"]);
         for (const QJsonValue& request : result["requests"].toArray())
-            for (const QJsonValue& entry : request["entries"].toArray()) take(entry["field"].toInteger(), entry["text"]);
+            for (const QJsonValue& entry : request["entries"].toArray())
+                take(entry["field"].toInteger(), entry["text"]);
     }
 
     // `text` masked and, when long, only its beginning and its length; in

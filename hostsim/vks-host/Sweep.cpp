@@ -133,12 +133,12 @@ private:
         child->resultPath = stem + ".result.json";
         child->errorsPath = stem + ".stderr";
         child->clock.start();
-        child->run = std::make_unique<OwnRun>(
-            QStringList{"run", child->scenarioPath, "--quiet", "--cashier-cancel", "--out", child->resultPath,
-                        "--step-timeout", QString::number(options_.stepTimeoutMs), "--timeout",
-                        QString::number(options_.timeoutMs / 1000.0)} +
-                childOptions_,
-            modulePath_, child->errorsPath);
+        child->run = std::make_unique<OwnRun>(QStringList{"run", child->scenarioPath, "--quiet", "--cashier-cancel",
+                                                          "--out", child->resultPath, "--step-timeout",
+                                                          QString::number(options_.stepTimeoutMs), "--timeout",
+                                                          QString::number(options_.timeoutMs / 1000.0)} +
+                                                  childOptions_,
+                                              modulePath_, child->errorsPath);
         child->process = &child->run->process();
         running_.push_back(std::move(child));
     }
@@ -193,8 +193,7 @@ private:
             ++unclean_;
             std::fprintf(stderr, "NOT CLEAN %s: %s\n", qPrintable(point.label()), qPrintable(reason));
         }
-        TestOutcome test{point.label(), TestOutcome::Kind::Passed, reason,
-                         double(child.clock.elapsed()) / 1000.0, {}};
+        TestOutcome test{point.label(), TestOutcome::Kind::Passed, reason, double(child.clock.elapsed()) / 1000.0, {}};
         if (!reason.isEmpty()) {
             test.kind = ended ? TestOutcome::Kind::Failed : TestOutcome::Kind::Error;
             test.systemErr = QString::fromUtf8(readFile(child.errorsPath).left(kSystemErrBytes));

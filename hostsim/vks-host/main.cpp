@@ -77,12 +77,13 @@ enum class Command { RunFile, RunFolder, Sweep, Open, Listing };
 // The options each command takes; any other is refused by name rather than
 // silently doing nothing.
 const QStringList& optionsOf(Command command) {
-    static const QStringList runFile{"out",     "summary",      "quiet",          "shots", "timeout",
-                                     "offscreen", "module",     "step-timeout",   "cashier-cancel", "junit"};
+    static const QStringList runFile{"out",       "summary", "quiet",        "shots",          "timeout",
+                                     "offscreen", "module",  "step-timeout", "cashier-cancel", "junit"};
     // A folder run is quiet by nature; --quiet is taken, as scripts write it.
-    static const QStringList runFolder{"out",     "junit",     "filter", "shots",        "timeout",
+    static const QStringList runFolder{"out",       "junit",  "filter", "shots",        "timeout",
                                        "offscreen", "module", "quiet",  "step-timeout", "cashier-cancel"};
-    static const QStringList sweep{"junit", "filter", "module", "every", "jobs", "step-timeout", "timeout", "offscreen"};
+    static const QStringList sweep{"junit", "filter",       "module",  "every",
+                                   "jobs",  "step-timeout", "timeout", "offscreen"};
     static const QStringList none;
     switch (command) {
     case Command::RunFile:
@@ -145,9 +146,9 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
     const qsizetype wanted = command == "list" || command == "fields" ? 1 : 2;
     if (words.size() < wanted) return Refusal{command + " needs a scenario file or folder; see --help"};
     if (words.size() > wanted) return Refusal{QString("unexpected argument %1; see --help").arg(words[wanted])};
-    const Command kind = command == "open"    ? Command::Open
-                         : command == "sweep" ? Command::Sweep
-                         : wanted == 1        ? Command::Listing
+    const Command kind = command == "open"             ? Command::Open
+                         : command == "sweep"          ? Command::Sweep
+                         : wanted == 1                 ? Command::Listing
                          : QFileInfo(words[1]).isDir() ? Command::RunFolder
                                                        : Command::RunFile;
     for (const QString& name : parser.optionNames())
@@ -269,9 +270,11 @@ int runFile(CommandLine line, int argc, char** argv) {
     } catch (const vkshost::ScenarioError& error) {
         std::fprintf(stderr, "invalid: %s: %s\n", qPrintable(line.target), error.what());
         if (!line.options.junitPath.isEmpty())
-            vkshost::writeRunJunit(line.options.junitPath,
-                                   {QFileInfo(line.target).completeBaseName(), vkshost::TestOutcome::Kind::Error,
-                                    "invalid scenario: " + QString::fromUtf8(error.what()), 0, {}});
+            vkshost::writeRunJunit(line.options.junitPath, {QFileInfo(line.target).completeBaseName(),
+                                                            vkshost::TestOutcome::Kind::Error,
+                                                            "invalid scenario: " + QString::fromUtf8(error.what()),
+                                                            0,
+                                                            {}});
         return vkshost::kInvalidScenario;
     }
     QApplication app(argc, argv);
