@@ -2,11 +2,13 @@
 
 #include <cerrno>
 #include <csignal>
+#include <vector>
 
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QByteArrayList>
 #include <QFile>
 
 namespace vkshost {
@@ -38,8 +40,12 @@ int runAsPrivateCopy(char** argv, const QString& modulePath) {
     int status = 0;
     {
         const PrivateHost host;
-        qputenv(PrivateHost::kFolderVariable, QFile::encodeName(host.folder()));
-        qputenv(PrivateHost::kModuleVariable, QFile::encodeName(modulePath));
+        QByteArrayList variables;
+        for (const QString& variable : host.environment(modulePath).toStringList())
+            variables << QFile::encodeName(variable);
+        std::vector<char*> environment;
+        for (QByteArray& variable : variables) environment.push_back(variable.data());
+        environment.push_back(nullptr);
         const QByteArray program = QFile::encodeName(host.program());
         const pid_t parent = ::getpid();
         const pid_t child = ::fork();
@@ -47,7 +53,7 @@ int runAsPrivateCopy(char** argv, const QString& modulePath) {
         if (child == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             if (::getppid() != parent) ::_exit(1);
-            ::execv(program.constData(), argv);
+            ::execve(program.constData(), argv, environment.data());
             ::_exit(127);
         }
         leftovers::addChild(child);

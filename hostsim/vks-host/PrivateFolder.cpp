@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include <dirent.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include "Simulator.h"
 
 namespace vkshost {
 
@@ -186,6 +189,14 @@ QProcessEnvironment PrivateHost::environment(const QString& modulePath) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(kFolderVariable, folder());
     environment.insert(kModuleVariable, modulePath);
+    // The copy loads the very host libraries this program loaded, wherever
+    // its run path would have led from its own folder.
+    Dl_info loaded{};
+    if (::dladdr(reinterpret_cast<void*>(&vks::sim::simulator), &loaded) != 0 && loaded.dli_fname != nullptr) {
+        const QString libraries = QFileInfo(QFile::decodeName(loaded.dli_fname)).canonicalPath();
+        const QString before = environment.value("LD_LIBRARY_PATH");
+        environment.insert("LD_LIBRARY_PATH", before.isEmpty() ? libraries : libraries + ':' + before);
+    }
     return environment;
 }
 

@@ -51,8 +51,9 @@ private:
 // A copy of this program in a private folder. The module reads VKS.INI from
 // the folder of the running program, so the copy's folder is the host
 // folder of one run: nothing shared, nothing of a person's touched, and
-// whoever runs it can write there. The copy learns which module to load
-// from its environment, since its own folder no longer leads there.
+// whoever runs it can write there. The copy learns from its environment
+// which module to load and where the host libraries are, since its own
+// folder no longer leads there.
 class PrivateHost {
 public:
     PrivateHost(); // throws HostFolderError
