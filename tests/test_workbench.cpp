@@ -203,7 +203,7 @@ TEST(WorkbenchRecorder, SavedScenarioReadsBackAndItsExpectationsHoldForTheRun) {
     EXPECT_EQ(back.expect["writes"][1]["text"], "10032024");
 }
 
-TEST(WorkbenchSummary, ShowsWritesStoreAndEachEntryAtItsOffset) {
+TEST(WorkbenchSummary, ShowsWritesStoreAndEachEntryAtItsOffsetInColumns) {
     const QJsonObject result = QJsonDocument::fromJson(R"({
         "scenario": "s", "returned": true, "screens": [], "modal_results": [], "boxes": [], "errors": [],
         "writes": [{ "field": 1007, "occurrence": 0, "text": "52998224725" }, { "field": 10154, "occurrence": 1, "text": null }],
@@ -215,10 +215,68 @@ TEST(WorkbenchSummary, ShowsWritesStoreAndEachEntryAtItsOffset) {
                                    .object();
     const QString text = vkshost::summarize(result, {}, {}, false);
     for (const char* line :
-         {"\n       0   4  fixed text, type 1: \"0064\"", "\n       4   3  1007 Cpf, type 2: \"abc\"",
-          "Field writes, in order:\n  1007 Cpf = \"52998224725\"\n  10154 IdentificationWritten[1] = (cleared)",
+         {"\n         0    4  fixed text, type 1  \"0064\"", "\n         4    3   1007 Cpf, type 2   \"abc\"",
+          "Field writes, in order:\n   1007 Cpf                      = \"52998224725\"\n"
+          "  10154 IdentificationWritten[1] = (cleared)",
           "\n  10154 IdentificationWritten[1] = \"y\"", "Expectations: none were given"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
+}
+
+// Card numbers wherever they appear, in the fields that carry one; CPFs,
+// cheque numbers and the store's zeros stay as they are.
+struct MaskCase {
+    const char* name;
+    const char* field;
+    const char* value;
+    const char* shown;
+};
+
+class SummaryMasking : public testing::TestWithParam<MaskCase> {};
+
+TEST_P(SummaryMasking, ShowsCardsAsTheScreensDo) {
+    const MaskCase& c = GetParam();
+    const QString value = QString::fromUtf8(c.value);
+    const QJsonObject result{
+        {"fields", QJsonObject{{c.field, value}}},
+        {"writes", QJsonArray{QJsonObject{{"field", 1003}, {"occurrence", 0}, {"text", "x" + value + "x"}}}},
+        {"requests", QJsonArray{QJsonObject{{"request", "00" + value}, {"entries", QJsonArray{}}}}}};
+    const QString text = vkshost::summarize(result, {}, {}, false);
+    const QString shown = QString::fromUtf8(c.shown);
+    EXPECT_GE(text.count(shown), 3) << text.toStdString();
+    if (shown != value) {
+        EXPECT_FALSE(text.contains(value)) << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cards, SummaryMasking,
+                         testing::Values(MaskCase{"OtherHolderCard", "1201", "4111111111111111", "411111**********"},
+                                         MaskCase{"CardNumber", "1059", "6034567890123456", "603456**********"},
+                                         MaskCase{"TypedCard", "1041", "5555444433332222111", "555544*************"},
+                                         MaskCase{"IdentificationCard", "10104", "603456789012", "603456******"},
+                                         MaskCase{"CpfStays", "10104", "52998224725", "52998224725"},
+                                         MaskCase{"ZerosStay", "1059", "0000000000000000", "0000000000000000"},
+                                         MaskCase{"OtherFieldStays", "1003", "4111111111111111", "4111111111111111"}),
+                         [](const testing::TestParamInfo<MaskCase>& info) { return info.param.name; });
+
+TEST(WorkbenchScenario, KeepsAByteOrderMarkThatStartsAText) {
+    const vkshost::Scenario scenario = vkshost::parseScenario("\xEF\xBB\xBF{ \"fields\": { \"1102\": \"\xEF\xBB\xBF"
+                                                              "abc\" } }",
+                                                              QDate(2026, 1, 1));
+    ASSERT_EQ(scenario.fields.size(), 1U);
+    EXPECT_EQ(scenario.fields[0].text, "\xEF\xBB\xBF"
+                                       "abc");
+}
+
+TEST(WorkbenchSummary, ElidesLongValuesInTimeLinearInTheStore) {
+    // A card that starts before the cut is masked whole, not shown in part.
+    const QString huge =
+        QString(90, QLatin1Char('7')) + "4111111111111111" + QString(2 * 1024 * 1024, QLatin1Char('7'));
+    const QJsonObject result{{"fields", QJsonObject{{"1102", huge}, {"1201", "4111111111111111"}}}};
+    const QString text = vkshost::summarize(result, {}, {}, false);
+    const QString shown =
+        "\"" + QString(90, QLatin1Char('7')) + QString("411111****\"... (%1 characters)").arg(huge.size());
+    EXPECT_TRUE(text.contains(shown)) << text.left(2000).toStdString();
+    EXPECT_LT(text.size(), 2000);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,9 +14,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QXmlStreamWriter>
 
+#include "Junit.h"
+#include "ModuleLibrary.h"
 #include "OwnRun.h"
 #include "ScenarioRun.h"
 
@@ -42,56 +43,20 @@ QString reasonOf(const QProcess& child, const QByteArray& errors) {
 }
 
 struct Outcome {
-    QString name;
-    bool passed = false;
-    QString reason;
-    double seconds = 0;
+    TestOutcome test;
     QJsonObject result;
 };
-
-QByteArray junitReport(const QList<Outcome>& outcomes) {
-    QByteArray xml;
-    QXmlStreamWriter out(&xml);
-    out.setAutoFormatting(true);
-    out.writeStartDocument();
-    out.writeStartElement("testsuite");
-    out.writeAttribute("name", "vks-host");
-    out.writeAttribute("tests", QString::number(outcomes.size()));
-    out.writeAttribute("failures", QString::number(std::count_if(outcomes.begin(), outcomes.end(),
-                                                                 [](const Outcome& o) { return !o.passed; })));
-    for (const Outcome& o : outcomes) {
-        out.writeStartElement("testcase");
-        out.writeAttribute("classname", "scenarios");
-        out.writeAttribute("name", o.name);
-        out.writeAttribute("time", QString::number(o.seconds, 'f', 3));
-        if (!o.passed) {
-            out.writeStartElement("failure");
-            out.writeAttribute("message", o.reason);
-            out.writeCharacters(o.reason);
-            out.writeEndElement();
-        }
-        out.writeEndElement();
-    }
-    out.writeEndElement();
-    out.writeEndDocument();
-    return xml;
-}
 
 QByteArray aggregate(const QList<Outcome>& outcomes) {
     QJsonArray scenarios;
     for (const Outcome& o : outcomes) {
-        scenarios.append(QJsonObject{{"scenario", o.name},
-                                     {"passed", o.passed},
-                                     {"reason", o.reason},
-                                     {"seconds", o.seconds},
+        scenarios.append(QJsonObject{{"scenario", o.test.name},
+                                     {"passed", o.test.kind == TestOutcome::Kind::Passed},
+                                     {"reason", o.test.reason},
+                                     {"seconds", o.test.seconds},
                                      {"result", o.result}});
     }
     return QJsonDocument(QJsonObject{{"scenarios", scenarios}}).toJson(QJsonDocument::Indented);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -112,48 +77,64 @@ int runFolder(const QString& folder, const QStringList& childOptions, int timeou
                      options.filter.isEmpty() ? "" : qPrintable(" matching " + options.filter), qPrintable(folder));
         return kInvalidScenario;
     }
-    QTemporaryDir results;
+    const QString modulePath = ModuleLibrary::defaultPath();
+    // With a JUnit report each run's summary goes into it.
+    const QStringList quiet = options.junitPath.isEmpty() ? QStringList{"--quiet"} : QStringList{};
+    const QDateTime started = QDateTime::currentDateTime();
     QList<Outcome> outcomes;
-    for (const QString& file : files) {
-        Outcome outcome;
-        outcome.name = QFileInfo(file).completeBaseName();
-        const QString resultPath = results.filePath(outcome.name + ".json");
-        QProcess child;
-        child.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer clock;
-        clock.start();
-        startOwnRun(child, QStringList{"run", dir.filePath(file), "--quiet", "--out", resultPath} + childOptions);
-        const bool ended = child.waitForFinished(timeoutMs + kChildGraceMs);
-        if (!ended) {
-            child.kill();
-            child.waitForFinished(5000);
+    try {
+        const PrivateFolder results;
+        for (const QString& file : files) {
+            Outcome outcome;
+            TestOutcome& test = outcome.test;
+            test.name = QFileInfo(file).completeBaseName();
+            const QString resultPath = results.filePath(test.name + ".json");
+            QElapsedTimer clock;
+            clock.start();
+            OwnRun run(QStringList{"run", dir.filePath(file), "--out", resultPath} + quiet + childOptions, modulePath);
+            QProcess& child = run.process();
+            const bool ended = child.waitForFinished(timeoutMs + kChildGraceMs);
+            if (!ended) {
+                child.kill();
+                child.waitForFinished(5000);
+            }
+            test.seconds = double(clock.elapsed()) / 1000.0;
+            const QByteArray errors = child.readAllStandardError();
+            const bool normal = ended && child.exitStatus() == QProcess::NormalExit;
+            if (normal && child.exitCode() == kModuleUnusable) {
+                // Every other scenario would fail the same way.
+                std::fprintf(stderr, "vks-host: %s\n", qPrintable(reasonOf(child, errors)));
+                return kModuleUnusable;
+            }
+            if (!normal || child.exitCode() != kPassed) {
+                test.kind = normal && child.exitCode() == kExpectationFailed ? TestOutcome::Kind::Failed
+                                                                             : TestOutcome::Kind::Error;
+                test.reason = ended ? reasonOf(child, errors) : "did not end; killed";
+            }
+            if (quiet.isEmpty()) test.systemErr = QString::fromUtf8(errors);
+            if (QFile result(resultPath); result.open(QIODevice::ReadOnly))
+                outcome.result = QJsonDocument::fromJson(result.readAll()).object();
+            if (test.kind == TestOutcome::Kind::Passed)
+                std::printf("PASS %s\n", qPrintable(test.name));
+            else
+                std::printf("FAIL %s: %s\n", qPrintable(test.name), qPrintable(test.reason));
+            std::fflush(stdout);
+            outcomes << outcome;
         }
-        outcome.seconds = double(clock.elapsed()) / 1000.0;
-        const QByteArray errors = child.readAllStandardError();
-        if (ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == kModuleUnusable) {
-            // Every other scenario would fail the same way.
-            std::fprintf(stderr, "vks-host: %s\n", qPrintable(reasonOf(child, errors)));
-            return kModuleUnusable;
-        }
-        outcome.passed = ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == kPassed;
-        if (!outcome.passed) outcome.reason = ended ? reasonOf(child, errors) : "did not end; killed";
-        if (QFile result(resultPath); result.open(QIODevice::ReadOnly))
-            outcome.result = QJsonDocument::fromJson(result.readAll()).object();
-        if (outcome.passed) {
-            std::printf("PASS %s\n", qPrintable(outcome.name));
-        } else {
-            std::printf("FAIL %s: %s\n", qPrintable(outcome.name), qPrintable(outcome.reason));
-        }
-        std::fflush(stdout);
-        outcomes << outcome;
+    } catch (const HostFolderError& error) {
+        std::fprintf(stderr, "vks-host: %s\n", error.what());
+        return kInvalidScenario;
     }
-    const auto failed = std::count_if(outcomes.begin(), outcomes.end(), [](const Outcome& o) { return !o.passed; });
+    const auto failed = std::count_if(outcomes.begin(), outcomes.end(),
+                                      [](const Outcome& o) { return o.test.kind != TestOutcome::Kind::Passed; });
     std::printf("%d passed, %d failed\n", int(outcomes.size() - failed), int(failed));
-    if (!options.junitPath.isEmpty() && !writeFile(options.junitPath, junitReport(outcomes))) {
+    QList<TestOutcome> tests;
+    for (const Outcome& o : outcomes) tests << o.test;
+    if (!options.junitPath.isEmpty() && !writeWholeFile(options.junitPath, junitReport("vks-host", tests, started))) {
         std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.junitPath));
         return kInvalidScenario;
     }
-    if (!options.outPath.isEmpty() && !writeFile(options.outPath, aggregate(outcomes))) {
+    if (!options.outPath.isEmpty() && !writeWholeFile(options.outPath, aggregate(outcomes))) {
         std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.outPath));
         return kInvalidScenario;
     }

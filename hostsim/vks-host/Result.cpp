@@ -1,10 +1,12 @@
 #include "Result.h"
 
 #include <map>
+#include <string_view>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include "Scenario.h"
 #include "ScreenWatcher.h"
 #include "Simulator.h"
 
@@ -12,7 +14,18 @@ namespace vkshost {
 
 namespace {
 
-QString text(const std::string& bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
+// Every character kept: the toolkit's decoder drops a leading U+FEFF as a
+// byte order mark, but here it is part of the text.
+QString text(const std::string& bytes) {
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::string_view rest = bytes;
+    QString decoded;
+    while (rest.starts_with(kByteOrderMark)) {
+        decoded += QChar(0xFEFF);
+        rest.remove_prefix(kByteOrderMark.size());
+    }
+    return decoded + QString::fromUtf8(rest.data(), qsizetype(rest.size()));
+}
 
 QJsonArray texts(const std::vector<std::string>& list) {
     QJsonArray array;
@@ -69,7 +82,8 @@ QJsonArray errors(const vks::sim::Simulator& sim) {
 // The whole store as the simulator reports it: one text per field, or a
 // list when occurrences beyond 0 are set.
 QJsonObject fields(const vks::sim::Simulator& sim) {
-    const QJsonDocument stored = QJsonDocument::fromJson(QByteArray::fromStdString(sim.resultJson()));
+    const QJsonDocument stored =
+        QJsonDocument::fromJson(keepingByteOrderMarks(QByteArray::fromStdString(sim.resultJson())));
     std::map<qint64, std::map<int, QString>> byField;
     for (const QJsonValue& item : stored.object()["fields"].toArray()) {
         const QJsonObject entry = item.toObject();

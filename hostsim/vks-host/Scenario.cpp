@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QRegularExpression>
+#include <QSet>
 
 #include "Simulator.h"
 
@@ -305,6 +307,44 @@ QString lineAndColumn(const QByteArray& json, int offset) {
     return QString("line %1, column %2").arg(line).arg(column);
 }
 
+// The toolkit's parser keeps the last of two equal keys of one object: a
+// scenario that says two things in one place is refused instead. `json` is
+// valid JSON here.
+void refuseDuplicateKeys(const QByteArray& json) {
+    struct Level {
+        bool object = false;
+        bool keyNext = false;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            levels.push_back({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            levels.back().keyNext = levels.back().object;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            bool escaped = false;
+            for (++i; json[i] != '"'; ++i)
+                if (json[i] == '\\') {
+                    escaped = true;
+                    ++i;
+                }
+            if (levels.empty() || !levels.back().keyNext) continue;
+            levels.back().keyNext = false;
+            const QByteArray raw = json.mid(start, i - start + 1);
+            const QString key = escaped ? QJsonDocument::fromJson("[" + raw + "]").array().first().toString()
+                                        : QString::fromUtf8(raw.mid(1, raw.size() - 2));
+            if (levels.back().keys.contains(key))
+                throw ScenarioError(lineAndColumn(json, int(start)), "the key " + quoted(key) + " appears twice");
+            levels.back().keys.insert(key);
+        }
+    }
+}
+
 } // namespace
 
 QString expandDates(const QString& text, const QDate& today) {
@@ -325,7 +365,14 @@ QString expandDates(const QString& text, const QDate& today) {
     return result + text.mid(last);
 }
 
-Scenario parseScenario(const QByteArray& json, const QDate& today, const QString& name) {
+QByteArray keepingByteOrderMarks(QByteArray json) {
+    static const QByteArray mark("\xEF\xBB\xBF");
+    if (json.startsWith(mark)) json.remove(0, mark.size());
+    return json.replace(mark, "\\ufeff");
+}
+
+Scenario parseScenario(const QByteArray& bytes, const QDate& today, const QString& name) {
+    const QByteArray json = keepingByteOrderMarks(bytes);
     // The toolkit's parser takes a raw NUL inside a text; JSON does not,
     // and no C string could carry it to the module.
     if (const qsizetype nul = json.indexOf('\0'); nul >= 0)
@@ -335,6 +382,7 @@ Scenario parseScenario(const QByteArray& json, const QDate& today, const QString
     if (error.error != QJsonParseError::NoError)
         throw ScenarioError(lineAndColumn(json, error.offset), error.errorString());
     if (!document.isObject()) throw ScenarioError("scenario", "the file must hold one JSON object");
+    refuseDuplicateKeys(json);
     const QJsonObject root = expandDatesIn(document.object(), today).toObject();
     checkKeys(root, {"description", "entry", "fields", "ini", "host", "operator", "expect"}, "");
 

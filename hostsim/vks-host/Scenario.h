@@ -82,6 +82,11 @@ struct Scenario {
 Scenario parseScenario(const QByteArray& json, const QDate& today, const QString& name = {});
 Scenario loadScenario(const QString& path, const QDate& today);
 
+// `json` with every U+FEFF inside its texts written as an escape: the
+// toolkit's parser drops one written as bytes at the start of a text. A
+// leading byte order mark of the document itself is dropped.
+QByteArray keepingByteOrderMarks(QByteArray json);
+
 // Replaces {today}, {today+N}, {today-N} ("ddmmyyyy") and
 // {today:dd/mm/yyyy}, {today+N:dd/mm/yyyy} (shown form) in `text`.
 QString expandDates(const QString& text, const QDate& today);

@@ -1,10 +1,8 @@
 #include "ScenarioRun.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -16,18 +14,20 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QLockFile>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+#include "Junit.h"
 #include "ModuleLibrary.h"
 #include "Operator.h"
 #include "Playback.h"
+#include "PrivateFolder.h"
 #include "Simulator.h"
 #include "Summary.h"
 
@@ -51,10 +51,8 @@ class Watchdog {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // `ini`: put right before the process ends.
-    explicit Watchdog(const IniFile& ini)
-        : ini_(ini),
-          thread_([this] { watch(); }) {}
+    Watchdog()
+        : thread_([this] { watch(); }) {}
     ~Watchdog() {
         {
             std::scoped_lock lock(mutex_);
@@ -90,7 +88,6 @@ private:
             if (done_ || !deadline_ || *deadline_ != deadline || Clock::now() < deadline) continue;
             static const char message[] = "failed: the module stopped answering; the call was abandoned\n";
             [[maybe_unused]] const auto written = ::write(2, message, sizeof message - 1);
-            ini_.restoreBeforeExit();
             ::_exit(kTimedOut);
         }
     }
@@ -99,7 +96,6 @@ private:
     std::condition_variable wake_;
     bool done_ = false;
     std::optional<Clock::time_point> deadline_;
-    const IniFile& ini_;
     std::thread thread_;
 };
 
@@ -112,51 +108,26 @@ std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& o
 
 } // namespace
 
-namespace {
-
-std::atomic<const IniFile*> iniToRestore{nullptr};
-
-extern "C" void restoreIniAndEnd(int signal) {
-    if (const IniFile* ini = iniToRestore.load()) ini->restoreBeforeExit();
-    // Ends as the signal would have: the parent sees which one it was.
-    ::signal(signal, SIG_DFL);
-    ::raise(signal);
-}
-
-void restoreIniOnSignals() {
-    static const bool installed = [] {
-        struct sigaction action {};
-        action.sa_handler = restoreIniAndEnd;
-        sigemptyset(&action.sa_mask);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::sigaction(signal, &action, nullptr);
-        return true;
-    }();
-    (void)installed;
-}
-
-} // namespace
-
 IniFile::IniFile(const std::optional<QByteArray>& content)
-    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")),
-      lock_(path_ + ".lock"),
-      file_(QFile::encodeName(path_).toStdString()),
-      kept_(file_ + ".kept-by-vks-host"),
-      lockFile_(file_ + ".lock") {
-    lock_.tryLock(kTurnWaitMs);
-    if (QFileInfo::exists(path_)) {
-        ::unlink(kept_.c_str());
-        keeping_ = ::rename(file_.c_str(), kept_.c_str()) == 0;
-    }
-    restoreIniOnSignals();
-    iniToRestore = this;
-    if (!content) return;
+    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")) {
     QFile file(path_);
-    if (file.open(QIODevice::WriteOnly)) file.write(*content);
+    // Outside a private host folder a VKS.INI there is a person's: never
+    // read by a run, never replaced, never removed.
+    if (file.exists() && !PrivateHost::runningHere()) {
+        problem_ = QString("%1: belongs to someone else; this run would read it or replace it").arg(path_);
+        return;
+    }
+    if (content) {
+        written_ = true;
+        if (!file.open(QIODevice::WriteOnly) || file.write(*content) != content->size() || !file.flush())
+            problem_ = QString("%1: cannot be written: %2").arg(path_, file.errorString());
+    } else if (file.exists() && !file.remove()) {
+        problem_ = QString("%1: cannot be removed: %2").arg(path_, file.errorString());
+    }
 }
 
 IniFile::~IniFile() {
-    iniToRestore = nullptr;
-    restore();
+    if (written_) QFile::remove(path_);
 }
 
 ErrorEndsTransaction::ErrorEndsTransaction()
@@ -194,21 +165,36 @@ void configureHost(const Scenario& scenario) {
 namespace {
 
 // Prints one run's outcome as the options ask and gives its exit status.
-int report(const Outcome& outcome, const Scenario& scenario, const RunOptions& options) {
+int report(const Outcome& outcome, const Scenario& scenario, const RunOptions& options, const QElapsedTimer& clock) {
     const QByteArray json = QJsonDocument(outcome.result).toJson(QJsonDocument::Indented);
-    if (!options.outPath.isEmpty()) {
-        QFile out(options.outPath);
-        if (out.open(QIODevice::WriteOnly)) out.write(json);
-    } else if (!options.summaryToStdout) {
+    bool written = true;
+    if (!options.outPath.isEmpty())
+        written = writeWholeFile(options.outPath, json);
+    else if (!options.summaryToStdout)
         writeOut(stdout, json);
-    }
-    const QByteArray summary =
-        summarize(outcome.result, scenario.description, outcome.failures, outcome.hadExpectations).toUtf8();
+    // The summary only when someone reads it: it costs time on a big store.
+    const bool junit = !options.junitPath.isEmpty();
+    QByteArray summary;
+    if (options.summaryToStdout || !options.quiet || junit)
+        summary =
+            summarize(outcome.result, scenario.description, outcome.failures, outcome.hadExpectations).toUtf8();
     if (options.summaryToStdout)
         writeOut(stdout, summary);
     else if (!options.quiet)
         writeOut(stderr, summary);
     for (const QString& failure : outcome.failures) writeOut(stderr, ("failed: " + failure + "\n").toUtf8());
+    if (junit) {
+        const auto kind = outcome.timedOut            ? TestOutcome::Kind::Error
+                          : outcome.failures.isEmpty() ? TestOutcome::Kind::Passed
+                                                       : TestOutcome::Kind::Failed;
+        written = writeRunJunit(options.junitPath, {scenario.name, kind, outcome.failures.join("; "),
+                                                    double(clock.elapsed()) / 1000.0, QString::fromUtf8(summary)}) &&
+                  written;
+    }
+    if (!written) {
+        writeOut(stderr, ("vks-host: cannot write " + (junit ? options.junitPath : options.outPath) + "\n").toUtf8());
+        return kInvalidScenario;
+    }
     if (outcome.timedOut) return kTimedOut;
     return outcome.failures.isEmpty() ? kPassed : kExpectationFailed;
 }
@@ -229,12 +215,31 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
         module = std::make_unique<ModuleLibrary>(modulePath);
     } catch (const ModuleError& error) {
         writeOut(stderr, QByteArray("vks-host: ") + error.what() + "\n");
+        if (!options.junitPath.isEmpty())
+            writeRunJunit(options.junitPath, {scenario.name, TestOutcome::Kind::Error, error.what(), 0, {}});
         return kModuleUnusable;
     }
 
-    IniFile ini(scenario.ini);
+    const IniFile ini(scenario.ini);
+    if (!ini.problem().isEmpty()) {
+        writeOut(stderr, ("vks-host: " + ini.problem() + "\n").toUtf8());
+        if (!options.junitPath.isEmpty())
+            writeRunJunit(options.junitPath, {scenario.name, TestOutcome::Kind::Error, ini.problem(), 0, {}});
+        return kInvalidScenario;
+    }
+    // Stands until the run reports: a run the watchdog ends or that crashes
+    // leaves this.
+    if (!options.junitPath.isEmpty())
+        writeRunJunit(options.junitPath, {scenario.name,
+                                          TestOutcome::Kind::Error,
+                                          "the run ended before it reported: it crashed, or the module stopped "
+                                          "answering and the call was abandoned",
+                                          0,
+                                          {}});
+    QElapsedTimer clock;
+    clock.start();
     Playback playback(scenario, options);
-    Watchdog watchdog(ini);
+    Watchdog watchdog;
     watchdog.arm(runLimit(scenario, options));
     std::unique_ptr<QWidget> window;
     const VksWindow handle = hostWindow(window);
@@ -243,12 +248,11 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
     // abandoned: the result is reported from inside it.
     playback.call(*module, handle, [&] {
         watchdog.disarm();
-        const int status = report(playback.abandonedOutcome(*module), scenario, options);
-        ini.restoreBeforeExit();
+        const int status = report(playback.abandonedOutcome(*module), scenario, options, clock);
         ::_exit(status);
     });
     watchdog.disarm();
-    const int status = report(playback.outcome(*module), scenario, options);
+    const int status = report(playback.outcome(*module), scenario, options, clock);
     watchdog.arm(std::chrono::milliseconds(kCancelGraceMs + 10000));
     module->finalize();
     return status;

@@ -2,12 +2,8 @@
 
 #include <memory>
 #include <optional>
-#include <string>
-
-#include <unistd.h>
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QString>
 
 #include "Scenario.h"
@@ -27,6 +23,7 @@ struct RunOptions {
     QString modulePath; // empty: ModuleLibrary::defaultPath()
     QString outPath;    // empty: standard output
     QString shotsDir;   // empty: "shot" steps take no picture
+    QString junitPath;  // empty: no JUnit report
     int timeoutMs = 5000;
     int stepTimeoutMs = 2000;     // how long an expect step waits
     bool cashierCancel = false;   // after a failure: OK and Escape rather than closing the windows
@@ -34,39 +31,25 @@ struct RunOptions {
     bool quiet = false;           // no summary on stderr
 };
 
-// "VKS.INI" beside the running program for the length of one run. A file a
-// person put there is kept aside and put back afterwards, never lost, and
-// never read by this run; runs at once in one folder take turns.
+// "VKS.INI" in the folder of the running program for the length of one
+// run, or no such file when the scenario gives none. That folder is the
+// run's private host folder (PrivateHost): nothing there is anyone else's.
 class IniFile {
 public:
-    // While it lives, a signal that ends the process (Ctrl+C, kill, a closed
-    // terminal) puts the person's file back first.
     explicit IniFile(const std::optional<QByteArray>& content);
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
-    // The run's file removed and the person's put back. Only system calls,
-    // so that it may run on the watchdog's thread or in a signal handler.
-    void restore() const {
-        ::unlink(file_.c_str());
-        if (keeping_) ::rename(kept_.c_str(), file_.c_str());
-    }
-    // restore(), and the turn given up, for a process that ends without
-    // running its destructors.
-    void restoreBeforeExit() const {
-        restore();
-        ::unlink(lockFile_.c_str());
-    }
+    const QString& path() const { return path_; }
+    // Why the file could not be written or removed ("" when it was): the
+    // module would read something else than the scenario says.
+    const QString& problem() const { return problem_; }
 
 private:
-    static constexpr int kTurnWaitMs = 120000;
     QString path_;
-    QLockFile lock_;
-    std::string file_;
-    std::string kept_;
-    std::string lockFile_;
-    bool keeping_ = false;
+    QString problem_;
+    bool written_ = false;
 };
 
 // What a client does when the module reports an error: the transaction

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,9 +14,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "FolderRun.h"
+#include "Junit.h"
+#include "ModuleLibrary.h"
 #include "OwnRun.h"
 #include "ScenarioRun.h"
 #include "Simulator.h"
@@ -26,6 +28,8 @@ namespace {
 
 // A child's own watchdog ends it long before this.
 constexpr int kChildLimitMs = 180000;
+// What a JUnit report keeps of a run's standard error.
+constexpr qsizetype kSystemErrBytes = 64 * 1024;
 
 // One failure point: the scenario with the `call`th call of `function`
 // failing; no function for the counting run.
@@ -43,7 +47,8 @@ struct Child {
     QString scenarioPath;
     QString resultPath;
     QString errorsPath;
-    std::unique_ptr<QProcess> process;
+    std::unique_ptr<OwnRun> run;
+    QProcess* process = nullptr;
     QElapsedTimer clock;
 };
 
@@ -127,15 +132,14 @@ private:
         }
         child->resultPath = stem + ".result.json";
         child->errorsPath = stem + ".stderr";
-        child->process = std::make_unique<QProcess>();
-        child->process->setStandardOutputFile(QProcess::nullDevice());
-        child->process->setStandardErrorFile(child->errorsPath);
         child->clock.start();
-        startOwnRun(*child->process,
-                    QStringList{"run", child->scenarioPath, "--quiet", "--cashier-cancel", "--out", child->resultPath,
-                                "--step-timeout", QString::number(options_.stepTimeoutMs), "--timeout",
-                                QString::number(options_.timeoutMs / 1000.0)} +
-                        childOptions_);
+        child->run = std::make_unique<OwnRun>(QStringList{"run", child->scenarioPath, "--quiet", "--cashier-cancel",
+                                                          "--out", child->resultPath, "--step-timeout",
+                                                          QString::number(options_.stepTimeoutMs), "--timeout",
+                                                          QString::number(options_.timeoutMs / 1000.0)} +
+                                                  childOptions_,
+                                              modulePath_, child->errorsPath);
+        child->process = &child->run->process();
         running_.push_back(std::move(child));
     }
 
@@ -189,15 +193,27 @@ private:
             ++unclean_;
             std::fprintf(stderr, "NOT CLEAN %s: %s\n", qPrintable(point.label()), qPrintable(reason));
         }
+        TestOutcome test{point.label(), TestOutcome::Kind::Passed, reason, double(child.clock.elapsed()) / 1000.0, {}};
+        if (!reason.isEmpty()) {
+            test.kind = ended ? TestOutcome::Kind::Failed : TestOutcome::Kind::Error;
+            test.systemErr = QString::fromUtf8(readFile(child.errorsPath).left(kSystemErrBytes));
+        }
+        tests_ << test;
         std::fflush(stdout);
         QFile::remove(child.resultPath);
         QFile::remove(child.errorsPath);
         if (child.scenarioPath != point.scenario) QFile::remove(child.scenarioPath);
     }
 
+public:
+    const QList<TestOutcome>& tests() const { return tests_; }
+
+private:
     QStringList childOptions_;
     SweepOptions options_;
-    QTemporaryDir dir_;
+    QString modulePath_ = ModuleLibrary::defaultPath();
+    PrivateFolder dir_;
+    QList<TestOutcome> tests_;
     std::deque<Point> pending_;
     std::deque<std::unique_ptr<Child>> running_;
     int started_ = 0;
@@ -220,7 +236,20 @@ int runSweep(const QString& target, const QStringList& childOptions, const Sweep
         std::fprintf(stderr, "vks-host: no *.json scenario to sweep in %s\n", qPrintable(target));
         return kInvalidScenario;
     }
-    return Sweeper(childOptions, options).run(scenarios);
+    const QDateTime started = QDateTime::currentDateTime();
+    try {
+        Sweeper sweeper(childOptions, options);
+        const int status = sweeper.run(scenarios);
+        if (status != kModuleUnusable && !options.junitPath.isEmpty() &&
+            !writeWholeFile(options.junitPath, junitReport("vks-host sweep", sweeper.tests(), started))) {
+            std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.junitPath));
+            return kInvalidScenario;
+        }
+        return status;
+    } catch (const HostFolderError& error) {
+        std::fprintf(stderr, "vks-host: %s\n", error.what());
+        return kInvalidScenario;
+    }
 }
 
 } // namespace vkshost

@@ -11,6 +11,7 @@ struct SweepOptions {
     int jobs = 1;            // runs at once
     int stepTimeoutMs = 300; // the children's expect steps
     int timeoutMs = 300;     // the children's wait for the call after the last step
+    QString junitPath;       // a JUnit XML report, one test case per run
 };
 
 // Runs each scenario of `target` (a file or a folder) once to count the

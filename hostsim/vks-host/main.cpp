@@ -15,7 +15,10 @@
 #include "Catalogues.h"
 #include "ClientWindow.h"
 #include "FolderRun.h"
+#include "Junit.h"
 #include "ModuleLibrary.h"
+#include "OwnRun.h"
+#include "PrivateFolder.h"
 #include "ScenarioRun.h"
 #include "Sweep.h"
 
@@ -28,24 +31,27 @@ const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
                       "       vks-host --help | --version\n"
                       "       vks-host              (the client window; needs a display)\n"
                       "       vks-host open SCENARIO.json  (the client window with a scenario loaded)\n"
-                      "options:\n"
+                      "options of run:\n"
                       "  --out FILE        write the result JSON to FILE instead of standard output\n"
                       "  --summary         print a summary for a person on standard output instead of the JSON\n"
                       "  --quiet           no summary on standard error\n"
+                      "  --junit FILE      a JUnit XML report, one test case per scenario\n"
                       "  --shots DIR       where \"shot\" steps save their pictures\n"
                       "  --timeout SECONDS how long to wait for the call to return after the last step (default 5)\n"
                       "  --offscreen       run without showing the screens\n"
                       "  --module PATH     the module to load (default libvks.so of the simulator's build or package)\n"
                       "  --step-timeout MS how long an expect step waits (default 2000)\n"
                       "  --cashier-cancel  after a failed step leave the screens with OK and Escape, as a cashier\n"
-                      "folder runs also take:\n"
-                      "  --junit FILE      a JUnit XML report, one test case per scenario\n"
+                      "runs of a folder take the same but --summary, and:\n"
                       "  --filter TEXT     only the scenarios whose name holds TEXT (\"*\" and \"?\" as wildcards)\n"
                       "  (--out FILE then writes one JSON with every scenario's result)\n"
                       "sweep: every call of a host function that can fail, failed in turn; takes --filter,\n"
-                      "       --module and:\n"
+                      "       --module, --junit (one test case per run), --timeout, --step-timeout and:\n"
                       "  --every N         only every Nth failure point of each scenario\n"
                       "  --jobs N          runs at once (default 1)\n"
+                      "an option a command does not take is refused.\n"
+                      "Each run gets a private copy of vks-host in a new temporary folder, where it writes\n"
+                      "the scenario's VKS.INI; the folder is removed however the run ends.\n"
                       "exit status: 0 passed, 1 an expectation failed, 2 invalid scenario or command line,\n"
                       "             3 the module did not return in time, 4 the module cannot be loaded\n";
 
@@ -65,6 +71,42 @@ struct Refusal {
     QString text;
     bool mistake = true;
 };
+
+enum class Command { RunFile, RunFolder, Sweep, Open, Listing };
+
+// The options each command takes; any other is refused by name rather than
+// silently doing nothing.
+const QStringList& optionsOf(Command command) {
+    static const QStringList runFile{"out",       "summary", "quiet",        "shots",          "timeout",
+                                     "offscreen", "module",  "step-timeout", "cashier-cancel", "junit"};
+    // A folder run is quiet by nature; --quiet is taken, as scripts write it.
+    static const QStringList runFolder{"out",       "junit",  "filter", "shots",        "timeout",
+                                       "offscreen", "module", "quiet",  "step-timeout", "cashier-cancel"};
+    static const QStringList sweep{"junit", "filter",       "module",  "every",
+                                   "jobs",  "step-timeout", "timeout", "offscreen"};
+    static const QStringList none;
+    switch (command) {
+    case Command::RunFile:
+        return runFile;
+    case Command::RunFolder:
+        return runFolder;
+    case Command::Sweep:
+        return sweep;
+    default:
+        return none;
+    }
+}
+
+QString commandName(Command command, const QString& word) {
+    switch (command) {
+    case Command::RunFile:
+        return "a run of one scenario";
+    case Command::RunFolder:
+        return "a run of a folder";
+    default:
+        return word;
+    }
+}
 
 // Whether the program can write `path`: an existing file it may write, or a
 // new one in a folder that exists and takes files.
@@ -98,19 +140,27 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
     if (parser.isSet(version)) return Refusal{QString("vks-host %1").arg(VKS_HOST_VERSION), false};
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return Refusal{"nothing to do; see --help"};
-    if (words[0] == "open") return Refusal{"open shows the client window, which needs a display"};
-    if (words[0] == "list" || words[0] == "fields") {
-        if (words.size() > 1) return Refusal{QString("unexpected argument %1; see --help").arg(words[1])};
-        const QString listing = words[0] == "list" ? vkshost::transactionListing() : vkshost::fieldListing();
-        return Refusal{listing.chopped(1), false};
-    }
-    if (words[0] != "run" && words[0] != "sweep")
-        return Refusal{QString("unknown command %1; see --help").arg(words[0])};
-    if (words.size() < 2) return Refusal{words[0] + " needs a scenario file or folder; see --help"};
-    if (words.size() > 2) return Refusal{QString("unexpected argument %1; see --help").arg(words[2])};
+    const QString& command = words[0];
+    if (command != "run" && command != "sweep" && command != "open" && command != "list" && command != "fields")
+        return Refusal{QString("unknown command %1; see --help").arg(command)};
+    const qsizetype wanted = command == "list" || command == "fields" ? 1 : 2;
+    if (words.size() < wanted) return Refusal{command + " needs a scenario file or folder; see --help"};
+    if (words.size() > wanted) return Refusal{QString("unexpected argument %1; see --help").arg(words[wanted])};
+    const Command kind = command == "open"             ? Command::Open
+                         : command == "sweep"          ? Command::Sweep
+                         : wanted == 1                 ? Command::Listing
+                         : QFileInfo(words[1]).isDir() ? Command::RunFolder
+                                                       : Command::RunFile;
+    for (const QString& name : parser.optionNames())
+        if (!optionsOf(kind).contains(name))
+            return Refusal{QString("--%1 does not apply to %2; see --help").arg(name, commandName(kind, command))};
+    if (kind == Command::Open) return Refusal{"open shows the client window, which needs a display"};
+    if (kind == Command::Listing)
+        return Refusal{(command == "list" ? vkshost::transactionListing() : vkshost::fieldListing()).chopped(1), false};
+    if (!QFileInfo::exists(words[1])) return Refusal{words[1] + ": no such file or folder"};
 
     CommandLine line;
-    line.sweep = words[0] == "sweep";
+    line.sweep = kind == Command::Sweep;
     line.target = words[1];
     // A whole number from `low` to `high`, or the refusal naming the option.
     const auto count = [&parser](const QCommandLineOption& option, int low, int high, int& into) {
@@ -150,7 +200,7 @@ std::variant<CommandLine, Refusal> parseCommandLine(const QStringList& args) {
     line.folder.outPath = line.options.outPath;
     line.folder.filter = parser.value(filter);
     if (parser.isSet(junit)) {
-        line.folder.junitPath = parser.value(junit);
+        line.folder.junitPath = line.options.junitPath = line.sweepOptions.junitPath = parser.value(junit);
         if (!canWriteFile(line.folder.junitPath))
             return Refusal{QString("--junit %1: cannot write there").arg(line.folder.junitPath)};
     }
@@ -181,7 +231,11 @@ QtMessageHandler defaultHandler = nullptr;
 // The offscreen platform warns about every window it cannot raise or size;
 // that says nothing about the run.
 void withoutPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    // The offscreen platform cannot raise windows; the toolkit makes the
+    // runtime folder it notes is missing itself.
+    if (message.startsWith(QLatin1String("This plugin does not support")) ||
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
     if (defaultHandler != nullptr)
         defaultHandler(type, context, message);
     else
@@ -193,15 +247,42 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int runFile(const CommandLine& line, int argc, char** argv) {
+// The module to load when no --module says: a private copy is told by its
+// parent, since its own folder no longer leads there.
+QString defaultModule() {
+    return vkshost::PrivateHost::runningHere() ? qEnvironmentVariable(vkshost::PrivateHost::kModuleVariable)
+                                               : vkshost::ModuleLibrary::defaultPath();
+}
+
+// This command line again, run by a copy of this program in a private host
+// folder; the parent only waits and removes the folder.
+int runPrivately(char** argv) {
+    int qtArgc = 1;
+    const QCoreApplication app(qtArgc, argv);
+    try {
+        return vkshost::runAsPrivateCopy(argv, vkshost::ModuleLibrary::defaultPath());
+    } catch (const vkshost::HostFolderError& error) {
+        std::fprintf(stderr, "vks-host: %s\n", error.what());
+        return vkshost::kInvalidScenario;
+    }
+}
+
+int runFile(CommandLine line, int argc, char** argv) {
     vkshost::Scenario scenario;
     try {
         scenario = vkshost::loadScenario(line.target, QDate::currentDate());
     } catch (const vkshost::ScenarioError& error) {
         std::fprintf(stderr, "invalid: %s: %s\n", qPrintable(line.target), error.what());
+        if (!line.options.junitPath.isEmpty())
+            vkshost::writeRunJunit(line.options.junitPath, {QFileInfo(line.target).completeBaseName(),
+                                                            vkshost::TestOutcome::Kind::Error,
+                                                            "invalid scenario: " + QString::fromUtf8(error.what()),
+                                                            0,
+                                                            {}});
         return vkshost::kInvalidScenario;
     }
     QApplication app(argc, argv);
+    if (line.options.modulePath.isEmpty()) line.options.modulePath = defaultModule();
     return vkshost::runScenario(scenario, line.options);
 }
 
@@ -209,7 +290,7 @@ int runFile(const CommandLine& line, int argc, char** argv) {
 int runWindow(int argc, char** argv, const QString& scenario) {
     QApplication app(argc, argv);
     try {
-        vkshost::ModuleLibrary module(vkshost::ModuleLibrary::defaultPath());
+        vkshost::ModuleLibrary module(defaultModule());
         module.initialize();
         int status = 0;
         {
@@ -234,6 +315,7 @@ int main(int argc, char** argv) {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const bool windowAsked = args.isEmpty() || (args.size() == 2 && args[0] == "open");
     if (windowAsked && hasDisplay() && !platform.startsWith("offscreen") && !platform.startsWith("minimal")) {
+        if (!vkshost::PrivateHost::runningHere()) return runPrivately(argv);
         int qtArgc = 1;
         return runWindow(qtArgc, argv, args.value(1));
     }
@@ -270,5 +352,6 @@ int main(int argc, char** argv) {
         QCoreApplication app(qtArgc, argv);
         return vkshost::runFolder(line->target, line->childOptions, line->options.timeoutMs, line->folder);
     }
+    if (!vkshost::PrivateHost::runningHere()) return runPrivately(argv);
     return runFile(*line, qtArgc, argv);
 }

@@ -1,28 +1,30 @@
-# A VKS.INI a person put beside vks-host survives a run whose scenario
-# writes its own, and a run ended by a signal (TERM_AFTER seconds in, the
-# call never having returned) as well, with no lock or kept copy left.
+# A VKS.INI a person put beside vks-host is neither read nor touched by a
+# run whose scenario writes its own, nor by a run ended by a signal
+# (TERM_AFTER seconds in, the call never having returned); and the run's
+# temporary folders are gone however it ended.
 get_filename_component(folder ${HOST} DIRECTORY)
 set(ini ${folder}/VKS.INI)
 set(person "[OPERACAO]\nTrataOcorrencia=KEPT\n")
 file(WRITE ${ini} "${person}")
-set(command ${HOST} run ${SCENARIO} --offscreen --quiet ${ARGS})
+set(temporary ${WORK}/tmp)
+file(REMOVE_RECURSE ${temporary})
+file(MAKE_DIRECTORY ${temporary})
+set(command ${CMAKE_COMMAND} -E env TMPDIR=${temporary} ${HOST} run ${SCENARIO} --offscreen --quiet ${ARGS})
 set(expected 0)
 if(DEFINED TERM_AFTER)
   set(command timeout -s TERM ${TERM_AFTER} ${command})
   set(expected 124)
 endif()
-execute_process(COMMAND ${command} RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+execute_process(COMMAND ${command} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
 file(READ ${ini} after)
 file(REMOVE ${ini})
+file(GLOB left ${temporary}/vks-host-*)
 if(NOT status EQUAL expected)
-  message(FATAL_ERROR "the run ended with status ${status}, not ${expected}")
+  message(FATAL_ERROR "the run ended with status ${status}, not ${expected}\n${errors}")
 endif()
 if(NOT after STREQUAL person)
-  message(FATAL_ERROR "VKS.INI was not put back: \"${after}\"")
+  message(FATAL_ERROR "VKS.INI beside vks-host was changed: \"${after}\"")
 endif()
-foreach(left ${ini}.lock ${ini}.kept-by-vks-host)
-  if(EXISTS ${left})
-    file(REMOVE ${left})
-    message(FATAL_ERROR "${left} was left behind")
-  endif()
-endforeach()
+if(left)
+  message(FATAL_ERROR "left behind in the temporary folder: ${left}")
+endif()

@@ -1,0 +1,15 @@
+# vks-host with ARGS and --junit WORK/junit.xml: the report must hold each
+# of the CONTAINS parts (";"-separated), as CI servers read them.
+set(report ${WORK}/junit.xml)
+file(REMOVE ${report})
+execute_process(COMMAND ${HOST} ${ARGS} --junit ${report} OUTPUT_QUIET ERROR_QUIET)
+if(NOT EXISTS ${report})
+  message(FATAL_ERROR "no JUnit report was written")
+endif()
+file(READ ${report} xml)
+foreach(part ${CONTAINS})
+  string(FIND "${xml}" "${part}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "the JUnit report lacks ${part}:\n${xml}")
+  endif()
+endforeach()
