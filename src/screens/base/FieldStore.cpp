@@ -1,5 +1,8 @@
 #include "screens/base/FieldStore.h"
 
+#include <QLineEdit>
+
+#include "core/FieldText.h"
 #include "core/WipedString.h"
 #include "host/HostServices.h"
 
@@ -7,7 +10,9 @@ namespace vks::fields {
 
 std::string read(FieldId field) { return host().LeCampo(field); }
 
-bool write(FieldId field, std::string_view text) { return host().GravaCampoString(field, 0, text) == 0; }
+bool write(FieldId field, std::string_view text, std::uint16_t occurrence) {
+    return host().GravaCampoString(field, occurrence, text) == 0;
+}
 
 bool writeAll(std::initializer_list<Write> writes) {
     for (const Write& w : writes) {
@@ -22,5 +27,9 @@ bool copy(FieldId to, FieldId from) {
 }
 
 bool writeAuthorizerTag() { return write(field::AuthorizerTag, kAuthorizerTag); }
+
+std::string bare(const QString& shown) { return host().RemoveFormato(fieldBytes(shown)); }
+
+std::string textOf(const QLineEdit& edit) { return fieldBytes(edit.text()); }
 
 } // namespace vks::fields

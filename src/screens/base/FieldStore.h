@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "host/Fields.h"
+
+class QLineEdit;
+class QString;
 
 namespace vks::fields {
 
@@ -15,8 +19,8 @@ namespace vks::fields {
 inline constexpr std::string_view kAuthorizerTag = "36";
 
 std::string read(FieldId field);
-// GravaCampoString on occurrence 0; true when the host stored the text.
-bool write(FieldId field, std::string_view text);
+// GravaCampoString; true when the host stored the text.
+bool write(FieldId field, std::string_view text, std::uint16_t occurrence = 0);
 
 struct Write {
     FieldId field;
@@ -32,5 +36,10 @@ bool copy(FieldId to, FieldId from);
 
 // Field 10103 := the authorizer's tag.
 bool writeAuthorizerTag();
+
+// What a control sends: a shown text without its formatting (the host's
+// RemoveFormato), or an edit field's text as it stands.
+std::string bare(const QString& shown);
+std::string textOf(const QLineEdit& edit);
 
 } // namespace vks::fields

@@ -7,14 +7,13 @@
 #include "host/Fields.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "ui/MaskedEdit.h"
 #include "ui/StoredDates.h"
 
 namespace vks {
 namespace {
 
-constexpr MessageId kNumberMissing = 810;
-constexpr MessageId kDateInvalid = 787;
 constexpr MessageId kTimeInvalid = 788;
 
 // A supplied date or time, blanks round it aside, goes into its control,
@@ -42,8 +41,8 @@ void FiscalCoupon::fill() {
 }
 
 std::optional<FiscalCoupon::Rejection> FiscalCoupon::rejection() const {
-    if (isBlank(fieldBytes(number_.text()))) return Rejection{kNumberMissing, &number_};
-    if (!ui::holdsDateOrNothing(date_)) return Rejection{kDateInvalid, &date_};
+    if (isBlank(fieldBytes(number_.text()))) return Rejection{msg::kCouponMissing, &number_};
+    if (!ui::holdsDateOrNothing(date_)) return Rejection{msg::kInvalidDate, &date_};
     if (!ui::holdsTimeOrNothing(time_)) return Rejection{kTimeInvalid, &time_};
     return std::nullopt;
 }

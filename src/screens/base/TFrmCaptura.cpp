@@ -17,6 +17,7 @@
 #include "host/Messages.h"
 #include "host/ServiceX.h"
 #include "screens/base/ButtonPanel.h"
+#include "screens/base/FieldStore.h"
 #include "screens/base/ScreenGeometry.h"
 #include "ui/CardEdit.h"
 #include "ui/InputLock.h"
@@ -69,9 +70,13 @@ TFrmCaptura::TFrmCaptura(std::string_view className)
     updateTabOrder();
 }
 
+void TFrmCaptura::armEnterMovesOn() { state().bControlaKeyPreview = true; }
+
+void TFrmCaptura::disarmEnterMovesOn() { state().bControlaKeyPreview = false; }
+
 void TFrmCaptura::FormCreate() {
     TFrmMod::FormCreate();
-    state().bControlaKeyPreview = true;
+    armEnterMovesOn();
     IniciaCamposForm();
 }
 
@@ -104,7 +109,7 @@ bool TFrmCaptura::AutorizaTransacao(int mode) {
 }
 
 void TFrmCaptura::btConfirmaClick() {
-    state().bControlaKeyPreview = false;
+    disarmEnterMovesOn();
     if (!ValidaCamposForm()) return;
     if (!GravaCamposKovar()) return;
     lockForRequest();
@@ -112,11 +117,11 @@ void TFrmCaptura::btConfirmaClick() {
     // sees the buttons locked now, not once the answer is in.
     ui::paintPending(*this);
     AutorizaTransacao(0);
-    if (toInt(host().LeCampo(field::ConfirmationSwitch), 255) == 0 &&
-        toInt(host().LeCampo(field::ServiceXSwitch), 0) > 0 && !TrataServicoX_VKS()) {
+    if (toInt(fields::read(field::ConfirmationSwitch), 255) == 0 && toInt(fields::read(field::ServiceXSwitch), 0) > 0 &&
+        !TrataServicoX_VKS()) {
         return; // reported to the host; the screen takes no more input
     }
-    if (toInt(host().LeCampo(field::ReceiptCopies), 0) > 0) host().KovarSetaViasCupomModulo(1);
+    if (toInt(fields::read(field::ReceiptCopies), 0) > 0) host().KovarSetaViasCupomModulo(1);
     host().KovarGravaArquivo();
     done(kModalOk);
 }
@@ -143,7 +148,7 @@ bool TFrmCaptura::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& 
         focusNextControl();
         used = true;
     }
-    state().bControlaKeyPreview = true;
+    armEnterMovesOn();
     if (used || !onButton) return used;
     return pnBotoes->takeKeyOnButton(focus, key);
 }

@@ -72,6 +72,12 @@ protected:
     // The form key press: true when the key is used up.
     virtual bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key);
 
+    // The screen's Enter handling (the module-wide key-preview switch):
+    // armed, Enter moves the focus to the next control; disarmed, the next
+    // Enter reaches the focused control, and the switch arms itself again.
+    static void armEnterMovesOn();
+    static void disarmEnterMovesOn();
+
     QFrame* pnCaptura;
     ButtonPanel* pnBotoes;
     QPushButton* btConfirma;

@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "ui/MaskedEdit.h"
 #include "ui/StoredDates.h"
 
@@ -16,7 +17,6 @@ constexpr MessageId kDateCaption = 564;
 constexpr MessageId kNsuCaption = 783;
 constexpr MessageId kDateHint = 37;
 constexpr MessageId kNsuHint = 52;
-constexpr MessageId kDateInvalid = 787;
 constexpr MessageId kNsuMissing = 811;
 } // namespace
 
@@ -43,7 +43,7 @@ TFrmCnc_Trn::TFrmCnc_Trn(std::string_view className)
 
 bool TFrmCnc_Trn::ValidaCamposForm() {
     if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
-    if (!transactionDateValid()) return rejectInput(kDateInvalid, *edDtTransacao, Retry::ClearFocusIfEnabled);
+    if (!transactionDateValid()) return rejectInput(msg::kInvalidDate, *edDtTransacao, Retry::ClearFocusIfEnabled);
     if (trimmed(fieldBytes(edNumDocumento->text())).empty()) {
         return rejectInput(kNsuMissing, *edNumDocumento, Retry::EnableClearFocus);
     }
@@ -61,8 +61,8 @@ bool TFrmCnc_Trn::GravaCamposKovar() {
 
 void TFrmCnc_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
-    ui::showStoredLocked(*edDtTransacao, host().LeCampo(field::TransactionDate));
-    edNumDocumento->setText(fieldText(host().LeCampo(field::Nsu)));
+    ui::showStoredLocked(*edDtTransacao, fields::read(field::TransactionDate));
+    edNumDocumento->setText(fieldText(fields::read(field::Nsu)));
     if (!edNumDocumento->text().isEmpty()) edNumDocumento->setEnabled(false);
 }
 

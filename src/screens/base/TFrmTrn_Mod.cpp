@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "ui/KeyFilters.h"
 #include "ui/Pictures.h"
 
@@ -14,8 +15,6 @@ namespace vks {
 namespace {
 
 constexpr MessageId kAmountCaption = 546;
-constexpr MessageId kAmountHint = 26;
-constexpr MessageId kAmountMissing = 26;
 constexpr MessageId kAmountInvalid = 790;
 
 // An amount as typed: digits with at most one decimal separator, and at
@@ -58,7 +57,7 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className)
                        .label = "lbValor",
                        .design = "Valor:",
                        .caption = kAmountCaption,
-                       .hint = kAmountHint,
+                       .hint = msg::kAmountHint,
                        .maxLength = 12});
     lbValor = labelOf(*edValor);
     handleAsAmount(*edValor);
@@ -70,7 +69,7 @@ void TFrmTrn_Mod::handleAsAmount(QLineEdit& edit) {
 }
 
 bool TFrmTrn_Mod::ValidaCamposForm() {
-    if (edValor->text().isEmpty()) return rejectInput(kAmountMissing, *edValor, Retry::EnableClearFocus);
+    if (edValor->text().isEmpty()) return rejectInput(msg::kAmountHint, *edValor, Retry::EnableClearFocus);
     if (!isPositiveAmount(edValor->text())) return rejectInput(kAmountInvalid, *edValor, Retry::EnableClearFocus);
     return true;
 }
@@ -81,7 +80,7 @@ bool TFrmTrn_Mod::GravaCamposKovar() {
 
 void TFrmTrn_Mod::IniciaCamposForm() {
     TFrmCaptura::IniciaCamposForm();
-    edValor->setText(formattedAmount(fieldText(host().LeCampo(field::Amount))));
+    edValor->setText(formattedAmount(fieldText(fields::read(field::Amount))));
     edValor->setEnabled(trimmed(fieldBytes(edValor->text())).empty());
 }
 

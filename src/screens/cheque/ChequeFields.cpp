@@ -8,10 +8,6 @@
 
 namespace vks {
 
-std::string bare(const QString& text) { return host().RemoveFormato(fieldBytes(text)); }
-
-std::string textOf(const QLineEdit& edit) { return fieldBytes(edit.text()); }
-
 std::string leadingCode(const QComboBox& list) { return fieldBytes(list.currentText().left(1).trimmed()); }
 
 void defaultIfEmpty(QLineEdit& edit, const char* value) {
@@ -19,12 +15,5 @@ void defaultIfEmpty(QLineEdit& edit, const char* value) {
 }
 
 QString shownAmount(std::string_view amount) { return fieldText(host().Dollar(host().RemoveFormato(amount))); }
-
-bool storeAll(std::initializer_list<std::pair<FieldId, std::string>> writes) {
-    for (const auto& [field, text] : writes) {
-        if (host().GravaCampoString(field, 0, text) != 0) return false;
-    }
-    return true;
-}
 
 } // namespace vks

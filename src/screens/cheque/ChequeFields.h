@@ -17,9 +17,6 @@ namespace vks {
 // How the cheque screens read their controls into the field store and show
 // its values.
 
-// A displayed text without its formatting (the host's RemoveFormato).
-std::string bare(const QString& text);
-std::string textOf(const QLineEdit& edit);
 // The code that leads a list item ("1-Venda Normal": "1"); empty when none
 // is selected.
 std::string leadingCode(const QComboBox& list);
@@ -27,8 +24,5 @@ std::string leadingCode(const QComboBox& list);
 void defaultIfEmpty(QLineEdit& edit, const char* value);
 // An amount of the field store as the screens show it.
 QString shownAmount(std::string_view amount);
-
-// Writes in order; false at the first write the host refuses.
-bool storeAll(std::initializer_list<std::pair<FieldId, std::string>> writes);
 
 } // namespace vks

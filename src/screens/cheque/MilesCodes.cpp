@@ -6,6 +6,7 @@
 #include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
+#include "screens/base/FieldStore.h"
 #include "screens/cheque/ChequeFields.h"
 
 namespace vks {
@@ -25,18 +26,19 @@ MilesCodes::MilesCodes(const std::array<Entry, 4>& entries)
 
 void MilesCodes::fill() const {
     for (const Entry& entry : entries_) {
-        const std::string value = host().LeCampo(entry.field);
+        const std::string value = fields::read(entry.field);
         if (value.empty()) continue;
         showWithLabel(entry, true);
         const std::string shown = trimmed(value);
         entry.edit->setText(entry.amount ? shownAmount(shown) : fieldText(shown));
-        entry.edit->setEnabled(trimmed(textOf(*entry.edit)).empty());
+        entry.edit->setEnabled(trimmed(fields::textOf(*entry.edit)).empty());
     }
 }
 
 bool MilesCodes::store() const {
     for (const Entry& entry : entries_) {
-        if (!storeAll({{entry.field, host().RemoveFormato(trimmed(textOf(*entry.edit)))}})) return false;
+        if (!fields::writeAll({{entry.field, host().RemoveFormato(trimmed(fields::textOf(*entry.edit)))}}))
+            return false;
     }
     return true;
 }

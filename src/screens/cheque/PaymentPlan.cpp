@@ -11,6 +11,7 @@
 #include "core/Text.h"
 #include "host/HostServices.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "screens/base/FiscalCoupon.h"
 #include "screens/cheque/ChequeFields.h"
 #include "screens/cheque/ChequeNumberGrid.h"
@@ -24,16 +25,16 @@ constexpr int kAccumulates = 0;
 constexpr int kDoesNotAccumulate = 1;
 
 // The bare amount of an amount field as a number (0 when it is none).
-int amountOf(const QLineEdit& edit) { return toInt(host().RemoveFormato(textOf(edit)), 0); }
+int amountOf(const QLineEdit& edit) { return toInt(host().RemoveFormato(fields::textOf(edit)), 0); }
 
 } // namespace
 
 void PaymentPlan::fill() {
-    const std::string installmentsText = trimmed(host().LeCampo(field::InstallmentCount));
+    const std::string installmentsText = trimmed(fields::read(field::InstallmentCount));
     const int installments = toInt(installmentsText, 0);
     const bool firstChequeDateMissing = !showSuppliedDate(c_.firstChequeDate, field::FirstInstallmentDate);
-    const std::string total = host().LeCampo(field::Amount);
-    const std::string interest = host().LeCampo(field::InterestRate);
+    const std::string total = fields::read(field::Amount);
+    const std::string interest = fields::read(field::InterestRate);
     if (!interest.empty()) c_.interest.setText(shownAmount(interest));
     c_.interest.setEnabled(false);
 
@@ -72,10 +73,10 @@ void PaymentPlan::fillCash(const std::string& total, bool firstChequeDateMissing
         c_.firstChequeDate.setMaskedText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         c_.firstChequeDate.setEnabled(false);
     }
-    const std::string miles = host().RemoveFormato(host().LeCampo(field::MilesValue));
+    const std::string miles = host().RemoveFormato(fields::read(field::MilesValue));
     c_.milesValue.setText(shownAmount(miles));
     c_.milesValue.setEnabled(trimmed(miles).empty());
-    const bool accumulates = host().LeCampo(field::AccumulateMiles) == "0";
+    const bool accumulates = fields::read(field::AccumulateMiles) == "0";
     c_.accumulateMiles.setCurrentIndex(accumulates ? kAccumulates : kDoesNotAccumulate);
     c_.accumulateMiles.setEnabled(false);
 }
@@ -94,7 +95,7 @@ void PaymentPlan::fillSingleCheque() {
 void PaymentPlan::fillInstallments(const std::string& installmentsText) {
     c_.installments.setText(fieldText(installmentsText));
     c_.chequeNumbers.setEnabled(true);
-    const std::string downPayment = host().LeCampo(field::DownPayment);
+    const std::string downPayment = fields::read(field::DownPayment);
     if (!trimmed(downPayment).empty()) {
         c_.downPayment.setText(shownAmount(downPayment));
         c_.total.setText(shownAmount(std::to_string(amountOf(c_.total) - amountOf(c_.downPayment))));
@@ -106,9 +107,9 @@ bool PaymentPlan::firstChequeNumberEntered() {
     const int cheques = installments();
     if (cheques == 1) replaceChequeNumbers({c_.firstChequeNumber.text()});
     if (cheques <= 1) return false;
-    if (!trimmed(textOf(c_.firstChequeNumber)).empty()) {
+    if (!trimmed(fields::textOf(c_.firstChequeNumber)).empty()) {
         c_.firstChequeNumber.setText(
-            fieldText(host().PreencherZerosEsquerda(textOf(c_.firstChequeNumber), ChequeNumberGrid::kDigits)));
+            fieldText(host().PreencherZerosEsquerda(fields::textOf(c_.firstChequeNumber), ChequeNumberGrid::kDigits)));
     }
     return true;
 }
@@ -118,7 +119,7 @@ void PaymentPlan::replaceChequeNumbers(const QStringList& numbers) {
     c_.chequeNumbers.addItems(numbers);
 }
 
-void PaymentPlan::showWholeTotal() { c_.total.setText(shownAmount(host().LeCampo(field::Amount))); }
+void PaymentPlan::showWholeTotal() { c_.total.setText(shownAmount(fields::read(field::Amount))); }
 
 bool PaymentPlan::takeDownPayment() {
     showWholeTotal();
@@ -127,7 +128,7 @@ bool PaymentPlan::takeDownPayment() {
     const int rest = total - downPayment;
     if (downPayment > 0 && rest >= 0) c_.total.setText(shownAmount(std::to_string(rest)));
     if (rest < 0) return false;
-    c_.downPaymentByCheque.setText(shownAmount(textOf(c_.downPayment)));
+    c_.downPaymentByCheque.setText(shownAmount(fields::textOf(c_.downPayment)));
     if (downPayment == 0) {
         c_.downPaymentByCheque.setText(shownAmount("0"));
         c_.downPaymentByCheque.setEnabled(false);
@@ -135,11 +136,11 @@ bool PaymentPlan::takeDownPayment() {
     return true;
 }
 
-int PaymentPlan::installments() const { return toInt(textOf(c_.installments), 0); }
+int PaymentPlan::installments() const { return toInt(fields::textOf(c_.installments), 0); }
 
 bool PaymentPlan::firstChequeDateValid() const {
     const QString date = c_.firstChequeDate.maskedText();
-    return trimmed(bare(date)).empty() || QDate::fromString(date, QStringLiteral("dd/MM/yyyy")).isValid();
+    return trimmed(fields::bare(date)).empty() || QDate::fromString(date, QStringLiteral("dd/MM/yyyy")).isValid();
 }
 
 // One number per cheque is sent; without them the sale cannot go.
@@ -149,25 +150,26 @@ bool PaymentPlan::chequeNumbersMissing() const {
 }
 
 bool PaymentPlan::store() const {
-    if (!storeAll({{field::InstallmentCount, textOf(c_.installments)}})) return false;
+    if (!fields::writeAll({{field::InstallmentCount, fields::textOf(c_.installments)}})) return false;
     // The financed amount: what is left of the total in installments, none
     // otherwise.
     std::string financed(kFinancedWidth, '0');
     if (installments() > 1) {
-        financed = host().PreencherZerosEsquerda(bare(c_.total.text()), kFinancedWidth);
+        financed = host().PreencherZerosEsquerda(fields::bare(c_.total.text()), kFinancedWidth);
         if (financed.size() > ValorFinanciadoLength) return false;
-        if (!storeAll({{field::Amount, financed}, {field::InterestRate, bare(c_.interest.text())}})) return false;
+        if (!fields::writeAll({{field::Amount, financed}, {field::InterestRate, fields::bare(c_.interest.text())}}))
+            return false;
     }
     std::memcpy(aValorFinanciado, financed.data(), financed.size());
-    return storeAll({{field::DownPayment, bare(c_.downPayment.text())},
-                     {field::DownPaymentByCheque, bare(c_.downPaymentByCheque.text())},
-                     {field::AccumulateMiles, leadingCode(c_.accumulateMiles)},
-                     {field::MilesValue, bare(c_.milesValue.text())}});
+    return fields::writeAll({{field::DownPayment, fields::bare(c_.downPayment.text())},
+                             {field::DownPaymentByCheque, fields::bare(c_.downPaymentByCheque.text())},
+                             {field::AccumulateMiles, leadingCode(c_.accumulateMiles)},
+                             {field::MilesValue, fields::bare(c_.milesValue.text())}});
 }
 
 bool PaymentPlan::storeCheques() const {
     defaultIfEmpty(c_.firstChequeNumber, "000000");
-    if (!storeAll({{field::FirstChequeNumber, textOf(c_.firstChequeNumber)}})) return false;
+    if (!fields::writeAll({{field::FirstChequeNumber, fields::textOf(c_.firstChequeNumber)}})) return false;
     const int cheques = installments();
     TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence =
         static_cast<std::uint16_t>(std::clamp(cheques, 0, 0xFFFF));
@@ -179,9 +181,7 @@ bool PaymentPlan::storeCheques() const {
     for (int i = 0; i < cheques && i < c_.chequeNumbers.count(); ++i) {
         const std::string number =
             host().PreencherZerosEsquerda(fieldBytes(c_.chequeNumbers.itemText(i)), ChequeNumberGrid::kDigits);
-        if (host().GravaCampoString(field::IdentificationWritten, static_cast<std::uint16_t>(i), number) != 0) {
-            return false;
-        }
+        if (!fields::write(field::IdentificationWritten, number, static_cast<std::uint16_t>(i))) return false;
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/HostServices.h"
+#include "screens/base/FieldStore.h"
 #include "screens/cheque/ChequeFields.h"
 
 namespace vks {
@@ -22,7 +23,7 @@ SaleKind::SaleKind(QComboBox& list, QLineEdit& authorizer, std::function<void()>
       showAuthorizer_(std::move(showAuthorizer)) {}
 
 void SaleKind::fill() {
-    const std::string kind = host().LeCampo(field::SaleKind);
+    const std::string kind = fields::read(field::SaleKind);
     const int item = kind.size() == 1 && kind[0] >= '0' && kind[0] <= '2' ? kind[0] - '0' : -1;
     if (item < 0) {
         list_.setCurrentIndex(kNormalSale);
@@ -38,14 +39,14 @@ void SaleKind::left() {
 }
 
 bool SaleKind::store() {
-    if (!storeAll({{field::SaleKind, leadingCode(list_)}})) return false;
+    if (!fields::writeAll({{field::SaleKind, leadingCode(list_)}})) return false;
     defaultIfEmpty(authorizer_, "1");
-    return storeAll({{field::ForcedSaleAuthorizer, textOf(authorizer_)}});
+    return fields::writeAll({{field::ForcedSaleAuthorizer, fields::textOf(authorizer_)}});
 }
 
 void SaleKind::authorizerNeeded() {
-    authorizer_.setText(fieldText(host().LeCampo(field::ForcedSaleAuthorizer)));
-    authorizer_.setEnabled(trimmed(textOf(authorizer_)).empty());
+    authorizer_.setText(fieldText(fields::read(field::ForcedSaleAuthorizer)));
+    authorizer_.setEnabled(trimmed(fields::textOf(authorizer_)).empty());
     showAuthorizer_();
 }
 

@@ -11,14 +11,15 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
+#include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/cheque/ChequeFields.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
 namespace {
 
-constexpr MessageId kCpfInvalid = 803;
 constexpr std::size_t kCpfDigits = 11;
 constexpr std::size_t kCardLength = 16;
 constexpr const char* kNoOperator = "001";
@@ -62,12 +63,12 @@ void TFrmAutGen_VKSTrn::IniciaCamposForm() {
     edCartao->clear();
     edCPF->clearMasked();
     {
-        const WipedString stored(host().LeCampo(field::Identification));
+        const WipedString stored(fields::read(field::Identification));
         const WipedString identification(trimmed(stored.view()));
         if (identification.view().size() > kCpfDigits) {
             edCartao->setText(concealedCardNumber(identification.view()));
         } else {
-            edCPF->setMaskedText(fieldText(host().LeCampo(field::Cpf)));
+            edCPF->setMaskedText(fieldText(fields::read(field::Cpf)));
         }
     }
     edCartao->setEnabled(false);
@@ -75,7 +76,7 @@ void TFrmAutGen_VKSTrn::IniciaCamposForm() {
 
     coupon_.fill();
 
-    edOperador->setText(fieldText(host().LeCampo(field::Operator)));
+    edOperador->setText(fieldText(fields::read(field::Operator)));
     if (!edOperador->text().isEmpty()) {
         showWithLabel(*edOperador, true);
     } else {
@@ -87,29 +88,30 @@ void TFrmAutGen_VKSTrn::IniciaCamposForm() {
 
 // Only a complete CPF is checked; the amount is not.
 bool TFrmAutGen_VKSTrn::ValidaCamposForm() {
-    const std::string cpf = bare(edCPF->maskedText());
+    const std::string cpf = fields::bare(edCPF->maskedText());
     if (cpf.size() == kCpfDigits && !host().VerificaCPF(cpf)) {
-        return rejectInput(kCpfInvalid, *edCPF, Retry::EnableClearFocus);
+        return rejectInput(msg::kInvalidOrMissing, *edCPF, Retry::EnableClearFocus);
     }
     return true;
 }
 
 bool TFrmAutGen_VKSTrn::GravaCamposKovar() {
     if (!TFrmVKS_TrnMod::GravaCamposKovar()) return false;
-    return storeAll(
-               {{field::AuthorizerTag, "36"}, {field::OperationCode, "03"}, {field::Cpf, bare(edCPF->maskedText())}}) &&
-           coupon_.store() && storeAll({{field::Operator, fieldBytes(edOperador->text())}});
+    return fields::writeAll({{field::AuthorizerTag, fields::kAuthorizerTag},
+                             {field::OperationCode, "03"},
+                             {field::Cpf, fields::bare(edCPF->maskedText())}}) &&
+           coupon_.store() && fields::writeAll({{field::Operator, fieldBytes(edOperador->text())}});
 }
 
 bool TFrmAutGen_VKSTrn::storeChequeHeader(const char* constant3, const char* constant2) {
-    return storeAll({{field::ChequeConstant3, constant3}, {field::ChequeConstant2, constant2}}) &&
+    return fields::writeAll({{field::ChequeConstant3, constant3}, {field::ChequeConstant2, constant2}}) &&
            query::store(query::SaidaConsulta);
 }
 
 bool TFrmAutGen_VKSTrn::storeIdentificationCard() {
-    const WipedString identification(host().LeCampo(field::Identification));
+    const WipedString identification(fields::read(field::Identification));
     const WipedString card(std::string(identification.view().substr(0, kCardLength)));
-    return host().GravaCampoString(field::CardNumber, 0, card.view()) == 0;
+    return fields::write(field::CardNumber, card.view());
 }
 
 void TFrmAutGen_VKSTrn::orderCapture(std::vector<QWidget*> controls) {

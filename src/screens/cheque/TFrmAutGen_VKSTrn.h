@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "screens/base/FiscalCoupon.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/base/TFrmVKS_TrnMod.h"
 #include "screens/queries/QueryContext.h"
 
@@ -18,10 +19,8 @@ class MaskedEdit;
 // every generic authorization sends. The amount is not checked here.
 class TFrmAutGen_VKSTrn : public TFrmVKS_TrnMod {
 public:
-    static constexpr MessageId kDefaultCpfHint = 11;
-
     // `cpfHint`: what the message line says on entering edCPF.
-    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn", MessageId cpfHint = kDefaultCpfHint);
+    explicit TFrmAutGen_VKSTrn(std::string_view className = "TFrmAutGen_VKSTrn", MessageId cpfHint = msg::kCpfHint);
 
     bool ValidaCamposForm() override;
     bool GravaCamposKovar() override;

@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/base/FieldStore.h"
 #include "ui/KeyFilters.h"
 #include "ui/MaskedEdit.h"
 
@@ -38,7 +39,7 @@ void TFrmCancVCheque_AutGen::IniciaCamposForm() {
     TFrmAutGen_VKSTrn::IniciaCamposForm();
     lbTitulo->setText(text(kTitle));
     setRequestLayout(TrnCancVChqAutGenVKS);
-    edNSU->setText(fieldText(host().LeCampo(field::Nsu)));
+    edNSU->setText(fieldText(fields::read(field::Nsu)));
     if (!edNSU->text().isEmpty()) edNSU->setEnabled(false);
     query::load(kSaidaConsulta);
     arrangeCapture(2);
@@ -54,7 +55,7 @@ bool TFrmCancVCheque_AutGen::GravaCamposKovar() {
     if (!TFrmAutGen_VKSTrn::GravaCamposKovar()) return false;
     if (!storeChequeHeader("002", "02")) return false;
     const std::string nsu = fieldBytes(edNSU->text());
-    if (!trimmed(nsu).empty() && host().GravaCampoString(field::Nsu, 0, nsu) != 0) return false;
+    if (!trimmed(nsu).empty() && !fields::write(field::Nsu, nsu)) return false;
     return storeIdentificationCard();
 }
 

@@ -11,6 +11,7 @@
 #include "host/Messages.h"
 #include "screens/base/ButtonPanel.h"
 #include "screens/base/ScreenGeometry.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/cheque/ChequeNumberGrid.h"
 #include "ui/KeyPreview.h"
 
@@ -20,7 +21,6 @@ namespace {
 constexpr MessageId kInstallmentCaption = 1020;
 constexpr MessageId kGridHint = 1021;
 constexpr MessageId kRepeatedNumber = 1022;
-constexpr MessageId kNumberMissing = 1025;
 
 // The number that follows `number` ("000123": "124"), without leading zeros.
 QString followingNumber(const QString& number) {
@@ -145,7 +145,7 @@ bool TFrmNumChq::ValidaCamposForm() {
         for (int row = 0; row < grid->rowCount(); ++row) {
             const QString number = grid->number(row);
             if (!number.isEmpty() && toInt(fieldBytes(number), 0) != 0) continue;
-            showError(kNumberMissing);
+            showError(msg::kChequeNumberInvalid);
             grid->setCurrent(row);
             grid->setFocus();
             return false;

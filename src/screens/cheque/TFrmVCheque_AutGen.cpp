@@ -14,9 +14,11 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/ScreenTable.h"
+#include "screens/base/FieldStore.h"
 #include "screens/base/FiscalCoupon.h"
 #include "screens/base/ScreenGeometry.h"
 #include "screens/base/SharedControls.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/cheque/ChequeFields.h"
 #include "screens/cheque/ChequeSaleControls.h"
 #include "screens/cheque/OtherHolderCard.h"
@@ -30,12 +32,10 @@ namespace {
 
 constexpr MessageId kTitle = 528;
 constexpr MessageId kCpfHint = 67;
-constexpr MessageId kDateInvalid = 787;
 constexpr MessageId kDownPaymentAboveTotal = 800;
 constexpr MessageId kBankMissing = 804;
 constexpr MessageId kAgencyMissing = 805;
 constexpr MessageId kAccountMissing = 806;
-constexpr MessageId kChequeNumbersMissing = 1025;
 constexpr const char* kNumberScreen = "TFrmNumChq";
 constexpr int kColumns = 4;
 
@@ -110,7 +110,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     ui::onExit(*edValorEntrada, [this] { edValorEntradaExit(); });
     ui::onExit(*cbVenda, [this] { saleKind_.left(); });
     ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
-    ui::onEntry(*edNumChequeEntr, [] { state().bControlaKeyPreview = true; });
+    ui::onEntry(*edNumChequeEntr, [] { armEnterMovesOn(); });
 
     orderCapture({edValor,
                   cbVenda,
@@ -148,22 +148,22 @@ void TFrmVCheque_AutGen::IniciaCamposForm() {
     lbTitulo->setText(text(kTitle));
     setRequestLayout(TrnVChequeAutGenVKS);
 
-    edCodConsulta->setText(fieldText(host().LeCampo(field::QueryType)));
+    edCodConsulta->setText(fieldText(fields::read(field::QueryType)));
     edCodConsulta->setEnabled(false);
     miles_.fill();
     saleKind_.fill();
     for (auto [field, edit] : {std::pair{field::ChequeBank, edBanco}, std::pair{field::ChequeAgency, edAgencia},
                                std::pair{field::ChequeAccount, edConta}}) {
-        edit->setText(fieldText(host().LeCampo(field)));
+        edit->setText(fieldText(fields::read(field)));
         if (!edit->text().isEmpty()) edit->setEnabled(false);
     }
     query::load(query::SaidaConsulta);
-    edVendedor->setText(fieldText(host().LeCampo(field::Salesperson)));
+    edVendedor->setText(fieldText(fields::read(field::Salesperson)));
     if (!edVendedor->text().isEmpty()) {
         showWithLabel(*edVendedor, true);
         edVendedor->setEnabled(false);
     }
-    const std::string firstCheque = host().LeCampo(field::FirstChequeNumber);
+    const std::string firstCheque = fields::read(field::FirstChequeNumber);
     edNumChequeEntr->setText(fieldText(firstCheque));
     edNumChequeEntr->setEnabled(trimmed(firstCheque).empty());
     fillOtherHolderCard(*edCartaoTerceiro);
@@ -173,7 +173,7 @@ void TFrmVCheque_AutGen::IniciaCamposForm() {
 
 void TFrmVCheque_AutGen::edValorEntradaExit() {
     if (plan_.takeDownPayment()) return;
-    state().bControlaKeyPreview = false;
+    disarmEnterMovesOn();
     rejectInput(kDownPaymentAboveTotal, *edValorEntrada, Retry::EnableClearFocus);
     // Back to the screen, so that leaving the field again is noticed (the
     // message box was opened from inside a focus change).
@@ -194,20 +194,21 @@ bool TFrmVCheque_AutGen::edNumChequeEntrEnter() {
     if (!plan_.firstChequeNumberEntered()) return false;
     ReferencedScreen numbers(kNumberScreen, this);
     if (!numbers || numbers.runModal(this) != kModalCancel) return false;
-    state().bControlaKeyPreview = false;
+    disarmEnterMovesOn();
     return true;
 }
 
 bool TFrmVCheque_AutGen::ValidaCamposForm() {
     if (!TFrmAutGen_VKSTrn::ValidaCamposForm()) return false;
-    state().bControlaKeyPreview = false;
-    if (!plan_.firstChequeDateValid()) return rejectInput(kDateInvalid, *edDataPrimCheque, Retry::EnableClearFocus);
+    disarmEnterMovesOn();
+    if (!plan_.firstChequeDateValid())
+        return rejectInput(msg::kInvalidDate, *edDataPrimCheque, Retry::EnableClearFocus);
     for (auto [edit, message] : {std::pair{edBanco, kBankMissing}, std::pair{edAgencia, kAgencyMissing},
                                  std::pair{edConta, kAccountMissing}}) {
         if (edit->text().isEmpty()) return rejectInput(message, *edit, Retry::EnableFocus);
     }
     if (plan_.chequeNumbersMissing()) {
-        return rejectInput(kChequeNumbersMissing, *edNumChequeEntr, Retry::FocusIfEnabled);
+        return rejectInput(msg::kChequeNumberInvalid, *edNumChequeEntr, Retry::FocusIfEnabled);
     }
     return true;
 }
@@ -217,18 +218,18 @@ bool TFrmVCheque_AutGen::GravaCamposKovar() {
     std::memset(aValorFinanciado, 0, sizeof aValorFinanciado);
     if (!storeChequeHeader("001", "01") || !storeIdentificationCard() || !plan_.store() || !saleKind_.store() ||
         !storeOtherHolderCard(*edCartaoTerceiro) ||
-        !storeAll({{field::ConstantZero, "0"},
-                   {field::FirstInstallmentDate, ui::storedText(*edDataPrimCheque, ui::kNoDate)}})) {
+        !fields::writeAll({{field::ConstantZero, "0"},
+                           {field::FirstInstallmentDate, ui::storedText(*edDataPrimCheque, ui::kNoDate)}})) {
         return false;
     }
     defaultIfEmpty(*edVendedor, "1");
     defaultIfEmpty(*edOperador, "1");
-    return storeAll({{field::Salesperson, textOf(*edVendedor)},
-                     {field::Operator, textOf(*edOperador)},
-                     {field::ChequeBank, textOf(*edBanco)},
-                     {field::ChequeAgency, textOf(*edAgencia)},
-                     {field::ChequeAccount, textOf(*edConta)},
-                     {field::ChequeQueryCode, textOf(*edCodConsulta)}}) &&
+    return fields::writeAll({{field::Salesperson, fields::textOf(*edVendedor)},
+                             {field::Operator, fields::textOf(*edOperador)},
+                             {field::ChequeBank, fields::textOf(*edBanco)},
+                             {field::ChequeAgency, fields::textOf(*edAgencia)},
+                             {field::ChequeAccount, fields::textOf(*edConta)},
+                             {field::ChequeQueryCode, fields::textOf(*edCodConsulta)}}) &&
            plan_.storeCheques() && miles_.store();
 }
 

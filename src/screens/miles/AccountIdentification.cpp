@@ -11,6 +11,7 @@
 #include "host/Messages.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
 
@@ -18,7 +19,6 @@ namespace vks {
 namespace {
 
 constexpr MessageId kDocumentMissing = 846;
-constexpr MessageId kCpfInvalid = 803;
 constexpr MessageId kCardMissing = 198;
 
 constexpr std::array<EntryTypeRow, 3> kEntryTypes{{
@@ -38,7 +38,7 @@ void takeCardNumber(const ui::CardEdit& card, WipedString& into) {
 } // namespace
 
 const EntryTypeRow* readEntryType() {
-    const int value = toInt(host().LeCampo(field::EntryType), 0);
+    const int value = toInt(fields::read(field::EntryType), 0);
     for (const EntryTypeRow& row : kEntryTypes) {
         if (row.value == value) return &row;
     }
@@ -81,7 +81,7 @@ std::optional<AccountIdentification::Rejection> AccountIdentification::rejection
     if (document_.isVisibleTo(&screen)) {
         if (isBlank(fieldBytes(document_.text()))) return Rejection{kDocumentMissing, &document_};
     } else if (cpf_.isVisibleTo(&screen)) {
-        if (!host().VerificaCPF(cpfDigits(cpf_))) return Rejection{kCpfInvalid, &cpf_};
+        if (!host().VerificaCPF(cpfDigits(cpf_))) return Rejection{msg::kInvalidOrMissing, &cpf_};
     } else if (card_.isVisibleTo(&screen)) {
         WipedString number;
         takeCardNumber(card_, number);

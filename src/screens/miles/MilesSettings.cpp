@@ -18,7 +18,7 @@ std::string zeroFilled(std::string text, int width) { return host().PreencherZer
 } // namespace
 
 void readMappingVersion() {
-    std::string version = host().LeCampo(field::MappingVersion).substr(0, kMappingVersionLength);
+    std::string version = fields::read(field::MappingVersion).substr(0, kMappingVersionLength);
     if (isBlank(version)) version = "0000";
     state().VersaoMapeamento = std::move(version);
 }

@@ -83,17 +83,17 @@ void TFrmAquis_MilhasVKS::IniciaCamposForm() {
     coupon_.fill();
 
     // The registration comes from the host or not at all.
-    edOperador->setText(fieldText(host().LeCampo(field::Operator)));
+    edOperador->setText(fieldText(fields::read(field::Operator)));
     if (edOperador->text().isEmpty()) {
         showWithLabel(*edOperador, false);
     } else {
         edOperador->setEnabled(false);
     }
 
-    TrataFormaPagamento(host().LeCampo(field::PaymentForm));
+    TrataFormaPagamento(fields::read(field::PaymentForm));
     fillOccurrence();
 
-    const WipedString card(host().LeCampo(field::Identification));
+    const WipedString card(fields::read(field::Identification));
     edCartao->setText(concealedCardNumber(card.view()));
     edCartao->setEnabled(card.empty());
 }
@@ -114,7 +114,7 @@ void TFrmAquis_MilhasVKS::TrataFormaPagamento(const std::string& code) {
     if (milesSelected()) {
         // Paid in miles: their value comes from the host; when it has none the
         // cashier types it here, since the locked list never leads to it.
-        edValorMilhas->setText(fieldText(host().Dollar(host().RemoveFormato(host().LeCampo(field::MilesValue)))));
+        edValorMilhas->setText(fieldText(host().Dollar(host().RemoveFormato(fields::read(field::MilesValue)))));
         edValorMilhas->setEnabled(edValorMilhas->text().isEmpty());
     } else {
         edValorMilhas->setEnabled(false);
@@ -128,11 +128,11 @@ void TFrmAquis_MilhasVKS::fillOccurrence() {
         }
         return;
     }
-    const std::string kind = trimmed(host().LeCampo(field::OccurrenceKind));
+    const std::string kind = trimmed(fields::read(field::OccurrenceKind));
     const int index = kind == "P" ? 0 : kind == "0" ? 1 : -1;
     cbIdOcorrencia->setCurrentIndex(index);
     cbIdOcorrencia->setEnabled(index < 0);
-    edCodOcorrencia->setText(fieldText(host().LeCampo(field::OccurrenceCode)));
+    edCodOcorrencia->setText(fieldText(fields::read(field::OccurrenceCode)));
     if (!edCodOcorrencia->text().isEmpty()) edCodOcorrencia->setEnabled(false);
 }
 
@@ -155,8 +155,8 @@ bool TFrmAquis_MilhasVKS::ValidaCamposForm() {
 
 bool TFrmAquis_MilhasVKS::GravaCamposKovar() {
     if (!TFrmMilhas_VKSTrn::GravaCamposKovar()) return false;
-    const WipedString card(host().LeCampo(field::Identification));
-    const WipedString hostCode(host().LeCampo(field::HostCodeCopy));
+    const WipedString card(fields::read(field::Identification));
+    const WipedString hostCode(fields::read(field::HostCodeCopy));
     const WipedString sentHostCode(hostCode.empty() ? host().PreencherZerosEsquerda("", 4)
                                                     : std::string(hostCode.view()));
     if (!fields::writeAll(

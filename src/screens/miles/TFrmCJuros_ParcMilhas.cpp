@@ -27,13 +27,13 @@ TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
 void TFrmCJuros_ParcMilhas::IniciaCamposForm() {
     TFrmParc_VendaCartaoMilhas::IniciaCamposForm();
     lbTitulo->setText(text(kTitle));
-    fillSupplied(*edJuros, host().LeCampo(field::InterestRate));
+    fillSupplied(*edJuros, fields::read(field::InterestRate));
 }
 
 // The interest is sent as typed, not checked.
 bool TFrmCJuros_ParcMilhas::GravaCamposKovar() {
     return TFrmParc_VendaCartaoMilhas::GravaCamposKovar() &&
-           fields::writeAll({{field::PaymentTerm, "3"}, {field::InterestRate, bare(edJuros->text())}});
+           fields::writeAll({{field::PaymentTerm, "3"}, {field::InterestRate, fields::bare(edJuros->text())}});
 }
 
 } // namespace vks

@@ -19,7 +19,7 @@ TFrmEstAquis_EstVenAquis::TFrmEstAquis_EstVenAquis()
 void TFrmEstAquis_EstVenAquis::IniciaCamposForm() {
     TFrmEstVenAquis_CncTrn::IniciaCamposForm();
     lbTitulo->setText(text(kTitle));
-    const WipedString card(host().LeCampo(field::Identification));
+    const WipedString card(fields::read(field::Identification));
     edCartao->setText(concealedCardNumber(card.view()));
 }
 

@@ -8,13 +8,12 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
-namespace {
-constexpr MessageId kOperatorMissing = 803;
-} // namespace
+namespace {} // namespace
 
 TFrmEstVenAquis_CncTrn::TFrmEstVenAquis_CncTrn(std::string_view className, bool showsCard)
     : TFrmCnc_Trn(className),
@@ -44,14 +43,14 @@ void TFrmEstVenAquis_CncTrn::IniciaCamposForm() {
     setRequestLayout(TrnCancelamentoVendaAquis);
     readMappingVersion();
     coupon_.fill();
-    edMatrOper->setText(fieldText(host().LeCampo(field::Operator)));
+    edMatrOper->setText(fieldText(fields::read(field::Operator)));
     if (!edMatrOper->text().isEmpty()) edMatrOper->setEnabled(false);
 }
 
 bool TFrmEstVenAquis_CncTrn::ValidaCamposForm() {
     if (!TFrmCnc_Trn::ValidaCamposForm()) return false;
     if (isBlank(fieldBytes(edMatrOper->text()))) {
-        return rejectInput(kOperatorMissing, *edMatrOper, Retry::EnableClearFocus);
+        return rejectInput(msg::kInvalidOrMissing, *edMatrOper, Retry::EnableClearFocus);
     }
     if (const auto rejected = coupon_.rejection()) {
         return rejectInput(rejected->message, *rejected->control, Retry::EnableClearFocus);
@@ -61,7 +60,7 @@ bool TFrmEstVenAquis_CncTrn::ValidaCamposForm() {
 
 bool TFrmEstVenAquis_CncTrn::GravaCamposKovar() {
     if (!TFrmCnc_Trn::GravaCamposKovar()) return false;
-    const WipedString card(host().LeCampo(field::Identification));
+    const WipedString card(fields::read(field::Identification));
     return fields::writeAll({{field::AuthorizerTag, fields::kAuthorizerTag}, {field::CardNumber, card.view()}}) &&
            storeMappingVersion() && coupon_.store() &&
            fields::writeAll({{field::Operator, fieldBytes(edMatrOper->text())}});

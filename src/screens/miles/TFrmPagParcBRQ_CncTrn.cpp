@@ -61,7 +61,7 @@ void TFrmPagParcBRQ_CncTrn::IniciaCamposForm() {
          {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF), static_cast<QWidget*>(edCartao)}) {
         control->setVisible(control == &shown);
     }
-    const WipedString supplied(host().LeCampo(row->field));
+    const WipedString supplied(fields::read(row->field));
     identification_.fill(*row, supplied.view());
 }
 

@@ -57,13 +57,13 @@ void TFrmPagParcBRQ_VKSTrn::IniciaCamposForm() {
          {static_cast<QWidget*>(edDadosDocumento), static_cast<QWidget*>(edCPF), static_cast<QWidget*>(edCartao)}) {
         showWithLabel(*control, control == &shown);
     }
-    const WipedString supplied(host().LeCampo(row->field));
+    const WipedString supplied(fields::read(row->field));
     identification_.fill(*row, supplied.view());
     // The document code is paid without a payment form.
     if (row->key == AccountKey::Document) {
         showWithLabel(*cbFPPagto, false);
     } else {
-        TrataFormaPagamento(host().LeCampo(field::PaymentForm));
+        TrataFormaPagamento(fields::read(field::PaymentForm));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/miles/MilesSettings.h"
 #include "ui/MaskedEdit.h"
 #include "ui/StoredDates.h"
@@ -15,7 +16,6 @@ namespace vks {
 namespace {
 
 constexpr MessageId kInstallmentsOutOfRange = 319;
-constexpr MessageId kInvalidDate = 787;
 
 } // namespace
 
@@ -46,8 +46,8 @@ void TFrmParc_VendaCartaoMilhas::setInstallmentTabOrder(QWidget* interest) {
 
 void TFrmParc_VendaCartaoMilhas::IniciaCamposForm() {
     TFrmVendaCartao_MilhasVKS::IniciaCamposForm();
-    ui::showStoredLocked(*edDtPrimParcela, host().LeCampo(field::FirstInstallmentDate));
-    fillSupplied(*edNumParc, host().LeCampo(field::InstallmentCount));
+    ui::showStoredLocked(*edDtPrimParcela, fields::read(field::FirstInstallmentDate));
+    fillSupplied(*edNumParc, fields::read(field::InstallmentCount));
 }
 
 bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
@@ -59,7 +59,7 @@ bool TFrmParc_VendaCartaoMilhas::ValidaCamposForm() {
         return rejectInput(kInstallmentsOutOfRange, *edNumParc, Retry::EnableClearFocus, {"1", "99"});
     }
     if (!ui::holdsDateOrBlank(*edDtPrimParcela)) {
-        return rejectInput(kInvalidDate, *edDtPrimParcela, Retry::EnableClearFocus);
+        return rejectInput(msg::kInvalidDate, *edDtPrimParcela, Retry::EnableClearFocus);
     }
     return true;
 }

@@ -14,6 +14,7 @@
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/miles/CaptureColumns.h"
 #include "screens/miles/MilesSaleControls.h"
 #include "screens/miles/MilesSettings.h"
@@ -24,8 +25,6 @@ namespace vks {
 namespace {
 
 constexpr MessageId kTitle = 523;
-constexpr MessageId kCouponMissing = 810;
-constexpr MessageId kOccurrenceNotChosen = 839;
 constexpr MessageId kInsuranceCodeMissing = 1611;
 
 constexpr int kInsuranceItem = 0; // "S - Código do Seguro"
@@ -33,8 +32,6 @@ constexpr int kOtherCasesItem = 1;
 constexpr int kForcedSaleItem = 1;
 
 constexpr std::string_view kNoOccurrenceCode = "0000000000";
-
-std::string textOf(const QLineEdit& edit) { return fieldBytes(edit.text()); }
 
 } // namespace
 
@@ -86,8 +83,6 @@ void TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::vector<QWidget*> ins
                                edLocalContrato, edNumContrato, edDV, cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
     useTabOrder(std::move(order));
 }
-
-std::string TFrmVendaCartao_MilhasVKS::bare(const QString& text) { return host().RemoveFormato(fieldBytes(text)); }
 
 void TFrmVendaCartao_MilhasVKS::fillSupplied(QLineEdit& edit, std::string_view value) {
     const QString text = fieldText(value);
@@ -180,10 +175,11 @@ void TFrmVendaCartao_MilhasVKS::FormShow() {
 
 bool TFrmVendaCartao_MilhasVKS::ValidaCamposForm() {
     if (!TFrmMilhas_VKSTrn::ValidaCamposForm()) return false;
-    if (isBlank(fieldBytes(edCupom->text()))) return rejectInput(kCouponMissing, *edCupom, Retry::EnableClearFocus);
+    if (isBlank(fieldBytes(edCupom->text())))
+        return rejectInput(msg::kCouponMissing, *edCupom, Retry::EnableClearFocus);
     if (treatsOccurrences()) {
         if (cbIdOcorrencia->currentIndex() < 0) {
-            return rejectInput(kOccurrenceNotChosen, *cbIdOcorrencia, Retry::EnableFocus);
+            return rejectInput(msg::kOccurrenceNotChosen, *cbIdOcorrencia, Retry::EnableFocus);
         }
         if (cbIdOcorrencia->currentIndex() == kInsuranceItem && isBlank(fieldBytes(edCodOcorrencia->text()))) {
             return rejectInput(kInsuranceCodeMissing, *edCodOcorrencia, Retry::EnableClearFocus);
@@ -197,7 +193,7 @@ bool TFrmVendaCartao_MilhasVKS::storeOccurrence() {
     std::string code(kNoOccurrenceCode);
     if (treatsOccurrences()) {
         kind = trimmed(fieldBytes(cbIdOcorrencia->currentText())).substr(0, 1);
-        if (cbIdOcorrencia->currentIndex() == kInsuranceItem) code = textOf(*edCodOcorrencia);
+        if (cbIdOcorrencia->currentIndex() == kInsuranceItem) code = fields::textOf(*edCodOcorrencia);
     }
     return fields::writeAll({{field::OccurrenceKind, kind}, {field::OccurrenceCode, code}});
 }
@@ -208,19 +204,19 @@ bool TFrmVendaCartao_MilhasVKS::GravaCamposKovar() {
     const bool stored =
         fields::writeAll({{field::OperationCode, "01"}}) && fields::copy(field::CardNumber, field::Identification) &&
         fields::copy(field::HostCode, field::HostCodeCopy) && storeMappingVersion() && coupon_.store() &&
-        fields::writeAll({{field::Operator, textOf(*edOperador)}}) && storeOccurrence() &&
-        fields::writeAll({{field::MilesValue, bare(edValorMilhas->text())},
-                          {field::DownPayment, bare(edValorEntrada->text())},
+        fields::writeAll({{field::Operator, fields::textOf(*edOperador)}}) && storeOccurrence() &&
+        fields::writeAll({{field::MilesValue, fields::bare(edValorMilhas->text())},
+                          {field::DownPayment, fields::bare(edValorEntrada->text())},
                           {field::SaleKind, trimmed(fieldBytes(cbVenda->currentText())).substr(0, 1)},
-                          {field::ForcedSaleAuthorizer, textOf(*edMatrAutorizador)}});
+                          {field::ForcedSaleAuthorizer, fields::textOf(*edMatrAutorizador)}});
     if (!stored) return false;
     // The host reads the composed text when it builds the request.
     composeCodigoValorMilhas();
-    return fields::writeAll({{field::CashValue, bare(edValorAvista->text())},
+    return fields::writeAll({{field::CashValue, fields::bare(edValorAvista->text())},
                              {field::ConstantZero, "0"},
-                             {field::ContractLocation, textOf(*edLocalContrato)},
-                             {field::ContractNumber, textOf(*edNumContrato)},
-                             {field::ContractCheckDigit, textOf(*edDV)}});
+                             {field::ContractLocation, fields::textOf(*edLocalContrato)},
+                             {field::ContractNumber, fields::textOf(*edNumContrato)},
+                             {field::ContractCheckDigit, fields::textOf(*edDV)}});
 }
 
 } // namespace vks

@@ -35,8 +35,6 @@ protected:
     // Puts a value the host supplied into `edit` whole (its maximum length
     // only limits typing); the control is enabled only when it stays empty.
     static void fillSupplied(QLineEdit& edit, std::string_view value);
-    // A typed amount or date without its formatting.
-    static std::string bare(const QString& text);
 
     QComboBox* cbVenda;
     QLineEdit* edCartao;

@@ -2,6 +2,8 @@
 
 #include "core/FieldText.h"
 #include "host/Fields.h"
+#include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/queries/QueryScreen.h"
 #include "ui/StoredDates.h"
 
@@ -35,26 +37,23 @@ public:
     void IniciaCamposForm() override {
         QueryScreen<GenericScreen>::IniciaCamposForm();
         if (dueDateCaption_ != 0) lbDataVenc->setText(this->text(dueDateCaption_));
-        ui::showStoredLocked(*edDataVenc, host().RemoveFormato(host().LeCampo(field::InvoiceDueDate)));
+        ui::showStoredLocked(*edDataVenc, host().RemoveFormato(fields::read(field::InvoiceDueDate)));
     }
 
     bool ValidaCamposForm() override {
         if (!GenericScreen::ValidaCamposForm()) return false;
         if (const auto due = ui::fullDate(*edDataVenc); !due || *due > QDate::currentDate()) {
-            return this->rejectInput(kInvalidDate, *edDataVenc, Retry::EnableClearFocus);
+            return this->rejectInput(msg::kInvalidDate, *edDataVenc, Retry::EnableClearFocus);
         }
         return true;
     }
 
     bool GravaCamposKovar() override {
         if (!QueryScreen<GenericScreen>::GravaCamposKovar()) return false;
-        return host().GravaCampoString(field::InvoiceDueDate, 0,
-                                       host().RemoveFormato(fieldBytes(edDataVenc->maskedText()))) == 0;
+        return fields::write(field::InvoiceDueDate, fields::bare(edDataVenc->maskedText()));
     }
 
 protected:
-    static constexpr MessageId kInvalidDate = 787;
-
     QLabel* lbDataVenc;
     ui::MaskedEdit* edDataVenc;
 

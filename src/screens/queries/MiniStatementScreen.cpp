@@ -8,7 +8,7 @@
 namespace vks::mini {
 
 void showHostScope(QComboBox& scope) {
-    const std::string supplied = host().LeCampo(field::MiniStatementScope);
+    const std::string supplied = fields::read(field::MiniStatementScope);
     if (supplied.empty()) return;
     // Anything but a whole number is taken as a scope out of range.
     const int value = toInt(supplied, -1);

@@ -3,6 +3,8 @@
 #include <QComboBox>
 
 #include "host/Fields.h"
+#include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/queries/QueryScreen.h"
 #include "ui/StoredDates.h"
 
@@ -44,14 +46,14 @@ public:
 
     void IniciaCamposForm() override {
         QueryScreen<GenericScreen>::IniciaCamposForm();
-        ui::showStoredLocked(*edDataInicio, host().LeCampo(field::MiniStatementStart));
+        ui::showStoredLocked(*edDataInicio, fields::read(field::MiniStatementStart));
         mini::showHostScope(*cbEscopo);
     }
 
     bool ValidaCamposForm() override {
         if (!GenericScreen::ValidaCamposForm()) return false;
         if (!ui::holdsDateOrNothing(*edDataInicio)) {
-            return this->rejectInput(kInvalidDate, *edDataInicio, Retry::EnableClearFocus);
+            return this->rejectInput(msg::kInvalidDate, *edDataInicio, Retry::EnableClearFocus);
         }
         if (cbEscopo->currentIndex() < 0) return this->rejectInput(kNoScope, *cbEscopo, Retry::EnableFocus);
         return true;
@@ -59,12 +61,11 @@ public:
 
     bool GravaCamposKovar() override {
         if (!QueryScreen<GenericScreen>::GravaCamposKovar()) return false;
-        return host().GravaCampoString(field::MiniStatementStart, 0, ui::storedText(*edDataInicio, ui::kNoDate)) == 0 &&
+        return fields::write(field::MiniStatementStart, ui::storedText(*edDataInicio, ui::kNoDate)) &&
                mini::storeScope(*cbEscopo);
     }
 
 protected:
-    static constexpr MessageId kInvalidDate = 787;
     static constexpr MessageId kNoScope = 854;
 
     QLabel* lbDataInicio;

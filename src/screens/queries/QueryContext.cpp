@@ -16,7 +16,7 @@ std::string loadedValue(std::string_view text, std::size_t length, std::string_v
 void load(const ContextValue& context) { load(context, context.fallback); }
 
 void load(const ContextValue& context, std::string_view fallback) {
-    set(context, loadedValue(host().LeCampo(context.field), context.length, fallback));
+    set(context, loadedValue(fields::read(context.field), context.length, fallback));
 }
 
 const std::string& valueOf(const ContextValue& context) { return state().*context.value; }

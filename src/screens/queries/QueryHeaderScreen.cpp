@@ -16,7 +16,7 @@ bool storeHeader(const Header& header) {
 }
 
 QString entryTypeOr(std::string_view fallback) {
-    const std::string entryType = host().LeCampo(field::QueryEntryType);
+    const std::string entryType = fields::read(field::QueryEntryType);
     return fieldText(isBlank(entryType) ? std::string(fallback) : entryType);
 }
 

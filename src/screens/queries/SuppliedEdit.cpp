@@ -12,7 +12,7 @@ SuppliedEdit::SuppliedEdit(QLineEdit& edit)
     : edit_(edit) {}
 
 void SuppliedEdit::fill(FieldId field) {
-    supplied_ = host().LeCampo(field);
+    supplied_ = fields::read(field);
     edit_.setText(fieldText(supplied_));
     edit_.setEnabled(supplied_.empty());
 }

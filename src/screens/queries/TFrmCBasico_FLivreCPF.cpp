@@ -11,6 +11,7 @@
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/ScreenGeometry.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/miles/CaptureColumns.h"
 #include "screens/queries/RecordControls.h"
 #include "screens/queries/RegistrationControls.h"
@@ -22,7 +23,6 @@ namespace vks {
 namespace {
 
 constexpr MessageId kOperationsCaption = 736;
-constexpr MessageId kInvalidDate = 787;
 constexpr std::string_view kEntryType = "05";
 constexpr std::string_view kCode = "003";
 
@@ -187,7 +187,7 @@ void TFrmCBasico_FLivreCPF::IniciaCamposForm() {
     loadQueryContext(kEntryType, kCode);
 
     Operation operation = Operation::None;
-    if (const OperationFlag* flag = operationOf(host().LeCampo(field::EnabledTransactions))) {
+    if (const OperationFlag* flag = operationOf(fields::read(field::EnabledTransactions))) {
         operation = flag->operation;
         lbTitulo->setText(text(flag->title));
         edTipoOperacao->setText(QLatin1String(flag->code));
@@ -199,7 +199,7 @@ bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
     if (!TFrmFLivre_CPFVKS::ValidaCamposForm()) return false;
     for (ui::MaskedEdit* date : {edExpedicao, edNascimento}) {
         if (!ui::holdsDateOrNothing(*date)) {
-            return rejectInput(kInvalidDate, *date, Retry::EnableClearFocus);
+            return rejectInput(msg::kInvalidDate, *date, Retry::EnableClearFocus);
         }
     }
     return true;

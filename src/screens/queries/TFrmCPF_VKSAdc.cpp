@@ -3,23 +3,21 @@
 #include "core/FieldText.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
+#include "screens/base/SharedMessages.h"
 #include "ui/MaskedEdit.h"
 
 namespace vks {
-namespace {
-constexpr MessageId kCpfHint = 11;
-constexpr MessageId kCpfInvalid = 803;
-} // namespace
+namespace {} // namespace
 
 TFrmCPF_VKSAdc::TFrmCPF_VKSAdc(std::string_view className)
     : TFrmVKS_Adc(className),
-      edCPF(addMaskedEdit(controls::cpf(kCpfHint))) {
+      edCPF(addMaskedEdit(controls::cpf(msg::kCpfHint))) {
     lbCPF = labelOf(*edCPF);
 }
 
 bool TFrmCPF_VKSAdc::ValidaCamposForm() {
     if (!TFrmVKS_Adc::ValidaCamposForm()) return false;
-    if (!host().VerificaCPF(cpfDigits())) return rejectInput(kCpfInvalid, *edCPF, Retry::EnableClearFocus);
+    if (!host().VerificaCPF(cpfDigits())) return rejectInput(msg::kInvalidOrMissing, *edCPF, Retry::EnableClearFocus);
     return true;
 }
 
@@ -31,7 +29,7 @@ bool TFrmCPF_VKSAdc::GravaCamposKovar() {
 }
 
 void TFrmCPF_VKSAdc::showHostCpf() {
-    const QString cpf = fieldText(host().LeCampo(field::Cpf));
+    const QString cpf = fieldText(fields::read(field::Cpf));
     edCPF->setMaskedText(cpf);
     if (!cpf.isEmpty()) edCPF->setEnabled(false);
 }

@@ -2,13 +2,13 @@
 
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "ui/StoredDates.h"
 
 namespace vks {
 namespace {
 constexpr QueryLeaf kLeaf{
     .layout = &TrnConsultaGenericaCancRegOcorrencia, .title = 515, .entryType = "10", .code = "001", .writes = kTag};
-constexpr MessageId kInvalidDate = 787;
 constexpr MessageId kStoreMissing = 844;
 constexpr MessageId kPointOfSaleMissing = 845;
 } // namespace
@@ -47,7 +47,7 @@ TFrmCancOcorr_GenRegOcorr::TFrmCancOcorr_GenRegOcorr()
 void TFrmCancOcorr_GenRegOcorr::IniciaCamposForm() {
     QueryScreen::IniciaCamposForm();
     showHostCoupon();
-    ui::showStoredLocked(*edDataOcorrencia, host().LeCampo(field::TransactionDate));
+    ui::showStoredLocked(*edDataOcorrencia, fields::read(field::TransactionDate));
     store_.fill(field::StoreNumber);
     pointOfSale_.fill(field::PointOfSale);
 }
@@ -55,7 +55,7 @@ void TFrmCancOcorr_GenRegOcorr::IniciaCamposForm() {
 bool TFrmCancOcorr_GenRegOcorr::ValidaCamposForm() {
     if (!QueryScreen::ValidaCamposForm()) return false;
     if (!ui::holdsDateOrNothing(*edDataOcorrencia)) {
-        return rejectInput(kInvalidDate, *edDataOcorrencia, Retry::EnableClearFocus);
+        return rejectInput(msg::kInvalidDate, *edDataOcorrencia, Retry::EnableClearFocus);
     }
     if (edLojaOcorrencia->text().isEmpty()) return rejectInput(kStoreMissing, *edLojaOcorrencia, Retry::EnableFocus);
     if (edPDVOcorrencia->text().isEmpty()) {

@@ -28,7 +28,7 @@ TFrmCartao_VKSAdc::TFrmCartao_VKSAdc(std::string_view className)
 void TFrmCartao_VKSAdc::IniciaCamposForm() {
     TFrmVKS_Adc::IniciaCamposForm();
     edCartao->clear();
-    const WipedString stored(host().LeCampo(field::Identification));
+    const WipedString stored(fields::read(field::Identification));
     const WipedString read(trimmed(stored.view()));
     // Only the concealed form reaches the screen.
     if (!read.empty()) edCartao->setText(concealedCardNumber(read.view()));

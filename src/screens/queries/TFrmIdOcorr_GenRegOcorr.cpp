@@ -5,13 +5,13 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/miles/CaptureColumns.h"
 
 namespace vks {
 namespace {
 constexpr QueryLeaf kLeaf{
     .layout = &TrnConsultaGenericaRegOcorrencia, .title = 514, .entryType = "09", .code = "001", .writes = kTag};
-constexpr MessageId kNoKind = 839;
 constexpr MessageId kCodeMissing = 828;
 // The list's one kind, as field 1181 carries it.
 constexpr std::string_view kGiftList = "P";
@@ -48,7 +48,7 @@ void TFrmIdOcorr_GenRegOcorr::IniciaCamposForm() {
     QueryScreen::IniciaCamposForm();
     showHostCoupon();
     // A kind from the host locks the list, even one it does not hold.
-    const std::string kind = host().LeCampo(field::OccurrenceKind);
+    const std::string kind = fields::read(field::OccurrenceKind);
     if (!isBlank(kind)) {
         if (kind == kGiftList) cbIdOcorrencia->setCurrentIndex(0);
         cbIdOcorrencia->setEnabled(false);
@@ -58,7 +58,8 @@ void TFrmIdOcorr_GenRegOcorr::IniciaCamposForm() {
 
 bool TFrmIdOcorr_GenRegOcorr::ValidaCamposForm() {
     if (!QueryScreen::ValidaCamposForm()) return false;
-    if (cbIdOcorrencia->currentIndex() < 0) return rejectInput(kNoKind, *cbIdOcorrencia, Retry::EnableFocus);
+    if (cbIdOcorrencia->currentIndex() < 0)
+        return rejectInput(msg::kOccurrenceNotChosen, *cbIdOcorrencia, Retry::EnableFocus);
     if (edCodOcorrencia->text().isEmpty()) return rejectInput(kCodeMissing, *edCodOcorrencia, Retry::EnableFocus);
     return true;
 }

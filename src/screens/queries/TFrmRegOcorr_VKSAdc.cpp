@@ -1,11 +1,10 @@
 #include "screens/queries/TFrmRegOcorr_VKSAdc.h"
+#include "screens/base/SharedMessages.h"
 
 #include <QLineEdit>
 
 namespace vks {
-namespace {
-constexpr MessageId kCouponMissing = 810;
-} // namespace
+namespace {} // namespace
 
 TFrmRegOcorr_VKSAdc::TFrmRegOcorr_VKSAdc(std::string_view className)
     : TFrmVKS_Adc(className),
@@ -22,7 +21,7 @@ TFrmRegOcorr_VKSAdc::TFrmRegOcorr_VKSAdc(std::string_view className)
 
 bool TFrmRegOcorr_VKSAdc::ValidaCamposForm() {
     if (!TFrmVKS_Adc::ValidaCamposForm()) return false;
-    if (edCupom->text().isEmpty()) return rejectInput(kCouponMissing, *edCupom, Retry::EnableFocus);
+    if (edCupom->text().isEmpty()) return rejectInput(msg::kCouponMissing, *edCupom, Retry::EnableFocus);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/base/FieldStore.h"
+#include "screens/base/SharedMessages.h"
 #include "screens/queries/QueryContext.h"
 #include "ui/KeyFilters.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 constexpr MessageId kTitle = 518;
 constexpr MessageId kDocumentHint = 264;
-constexpr MessageId kDocumentMissing = 803;
 
 // Caption of the document by entry type; any other keeps the design text.
 struct DocumentCaption {
@@ -52,14 +52,14 @@ void TFrmValorBRQ_VKSAdc::IniciaCamposForm() {
     query::load(query::TipoConsulta);
     query::load(query::SaidaConsulta);
 
-    QString entryType = fieldText(host().LeCampo(field::EntryType));
+    QString entryType = fieldText(fields::read(field::EntryType));
     while (entryType.size() < 2) entryType.prepend(QLatin1Char('0'));
     edTipoEntrada->setText(entryType);
     for (const DocumentCaption& row : kDocumentCaptions) {
         if (edTipoEntrada->text() == QLatin1String(row.entryType)) lbDadosDocumento->setText(text(row.caption));
     }
 
-    edDadosDocumento->setText(fieldText(host().LeCampo(field::DocumentData)));
+    edDadosDocumento->setText(fieldText(fields::read(field::DocumentData)));
     // A document passed in by the host cannot be changed.
     if (!isBlank(fieldBytes(edDadosDocumento->text()))) edDadosDocumento->setEnabled(false);
 }
@@ -67,7 +67,7 @@ void TFrmValorBRQ_VKSAdc::IniciaCamposForm() {
 bool TFrmValorBRQ_VKSAdc::ValidaCamposForm() {
     if (!TFrmVKS_Adc::ValidaCamposForm()) return false;
     if (isBlank(fieldBytes(edDadosDocumento->text()))) {
-        return rejectInput(kDocumentMissing, *edDadosDocumento, Retry::EnableClearFocus);
+        return rejectInput(msg::kInvalidOrMissing, *edDadosDocumento, Retry::EnableClearFocus);
     }
     return true;
 }
