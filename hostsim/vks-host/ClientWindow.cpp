@@ -399,7 +399,7 @@ QWidget* ClientWindow::buildHostEditor() {
 
     auto* ini = new QWidget(tabs);
     auto* iniLayout = new QVBoxLayout(ini);
-    writeIni_ = new QCheckBox("&Use this VKS.INI beside vks-host for the run", ini);
+    writeIni_ = new QCheckBox("&Use this VKS.INI for the run", ini);
     ini_ = new QPlainTextEdit(ini);
     ini_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ini_->setPlaceholderText("[OPERACAO]\nTrataOcorrencia=SIM");
@@ -672,11 +672,16 @@ void ClientWindow::run() {
     // expectations.
     if (!playing) scenario.steps.clear();
     if (recording) scenario.expect = {};
+    // The run's VKS.INI, in this window's private host folder.
+    const IniFile ini(scenario.ini);
+    if (!ini.problem().isEmpty()) {
+        QMessageBox::warning(this, "Cannot run", ini.problem());
+        return;
+    }
     running_ = true;
     Outcome outcome;
     QStringList recordedSteps;
     {
-        IniFile ini(scenario.ini);
         const RunOptions options{};
         Playback playback(scenario, options, playing);
         std::unique_ptr<Recorder> recorder = recording ? std::make_unique<Recorder>(this) : nullptr;
