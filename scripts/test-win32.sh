@@ -9,20 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 libgtest-dev cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  # 32-bit wine comes from the i386 architecture.
-  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# 32-bit wine comes from the i386 architecture.
+bash scripts/install-missing.sh "${packages[@]}"
 
 cmake --preset win32 >/dev/null
 timeout 1200 cmake --build --preset win32 -j "$(nproc)"

@@ -6,20 +6,7 @@ set -euo pipefail
 host="$1"
 wm="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# -noreset: without a window manager the server would reset between two
-# scenarios, when its last client leaves, and refuse the next one for a while.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$here/xvfb.sh"
 if [ "$wm" = openbox ]; then
   openbox >/dev/null 2>&1 &
   pids+=($!)

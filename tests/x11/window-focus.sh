@@ -6,19 +6,7 @@
 set -euo pipefail
 host="$1"
 scenario="$2"
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# -displayfd: the server picks a free display itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/xvfb.sh"
 
 QT_QPA_PLATFORM=xcb "$host" open "$scenario" >"$work/host.out" 2>&1 &
 pids+=($!)
