@@ -105,6 +105,8 @@ QStringList checkExpectations(const QJsonObject& expect, const QJsonObject& resu
             matchFields(it->toObject(), result, failures);
         else if (it.key() == "writes")
             matchInOrder(it->toArray(), result["writes"].toArray(), failures);
+        else if (it.key() == "writes_exact")
+            matchList(it->toArray(), result["writes"].toArray(), "expect.writes_exact", "writes", failures);
         else
             match(*it, result[it.key()], "expect." + it.key(), it.key(), failures);
     }

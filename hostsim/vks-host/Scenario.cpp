@@ -239,9 +239,10 @@ struct ExpectKey {
     Shape shape;
 };
 
-const std::array<ExpectKey, 13> kExpectKeys{{
+const std::array<ExpectKey, 14> kExpectKeys{{
     {"fields", Shape::FieldMap},
     {"writes", Shape::ObjectList},
+    {"writes_exact", Shape::ObjectList},
     {"requests", Shape::ObjectList},
     {"boxes", Shape::IntOrObjectList},
     {"errors", Shape::IntOrObjectList},
