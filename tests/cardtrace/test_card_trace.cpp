@@ -380,9 +380,12 @@ TEST(MemoryScan, FindsDigitsKeptOnePerRecord) {
     };
     const Layout layouts[] = {{1, 24}, {2, 16}, {2, 20}, {4, 40}, {1, 2}, {2, 64}};
     for (const Layout& layout : layouts) {
-        std::vector<unsigned char> records(layout.stride * 12, 0xEE);
+        // Past the first bytes of the block, which a sanitizer's allocator
+        // may reuse once the block is freed.
+        constexpr std::size_t kLead = 64;
+        std::vector<unsigned char> records(kLead + layout.stride * 12, 0xEE);
         for (std::uint32_t i = 0; i < 10; ++i) {
-            unsigned char* unit = records.data() + i * layout.stride + 3;
+            unsigned char* unit = records.data() + kLead + i * layout.stride + 3;
             unit[0] = static_cast<unsigned char>(region().card[i + 4]);
             for (int k = 1; k < layout.unitBytes; ++k) unit[k] = 0;
         }
