@@ -36,7 +36,6 @@ constexpr MessageId kDownPaymentAboveTotal = 800;
 constexpr MessageId kBankMissing = 804;
 constexpr MessageId kAgencyMissing = 805;
 constexpr MessageId kAccountMissing = 806;
-constexpr const char* kNumberScreen = "TFrmNumChq";
 constexpr int kColumns = 4;
 
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
@@ -57,7 +56,7 @@ void makeCompact(QWidget& panel) {
 } // namespace
 
 TFrmVCheque_AutGen::TFrmVCheque_AutGen()
-    : TFrmAutGen_VKSTrn("TFrmVCheque_AutGen", kCpfHint),
+    : TFrmAutGen_VKSTrn(screen::TFrmVCheque_AutGen, kCpfHint),
       cbVenda(addList(sale::kVenda, kSaleKinds)),
       edValorEntrada(addEdit(sale::kValorEntrada)),
       edValorMilhas(addEdit(controls::kMilesValue)),
@@ -192,7 +191,7 @@ bool TFrmVCheque_AutGen::FormKeyPress(QWidget* focus, const QKeyEvent& event, QS
 // the cashier cancels it, the focus stays on the first cheque's number.
 bool TFrmVCheque_AutGen::edNumChequeEntrEnter() {
     if (!plan_.firstChequeNumberEntered()) return false;
-    ReferencedScreen numbers(kNumberScreen, this);
+    ReferencedScreen numbers(screen::TFrmNumChq, this);
     if (!numbers || numbers.runModal(this) != kModalCancel) return false;
     disarmEnterMovesOn();
     return true;

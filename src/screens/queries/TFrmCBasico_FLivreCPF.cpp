@@ -9,6 +9,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/ScreenGeometry.h"
 #include "screens/base/SharedMessages.h"
@@ -91,7 +92,7 @@ bool locks(Kind kind, Operation operation) {
 } // namespace
 
 TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
-    : TFrmFLivre_CPFVKS("TFrmCBasico_FLivreCPF"),
+    : TFrmFLivre_CPFVKS(screen::TFrmCBasico_FLivreCPF),
       edTipoOperacao(addEdit(registration::kTipoOperacao)),
       edIdentidade(addEdit(registration::kIdentidade)),
       edOrgao(addEdit(registration::kOrgao)),

@@ -4,6 +4,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedMessages.h"
 #include "screens/miles/CaptureColumns.h"
@@ -18,7 +19,7 @@ constexpr std::string_view kGiftList = "P";
 } // namespace
 
 TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
-    : QueryScreen("TFrmIdOcorr_GenRegOcorr", kLeaf),
+    : QueryScreen(screen::TFrmIdOcorr_GenRegOcorr, kLeaf),
       cbIdOcorrencia(addList({.name = "cbIdOcorrencia",
                               .label = "lbIdOcorrencia",
                               .design = "Id. Ocorrência:",
