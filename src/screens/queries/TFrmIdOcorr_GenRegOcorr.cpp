@@ -7,7 +7,6 @@
 #include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedMessages.h"
-#include "screens/miles/CaptureColumns.h"
 
 namespace vks {
 namespace {
@@ -37,12 +36,8 @@ TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
       code_(*edCodOcorrencia) {
     lbIdOcorrencia = labelOf(*cbIdOcorrencia);
     lbCodOcorrencia = labelOf(*edCodOcorrencia);
-    // The coupon is asked last here: rows follow the tab order.
+    // The coupon is asked last here; the rows follow the tab order.
     setCaptureTabOrder({cbIdOcorrencia, edCodOcorrencia, edCupom, edTipoEntrada});
-    arrangeInColumns(*pnCaptura, {{lbIdOcorrencia, cbIdOcorrencia},
-                                  {lbCodOcorrencia, edCodOcorrencia},
-                                  {lbCupom, edCupom},
-                                  {lbTipoEntrada, edTipoEntrada}});
 }
 
 void TFrmIdOcorr_GenRegOcorr::IniciaCamposForm() {
