@@ -33,7 +33,7 @@ TFrmCancVCheque_AutGen::TFrmCancVCheque_AutGen()
       edNSU(
           addEdit({.name = "edNSU", .label = "lbNSU", .design = "NSU:", .caption = 783, .hint = 52, .maxLength = 9})) {
     new ui::CharFilter(*edNSU, isNsuKey);
-    orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edNSU, edOperador});
+    captureBefore(*edOperador, *edNSU);
 }
 
 void TFrmCancVCheque_AutGen::IniciaCamposForm() {
