@@ -117,4 +117,20 @@ TEST(ChequeNumbers, OpenedByASaleTheScreenNumbersThatSale) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(list->itemText(i), QString::number(123 + i).rightJustified(6, u'0')) << i;
 }
 
+// --- The screen table ----------------------------------------------------------------
+
+class ScreenTableRow : public testing::TestWithParam<ScreenClass> {};
+
+// The row's name is the one the screen goes by: its object name and audit
+// entries are its reference name.
+TEST_P(ScreenTableRow, CreatesTheScreenItNames) {
+    ScopedFakeHost host;
+    const std::unique_ptr<QDialog> screen = GetParam().create();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->objectName().toStdString(), referenceNameOf(GetParam().className));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, ScreenTableRow, testing::ValuesIn(screenClasses()),
+                         [](const auto& info) { return std::string(info.param.className); });
+
 } // namespace

@@ -30,7 +30,7 @@ TEST(WorkbenchCatalogues, EveryListedScreenIsOneTheModuleCanOpen) {
     ASSERT_EQ(vkshost::transactions().size(), std::size_t(vks::kTransactionTypes));
     static const QRegularExpression screen("TFrm[A-Za-z_]+");
     for (const vkshost::Transaction& row : vkshost::transactions()) {
-        auto names = screen.globalMatch(QString::fromLatin1(row.screens));
+        auto names = screen.globalMatch(vkshost::screenList(row));
         ASSERT_TRUE(names.hasNext()) << row.type;
         while (names.hasNext()) {
             const std::string name = names.next().captured().toStdString();

@@ -1,21 +1,33 @@
 #pragma once
 
+#include <array>
 #include <span>
+#include <string_view>
 
 #include <QString>
 
 namespace vkshost {
+
+// A screen a transaction opens, with the value that picks it when a field
+// chooses among several.
+struct ListedScreen {
+    std::string_view className; // empty: no more screens
+    const char* when = "";
+};
 
 // One transaction type of field 1105, as the module's dispatcher runs it.
 struct Transaction {
     int type;
     const char* name;
     const char* before; // what runs before the screen; empty: nothing
-    const char* screens;
+    std::array<ListedScreen, 3> screens;
 };
 
 // Types 1 to 21.
 std::span<const Transaction> transactions();
+
+// A transaction's screens as "vks-host list" shows them, comma-separated.
+QString screenList(const Transaction& row);
 
 // The type field 1105 enables: the 1-based position of its first "1" within
 // the first 21 characters, 0 when there is none (as the module reads it).

@@ -12,6 +12,7 @@
 #include "entry/ScreenRunner.h"
 #include "host/HostServices.h"
 #include "host/Messages.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -76,42 +77,42 @@ constexpr Steps<2> kChequeCancellation{{{Step::Operator}, {Step::CardIdentifies}
 constexpr Steps<1> kHandBack{{{Step::HandBack}}};
 
 constexpr std::array<Option, 3> kPaymentTerms{{
-    {1, {}, "TFrmAVista_VendaCartaoMilhas"},
-    {2, {}, "TFrmSJuros_ParcMilhas"},
-    {3, {}, "TFrmCJuros_ParcMilhas"},
+    {1, {}, screen::TFrmAVista_VendaCartaoMilhas},
+    {2, {}, screen::TFrmSJuros_ParcMilhas},
+    {3, {}, screen::TFrmCJuros_ParcMilhas},
 }};
 constexpr Choice kMilesSaleTerm{field::PaymentTerm, kPaymentTerms, kPaymentTermRejected};
 
 constexpr std::array<Option, 4> kQuerySelectors{{
     {0, kHandBack, {}},
-    {1, kCard511, "TFrmMilhas_GenCartao"},
-    {9, {}, "TFrmIdOcorr_GenRegOcorr"},
-    {10, {}, "TFrmCancOcorr_GenRegOcorr"},
+    {1, kCard511, screen::TFrmMilhas_GenCartao},
+    {9, {}, screen::TFrmIdOcorr_GenRegOcorr},
+    {10, {}, screen::TFrmCancOcorr_GenRegOcorr},
 }};
 constexpr Choice kQuerySelector{field::QueryEntryType, kQuerySelectors, 0};
 
 constexpr std::array<DispatchRow, kTransactionTypes> kDispatchTable{{
-    {1, kSubOption, "TFrmPagParcBRQ_VKSTrn"},
-    {2, kSubOptionOperator, "TFrmPagParcBRQ_CncTrn"},
-    {3, {}, "TFrmValorBRQ_VKSAdc"},
-    {4, kCard517, "TFrmExtrato_CartaoVKS"},
-    {5, {}, "TFrmExtrato_CPFVKS"},
+    {1, kSubOption, screen::TFrmPagParcBRQ_VKSTrn},
+    {2, kSubOptionOperator, screen::TFrmPagParcBRQ_CncTrn},
+    {3, {}, screen::TFrmValorBRQ_VKSAdc},
+    {4, kCard517, screen::TFrmExtrato_CartaoVKS},
+    {5, {}, screen::TFrmExtrato_CPFVKS},
     {6, kCard523, {}, &kMilesSaleTerm},
-    {7, kCard527, "TFrmAquis_MilhasVKS"},
-    {8, kOperatorCard520, "TFrmEstVenda_EstVenAquis"},
-    {9, kOperatorCard521, "TFrmEstAquis_EstVenAquis"},
+    {7, kCard527, screen::TFrmAquis_MilhasVKS},
+    {8, kOperatorCard520, screen::TFrmEstVenda_EstVenAquis},
+    {9, kOperatorCard521, screen::TFrmEstAquis_EstVenAquis},
     {10, {}, {}, &kQuerySelector},
-    {11, {}, "TFrmMilhas_GenCPF"},
-    {12, kCard513, "TFrmMExtrato_GenCartao"},
-    {13, {}, "TFrmMExtrato_GenCPF"},
-    {14, {}, "TFrmCBasico_FLivreCPF"},
-    {15, {}, "TFrmCBasico_FLivreCPF"},
-    {16, kCard431, "TFrmCartao_FLivreCartao"},
-    {17, {}, "TFrmCPF_FLivreCPF"},
-    {18, kChequeSale, "TFrmVCheque_AutGen"},
-    {19, kChequeCancellation, "TFrmCancVCheque_AutGen"},
-    {20, kCard1607, "TFrmCompFatura_GenCartao"},
-    {21, {}, "TFrmCompFatura_GenCPF"},
+    {11, {}, screen::TFrmMilhas_GenCPF},
+    {12, kCard513, screen::TFrmMExtrato_GenCartao},
+    {13, {}, screen::TFrmMExtrato_GenCPF},
+    {14, {}, screen::TFrmCBasico_FLivreCPF},
+    {15, {}, screen::TFrmCBasico_FLivreCPF},
+    {16, kCard431, screen::TFrmCartao_FLivreCartao},
+    {17, {}, screen::TFrmCPF_FLivreCPF},
+    {18, kChequeSale, screen::TFrmVCheque_AutGen},
+    {19, kChequeCancellation, screen::TFrmCancVCheque_AutGen},
+    {20, kCard1607, screen::TFrmCompFatura_GenCartao},
+    {21, {}, screen::TFrmCompFatura_GenCPF},
 }};
 
 // Stores the customer identification of a cheque transaction in 10104.

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "screens/ScreenNames.h"
+
 class QDialog;
 class QWidget;
 

@@ -119,6 +119,12 @@ void TFrmAutGen_VKSTrn::orderCapture(std::vector<QWidget*> controls) {
     setCaptureTabOrder(std::move(controls));
 }
 
+void TFrmAutGen_VKSTrn::captureBefore(QWidget& next, QWidget& control) {
+    std::vector<QWidget*> controls = order_;
+    controls.insert(std::ranges::find(controls, &next), &control);
+    orderCapture(std::move(controls));
+}
+
 void TFrmAutGen_VKSTrn::arrangeCapture(int columns) {
     auto* grid = qobject_cast<QGridLayout*>(pnCaptura->layout());
     if (grid == nullptr || columns < 1) return;

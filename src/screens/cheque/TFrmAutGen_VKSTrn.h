@@ -35,6 +35,8 @@ protected:
 
     // The capture controls' tab order, which is also their order on screen.
     void orderCapture(std::vector<QWidget*> controls);
+    // Adds `control` to the capture order just before `next`.
+    void captureBefore(QWidget& next, QWidget& control);
     // Lays the shown capture controls out in `columns` columns, in tab
     // order, each under its label; run again when a control appears.
     void arrangeCapture(int columns);

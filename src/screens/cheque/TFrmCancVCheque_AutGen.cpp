@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "ui/KeyFilters.h"
 #include "ui/MaskedEdit.h"
@@ -28,11 +29,11 @@ bool isNsuKey(const QString& key) {
 } // namespace
 
 TFrmCancVCheque_AutGen::TFrmCancVCheque_AutGen()
-    : TFrmAutGen_VKSTrn("TFrmCancVCheque_AutGen"),
+    : TFrmAutGen_VKSTrn(screen::TFrmCancVCheque_AutGen),
       edNSU(
           addEdit({.name = "edNSU", .label = "lbNSU", .design = "NSU:", .caption = 783, .hint = 52, .maxLength = 9})) {
     new ui::CharFilter(*edNSU, isNsuKey);
-    orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edNSU, edOperador});
+    captureBefore(*edOperador, *edNSU);
 }
 
 void TFrmCancVCheque_AutGen::IniciaCamposForm() {

@@ -9,6 +9,7 @@
 #include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/ButtonPanel.h"
 #include "screens/base/ScreenGeometry.h"
 #include "screens/base/SharedMessages.h"
@@ -32,7 +33,7 @@ QString followingNumber(const QString& number) {
 } // namespace
 
 TFrmNumChq::TFrmNumChq(QDialog* opener)
-    : TFrmMod("TFrmNumChq"),
+    : TFrmMod(screen::TFrmNumChq),
       sale_(dynamic_cast<NumberedSale*>(opener)) {
     pnCaptura = new QFrame(this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));

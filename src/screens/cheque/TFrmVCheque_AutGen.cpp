@@ -1,6 +1,8 @@
 #include "screens/cheque/TFrmVCheque_AutGen.h"
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,8 +38,18 @@ constexpr MessageId kDownPaymentAboveTotal = 800;
 constexpr MessageId kBankMissing = 804;
 constexpr MessageId kAgencyMissing = 805;
 constexpr MessageId kAccountMissing = 806;
-constexpr const char* kNumberScreen = "TFrmNumChq";
 constexpr int kColumns = 4;
+
+// How a capture control of the sale starts out.
+enum class Start {
+    AsCreated,
+    Amount, // typed and shown as an amount (edValor is one already)
+    Hidden, // with its label, until the host or the sale kind asks for it
+};
+struct Captured {
+    QWidget* control;
+    Start start = Start::AsCreated;
+};
 
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
                                 QStringLiteral("2-Venda Forçada")};
@@ -57,7 +69,7 @@ void makeCompact(QWidget& panel) {
 } // namespace
 
 TFrmVCheque_AutGen::TFrmVCheque_AutGen()
-    : TFrmAutGen_VKSTrn("TFrmVCheque_AutGen", kCpfHint),
+    : TFrmAutGen_VKSTrn(screen::TFrmVCheque_AutGen, kCpfHint),
       cbVenda(addList(sale::kVenda, kSaleKinds)),
       edValorEntrada(addEdit(sale::kValorEntrada)),
       edValorMilhas(addEdit(controls::kMilesValue)),
@@ -94,15 +106,47 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     Label1->setObjectName(QStringLiteral("Label1"));
     makeCompact(*pnCaptura);
     pnCaptura->setGeometry(geometry::kChequeSaleCapturePanel);
-    for (QLineEdit* amount :
-         {edValorEntrada, edValorMilhas, edJuros, edValorEntradaCh, edPrimeiroValorMilhas, edSegundoValorMilhas}) {
-        handleAsAmount(*amount);
+    // The capture in the cashier's order, which is also its order on screen.
+    const std::vector<Captured> capture{{edValor},
+                                        {cbVenda},
+                                        {edValorEntrada, Start::Amount},
+                                        {edValorMilhas, Start::Amount},
+                                        {edCodConsulta},
+                                        {cbAcMilhas},
+                                        {edNumParcelas},
+                                        {edJuros, Start::Amount},
+                                        {edCPF},
+                                        {edNumChequeEntr},
+                                        {cbNumChq},
+                                        {edDataPrimCheque},
+                                        {edValorEntradaCh, Start::Amount},
+                                        {edBanco},
+                                        {edAgencia},
+                                        {edConta},
+                                        {edCupom},
+                                        {edDataCupom},
+                                        {edHoraCupom},
+                                        {edOperador, Start::Hidden},
+                                        {edAutorizador, Start::Hidden},
+                                        {edVendedor, Start::Hidden},
+                                        {edCartao},
+                                        {edCartaoTerceiro},
+                                        {edPrimeiroCodMilhas},
+                                        {edPrimeiroValorMilhas, Start::Amount},
+                                        {edSegundoCodMilhas},
+                                        {edSegundoValorMilhas, Start::Amount},
+                                        {edTipoEntrada}};
+    std::vector<QWidget*> order;
+    for (const Captured& entry : capture) {
+        order.push_back(entry.control);
+        // The lists shrink to their cells as the edits do.
+        if (auto* list = qobject_cast<QComboBox*>(entry.control)) list->setMinimumWidth(0);
+        if (entry.start == Start::Amount) handleAsAmount(static_cast<QLineEdit&>(*entry.control));
+        if (entry.start == Start::Hidden) showWithLabel(*entry.control, false);
     }
-    for (QComboBox* list : {cbVenda, cbAcMilhas, cbNumChq}) list->setMinimumWidth(0);
     edNumParcelas->setEnabled(false);
     cbNumChq->setEnabled(false);
     cbNumChq->setMaxVisibleItems(15);
-    for (QLineEdit* hidden : {edOperador, edAutorizador, edVendedor}) showWithLabel(*hidden, false);
 
     // Entering the down payment shows the whole total again; leaving it
     // shows what is left to finance.
@@ -112,35 +156,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
     ui::onEntry(*edNumChequeEntr, [] { armEnterMovesOn(); });
 
-    orderCapture({edValor,
-                  cbVenda,
-                  edValorEntrada,
-                  edValorMilhas,
-                  edCodConsulta,
-                  cbAcMilhas,
-                  edNumParcelas,
-                  edJuros,
-                  edCPF,
-                  edNumChequeEntr,
-                  cbNumChq,
-                  edDataPrimCheque,
-                  edValorEntradaCh,
-                  edBanco,
-                  edAgencia,
-                  edConta,
-                  edCupom,
-                  edDataCupom,
-                  edHoraCupom,
-                  edOperador,
-                  edAutorizador,
-                  edVendedor,
-                  edCartao,
-                  edCartaoTerceiro,
-                  edPrimeiroCodMilhas,
-                  edPrimeiroValorMilhas,
-                  edSegundoCodMilhas,
-                  edSegundoValorMilhas,
-                  edTipoEntrada});
+    orderCapture(std::move(order));
 }
 
 void TFrmVCheque_AutGen::IniciaCamposForm() {
@@ -192,7 +208,7 @@ bool TFrmVCheque_AutGen::FormKeyPress(QWidget* focus, const QKeyEvent& event, QS
 // the cashier cancels it, the focus stays on the first cheque's number.
 bool TFrmVCheque_AutGen::edNumChequeEntrEnter() {
     if (!plan_.firstChequeNumberEntered()) return false;
-    ReferencedScreen numbers(kNumberScreen, this);
+    ReferencedScreen numbers(screen::TFrmNumChq, this);
     if (!numbers || numbers.runModal(this) != kModalCancel) return false;
     disarmEnterMovesOn();
     return true;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
@@ -11,7 +12,7 @@ constexpr MessageId kTitle = 524;
 } // namespace
 
 TFrmAVista_VendaCartaoMilhas::TFrmAVista_VendaCartaoMilhas()
-    : TFrmVendaCartao_MilhasVKS("TFrmAVista_VendaCartaoMilhas") {}
+    : TFrmVendaCartao_MilhasVKS(screen::TFrmAVista_VendaCartaoMilhas) {}
 
 void TFrmAVista_VendaCartaoMilhas::IniciaCamposForm() {
     TFrmVendaCartao_MilhasVKS::IniciaCamposForm();

@@ -8,6 +8,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
@@ -45,7 +46,7 @@ constexpr const char* kNoOccurrenceCode = "0000000";
 } // namespace
 
 TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
-    : TFrmMilhas_VKSTrn("TFrmAquis_MilhasVKS"),
+    : TFrmMilhas_VKSTrn(screen::TFrmAquis_MilhasVKS),
       cbFPPagto(addList(kPaymentForm, paymentForms().mid(1))),
       edCartao(addEdit(controls::kCardShown)),
       edValorMilhas(addEdit(controls::kMilesValue)),

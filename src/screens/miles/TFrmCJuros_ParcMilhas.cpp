@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
@@ -13,7 +14,7 @@ constexpr MessageId kTitle = 525;
 } // namespace
 
 TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
-    : TFrmParc_VendaCartaoMilhas("TFrmCJuros_ParcMilhas"),
+    : TFrmParc_VendaCartaoMilhas(screen::TFrmCJuros_ParcMilhas),
       edJuros(addEdit({.name = "edJuros",
                        .label = "lbJuros",
                        .design = "Juros:",

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "core/WipedString.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
@@ -14,7 +15,7 @@ constexpr const char* kAcquisitionReversal = "12";
 } // namespace
 
 TFrmEstAquis_EstVenAquis::TFrmEstAquis_EstVenAquis()
-    : TFrmEstVenAquis_CncTrn("TFrmEstAquis_EstVenAquis", true) {}
+    : TFrmEstVenAquis_CncTrn(screen::TFrmEstAquis_EstVenAquis, true) {}
 
 void TFrmEstAquis_EstVenAquis::IniciaCamposForm() {
     TFrmEstVenAquis_CncTrn::IniciaCamposForm();

@@ -1,5 +1,6 @@
 #include "screens/miles/TFrmEstVenda_EstVenAquis.h"
 
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
@@ -10,7 +11,7 @@ constexpr const char* kSaleReversal = "11";
 } // namespace
 
 TFrmEstVenda_EstVenAquis::TFrmEstVenda_EstVenAquis()
-    : TFrmEstVenAquis_CncTrn("TFrmEstVenda_EstVenAquis", false) {}
+    : TFrmEstVenAquis_CncTrn(screen::TFrmEstVenda_EstVenAquis, false) {}
 
 void TFrmEstVenda_EstVenAquis::IniciaCamposForm() {
     TFrmEstVenAquis_CncTrn::IniciaCamposForm();

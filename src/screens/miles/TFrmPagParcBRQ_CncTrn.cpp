@@ -5,6 +5,7 @@
 
 #include "core/WipedString.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "ui/CardEdit.h"
 #include "ui/MaskedEdit.h"
@@ -30,7 +31,7 @@ void shareCell(QWidget& owner, QWidget& control) {
 } // namespace
 
 TFrmPagParcBRQ_CncTrn::TFrmPagParcBRQ_CncTrn()
-    : TFrmCnc_Trn("TFrmPagParcBRQ_CncTrn"),
+    : TFrmCnc_Trn(screen::TFrmPagParcBRQ_CncTrn),
       edDadosDocumento(addEdit({.name = "edDadosDocumento",
                                 .label = "lbDadosDocumento",
                                 .design = "Documento:",

@@ -8,6 +8,7 @@
 #include "core/WipedString.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
 #include "screens/miles/PaymentForms.h"
@@ -23,7 +24,7 @@ constexpr MessageId kPaymentFormMissing = 849;
 } // namespace
 
 TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
-    : TFrmVKS_TrnMod("TFrmPagParcBRQ_VKSTrn"),
+    : TFrmVKS_TrnMod(screen::TFrmPagParcBRQ_VKSTrn),
       edDadosDocumento(addEdit({.name = "edDadosDocumento",
                                 .label = "lbDadosDocumento",
                                 .design = "Documento:",

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
 
@@ -11,7 +12,7 @@ constexpr MessageId kTitle = 526;
 } // namespace
 
 TFrmSJuros_ParcMilhas::TFrmSJuros_ParcMilhas()
-    : TFrmParc_VendaCartaoMilhas("TFrmSJuros_ParcMilhas") {}
+    : TFrmParc_VendaCartaoMilhas(screen::TFrmSJuros_ParcMilhas) {}
 
 void TFrmSJuros_ParcMilhas::IniciaCamposForm() {
     TFrmParc_VendaCartaoMilhas::IniciaCamposForm();

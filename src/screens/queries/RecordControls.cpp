@@ -1,5 +1,7 @@
 #include "screens/queries/RecordControls.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -26,6 +28,27 @@ QString textOf(const QWidget& control) {
     if (const auto* masked = qobject_cast<const ui::MaskedEdit*>(&control)) return masked->maskedText();
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
     return {};
+}
+
+// The position of `field` in the request, past the end when it carries none.
+std::size_t positionIn(const VksRequestLayout& request, FieldId field) {
+    for (std::size_t i = 0; i < VKS_LAYOUT_ENTRIES && request.entries[i].field != VKS_FIELD_END; ++i) {
+        if (request.entries[i].field == field) return i;
+    }
+    return VKS_LAYOUT_ENTRIES;
+}
+
+void size(QWidget& control, Width width) {
+    switch (width.rule) {
+    case Width::Rule::AsPlaced:
+        return;
+    case Width::Rule::Fit:
+        fitChars(control, width.chars);
+        return;
+    case Width::Rule::StretchFrom:
+        stretchFrom(control, width.chars);
+        return;
+    }
 }
 
 } // namespace
@@ -120,6 +143,50 @@ bool store(const RecordControl& row) {
     }
     }
     return fields::write(row.field, value);
+}
+
+Form::Form(const VksRequestLayout& request, std::vector<FormEntry> entries)
+    : entries_(std::move(entries)) {
+    for (const FormEntry& entry : entries_) {
+        if (entry.field != kNoField) record_.push_back({entry.field, entry.control, entry.kind});
+        if (entry.place != Place::OutOfTabOrder) tabOrder_.push_back(entry.control);
+    }
+    std::ranges::stable_sort(record_, {},
+                             [&request](const RecordControl& row) { return positionIn(request, row.field); });
+}
+
+void Form::build(QWidget& panel, const std::function<QLabel*(const QWidget&)>& labelOf) {
+    for (const FormEntry& entry : entries_) size(*entry.control, entry.width);
+    for (const FormEntry& entry : entries_) {
+        if (entry.place == Place::BesideAbove && !rows_.empty()) {
+            LabelledControl& above = rows_.back();
+            above.second = sideBySide(panel, *above.second, *entry.control);
+        } else {
+            rows_.emplace_back(labelOf(*entry.control), entry.control);
+        }
+    }
+}
+
+void Form::fill(const std::function<bool(Kind)>& locks) const {
+    for (const RecordControl& row : record_) record::fill(row, locks(row.kind));
+}
+
+bool Form::store() const {
+    return std::ranges::all_of(record_, [](const RecordControl& row) { return record::store(row); });
+}
+
+bool Form::typedInUpper(const QWidget* control) const {
+    return std::ranges::any_of(entries_, [control](const FormEntry& entry) {
+        return entry.control == control && entry.typing == Typing::InUpper;
+    });
+}
+
+std::vector<QWidget*> Form::controlsOf(Kind kind) const {
+    std::vector<QWidget*> controls;
+    for (const RecordControl& row : record_) {
+        if (row.kind == kind) controls.push_back(row.control);
+    }
+    return controls;
 }
 
 } // namespace vks::record

@@ -1,6 +1,5 @@
 #include "screens/queries/TFrmCBasico_FLivreCPF.h"
 
-#include <algorithm>
 #include <array>
 
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/ScreenGeometry.h"
 #include "screens/base/SharedMessages.h"
@@ -28,7 +28,11 @@ constexpr std::string_view kCode = "003";
 
 using Operation = TFrmCBasico_FLivreCPF::Operation;
 using record::Kind;
-using record::RecordControl;
+using record::Place;
+using record::Typing;
+
+constexpr auto fit = record::Width::fitting;
+constexpr auto growFrom = record::Width::growingFrom;
 
 // The operation is named by a flag of field 1105, the same flag that made
 // the entry point open this screen.
@@ -91,90 +95,46 @@ bool locks(Kind kind, Operation operation) {
 } // namespace
 
 TFrmCBasico_FLivreCPF::TFrmCBasico_FLivreCPF()
-    : TFrmFLivre_CPFVKS("TFrmCBasico_FLivreCPF"),
+    : TFrmFLivre_CPFVKS(screen::TFrmCBasico_FLivreCPF),
       edTipoOperacao(addEdit(registration::kTipoOperacao)),
-      edIdentidade(addEdit(registration::kIdentidade)),
-      edOrgao(addEdit(registration::kOrgao)),
-      cbUFIdentidade(addList(registration::kUFIdentidade, kStates)),
-      edExpedicao(addMaskedEdit(registration::kExpedicao)),
-      edNome(addEdit(registration::kNome)),
-      edNascimento(addMaskedEdit(registration::kNascimento)),
-      cbSexo(addList(registration::kSexo, kSexes)),
-      edNomeMae(addEdit(registration::kNomeMae)),
-      edEndereco(addEdit(registration::kEndereco)),
-      edBairro(addEdit(registration::kBairro)),
-      edCidade(addEdit(registration::kCidade)),
-      cbUF(addList(registration::kUF, kStates)),
-      edCep(addMaskedEdit(registration::kCep)),
-      edDDDRes(addEdit(registration::kDDDRes)),
-      edTelResid(addMaskedEdit(registration::kTelResid)),
-      edRamalRes(addEdit(registration::kRamalRes)),
-      edDDDCom(addEdit(registration::kDDDCom)),
-      edTelCom(addMaskedEdit(registration::kTelCom)),
-      edRamalCom(addEdit(registration::kRamalCom)),
-      edMatrOper(addEdit(registration::kMatrOper)),
-      edMatrConf(addEdit(registration::kMatrConf)),
-      record_{{
-          {field::CustomerName, edNome, Kind::Upper},
-          {field::Cpf, edCPF, Kind::Key},
-          {field::IdentityNumber, edIdentidade, Kind::Text},
-          {field::IdentityIssuer, edOrgao, Kind::Upper},
-          {field::IdentityState, cbUFIdentidade, Kind::TrimmedList},
-          {field::IdentityIssueDate, edExpedicao, Kind::Date},
-          {field::BirthDate, edNascimento, Kind::Date},
-          {field::Sex, cbSexo, Kind::TrimmedList},
-          {field::MotherName, edNomeMae, Kind::Upper},
-          {field::Address, edEndereco, Kind::Upper},
-          {field::District, edBairro, Kind::Upper},
-          {field::City, edCidade, Kind::Upper},
-          {field::AddressState, cbUF, Kind::List},
-          {field::PostalCode, edCep, Kind::Masked},
-          {field::HomePhoneArea, edDDDRes, Kind::Text},
-          {field::HomePhone, edTelResid, Kind::Masked},
-          {field::HomePhoneExtension, edRamalRes, Kind::Text},
-          {field::WorkPhoneArea, edDDDCom, Kind::Text},
-          {field::WorkPhone, edTelCom, Kind::Masked},
-          {field::WorkPhoneExtension, edRamalCom, Kind::Text},
-          {field::Operator, edMatrOper, Kind::Text},
-          {field::Supervisor, edMatrConf, Kind::Text},
-      }},
-      typedInUpper_{edNome, edNomeMae, edEndereco, edBairro, edCidade} {
+      // The issuer is stored in upper case but shows as typed; the names
+      // and the address show their letters in upper case as they are typed.
+      form_(TrnConsultaLivreBasico,
+            {
+                {edCPF, field::Cpf, Kind::Key},
+                {addEdit(registration::kIdentidade), field::IdentityNumber},
+                {addEdit(registration::kOrgao), field::IdentityIssuer, Kind::Upper},
+                {addList(registration::kUFIdentidade, kStates), field::IdentityState, Kind::TrimmedList, fit(5)},
+                {addMaskedEdit(registration::kExpedicao), field::IdentityIssueDate, Kind::Date},
+                {addEdit(registration::kNome), field::CustomerName, Kind::Upper, growFrom(12), Typing::InUpper},
+                {addMaskedEdit(registration::kNascimento), field::BirthDate, Kind::Date},
+                {addList(registration::kSexo, kSexes), field::Sex, Kind::TrimmedList, fit(5)},
+                {addEdit(registration::kNomeMae), field::MotherName, Kind::Upper, growFrom(12), Typing::InUpper},
+                {addEdit(registration::kEndereco), field::Address, Kind::Upper, growFrom(12), Typing::InUpper},
+                {addEdit(registration::kBairro), field::District, Kind::Upper, growFrom(12), Typing::InUpper},
+                {addEdit(registration::kCidade), field::City, Kind::Upper, growFrom(12), Typing::InUpper},
+                {addList(registration::kUF, kStates), field::AddressState, Kind::List, fit(5)},
+                {addMaskedEdit(registration::kCep), field::PostalCode, Kind::Masked, fit(9)},
+                {addEdit(registration::kDDDRes), field::HomePhoneArea, Kind::Text, fit(4)},
+                {addMaskedEdit(registration::kTelResid), field::HomePhone, Kind::Masked, fit(9), Typing::AsTyped,
+                 Place::BesideAbove},
+                {addEdit(registration::kRamalRes), field::HomePhoneExtension, Kind::Text, fit(4)},
+                {addEdit(registration::kDDDCom), field::WorkPhoneArea, Kind::Text, fit(4)},
+                {addMaskedEdit(registration::kTelCom), field::WorkPhone, Kind::Masked, fit(9), Typing::AsTyped,
+                 Place::BesideAbove},
+                {addEdit(registration::kRamalCom), field::WorkPhoneExtension, Kind::Text, fit(4)},
+                {addEdit(registration::kMatrOper), field::Operator},
+                {addEdit(registration::kMatrConf), field::Supervisor},
+                {edTipoOperacao},
+                {edTipoEntrada, record::kNoField, Kind::Text, {}, Typing::AsTyped, Place::OutOfTabOrder},
+            }) {
     lbIncluiAltera = new QLabel(QStringLiteral("1- Inclusão 2- Alteração"), pnCaptura);
     lbIncluiAltera->setObjectName(QStringLiteral("lbIncluiAltera"));
     new ui::CharFilter(*edTipoOperacao, isOperationKey);
     // The long texts scroll in what the two columns leave.
     pnCaptura->setGeometry(geometry::kRegistrationCapturePanel);
-    for (QWidget* text : {edNome, edNomeMae, edEndereco, edBairro, edCidade}) record::stretchFrom(*text, 12);
-    for (QWidget* digits : {edDDDRes, edDDDCom, edRamalRes, edRamalCom}) record::fitChars(*digits, 4);
-    for (QWidget* digits : {edTelResid, edTelCom, edCep}) record::fitChars(*digits, 9);
-    for (QWidget* list : {cbUFIdentidade, cbUF, cbSexo}) record::fitChars(*list, 5);
-    auto labelled = [this](QWidget* control) { return LabelledControl{labelOf(*control), control}; };
-    rows_ = {labelled(edCPF),
-             labelled(edIdentidade),
-             labelled(edOrgao),
-             labelled(cbUFIdentidade),
-             labelled(edExpedicao),
-             labelled(edNome),
-             labelled(edNascimento),
-             labelled(cbSexo),
-             labelled(edNomeMae),
-             labelled(edEndereco),
-             labelled(edBairro),
-             labelled(edCidade),
-             labelled(cbUF),
-             labelled(edCep),
-             {labelOf(*edDDDRes), record::sideBySide(*pnCaptura, *edDDDRes, *edTelResid)},
-             labelled(edRamalRes),
-             {labelOf(*edDDDCom), record::sideBySide(*pnCaptura, *edDDDCom, *edTelCom)},
-             labelled(edRamalCom),
-             labelled(edMatrOper),
-             labelled(edMatrConf),
-             labelled(edTipoOperacao),
-             labelled(edTipoEntrada)};
-    setCaptureTabOrder({edCPF,        edIdentidade, edOrgao,    cbUFIdentidade, edExpedicao,   edNome,
-                        edNascimento, cbSexo,       edNomeMae,  edEndereco,     edBairro,      edCidade,
-                        cbUF,         edCep,        edDDDRes,   edTelResid,     edRamalRes,    edDDDCom,
-                        edTelCom,     edRamalCom,   edMatrOper, edMatrConf,     edTipoOperacao});
+    form_.build(*pnCaptura, [this](const QWidget& control) { return labelOf(control); });
+    setCaptureTabOrder(form_.tabOrder());
 }
 
 void TFrmCBasico_FLivreCPF::IniciaCamposForm() {
@@ -192,13 +152,13 @@ void TFrmCBasico_FLivreCPF::IniciaCamposForm() {
         lbTitulo->setText(text(flag->title));
         edTipoOperacao->setText(QLatin1String(flag->code));
     }
-    for (const RecordControl& row : record_) record::fill(row, locks(row.kind, operation));
+    form_.fill([operation](Kind kind) { return locks(kind, operation); });
 }
 
 bool TFrmCBasico_FLivreCPF::ValidaCamposForm() {
     if (!TFrmFLivre_CPFVKS::ValidaCamposForm()) return false;
-    for (ui::MaskedEdit* date : {edExpedicao, edNascimento}) {
-        if (!ui::holdsDateOrNothing(*date)) {
+    for (QWidget* date : form_.controlsOf(Kind::Date)) {
+        if (!ui::holdsDateOrNothing(static_cast<ui::MaskedEdit&>(*date))) {
             return rejectInput(msg::kInvalidDate, *date, Retry::EnableClearFocus);
         }
     }
@@ -211,17 +171,17 @@ bool TFrmCBasico_FLivreCPF::GravaCamposKovar() {
         return false;
     }
     if (!storeCpf() || !fields::writeAuthorizerTag()) return false;
-    return std::all_of(record_.begin(), record_.end(), [](const RecordControl& row) { return record::store(row); });
+    return form_.store();
 }
 
 bool TFrmCBasico_FLivreCPF::FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) {
     if (TFrmFLivre_CPFVKS::FormKeyPress(focus, event, key)) return true;
-    if (std::ranges::find(typedInUpper_, focus) != typedInUpper_.end()) key = record::upperLetters(key);
+    if (form_.typedInUpper(focus)) key = record::upperLetters(key);
     return false;
 }
 
 void TFrmCBasico_FLivreCPF::FormShow() {
-    arrangeInColumns(*pnCaptura, rows_, ColumnSlack::Controls);
+    arrangeInColumns(*pnCaptura, form_.rows(), ColumnSlack::Controls);
     TFrmFLivre_CPFVKS::FormShow();
 }
 

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <utility>
-#include <vector>
-
-#include <QComboBox>
 #include <QLineEdit>
 
 #include "host/Fields.h"
@@ -11,10 +7,6 @@
 #include "screens/queries/TFrmFLivre_CPFVKS.h"
 
 namespace vks {
-
-namespace ui {
-class MaskedEdit;
-}
 
 // The customer's basic registration record, keyed by CPF, for inclusion
 // (transaction type 14) or alteration (type 15) at the authorizer. On an
@@ -38,36 +30,10 @@ protected:
 
     QLabel* lbIncluiAltera;
     QLineEdit* edTipoOperacao;
-    QLineEdit* edIdentidade;
-    QLineEdit* edOrgao;
-    QComboBox* cbUFIdentidade;
-    ui::MaskedEdit* edExpedicao;
-    QLineEdit* edNome;
-    ui::MaskedEdit* edNascimento;
-    QComboBox* cbSexo;
-    QLineEdit* edNomeMae;
-    QLineEdit* edEndereco;
-    QLineEdit* edBairro;
-    QLineEdit* edCidade;
-    QComboBox* cbUF;
-    ui::MaskedEdit* edCep;
-    QLineEdit* edDDDRes;
-    ui::MaskedEdit* edTelResid;
-    QLineEdit* edRamalRes;
-    QLineEdit* edDDDCom;
-    ui::MaskedEdit* edTelCom;
-    QLineEdit* edRamalCom;
-    QLineEdit* edMatrOper;
-    QLineEdit* edMatrConf;
 
 private:
-    // The record in the order it is filled; it is written in the same
-    // order, the key apart.
-    std::vector<record::RecordControl> record_;
-    // Controls whose typed letters show in upper case.
-    std::vector<QWidget*> typedInUpper_;
-    // The capture panel's rows in tab order, an area code beside its number.
-    std::vector<std::pair<QLabel*, QWidget*>> rows_;
+    // Every capture control once, with its field, width and row.
+    record::Form form_;
 };
 
 } // namespace vks

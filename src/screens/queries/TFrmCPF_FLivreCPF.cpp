@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCPF_FLivreCPF.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -9,6 +10,6 @@ constexpr QueryLeaf kLeaf{
 } // namespace
 
 TFrmCPF_FLivreCPF::TFrmCPF_FLivreCPF()
-    : QueryScreen("TFrmCPF_FLivreCPF", kLeaf) {}
+    : QueryScreen(screen::TFrmCPF_FLivreCPF, kLeaf) {}
 
 } // namespace vks

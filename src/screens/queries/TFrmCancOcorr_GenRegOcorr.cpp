@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCancOcorr_GenRegOcorr.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedMessages.h"
 #include "ui/StoredDates.h"
@@ -14,7 +15,7 @@ constexpr MessageId kPointOfSaleMissing = 845;
 } // namespace
 
 TFrmCancOcorr_GenRegOcorr::TFrmCancOcorr_GenRegOcorr()
-    : QueryScreen("TFrmCancOcorr_GenRegOcorr", kLeaf),
+    : QueryScreen(screen::TFrmCancOcorr_GenRegOcorr, kLeaf),
       edDataOcorrencia(addMaskedEdit({.name = "edDataOcorrencia",
                                       .label = "lbDataOcorrencia",
                                       .design = "Data da Ocorrência:",

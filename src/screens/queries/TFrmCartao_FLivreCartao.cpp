@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCartao_FLivreCartao.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -9,6 +10,6 @@ constexpr QueryLeaf kLeaf{
 } // namespace
 
 TFrmCartao_FLivreCartao::TFrmCartao_FLivreCartao()
-    : QueryScreen("TFrmCartao_FLivreCartao", kLeaf) {}
+    : QueryScreen(screen::TFrmCartao_FLivreCartao, kLeaf) {}
 
 } // namespace vks

@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCompFatura_GenCPF.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -13,6 +14,6 @@ constexpr InvoiceLeaf kLeaf{.query = {.layout = &TrnConsultaInformacoesClienteCP
 } // namespace
 
 TFrmCompFatura_GenCPF::TFrmCompFatura_GenCPF()
-    : InvoiceCompositionScreen("TFrmCompFatura_GenCPF", kLeaf) {}
+    : InvoiceCompositionScreen(screen::TFrmCompFatura_GenCPF, kLeaf) {}
 
 } // namespace vks

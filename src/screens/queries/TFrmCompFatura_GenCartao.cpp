@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmCompFatura_GenCartao.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -14,6 +15,6 @@ constexpr InvoiceLeaf kLeaf{.query = {.layout = &TrnConsultaInformacoesClienteCa
 } // namespace
 
 TFrmCompFatura_GenCartao::TFrmCompFatura_GenCartao()
-    : InvoiceCompositionScreen("TFrmCompFatura_GenCartao", kLeaf) {}
+    : InvoiceCompositionScreen(screen::TFrmCompFatura_GenCartao, kLeaf) {}
 
 } // namespace vks

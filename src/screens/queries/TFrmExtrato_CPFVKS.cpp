@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmExtrato_CPFVKS.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -15,6 +16,6 @@ constexpr QueryLeaf kLeaf{.layout = &TrnConsultaExtratoCPF,
 } // namespace
 
 TFrmExtrato_CPFVKS::TFrmExtrato_CPFVKS()
-    : QueryScreen("TFrmExtrato_CPFVKS", kLeaf) {}
+    : QueryScreen(screen::TFrmExtrato_CPFVKS, kLeaf) {}
 
 } // namespace vks

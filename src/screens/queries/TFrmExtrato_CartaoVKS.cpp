@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmExtrato_CartaoVKS.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -11,6 +12,6 @@ constexpr QueryLeaf kLeaf{
 } // namespace
 
 TFrmExtrato_CartaoVKS::TFrmExtrato_CartaoVKS()
-    : QueryScreen("TFrmExtrato_CartaoVKS", kLeaf) {}
+    : QueryScreen(screen::TFrmExtrato_CartaoVKS, kLeaf) {}
 
 } // namespace vks

@@ -4,9 +4,9 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedMessages.h"
-#include "screens/miles/CaptureColumns.h"
 
 namespace vks {
 namespace {
@@ -18,7 +18,7 @@ constexpr std::string_view kGiftList = "P";
 } // namespace
 
 TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
-    : QueryScreen("TFrmIdOcorr_GenRegOcorr", kLeaf),
+    : QueryScreen(screen::TFrmIdOcorr_GenRegOcorr, kLeaf),
       cbIdOcorrencia(addList({.name = "cbIdOcorrencia",
                               .label = "lbIdOcorrencia",
                               .design = "Id. Ocorrência:",
@@ -36,12 +36,8 @@ TFrmIdOcorr_GenRegOcorr::TFrmIdOcorr_GenRegOcorr()
       code_(*edCodOcorrencia) {
     lbIdOcorrencia = labelOf(*cbIdOcorrencia);
     lbCodOcorrencia = labelOf(*edCodOcorrencia);
-    // The coupon is asked last here: rows follow the tab order.
+    // The coupon is asked last here; the rows follow the tab order.
     setCaptureTabOrder({cbIdOcorrencia, edCodOcorrencia, edCupom, edTipoEntrada});
-    arrangeInColumns(*pnCaptura, {{lbIdOcorrencia, cbIdOcorrencia},
-                                  {lbCodOcorrencia, edCodOcorrencia},
-                                  {lbCupom, edCupom},
-                                  {lbTipoEntrada, edTipoEntrada}});
 }
 
 void TFrmIdOcorr_GenRegOcorr::IniciaCamposForm() {

@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmMExtrato_GenCPF.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -9,6 +10,6 @@ constexpr QueryLeaf kLeaf{
 } // namespace
 
 TFrmMExtrato_GenCPF::TFrmMExtrato_GenCPF()
-    : MiniStatementScreen("TFrmMExtrato_GenCPF", kLeaf) {}
+    : MiniStatementScreen(screen::TFrmMExtrato_GenCPF, kLeaf) {}
 
 } // namespace vks

@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmMExtrato_GenCartao.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -9,6 +10,6 @@ constexpr QueryLeaf kLeaf{
 } // namespace
 
 TFrmMExtrato_GenCartao::TFrmMExtrato_GenCartao()
-    : MiniStatementScreen("TFrmMExtrato_GenCartao", kLeaf) {}
+    : MiniStatementScreen(screen::TFrmMExtrato_GenCartao, kLeaf) {}
 
 } // namespace vks

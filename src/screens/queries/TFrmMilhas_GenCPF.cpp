@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmMilhas_GenCPF.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -9,6 +10,6 @@ constexpr QueryLeaf kLeaf{
 } // namespace
 
 TFrmMilhas_GenCPF::TFrmMilhas_GenCPF()
-    : QueryScreen("TFrmMilhas_GenCPF", kLeaf) {}
+    : QueryScreen(screen::TFrmMilhas_GenCPF, kLeaf) {}
 
 } // namespace vks

@@ -1,6 +1,7 @@
 #include "screens/queries/TFrmMilhas_GenCartao.h"
 
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 
 namespace vks {
 namespace {
@@ -13,6 +14,6 @@ constexpr QueryLeaf kLeaf{.layout = &TrnConsultaMilhasCartao,
 } // namespace
 
 TFrmMilhas_GenCartao::TFrmMilhas_GenCartao()
-    : QueryScreen("TFrmMilhas_GenCartao", kLeaf) {}
+    : QueryScreen(screen::TFrmMilhas_GenCartao, kLeaf) {}
 
 } // namespace vks

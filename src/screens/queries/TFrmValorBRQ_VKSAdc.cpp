@@ -8,6 +8,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
+#include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedMessages.h"
 #include "screens/queries/QueryContext.h"
@@ -33,7 +34,7 @@ bool isDocumentKey(const QString& key) {
 } // namespace
 
 TFrmValorBRQ_VKSAdc::TFrmValorBRQ_VKSAdc()
-    : TFrmVKS_Adc("TFrmValorBRQ_VKSAdc"),
+    : TFrmVKS_Adc(screen::TFrmValorBRQ_VKSAdc),
       edDadosDocumento(addEdit({.name = "edDadosDocumento",
                                 .label = "lbDadosDocumento",
                                 .design = "Código Resumido:",
