@@ -409,8 +409,8 @@ std::string Simulator::resultJson() const {
     json.member("failableCalls", [&](JsonWriter& j) {
         j.raw("{");
         bool first = true;
-        for (const auto& [function, count] : failableCounts_) {
-            j.member(function, [&](JsonWriter& k) { k.number(count); }, first);
+        for (const auto& entry : failableCounts_) {
+            j.member(entry.first, [&](JsonWriter& k) { k.number(entry.second); }, first);
             first = false;
         }
         j.raw("}");
