@@ -18,7 +18,7 @@
 
 namespace vkshost {
 
-namespace op = vks::op;
+namespace cashier = vks::cashier;
 using std::chrono::milliseconds;
 
 namespace {
@@ -27,19 +27,19 @@ constexpr qint64 kCancelKeyPaceMs = 100;
 
 // The open message box as a person reads it: identifier and text.
 QString boxDescription() {
-    const QString text = QString::fromStdString(op::messageBoxText());
+    const QString text = QString::fromStdString(cashier::messageBoxText());
     const int id = messageIdOf(text);
     return QString("message box %1 \"%2\"").arg(id < 0 ? QString("?") : QString::number(id), text.left(200));
 }
 
 QString sceneDescription() {
     QString scene = QString("active screen \"%1\", focus \"%2\"")
-                        .arg(QString::fromStdString(op::screenName()), QString::fromStdString(op::focusedControl()));
-    if (op::activeModal() != nullptr && !op::screenHoldsKeyboard()) {
+                        .arg(QString::fromStdString(cashier::screenName()), QString::fromStdString(cashier::focusedControl()));
+    if (cashier::activeModal() != nullptr && !cashier::screenHoldsKeyboard()) {
         scene += QString(" (\"%1\" is not the active window: the keyboard is elsewhere)")
-                     .arg(op::activeModal()->objectName());
+                     .arg(cashier::activeModal()->objectName());
     }
-    if (op::messageBoxUp()) scene += ", " + boxDescription() + " is up";
+    if (cashier::messageBoxUp()) scene += ", " + boxDescription() + " is up";
     return scene;
 }
 
@@ -52,25 +52,25 @@ bool mayMeetBox(StepKind kind) {
 bool controlInState(const Step& step) {
     const std::string name = step.target.toStdString();
     const bool wantEnabled = step.kind == StepKind::ExpectEnabled || step.kind == StepKind::ExpectDisabled;
-    const std::optional<bool> state = wantEnabled ? op::controlEnabled(name) : op::controlVisible(name);
+    const std::optional<bool> state = wantEnabled ? cashier::controlEnabled(name) : cashier::controlVisible(name);
     const bool wanted = step.kind == StepKind::ExpectEnabled || step.kind == StepKind::ExpectVisible;
     return state.has_value() && *state == wanted;
 }
 
-op::Script::Condition conditionOf(const Step& step) {
+cashier::Script::Condition conditionOf(const Step& step) {
     const std::string target = step.target.toStdString();
     switch (step.kind) {
     case StepKind::ExpectScreen:
-        return [target] { return op::screenName() == target && !op::messageBoxUp(); };
+        return [target] { return cashier::screenName() == target && !cashier::messageBoxUp(); };
     case StepKind::ExpectFocus:
-        return [target] { return op::focusedControl() == target && !op::messageBoxUp(); };
+        return [target] { return cashier::focusedControl() == target && !cashier::messageBoxUp(); };
     case StepKind::ExpectText: {
         const std::string text = step.text.toStdString();
-        return [target, text] { return op::controlText(target) == text; };
+        return [target, text] { return cashier::controlText(target) == text; };
     }
     case StepKind::ExpectBox: {
         const int id = step.number;
-        return [id] { return op::messageBoxUp() && messageIdOf(QString::fromStdString(op::messageBoxText())) == id; };
+        return [id] { return cashier::messageBoxUp() && messageIdOf(QString::fromStdString(cashier::messageBoxText())) == id; };
     }
     default:
         return [step] { return controlInState(step); };
@@ -82,14 +82,14 @@ QString controlDescription(const Step& step) {
     if (step.kind == StepKind::ExpectScreen || step.kind == StepKind::ExpectFocus || step.kind == StepKind::ExpectBox)
         return {};
     const std::string name = step.target.toStdString();
-    if (op::control(name) == nullptr) return QString("; the active screen has no control %1").arg(step.target);
+    if (cashier::control(name) == nullptr) return QString("; the active screen has no control %1").arg(step.target);
     const auto state = [](std::optional<bool> on, const char* yes, const char* no) {
         return on.value_or(false) ? yes : no;
     };
     return QString("; %1 shows \"%2\", %3, %4")
-        .arg(step.target, QString::fromStdString(op::controlText(name).value_or("")).left(200),
-             state(op::controlEnabled(name), "enabled", "disabled"),
-             state(op::controlVisible(name), "visible", "hidden"));
+        .arg(step.target, QString::fromStdString(cashier::controlText(name).value_or("")).left(200),
+             state(cashier::controlEnabled(name), "enabled", "disabled"),
+             state(cashier::controlVisible(name), "visible", "hidden"));
 }
 
 } // namespace
@@ -118,25 +118,25 @@ void OperatorScript::add(const Step& step, int index) {
     // A box that is up when a step wants to act fails the run at once.
     if (!mayMeetBox(step.kind))
         script_.waitFor(
-            "no message box", [] { return !op::messageBoxUp(); }, milliseconds(0));
+            "no message box", [] { return !cashier::messageBoxUp(); }, milliseconds(0));
     switch (step.kind) {
     case StepKind::Type: {
         const std::string text = step.target.toStdString();
-        addAction(index, [text] { op::type(text); });
+        addAction(index, [text] { cashier::type(text); });
         return;
     }
     case StepKind::Key: {
-        const op::KeyStroke key = *op::KeyStroke::parse(step.target.toStdString());
-        addAction(index, [key] { op::press(key); });
+        const cashier::KeyStroke key = *cashier::KeyStroke::parse(step.target.toStdString());
+        addAction(index, [key] { cashier::press(key); });
         return;
     }
     case StepKind::Ok: {
         // Done once OK is pressed: the module may return as soon as the box closes.
-        script_.waitFor("a message box", [] { return op::messageBoxUp(); });
+        script_.waitFor("a message box", [] { return cashier::messageBoxUp(); });
         auto box = std::make_shared<QPointer<QWidget>>();
         addAction(index, [box] {
-            *box = op::messageBox();
-            op::acceptMessageBox();
+            *box = cashier::messageBox();
+            cashier::acceptMessageBox();
         });
         script_.waitFor("the message box to close", [box] { return box->isNull() || !(*box)->isVisible(); });
         return;
@@ -163,7 +163,7 @@ void OperatorScript::addAction(int index, std::function<void()> action) {
     });
 }
 
-void OperatorScript::addExpectation(int index, op::Script::Condition condition) {
+void OperatorScript::addExpectation(int index, cashier::Script::Condition condition) {
     // Counted done as it holds, so that the next step may follow in the same tick.
     script_.waitFor(place(index).toStdString(), [this, index, condition = std::move(condition)] {
         if (!condition()) return false;
@@ -189,7 +189,7 @@ void OperatorScript::fail(const std::string& why) {
         const Step& step = steps_[size_t(current_)];
         failure_ =
             place(current_) + ": " +
-            (!mayMeetBox(step.kind) && op::messageBoxUp() ? boxDescription() + " is up"
+            (!mayMeetBox(step.kind) && cashier::messageBoxUp() ? boxDescription() + " is up"
                                                           : QString("not met within %1 ms; %2%3")
                                                                 .arg(stepTimeoutMs_)
                                                                 .arg(sceneDescription(), controlDescription(step)));
@@ -207,10 +207,10 @@ void OperatorScript::cancelAsCashier() {
     // One key at a time, so that each is handled before the next is sent.
     if (lastCancelKey_.isValid() && lastCancelKey_.elapsed() < kCancelKeyPaceMs) return;
     lastCancelKey_.start();
-    if (op::messageBoxUp())
-        op::acceptMessageBox();
-    else if (op::activeScreen() != nullptr)
-        op::press(op::KeyStroke::escape());
+    if (cashier::messageBoxUp())
+        cashier::acceptMessageBox();
+    else if (cashier::activeScreen() != nullptr)
+        cashier::press(cashier::KeyStroke::escape());
 }
 
 namespace {
@@ -219,7 +219,7 @@ namespace {
 // it: the picture shows which message was given on which screen. Without a
 // window manager's frame, a thin border marks the box.
 QPixmap pictureOf(QWidget& window) {
-    QWidget* screen = op::activeScreen();
+    QWidget* screen = cashier::activeScreen();
     if (!ScreenWatcher::isMessageBox(window) || screen == nullptr || screen == &window) return window.grab();
     const QRect area = screen->geometry().united(window.geometry());
     QPixmap picture(area.size());
@@ -237,7 +237,7 @@ QPixmap pictureOf(QWidget& window) {
 
 void OperatorScript::takeShot(const QString& name) const {
     if (shotsDir_.isEmpty()) return;
-    QWidget* window = op::activeModal();
+    QWidget* window = cashier::activeModal();
     if (window == nullptr) window = QApplication::activeWindow();
     if (window == nullptr) return;
     QDir().mkpath(shotsDir_);

@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
-#include "Operator.h"
+#include "cashier/Cashier.h"
 #include "Step.h"
 
 namespace vkshost {
@@ -42,7 +42,7 @@ public:
 private:
     void add(const Step& step, int index);
     void addAction(int index, std::function<void()> action);
-    void addExpectation(int index, vks::op::Script::Condition condition);
+    void addExpectation(int index, vks::cashier::Script::Condition condition);
     void fail(const std::string& why);
     QString place(int index) const;
     void takeShot(const QString& name) const;
@@ -53,7 +53,7 @@ private:
     int returnTimeoutMs_;
     int stepTimeoutMs_;
     QElapsedTimer lastCancelKey_;
-    vks::op::Script script_;
+    vks::cashier::Script script_;
     FailureHandler onFailure_;
     int current_ = 0;   // the step under way
     int completed_ = 0; // steps done

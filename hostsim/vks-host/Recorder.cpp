@@ -8,7 +8,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 
-#include "Operator.h"
+#include "cashier/Cashier.h"
 #include "Scenario.h"
 #include "ScreenWatcher.h"
 
@@ -51,7 +51,7 @@ QString keyName(const QKeyEvent& key) {
         if (code > ' ' && code < 0x7f) return QString("Alt+") + QChar(code).toLower();
         return {};
     }
-    vks::op::KeyStroke stroke{key.key(), Qt::NoModifier, key.text().toStdString()};
+    vks::cashier::KeyStroke stroke{key.key(), Qt::NoModifier, key.text().toStdString()};
     if (key.key() == Qt::Key_Enter) stroke.key = Qt::Key_Return;
     const QString name = QString::fromStdString(stroke.name());
     return name.startsWith("key ") ? QString() : name;

@@ -25,7 +25,7 @@
 
 #include "Junit.h"
 #include "ModuleLibrary.h"
-#include "Operator.h"
+#include "cashier/Cashier.h"
 #include "Playback.h"
 #include "PrivateFolder.h"
 #include "Simulator.h"
@@ -133,7 +133,7 @@ IniFile::~IniFile() {
 ErrorEndsTransaction::ErrorEndsTransaction()
     : ended_(std::make_shared<bool>(false)) {
     vks::sim::simulator().onErrorReported([ended = ended_] {
-        const QPointer<QWidget> screen = vks::op::activeScreen();
+        const QPointer<QWidget> screen = vks::cashier::activeScreen();
         if (screen.isNull()) return; // the module ends the call itself
         QTimer::singleShot(0, screen.data(), [screen, ended] {
             auto* dialog = qobject_cast<QDialog*>(screen.data());

@@ -5,7 +5,7 @@
 
 #include <QRegularExpression>
 
-#include "Operator.h"
+#include "cashier/Cashier.h"
 #include "Scenario.h"
 
 namespace vkshost {
@@ -90,7 +90,7 @@ Step parseStep(const QString& source, const QString& place) {
         step.kind = StepKind::Type;
         step.target = rest;
     } else if (action == "key") {
-        if (!vks::op::KeyStroke::parse(rest.toStdString()))
+        if (!vks::cashier::KeyStroke::parse(rest.toStdString()))
             throw ScenarioError(place, QString("unknown key \"%1\"").arg(rest.left(40)));
         step.kind = StepKind::Key;
         step.target = rest;
