@@ -11,9 +11,9 @@ class QWidget;
 
 namespace vks::cashier {
 
-
 // Object name of the module's message boxes.
 inline constexpr const char* kMessageBoxName = "VksMessageBox";
+
 // Visible modal windows, the most recently shown last as far as the
 // application's modal stack tells; the active modal widget is put last.
 std::vector<QWidget*> openModals();

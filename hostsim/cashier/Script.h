@@ -88,5 +88,4 @@ private:
     std::unique_ptr<Pacer> pacer_;
 };
 
-
 } // namespace vks::cashier

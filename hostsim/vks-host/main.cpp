@@ -12,15 +12,15 @@
 #include <QFileInfo>
 
 #include "Catalogue.h"
-#include "Catalogues.h"
-#include "ClientWindow.h"
-#include "FolderRun.h"
-#include "Junit.h"
-#include "ModuleLibrary.h"
-#include "OwnRun.h"
-#include "PrivateFolder.h"
-#include "ScenarioRun.h"
-#include "Sweep.h"
+#include "batch/FolderRun.h"
+#include "batch/Junit.h"
+#include "batch/OwnRun.h"
+#include "batch/PrivateFolder.h"
+#include "batch/Sweep.h"
+#include "module/Catalogues.h"
+#include "module/ModuleLibrary.h"
+#include "run/ScenarioRun.h"
+#include "window/ClientWindow.h"
 
 namespace {
 

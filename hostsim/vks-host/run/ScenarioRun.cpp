@@ -23,13 +23,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "Junit.h"
-#include "ModuleLibrary.h"
-#include "cashier/Cashier.h"
 #include "Playback.h"
-#include "PrivateFolder.h"
 #include "Simulator.h"
 #include "Summary.h"
+#include "batch/Junit.h"
+#include "batch/PrivateFolder.h"
+#include "cashier/Cashier.h"
+#include "module/ModuleLibrary.h"
 
 namespace vkshost {
 
@@ -176,15 +176,14 @@ int report(const Outcome& outcome, const Scenario& scenario, const RunOptions& o
     const bool junit = !options.junitPath.isEmpty();
     QByteArray summary;
     if (options.summaryToStdout || !options.quiet || junit)
-        summary =
-            summarize(outcome.result, scenario.description, outcome.failures, outcome.hadExpectations).toUtf8();
+        summary = summarize(outcome.result, scenario.description, outcome.failures, outcome.hadExpectations).toUtf8();
     if (options.summaryToStdout)
         writeOut(stdout, summary);
     else if (!options.quiet)
         writeOut(stderr, summary);
     for (const QString& failure : outcome.failures) writeOut(stderr, ("failed: " + failure + "\n").toUtf8());
     if (junit) {
-        const auto kind = outcome.timedOut            ? TestOutcome::Kind::Error
+        const auto kind = outcome.timedOut             ? TestOutcome::Kind::Error
                           : outcome.failures.isEmpty() ? TestOutcome::Kind::Passed
                                                        : TestOutcome::Kind::Failed;
         written = writeRunJunit(options.junitPath, {scenario.name, kind, outcome.failures.join("; "),

@@ -16,9 +16,9 @@
 #include <QRegularExpression>
 
 #include "Junit.h"
-#include "ModuleLibrary.h"
 #include "OwnRun.h"
-#include "ScenarioRun.h"
+#include "module/ModuleLibrary.h"
+#include "run/ScenarioRun.h"
 
 namespace vkshost {
 

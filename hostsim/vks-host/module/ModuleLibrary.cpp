@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "Scenario.h"
 #include "Simulator.h"
+#include "scenario/Scenario.h"
 
 namespace vkshost {
 namespace {

@@ -9,8 +9,8 @@
 #include <QMouseEvent>
 
 #include "cashier/Cashier.h"
-#include "Scenario.h"
-#include "ScreenWatcher.h"
+#include "run/ScreenWatcher.h"
+#include "scenario/Scenario.h"
 
 namespace vkshost {
 

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "cashier/Cashier.h"
-#include "Step.h"
+#include "scenario/Step.h"
 
 namespace vkshost {
 

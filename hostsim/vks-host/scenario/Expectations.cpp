@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "Result.h"
+#include "run/Result.h"
 
 namespace vkshost {
 

@@ -33,8 +33,9 @@ QString boxDescription() {
 }
 
 QString sceneDescription() {
-    QString scene = QString("active screen \"%1\", focus \"%2\"")
-                        .arg(QString::fromStdString(cashier::screenName()), QString::fromStdString(cashier::focusedControl()));
+    QString scene =
+        QString("active screen \"%1\", focus \"%2\"")
+            .arg(QString::fromStdString(cashier::screenName()), QString::fromStdString(cashier::focusedControl()));
     if (cashier::activeModal() != nullptr && !cashier::screenHoldsKeyboard()) {
         scene += QString(" (\"%1\" is not the active window: the keyboard is elsewhere)")
                      .arg(cashier::activeModal()->objectName());
@@ -70,7 +71,9 @@ cashier::Script::Condition conditionOf(const Step& step) {
     }
     case StepKind::ExpectBox: {
         const int id = step.number;
-        return [id] { return cashier::messageBoxUp() && messageIdOf(QString::fromStdString(cashier::messageBoxText())) == id; };
+        return [id] {
+            return cashier::messageBoxUp() && messageIdOf(QString::fromStdString(cashier::messageBoxText())) == id;
+        };
     }
     default:
         return [step] { return controlInState(step); };
@@ -187,12 +190,12 @@ void OperatorScript::fail(const std::string& why) {
                        .arg(sceneDescription());
     } else {
         const Step& step = steps_[size_t(current_)];
-        failure_ =
-            place(current_) + ": " +
-            (!mayMeetBox(step.kind) && cashier::messageBoxUp() ? boxDescription() + " is up"
-                                                          : QString("not met within %1 ms; %2%3")
-                                                                .arg(stepTimeoutMs_)
-                                                                .arg(sceneDescription(), controlDescription(step)));
+        failure_ = place(current_) + ": " +
+                   (!mayMeetBox(step.kind) && cashier::messageBoxUp()
+                        ? boxDescription() + " is up"
+                        : QString("not met within %1 ms; %2%3")
+                              .arg(stepTimeoutMs_)
+                              .arg(sceneDescription(), controlDescription(step)));
     }
     if (onFailure_) onFailure_();
 }

@@ -8,7 +8,7 @@
 #include <QSet>
 #include <QStringView>
 
-#include "Catalogues.h"
+#include "module/Catalogues.h"
 
 namespace vkshost {
 

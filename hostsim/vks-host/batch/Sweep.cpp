@@ -17,10 +17,10 @@
 
 #include "FolderRun.h"
 #include "Junit.h"
-#include "ModuleLibrary.h"
 #include "OwnRun.h"
-#include "ScenarioRun.h"
 #include "Simulator.h"
+#include "module/ModuleLibrary.h"
+#include "run/ScenarioRun.h"
 
 namespace vkshost {
 

@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QWidget>
 
-#include "Scenario.h"
+#include "scenario/Scenario.h"
 
 class QCheckBox;
 class QComboBox;

@@ -5,8 +5,8 @@
 
 #include <QRegularExpression>
 
-#include "cashier/Cashier.h"
 #include "Scenario.h"
+#include "cashier/Cashier.h"
 
 namespace vkshost {
 

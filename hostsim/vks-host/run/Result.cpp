@@ -6,9 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "Scenario.h"
 #include "ScreenWatcher.h"
 #include "Simulator.h"
+#include "scenario/Scenario.h"
 
 namespace vkshost {
 

@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "Expectations.h"
-#include "ModuleLibrary.h"
 #include "OperatorScript.h"
 #include "Result.h"
 #include "ScreenWatcher.h"
 #include "Simulator.h"
+#include "module/ModuleLibrary.h"
+#include "scenario/Expectations.h"
 
 namespace vkshost {
 

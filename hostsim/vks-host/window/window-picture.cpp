@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "ClientWindow.h"
-#include "ModuleLibrary.h"
+#include "module/ModuleLibrary.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

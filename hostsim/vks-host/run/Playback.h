@@ -8,8 +8,8 @@
 
 class QWidget;
 
-#include "Scenario.h"
 #include "ScenarioRun.h"
+#include "scenario/Scenario.h"
 #include "vks/vks.h"
 
 namespace vkshost {

@@ -34,13 +34,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "Catalogues.h"
-#include "ModuleLibrary.h"
-#include "Playback.h"
 #include "Recorder.h"
-#include "ScenarioRun.h"
 #include "Simulator.h"
-#include "Summary.h"
+#include "module/Catalogues.h"
+#include "module/ModuleLibrary.h"
+#include "run/Playback.h"
+#include "run/ScenarioRun.h"
+#include "run/Summary.h"
 
 namespace vkshost {
 

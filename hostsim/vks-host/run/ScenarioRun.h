@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "Scenario.h"
+#include "scenario/Scenario.h"
 
 namespace vkshost {
 
