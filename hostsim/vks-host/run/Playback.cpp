@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "OperatorScript.h"
 #include "Result.h"
+#include "ScenarioScript.h"
 #include "ScreenWatcher.h"
 #include "Simulator.h"
 #include "module/ModuleLibrary.h"
@@ -22,7 +22,7 @@ namespace {
 // Steps that assert something count as expectations for the summary.
 bool assertsSomething(const Scenario& scenario) {
     return !scenario.expect.isEmpty() ||
-           std::any_of(scenario.steps.begin(), scenario.steps.end(), [](const Step& step) {
+           std::any_of(scenario.steps.begin(), scenario.steps.end(), [](const ScenarioStep& step) {
                return step.kind != StepKind::Type && step.kind != StepKind::Key && step.kind != StepKind::Ok &&
                       step.kind != StepKind::Wait && step.kind != StepKind::Shot;
            });
@@ -42,7 +42,7 @@ Playback::Playback(const Scenario& scenario, const RunOptions& options, bool scr
     watcher_ = std::make_unique<ScreenWatcher>();
     ending_ = std::make_unique<ErrorEndsTransaction>();
     if (scripted)
-        script_ = std::make_unique<OperatorScript>(scenario.steps, options.shotsDir, options.timeoutMs,
+        script_ = std::make_unique<ScenarioScript>(scenario.steps, options.shotsDir, options.timeoutMs,
                                                    options.stepTimeoutMs, options.cashierCancel);
 }
 

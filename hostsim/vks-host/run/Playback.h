@@ -15,7 +15,7 @@ class QWidget;
 namespace vkshost {
 
 class ModuleLibrary;
-class OperatorScript;
+class ScenarioScript;
 class ScreenWatcher;
 
 // Time the cancelled screens get to close before the call is abandoned.
@@ -65,7 +65,7 @@ private:
     const RunOptions& options_;
     std::unique_ptr<ScreenWatcher> watcher_;
     std::unique_ptr<ErrorEndsTransaction> ending_;
-    std::unique_ptr<OperatorScript> script_;
+    std::unique_ptr<ScenarioScript> script_;
 };
 
 } // namespace vkshost

@@ -13,9 +13,7 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -24,6 +22,7 @@
 #include <QWidget>
 
 #include "Playback.h"
+#include "ScenarioIni.h"
 #include "Simulator.h"
 #include "Summary.h"
 #include "batch/Junit.h"
@@ -101,34 +100,12 @@ private:
 
 std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& options) {
     qint64 limit = options.timeoutMs + kCancelGraceMs + 10000;
-    for (const Step& step : scenario.steps)
+    for (const ScenarioStep& step : scenario.steps)
         limit += options.stepTimeoutMs + (step.kind == StepKind::Wait ? step.number : 0);
     return std::chrono::milliseconds(limit);
 }
 
 } // namespace
-
-IniFile::IniFile(const std::optional<QByteArray>& content)
-    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")) {
-    QFile file(path_);
-    // Outside a private host folder a VKS.INI there is a person's: never
-    // read by a run, never replaced, never removed.
-    if (file.exists() && !PrivateHost::runningHere()) {
-        problem_ = QString("%1: belongs to someone else; this run would read it or replace it").arg(path_);
-        return;
-    }
-    if (content) {
-        written_ = true;
-        if (!file.open(QIODevice::WriteOnly) || file.write(*content) != content->size() || !file.flush())
-            problem_ = QString("%1: cannot be written: %2").arg(path_, file.errorString());
-    } else if (file.exists() && !file.remove()) {
-        problem_ = QString("%1: cannot be removed: %2").arg(path_, file.errorString());
-    }
-}
-
-IniFile::~IniFile() {
-    if (written_) QFile::remove(path_);
-}
 
 ErrorEndsTransaction::ErrorEndsTransaction()
     : ended_(std::make_shared<bool>(false)) {
@@ -219,7 +196,7 @@ int runScenario(const Scenario& scenario, const RunOptions& options) {
         return kModuleUnusable;
     }
 
-    const IniFile ini(scenario.ini);
+    const ScenarioIni ini(scenario.ini);
     if (!ini.problem().isEmpty()) {
         writeOut(stderr, ("vks-host: " + ini.problem() + "\n").toUtf8());
         if (!options.junitPath.isEmpty())

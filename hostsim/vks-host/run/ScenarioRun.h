@@ -1,9 +1,7 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
-#include <QByteArray>
 #include <QString>
 
 #include "scenario/Scenario.h"
@@ -29,27 +27,6 @@ struct RunOptions {
     bool cashierCancel = false;   // after a failure: OK and Escape rather than closing the windows
     bool summaryToStdout = false; // --summary: the summary replaces the JSON on stdout
     bool quiet = false;           // no summary on stderr
-};
-
-// "VKS.INI" in the folder of the running program for the length of one
-// run, or no such file when the scenario gives none. That folder is the
-// run's private host folder (PrivateHost): nothing there is anyone else's.
-class IniFile {
-public:
-    explicit IniFile(const std::optional<QByteArray>& content);
-    ~IniFile();
-    IniFile(const IniFile&) = delete;
-    IniFile& operator=(const IniFile&) = delete;
-
-    const QString& path() const { return path_; }
-    // Why the file could not be written or removed ("" when it was): the
-    // module would read something else than the scenario says.
-    const QString& problem() const { return problem_; }
-
-private:
-    QString path_;
-    QString problem_;
-    bool written_ = false;
 };
 
 // What a client does when the module reports an error: the transaction

@@ -221,8 +221,8 @@ HostSettings readHost(const QJsonValue& value) {
     return settings;
 }
 
-std::vector<Step> readSteps(const QJsonValue& value) {
-    std::vector<Step> steps;
+std::vector<ScenarioStep> readSteps(const QJsonValue& value) {
+    std::vector<ScenarioStep> steps;
     const QJsonArray list = array(value, "operator");
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString place = element("operator", i);

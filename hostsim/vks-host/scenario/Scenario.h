@@ -12,7 +12,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "Step.h"
+#include "ScenarioStep.h"
 
 namespace vkshost {
 
@@ -73,7 +73,7 @@ struct Scenario {
     std::vector<FieldSetting> fields;
     std::optional<QByteArray> ini; // VKS.INI content; none: no file
     HostSettings host;
-    std::vector<Step> steps;
+    std::vector<ScenarioStep> steps;
     QJsonObject expect;
 };
 

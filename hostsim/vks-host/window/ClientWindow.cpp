@@ -39,6 +39,7 @@
 #include "module/Catalogues.h"
 #include "module/ModuleLibrary.h"
 #include "run/Playback.h"
+#include "run/ScenarioIni.h"
 #include "run/ScenarioRun.h"
 #include "run/Summary.h"
 
@@ -563,7 +564,7 @@ bool ClientWindow::openScenarioFile(const QString& path) {
 
 void ClientWindow::showStepsLine() {
     QStringList steps;
-    for (const Step& step : steps_) steps << step.source;
+    for (const ScenarioStep& step : steps_) steps << step.source;
     stepsLine_->setText(QString("%1\nOperator steps (%2): %3\nExpectations: %4")
                             .arg(description_.isEmpty() ? QString("No description.") : description_)
                             .arg(steps.size())
@@ -673,7 +674,7 @@ void ClientWindow::run() {
     if (!playing) scenario.steps.clear();
     if (recording) scenario.expect = {};
     // The run's VKS.INI, in this window's private host folder.
-    const IniFile ini(scenario.ini);
+    const ScenarioIni ini(scenario.ini);
     if (!ini.problem().isEmpty()) {
         QMessageBox::warning(this, "Cannot run", ini.problem());
         return;

@@ -122,7 +122,7 @@ private:
     QString name_;
     QString description_;
     bool iniCrLf_ = true; // the loaded VKS.INI's line ends, kept on save
-    std::vector<Step> steps_;
+    std::vector<ScenarioStep> steps_;
     QJsonObject expect_;
     // What the last recording did that no step can replay: Save refuses it.
     QStringList notReplayable_;

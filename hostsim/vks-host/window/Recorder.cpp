@@ -250,7 +250,7 @@ QJsonObject scenarioJson(const Scenario& scenario, const QDate& today) {
     if (scenario.ini) json["ini"] = QString::fromUtf8(*scenario.ini);
     json["host"] = hostObject(scenario.host);
     QJsonArray steps;
-    for (const Step& step : scenario.steps) steps.append(step.source);
+    for (const ScenarioStep& step : scenario.steps) steps.append(step.source);
     json["operator"] = steps;
     if (!scenario.expect.isEmpty()) json["expect"] = scenario.expect;
     return todayFormIn(json, today).toObject();

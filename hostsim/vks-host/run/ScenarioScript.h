@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "cashier/Cashier.h"
-#include "scenario/Step.h"
+#include "scenario/ScenarioStep.h"
 
 namespace vkshost {
 
@@ -15,7 +15,7 @@ namespace vkshost {
 // modal event loops, followed by a bounded wait for the call to return.
 // When a step fails or the call does not return in time, every open window
 // is cancelled and `onFailure` runs once.
-class OperatorScript {
+class ScenarioScript {
 public:
     using FailureHandler = std::function<void()>;
 
@@ -23,7 +23,7 @@ public:
     // a failure the windows are left the cashier's way (OK on each message
     // box, Escape on each screen), so that a screen that no longer answers
     // its keys is not closed from outside.
-    OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs,
+    ScenarioScript(const std::vector<ScenarioStep>& steps, const QString& shotsDir, int returnTimeoutMs,
                    int stepTimeoutMs = kExpectTimeoutMs, bool cashierCancel = false);
 
     void start(FailureHandler onFailure);
@@ -40,7 +40,7 @@ public:
     static constexpr int kExpectTimeoutMs = 2000;
 
 private:
-    void add(const Step& step, int index);
+    void add(const ScenarioStep& step, int index);
     void addAction(int index, std::function<void()> action);
     void addExpectation(int index, vks::cashier::Script::Condition condition);
     void fail(const std::string& why);
@@ -48,7 +48,7 @@ private:
     void takeShot(const QString& name) const;
     void cancelAsCashier();
 
-    std::vector<Step> steps_;
+    std::vector<ScenarioStep> steps_;
     QString shotsDir_;
     int returnTimeoutMs_;
     int stepTimeoutMs_;

@@ -21,7 +21,7 @@ enum class StepKind {
     Shot,      // shot NAME
 };
 
-struct Step {
+struct ScenarioStep {
     StepKind kind = StepKind::Ok;
     QString target; // screen, control, key name, text to type, shot name
     QString text;   // expect text: the expected text
@@ -31,7 +31,7 @@ struct Step {
 };
 
 // Throws ScenarioError naming `place` when the step is not valid.
-Step parseStep(const QString& source, const QString& place);
+ScenarioStep parseStep(const QString& source, const QString& place);
 
 // Longest wait a scenario may ask for, in milliseconds.
 inline constexpr int kMaxWaitMs = 60000;

@@ -1,4 +1,4 @@
-#include "Step.h"
+#include "ScenarioStep.h"
 
 #include <array>
 #include <utility>
@@ -48,7 +48,7 @@ int parseBoundedInt(const QString& text, int low, int high, const QString& place
     return value;
 }
 
-Step parseExpect(Step step, const QString& rest, const QString& place) {
+ScenarioStep parseExpect(ScenarioStep step, const QString& rest, const QString& place) {
     const auto [word, argument] = splitWord(rest);
     for (const ExpectForm& form : kExpectForms) {
         if (word != QLatin1String(form.word)) continue;
@@ -68,7 +68,7 @@ Step parseExpect(Step step, const QString& rest, const QString& place) {
 
 } // namespace
 
-bool Step::isExpectation() const {
+bool ScenarioStep::isExpectation() const {
     switch (kind) {
     case StepKind::Type:
     case StepKind::Key:
@@ -81,8 +81,8 @@ bool Step::isExpectation() const {
     }
 }
 
-Step parseStep(const QString& source, const QString& place) {
-    Step step;
+ScenarioStep parseStep(const QString& source, const QString& place) {
+    ScenarioStep step;
     step.source = source;
     const auto [action, rest] = splitWord(source);
     if (action == "type") {

@@ -1,4 +1,4 @@
-#include "OperatorScript.h"
+#include "ScenarioScript.h"
 
 #include <chrono>
 #include <memory>
@@ -50,7 +50,7 @@ bool mayMeetBox(StepKind kind) {
 }
 
 // Enabled/disabled/visible/hidden: the state read and the value wanted.
-bool controlInState(const Step& step) {
+bool controlInState(const ScenarioStep& step) {
     const std::string name = step.target.toStdString();
     const bool wantEnabled = step.kind == StepKind::ExpectEnabled || step.kind == StepKind::ExpectDisabled;
     const std::optional<bool> state = wantEnabled ? cashier::controlEnabled(name) : cashier::controlVisible(name);
@@ -58,7 +58,7 @@ bool controlInState(const Step& step) {
     return state.has_value() && *state == wanted;
 }
 
-cashier::Script::Condition conditionOf(const Step& step) {
+cashier::Script::Condition conditionOf(const ScenarioStep& step) {
     const std::string target = step.target.toStdString();
     switch (step.kind) {
     case StepKind::ExpectScreen:
@@ -81,7 +81,7 @@ cashier::Script::Condition conditionOf(const Step& step) {
 }
 
 // What the step's control shows, for the failure message.
-QString controlDescription(const Step& step) {
+QString controlDescription(const ScenarioStep& step) {
     if (step.kind == StepKind::ExpectScreen || step.kind == StepKind::ExpectFocus || step.kind == StepKind::ExpectBox)
         return {};
     const std::string name = step.target.toStdString();
@@ -97,7 +97,7 @@ QString controlDescription(const Step& step) {
 
 } // namespace
 
-OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& shotsDir, int returnTimeoutMs,
+ScenarioScript::ScenarioScript(const std::vector<ScenarioStep>& steps, const QString& shotsDir, int returnTimeoutMs,
                                int stepTimeoutMs, bool cashierCancel)
     : steps_(steps),
       shotsDir_(shotsDir),
@@ -112,11 +112,11 @@ OperatorScript::OperatorScript(const std::vector<Step>& steps, const QString& sh
     script_.onFailure([this](const std::string& why) { fail(why); });
 }
 
-QString OperatorScript::place(int index) const {
+QString ScenarioScript::place(int index) const {
     return QString("operator[%1] \"%2\"").arg(index).arg(steps_[size_t(index)].source.left(200));
 }
 
-void OperatorScript::add(const Step& step, int index) {
+void ScenarioScript::add(const ScenarioStep& step, int index) {
     script_.then(place(index).toStdString(), [this, index] { current_ = index; });
     // A box that is up when a step wants to act fails the run at once.
     if (!mayMeetBox(step.kind))
@@ -159,14 +159,14 @@ void OperatorScript::add(const Step& step, int index) {
     }
 }
 
-void OperatorScript::addAction(int index, std::function<void()> action) {
+void ScenarioScript::addAction(int index, std::function<void()> action) {
     script_.then(place(index).toStdString(), [this, index, action] {
         action();
         completed_ = index + 1;
     });
 }
 
-void OperatorScript::addExpectation(int index, cashier::Script::Condition condition) {
+void ScenarioScript::addExpectation(int index, cashier::Script::Condition condition) {
     // Counted done as it holds, so that the next step may follow in the same tick.
     script_.waitFor(place(index).toStdString(), [this, index, condition = std::move(condition)] {
         if (!condition()) return false;
@@ -175,12 +175,12 @@ void OperatorScript::addExpectation(int index, cashier::Script::Condition condit
     });
 }
 
-void OperatorScript::start(FailureHandler onFailure) {
+void ScenarioScript::start(FailureHandler onFailure) {
     onFailure_ = std::move(onFailure);
     script_.start();
 }
 
-void OperatorScript::fail(const std::string& why) {
+void ScenarioScript::fail(const std::string& why) {
     if (script_.keyLost()) {
         failure_ = place(current_) + ": " + QString::fromStdString(why);
     } else if (stepsDone_) {
@@ -189,7 +189,7 @@ void OperatorScript::fail(const std::string& why) {
                        .arg(returnTimeoutMs_)
                        .arg(sceneDescription());
     } else {
-        const Step& step = steps_[size_t(current_)];
+        const ScenarioStep& step = steps_[size_t(current_)];
         failure_ = place(current_) + ": " +
                    (!mayMeetBox(step.kind) && cashier::messageBoxUp()
                         ? boxDescription() + " is up"
@@ -200,13 +200,13 @@ void OperatorScript::fail(const std::string& why) {
     if (onFailure_) onFailure_();
 }
 
-QString OperatorScript::unfinishedStep() const {
+QString ScenarioScript::unfinishedStep() const {
     for (int i = completed_; i < int(steps_.size()); ++i)
         if (steps_[size_t(i)].kind != StepKind::Wait) return place(i) + ": the call returned before this step was done";
     return {};
 }
 
-void OperatorScript::cancelAsCashier() {
+void ScenarioScript::cancelAsCashier() {
     // One key at a time, so that each is handled before the next is sent.
     if (lastCancelKey_.isValid() && lastCancelKey_.elapsed() < kCancelKeyPaceMs) return;
     lastCancelKey_.start();
@@ -238,7 +238,7 @@ QPixmap pictureOf(QWidget& window) {
 
 } // namespace
 
-void OperatorScript::takeShot(const QString& name) const {
+void ScenarioScript::takeShot(const QString& name) const {
     if (shotsDir_.isEmpty()) return;
     QWidget* window = cashier::activeModal();
     if (window == nullptr) window = QApplication::activeWindow();
