@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "HostSetup.h"
 #include "Result.h"
 #include "ScenarioScript.h"
 #include "ScreenWatcher.h"

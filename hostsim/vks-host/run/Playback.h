@@ -8,6 +8,7 @@
 
 class QWidget;
 
+#include "ErrorEndsTransaction.h"
 #include "ScenarioRun.h"
 #include "scenario/Scenario.h"
 #include "vks/vks.h"

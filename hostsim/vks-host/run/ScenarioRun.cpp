@@ -12,13 +12,10 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include "Playback.h"
@@ -27,15 +24,11 @@
 #include "Summary.h"
 #include "batch/Junit.h"
 #include "batch/PrivateFolder.h"
-#include "cashier/Cashier.h"
 #include "module/ModuleLibrary.h"
 
 namespace vkshost {
 
 namespace {
-
-// The modal result of a screen cancelled by its Cancel button.
-constexpr int kScreenCancelled = 2;
 
 void writeOut(FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
@@ -104,42 +97,6 @@ std::chrono::milliseconds runLimit(const Scenario& scenario, const RunOptions& o
         limit += options.stepTimeoutMs + (step.kind == StepKind::Wait ? step.number : 0);
     return std::chrono::milliseconds(limit);
 }
-
-} // namespace
-
-ErrorEndsTransaction::ErrorEndsTransaction()
-    : ended_(std::make_shared<bool>(false)) {
-    vks::sim::simulator().onErrorReported([ended = ended_] {
-        const QPointer<QWidget> screen = vks::cashier::activeScreen();
-        if (screen.isNull()) return; // the module ends the call itself
-        QTimer::singleShot(0, screen.data(), [screen, ended] {
-            auto* dialog = qobject_cast<QDialog*>(screen.data());
-            if (dialog == nullptr || !dialog->isVisible()) return;
-            *ended = true;
-            dialog->done(kScreenCancelled);
-        });
-    });
-}
-
-ErrorEndsTransaction::~ErrorEndsTransaction() { vks::sim::simulator().onErrorReported(nullptr); }
-
-void configureHost(const Scenario& scenario) {
-    vks::sim::Simulator& sim = vks::sim::simulator();
-    sim.reset();
-    for (const FieldSetting& field : scenario.fields) sim.setField(field.field, field.occurrence, field.text);
-    const HostSettings& host = scenario.host;
-    if (host.buildVersion) sim.setBuildVersion(host.buildVersion);
-    if (host.operatorValid) sim.setOperatorValid(*host.operatorValid);
-    if (host.card) sim.setCard(host.card->status, host.card->number.value_or(vks::sim::Behaviour{}.cardNumber));
-    for (const RefusedWrite& refusal : host.refusedWrites)
-        sim.refuseWrite(refusal.field, refusal.occurrence, refusal.status);
-    if (host.authorize) sim.setAuthorizeResult(*host.authorize);
-    for (const auto& [typed, meant] : host.keyboard) sim.mapKey(typed, meant);
-    if (host.progressText) sim.setProgressText(*host.progressText);
-    for (const FailedCall& failure : host.failedCalls) sim.failCall(failure.function, failure.call);
-}
-
-namespace {
 
 // Prints one run's outcome as the options ask and gives its exit status.
 int report(const Outcome& outcome, const Scenario& scenario, const RunOptions& options, const QElapsedTimer& clock) {

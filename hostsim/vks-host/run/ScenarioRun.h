@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include <QString>
 
 #include "scenario/Scenario.h"
@@ -28,27 +26,6 @@ struct RunOptions {
     bool summaryToStdout = false; // --summary: the summary replaces the JSON on stdout
     bool quiet = false;           // no summary on stderr
 };
-
-// What a client does when the module reports an error: the transaction
-// ends. A screen the module leaves open after its report (disabled, waiting
-// for the host) is cancelled once control is back in the event loop.
-class ErrorEndsTransaction {
-public:
-    ErrorEndsTransaction();
-    ~ErrorEndsTransaction();
-    ErrorEndsTransaction(const ErrorEndsTransaction&) = delete;
-    ErrorEndsTransaction& operator=(const ErrorEndsTransaction&) = delete;
-
-    // A screen was cancelled this way.
-    bool endedAScreen() const { return *ended_; }
-
-private:
-    std::shared_ptr<bool> ended_;
-};
-
-// Resets the simulated host and fills it from the scenario's fields and
-// host behaviours.
-void configureHost(const Scenario& scenario);
 
 // Runs one validated scenario against the module; the QApplication exists.
 // Prints the result and returns the exit status.
