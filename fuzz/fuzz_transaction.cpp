@@ -23,10 +23,10 @@
 
 #include "FuzzInput.h"
 #include "Simulator.h"
+#include "cashier/Cashier.h"
 #include "core/Characters.h"
 #include "host/Fields.h"
 #include "host/RequestLayouts.h"
-#include "cashier/Cashier.h"
 #include "vks/vks.h"
 
 namespace {
@@ -114,7 +114,8 @@ void checkCharacterLengths(const vks::sim::Simulator& sim, const std::string& se
         if (write.field != vks::field::ServiceXRequest || write.text->empty()) continue;
         // A trimmed run of the host's characters: it starts and ends where characters do.
         bool atBoundaries = false;
-        for (std::size_t at = 0; at < serviceXData.size() && !atBoundaries; at += vks::characterBytes(serviceXData, at)) {
+        for (std::size_t at = 0; at < serviceXData.size() && !atBoundaries;
+             at += vks::characterBytes(serviceXData, at)) {
             if (serviceXData.compare(at, write.text->size(), *write.text) != 0) continue;
             const std::string_view rest = std::string_view(serviceXData).substr(at);
             atBoundaries = vks::characterPrefixBytes(rest, characterCount(*write.text)) == write.text->size();

@@ -415,7 +415,7 @@ struct KeyCase {
     const char* name;
     std::string typed;
     std::vector<cashier::KeyStroke> keys; // pressed after typing
-    int result;                      // -1: still open (then cancelled by the test)
+    int result;                           // -1: still open (then cancelled by the test)
 };
 
 const KeyCase kButtonKeys[] = {

@@ -462,7 +462,8 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
         .enter()
         .dismissMessage(1025) // ...but on confirmation
         .expectFocus("sg_NumChq1")
-        .check("current", [] { EXPECT_EQ(qobject_cast<QTableWidget*>(cashier::control("sg_NumChq1"))->currentRow(), 1); })
+        .check("current",
+               [] { EXPECT_EQ(qobject_cast<QTableWidget*>(cashier::control("sg_NumChq1"))->currentRow(), 1); })
         .escape()
         .expectFocus("edNumChequeEntr")
         .expectText("edNumChequeEntr", "999999")

@@ -102,19 +102,20 @@ ScanReport scan() {
 std::string describe(const ScanReport& report) {
     std::string text;
     for (const Finding& f : report.findings) {
-        text += "\n  " + std::to_string(f.digits) + " digits (" +
-                (f.unitBytes == 1   ? std::string("ASCII")
-                 : f.unitBytes == 2 ? std::string("UTF-16")
-                                    : std::string("UTF-32")) +
-                (f.stride != static_cast<std::size_t>(f.unitBytes) ? ", one every " + std::to_string(f.stride) + " bytes"
-                                                                    : std::string()) +
-                ") at 0x" +
-                [&] {
-                    char hex[32];
-                    std::snprintf(hex, sizeof hex, "%zx", static_cast<std::size_t>(f.address));
-                    return std::string(hex);
-                }() +
-                " in " + f.mapping + "\n    " + f.context;
+        text +=
+            "\n  " + std::to_string(f.digits) + " digits (" +
+            (f.unitBytes == 1   ? std::string("ASCII")
+             : f.unitBytes == 2 ? std::string("UTF-16")
+                                : std::string("UTF-32")) +
+            (f.stride != static_cast<std::size_t>(f.unitBytes) ? ", one every " + std::to_string(f.stride) + " bytes"
+                                                               : std::string()) +
+            ") at 0x" +
+            [&] {
+                char hex[32];
+                std::snprintf(hex, sizeof hex, "%zx", static_cast<std::size_t>(f.address));
+                return std::string(hex);
+            }() +
+            " in " + f.mapping + "\n    " + f.context;
         AllocationSite site;
         if (keepingAllocationOf(reinterpret_cast<const void*>(f.address), site)) {
             text += "\n    allocated (" + std::to_string(site.size) + " bytes) by:";
@@ -188,7 +189,8 @@ std::vector<std::pair<std::int32_t, std::string>> chequeSale(const std::string& 
 // Keys that type `text` ("\r" is Enter), then `last`.
 std::vector<cashier::KeyStroke> keys(std::string_view text, cashier::KeyStroke last) {
     std::vector<cashier::KeyStroke> strokes;
-    for (char c : text) strokes.push_back(c == '\r' ? cashier::KeyStroke::enter() : cashier::KeyStroke::character({&c, 1}));
+    for (char c : text)
+        strokes.push_back(c == '\r' ? cashier::KeyStroke::enter() : cashier::KeyStroke::character({&c, 1}));
     strokes.push_back(std::move(last));
     return strokes;
 }

@@ -43,13 +43,15 @@ Operator& Operator::dismissMessage(MessageId id) {
 
 Operator& Operator::expectNoMessage(std::chrono::milliseconds quiet) {
     script_.pause(quiet);
-    script_.then("no message box",
-                 [] { EXPECT_FALSE(cashier::messageBoxUp()) << "unexpected message box: " << cashier::messageBoxText(); });
+    script_.then("no message box", [] {
+        EXPECT_FALSE(cashier::messageBoxUp()) << "unexpected message box: " << cashier::messageBoxText();
+    });
     return *this;
 }
 
 Operator& Operator::expectText(const std::string& control, const std::string& text) {
-    script_.waitFor(control + " shows \"" + text + "\"", [control, text] { return cashier::controlText(control) == text; });
+    script_.waitFor(control + " shows \"" + text + "\"",
+                    [control, text] { return cashier::controlText(control) == text; });
     return *this;
 }
 

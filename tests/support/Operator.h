@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "host/HostServices.h"
 #include "cashier/Cashier.h"
+#include "host/HostServices.h"
 
 class QDialog;
 class QWidget;
