@@ -23,15 +23,15 @@
 
 #include "FuzzInput.h"
 #include "Simulator.h"
+#include "cashier/Cashier.h"
 #include "core/Characters.h"
 #include "host/Fields.h"
 #include "host/RequestLayouts.h"
-#include "operator/Operator.h"
 #include "vks/vks.h"
 
 namespace {
 
-namespace op = vks::op;
+namespace cashier = vks::cashier;
 using vks::fuzz::Input;
 
 // Ticks of the driver's 1 ms timer: how long a screen gets for its own
@@ -114,7 +114,8 @@ void checkCharacterLengths(const vks::sim::Simulator& sim, const std::string& se
         if (write.field != vks::field::ServiceXRequest || write.text->empty()) continue;
         // A trimmed run of the host's characters: it starts and ends where characters do.
         bool atBoundaries = false;
-        for (std::size_t at = 0; at < serviceXData.size() && !atBoundaries; at += vks::characterBytes(serviceXData, at)) {
+        for (std::size_t at = 0; at < serviceXData.size() && !atBoundaries;
+             at += vks::characterBytes(serviceXData, at)) {
             if (serviceXData.compare(at, write.text->size(), *write.text) != 0) continue;
             const std::string_view rest = std::string_view(serviceXData).substr(at);
             atBoundaries = vks::characterPrefixBytes(rest, characterCount(*write.text)) == write.text->size();
@@ -140,28 +141,28 @@ void configure(const Input& input) {
     sim.setAuthorizeResult(input.authorize);
 }
 
-op::KeyStroke keyOf(const std::string& keys, std::size_t& at) {
+cashier::KeyStroke keyOf(const std::string& keys, std::size_t& at) {
     const char c = keys[at++];
     switch (c) {
     case vks::fuzz::kEnter:
-        return op::KeyStroke::enter();
+        return cashier::KeyStroke::enter();
     case vks::fuzz::kTab:
-        return op::KeyStroke::tab();
+        return cashier::KeyStroke::tab();
     case vks::fuzz::kBacktab:
-        return op::KeyStroke::backtab();
+        return cashier::KeyStroke::backtab();
     case vks::fuzz::kBackspace:
-        return op::KeyStroke::backspace();
+        return cashier::KeyStroke::backspace();
     case vks::fuzz::kEscape:
-        return op::KeyStroke::escape();
+        return cashier::KeyStroke::escape();
     case vks::fuzz::kUp:
-        return op::KeyStroke::up();
+        return cashier::KeyStroke::up();
     case vks::fuzz::kDown:
-        return op::KeyStroke::down();
+        return cashier::KeyStroke::down();
     case vks::fuzz::kAlt:
-        return op::KeyStroke::alt(at < keys.size() ? keys[at++] : '1');
+        return cashier::KeyStroke::alt(at < keys.size() ? keys[at++] : '1');
     default:
         // Bytes beyond ASCII stand for a printable character, never half of one.
-        return op::KeyStroke::character(std::string(1, (c >= ' ' && c < 0x7f) ? c : char('0' + (c & 7))));
+        return cashier::KeyStroke::character(std::string(1, (c >= ' ' && c < 0x7f) ? c : char('0' + (c & 7))));
     }
 }
 
@@ -192,11 +193,11 @@ private:
             ticks_ = 0;
         }
         if (++ticks_ % kSettleTicks != 0) return;
-        op::takeKeyboardFault();
+        cashier::takeKeyboardFault();
         if (at_ < input_.keys.size()) {
-            op::press(keyOf(input_.keys, at_));
+            cashier::press(keyOf(input_.keys, at_));
         } else if (ticks_ < kEscapeTicks) {
-            if (ticks_ % (kSettleTicks * 10) == 0) op::press(op::KeyStroke::escape());
+            if (ticks_ % (kSettleTicks * 10) == 0) cashier::press(cashier::KeyStroke::escape());
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialog->done(2);
         }

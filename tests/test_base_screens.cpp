@@ -116,7 +116,7 @@ TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("edValor")
-        .check("hint of the amount", [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 26); })
+        .check("hint of the amount", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 26); })
         .expectVisible("btConfirma", true)
         .expectText("btConfirma", "Mensagem 553")
         .expectText("lbValor", "Mensagem 546")
@@ -307,14 +307,14 @@ TEST(BaseScreen, ALockedScreenTakesNoInput) {
                    EXPECT_TRUE(amount->isEnabled());
                    amountShown = amount->text();
                })
-        .press(op::KeyStroke::backtab())
+        .press(cashier::KeyStroke::backtab())
         .type("9")
         .escape()
         .pause(50ms)
         .check("the keys were refused", [&] {
             EXPECT_EQ(amount->text(), amountShown);
-            EXPECT_EQ(op::screenName(), "FrmTrn_Mod");
-            op::closeAll();
+            EXPECT_EQ(cashier::screenName(), "FrmTrn_Mod");
+            cashier::closeAll();
         });
     EXPECT_EQ(op.run(*screen), 2);
 }
@@ -333,10 +333,10 @@ TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) 
         .escape()
         .pause(50ms)
         .check("still open, nothing handed back", [&] {
-            EXPECT_EQ(op::screenName(), "FrmTrn_Mod");
+            EXPECT_EQ(cashier::screenName(), "FrmTrn_Mod");
             EXPECT_EQ(host->handBacks, 0);
             EXPECT_EQ(host->errorIds(), std::vector<int>{1591});
-            op::closeAll();
+            cashier::closeAll();
         });
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(host->callCount("KovarSetaViasCupomModulo"), 0);
@@ -404,7 +404,7 @@ TEST(BaseScreen, EnterMovesToTheNextControlAndPressesAButton) {
         .enter()
         .expectFocus("btConfirma")
         .check("hint of the confirm button",
-               [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 46); })
+               [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 46); })
         .tab()
         .expectFocus("btRetorna")
         .enter();
@@ -414,17 +414,17 @@ TEST(BaseScreen, EnterMovesToTheNextControlAndPressesAButton) {
 struct KeyCase {
     const char* name;
     std::string typed;
-    std::vector<op::KeyStroke> keys; // pressed after typing
-    int result;                      // -1: still open (then cancelled by the test)
+    std::vector<cashier::KeyStroke> keys; // pressed after typing
+    int result;                           // -1: still open (then cancelled by the test)
 };
 
 const KeyCase kButtonKeys[] = {
-    {"plain 1 on a button confirms", "5", {op::KeyStroke::enter(), op::KeyStroke::character("1")}, 1},
-    {"plain 9 on a button cancels", "5", {op::KeyStroke::enter(), op::KeyStroke::character("9")}, 2},
-    {"Alt+1 in a field confirms", "5", {op::KeyStroke::alt('1')}, 1},
-    {"Alt+9 in a field cancels", "5", {op::KeyStroke::alt('9')}, 2},
-    {"Escape cancels", "5", {op::KeyStroke::escape()}, 2},
-    {"plain 1 in a field types", "5", {op::KeyStroke::character("1")}, -1},
+    {"plain 1 on a button confirms", "5", {cashier::KeyStroke::enter(), cashier::KeyStroke::character("1")}, 1},
+    {"plain 9 on a button cancels", "5", {cashier::KeyStroke::enter(), cashier::KeyStroke::character("9")}, 2},
+    {"Alt+1 in a field confirms", "5", {cashier::KeyStroke::alt('1')}, 1},
+    {"Alt+9 in a field cancels", "5", {cashier::KeyStroke::alt('9')}, 2},
+    {"Escape cancels", "5", {cashier::KeyStroke::escape()}, 2},
+    {"plain 1 in a field types", "5", {cashier::KeyStroke::character("1")}, -1},
 };
 
 class ButtonKeys : public testing::TestWithParam<KeyCase> {};
@@ -435,7 +435,7 @@ TEST_P(ButtonKeys, PressTheirButton) {
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("edValor").type(c.typed);
-    for (const op::KeyStroke& key : c.keys) op.press(key);
+    for (const cashier::KeyStroke& key : c.keys) op.press(key);
     if (c.result == -1) op.expectText("edValor", "0,51").expectNoMessage().escape();
     EXPECT_EQ(op.run(*screen), c.result == -1 ? 2 : c.result);
     EXPECT_EQ(host->authorizations.size(), c.result == 1 ? 1u : 0u);
@@ -574,7 +574,7 @@ TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
     const QString today = QDate::currentDate().toString("ddMMyyyy");
     Operator op;
     op.expectFocus("edDtTransacao")
-        .check("hint of the date", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 37); })
+        .check("hint of the date", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 37); })
         .type(tomorrow.toStdString())
         .enter()
         .expectFocus("edNumDocumento")

@@ -283,7 +283,7 @@ TEST(ChequeSale, TheDownPaymentIsTakenFromTheTotalWhenLeft) {
         .expectFocus("edNumChequeEntr")
         .expectText("edValorEntradaCh", "0,00")
         .expectEnabled("edValorEntradaCh", false)
-        .press(op::KeyStroke::backtab())
+        .press(cashier::KeyStroke::backtab())
         .expectText("edValor", "300,00")
         .type("5000")
         .tab()
@@ -377,7 +377,7 @@ TEST(ChequeNumbers, TheGridsHoldOneRowPerChequeUpToFifteen) {
 }
 
 QString cell(const char* grid, int row) {
-    const auto* table = qobject_cast<QTableWidget*>(op::control(grid));
+    const auto* table = qobject_cast<QTableWidget*>(cashier::control(grid));
     const QTableWidgetItem* item = table != nullptr ? table->item(row, 0) : nullptr;
     return item != nullptr ? item->text() : QStringLiteral("<none>");
 }
@@ -432,8 +432,8 @@ TEST(ChequeNumbers, ConfirmingFromTheDownPaymentDoesNotLeaveIt) {
         .expectFocus("btConfirma")
         .enter()
         .expectFocus("cbNumChq")
-        .press(op::KeyStroke::backtab())
-        .press(op::KeyStroke::backtab())
+        .press(cashier::KeyStroke::backtab())
+        .press(cashier::KeyStroke::backtab())
         .expectFocus("edValorEntrada")
         .type("40000")
         .alt('1')
@@ -454,7 +454,7 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
         .check("repeated",
                [] {
                    EXPECT_EQ(cell("sg_NumChq1", 1), "");
-                   EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 1022);
+                   EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 1022);
                })
         .enter() // an empty cell becomes 000000, which is not refused here...
         .enter()
@@ -462,7 +462,8 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
         .enter()
         .dismissMessage(1025) // ...but on confirmation
         .expectFocus("sg_NumChq1")
-        .check("current", [] { EXPECT_EQ(qobject_cast<QTableWidget*>(op::control("sg_NumChq1"))->currentRow(), 1); })
+        .check("current",
+               [] { EXPECT_EQ(qobject_cast<QTableWidget*>(cashier::control("sg_NumChq1"))->currentRow(), 1); })
         .escape()
         .expectFocus("edNumChequeEntr")
         .expectText("edNumChequeEntr", "999999")

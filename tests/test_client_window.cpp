@@ -13,11 +13,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "ClientWindow.h"
-#include "ModuleLibrary.h"
-#include "Recorder.h"
-#include "Scenario.h"
 #include "Simulator.h"
+#include "module/ModuleLibrary.h"
+#include "scenario/Scenario.h"
+#include "window/ClientWindow.h"
+#include "window/Recorder.h"
 
 namespace {
 

@@ -105,7 +105,7 @@ TEST(InstallmentCancellation, IdentificationFieldsTakeDigitsAndShowTheirHints) {
         auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
         Operator op;
         op.expectFocus(c.control)
-            .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), c.hint); })
+            .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
             .type("a1-b23")
             .backspace()
             .expectText(c.control, c.kept)

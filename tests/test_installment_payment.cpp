@@ -94,20 +94,20 @@ TEST_P(PaymentPanel, IsArrangedByEntryType) {
     op.check("panel", [&] {
         for (const char* control : {"edDadosDocumento", "edCPF", "edCartao"}) {
             const bool shown = c.shown.empty() || c.shown == control;
-            EXPECT_EQ(op::controlVisible(control), shown) << control;
+            EXPECT_EQ(cashier::controlVisible(control), shown) << control;
         }
-        EXPECT_EQ(op::controlVisible("cbFPPagto"), c.listShown);
-        EXPECT_EQ(op::controlVisible("lbFPPagto"), c.listShown);
-        EXPECT_EQ(op::controlText("cbFPPagto"), c.listText);
-        EXPECT_EQ(op::controlEnabled("cbFPPagto"), c.listEnabled);
-        EXPECT_EQ(op::controlVisible("edTipoEntrada"), false);
+        EXPECT_EQ(cashier::controlVisible("cbFPPagto"), c.listShown);
+        EXPECT_EQ(cashier::controlVisible("lbFPPagto"), c.listShown);
+        EXPECT_EQ(cashier::controlText("cbFPPagto"), c.listText);
+        EXPECT_EQ(cashier::controlEnabled("cbFPPagto"), c.listEnabled);
+        EXPECT_EQ(cashier::controlVisible("edTipoEntrada"), false);
         if (!c.shown.empty()) {
-            EXPECT_EQ(op::controlEnabled(c.shown), c.identificationEnabled);
-            EXPECT_EQ(op::controlText(c.shown), c.identificationText);
+            EXPECT_EQ(cashier::controlEnabled(c.shown), c.identificationEnabled);
+            EXPECT_EQ(cashier::controlText(c.shown), c.identificationText);
         } else {
-            EXPECT_EQ(op::controlEnabled("edDadosDocumento"), false); // as created
+            EXPECT_EQ(cashier::controlEnabled("edDadosDocumento"), false); // as created
         }
-        EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbTitulo")), 522);
+        EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbTitulo")), 522);
     });
     op.escape();
     EXPECT_EQ(op.run(*screen), 2);
@@ -214,7 +214,7 @@ TEST_P(IdentificationKeys, TakeOnlyDigitsBackspaceAndEnter) {
     auto screen = paymentScreen();
     Operator op;
     op.expectFocus(c.control)
-        .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), c.hint); })
+        .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
         .type("a1-b2 3")
         .backspace()
         .expectText(c.control, c.kept)
@@ -232,7 +232,7 @@ TEST(InstallmentPayment, ThePaymentFormListStepsWithTwoAndEight) {
     auto screen = paymentScreen();
     Operator op;
     op.expectFocus("cbFPPagto")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 15); })
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 15); })
         .type("222x8")
         .expectText("cbFPPagto", "01 - Dinheiro")
         .enter()
@@ -344,7 +344,7 @@ TEST(InstallmentPayment, RunsAsTransactionTypeOneFromTheEntryPoint) {
     host->set(field::Amount, "1500");
     Operator op;
     op.expectFocus("edCPF")
-        .check("screen", [] { EXPECT_EQ(op::screenName(), "FrmPagParcBRQ_VKSTrn"); })
+        .check("screen", [] { EXPECT_EQ(cashier::screenName(), "FrmPagParcBRQ_VKSTrn"); })
         .type(kValidCpf)
         .enter()
         .expectFocus("btConfirma")

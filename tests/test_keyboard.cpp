@@ -23,7 +23,7 @@
 
 namespace {
 
-int hintShown() { return FakeHost::messageIdOf(op::controlText("lbMensagem").value_or("")); }
+int hintShown() { return FakeHost::messageIdOf(cashier::controlText("lbMensagem").value_or("")); }
 
 // --- After a message box --------------------------------------------------------
 
@@ -56,7 +56,7 @@ TEST(Keyboard, AKeyForAScreenThatIsNotActiveIsLostAndFailsTheScriptNamingIt) {
     auto screen = createScreen<TFrmCnc_Trn>();
     QWidget elsewhere;
     elsewhere.setObjectName("elsewhere");
-    op::Script script(1000ms);
+    cashier::Script script(1000ms);
     std::string failure;
     script.onFailure([&](const std::string& why) { failure = why; });
     script.expectFocus("edValor")

@@ -368,7 +368,7 @@ TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
         .expectEnabled("edValorMilhas", false)
         .enter()
         .expectFocus("edValorMilhas")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 31); })
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 31); })
         .type("12a.34")
         .expectText("edValorMilhas", "12,34")
         .alt('1');
@@ -421,7 +421,7 @@ TEST(MilesReversal, WritesTheSameFieldsButTheOperationCode) {
             .enter()
             .enter()
             .expectFocus("edMatrOper")
-            .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 109); })
+            .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 109); })
             .type("12x34")
             .alt('1');
         EXPECT_EQ(op.run(*screen), 1) << c.name;

@@ -158,16 +158,16 @@ TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
     auto screen = c.term->create();
     Operator op;
     op.check("panel", [&] {
-        EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbTitulo")), c.term->title);
+        EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbTitulo")), c.term->title);
         for (const Shown& s : c.shown) {
             if (s.text != "-") {
-                EXPECT_EQ(op::controlText(s.control), s.text) << s.control;
+                EXPECT_EQ(cashier::controlText(s.control), s.text) << s.control;
             }
             if (s.enabled >= 0) {
-                EXPECT_EQ(op::controlEnabled(s.control), s.enabled == 1) << s.control;
+                EXPECT_EQ(cashier::controlEnabled(s.control), s.enabled == 1) << s.control;
             }
             if (s.visible >= 0) {
-                EXPECT_EQ(op::controlVisible(s.control), s.visible == 1) << s.control;
+                EXPECT_EQ(cashier::controlVisible(s.control), s.visible == 1) << s.control;
             }
         }
     });
@@ -271,9 +271,9 @@ void acknowledge(Operator& op, MessageId message) {
         return;
     }
     op.check("message 319 with its range", [] {
-        ASSERT_TRUE(op::waitUntil([] { return op::messageBoxUp(); }, 2000ms));
-        EXPECT_EQ(op::messageBoxText(), "Mensagem 319 de 1 a 99");
-        EXPECT_TRUE(op::acceptMessageBox());
+        ASSERT_TRUE(cashier::waitUntil([] { return cashier::messageBoxUp(); }, 2000ms));
+        EXPECT_EQ(cashier::messageBoxText(), "Mensagem 319 de 1 a 99");
+        EXPECT_TRUE(cashier::acceptMessageBox());
     });
 }
 
@@ -307,14 +307,14 @@ TEST(MilesSale, LeavingTheOccurrenceOnInsuranceAsksForTheCode) {
         .enter()
         .enter()
         .expectFocus("cbIdOcorrencia")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 1613); })
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 1613); })
         .type("22")
         .expectText("cbIdOcorrencia", "0 - Demais casos")
         .type("88")
         .expectText("cbIdOcorrencia", "S - Código do Seguro")
         .enter()
         .expectFocus("edCodOcorrencia")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 1612); })
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 1612); })
         .type("9876543210")
         .enter()
         .expectFocus("btConfirma")
@@ -374,7 +374,7 @@ TEST(MilesSale, AmountsAreFormattedAsTypedAndDigitFieldsTakeOnlyDigits) {
     auto screen = createScreen<TFrmCJuros_ParcMilhas>();
     Operator op;
     op.expectFocus("edValorEntrada")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*op::controlText("lbMensagem")), 30); })
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 30); })
         .type("12a,5")
         .expectText("edValorEntrada", "1,25")
         .enter()
@@ -609,7 +609,7 @@ TEST(MilesSale, TheCardIsReadAndTheTermChoosesTheScreen) {
         host->set(field::DownPayment, "0");
         host->set(field::InstallmentCount, "2");
         Operator op;
-        op.check("screen", [] { EXPECT_EQ(op::controlText("edCartao"), "603456**********"); })
+        op.check("screen", [] { EXPECT_EQ(cashier::controlText("edCartao"), "603456**********"); })
             .expectFocus("edValorMilhas")
             .alt('1');
         op.run([] { ExecutaGenerico(0, 0); });

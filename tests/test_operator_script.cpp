@@ -7,15 +7,15 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "operator/Operator.h"
+#include "cashier/Cashier.h"
 
 namespace {
 
-namespace op = vks::op;
+namespace cashier = vks::cashier;
 using namespace std::chrono_literals;
 
 // Runs `script` in an event loop of its own until it finishes or fails.
-void runToEnd(op::Script& script) {
+void runToEnd(cashier::Script& script) {
     QEventLoop loop;
     script.then("end", [&loop] { loop.quit(); });
     script.onFailure([&loop](const std::string&) { loop.quit(); });
@@ -41,7 +41,7 @@ void postChain(int depth, int& reached) {
 TEST(OperatorScript, AStepLooksOnlyAfterEverythingTheActionSetOffWasDelivered) {
     for (const int depth : {1, 3, 10}) {
         int reached = 0;
-        op::Script script(2000ms);
+        cashier::Script script(2000ms);
         script.then("act", [depth, &reached] { postChain(depth, reached); })
             .waitFor(
                 "the chain ended at the first look", [&reached] { return reached < 0; }, 0ms);
@@ -56,7 +56,7 @@ TEST(OperatorScript, TimeAloneMovesAWaitingStep) {
         bool holds; // the waited-for condition ever holds
     };
     for (const Case& c : {Case{"a pause ends", true}, Case{"an unmet step fails at its deadline", false}}) {
-        op::Script script(60ms);
+        cashier::Script script(60ms);
         QElapsedTimer clock;
         clock.start();
         if (c.holds)
@@ -74,7 +74,7 @@ TEST(OperatorScript, TimeAloneMovesAWaitingStep) {
 TEST(OperatorScript, AnApplicationThatNeverGoesQuietDoesNotStallTheScript) {
     QTimer busy; // a zero timer delivers an event on every round of the loop
     busy.start(0);
-    op::Script script(2000ms);
+    cashier::Script script(2000ms);
     bool acted = false;
     script.then("act", [&acted] { acted = true; }).waitFor("seen", [&acted] { return acted; });
     runToEnd(script);

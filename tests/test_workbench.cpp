@@ -12,15 +12,15 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "Catalogues.h"
-#include "ClientWindow.h"
-#include "Expectations.h"
-#include "Recorder.h"
-#include "Scenario.h"
-#include "Summary.h"
 #include "entry/Dispatch.h"
 #include "host/Fields.h"
+#include "module/Catalogues.h"
+#include "run/Summary.h"
+#include "scenario/Expectations.h"
+#include "scenario/Scenario.h"
 #include "screens/ScreenTable.h"
+#include "window/ClientWindow.h"
+#include "window/Recorder.h"
 
 namespace {
 

@@ -46,14 +46,14 @@
 #include "CleanHost.h"
 #include "KeepingAllocator.h"
 #include "MemoryScan.h"
-#include "operator/Operator.h"
+#include "cashier/Cashier.h"
 #include "vks/vks.h"
 
 namespace {
 
 using namespace vks::cardtrace;
 using namespace std::chrono_literals;
-namespace op = vks::op;
+namespace cashier = vks::cashier;
 
 struct Module {
     void* handle = nullptr;
@@ -102,19 +102,20 @@ ScanReport scan() {
 std::string describe(const ScanReport& report) {
     std::string text;
     for (const Finding& f : report.findings) {
-        text += "\n  " + std::to_string(f.digits) + " digits (" +
-                (f.unitBytes == 1   ? std::string("ASCII")
-                 : f.unitBytes == 2 ? std::string("UTF-16")
-                                    : std::string("UTF-32")) +
-                (f.stride != static_cast<std::size_t>(f.unitBytes) ? ", one every " + std::to_string(f.stride) + " bytes"
-                                                                    : std::string()) +
-                ") at 0x" +
-                [&] {
-                    char hex[32];
-                    std::snprintf(hex, sizeof hex, "%zx", static_cast<std::size_t>(f.address));
-                    return std::string(hex);
-                }() +
-                " in " + f.mapping + "\n    " + f.context;
+        text +=
+            "\n  " + std::to_string(f.digits) + " digits (" +
+            (f.unitBytes == 1   ? std::string("ASCII")
+             : f.unitBytes == 2 ? std::string("UTF-16")
+                                : std::string("UTF-32")) +
+            (f.stride != static_cast<std::size_t>(f.unitBytes) ? ", one every " + std::to_string(f.stride) + " bytes"
+                                                               : std::string()) +
+            ") at 0x" +
+            [&] {
+                char hex[32];
+                std::snprintf(hex, sizeof hex, "%zx", static_cast<std::size_t>(f.address));
+                return std::string(hex);
+            }() +
+            " in " + f.mapping + "\n    " + f.context;
         AllocationSite site;
         if (keepingAllocationOf(reinterpret_cast<const void*>(f.address), site)) {
             text += "\n    allocated (" + std::to_string(site.size) + " bytes) by:";
@@ -157,13 +158,13 @@ struct Transaction {
     // What the cashier does: the card typed into this control ("" none),
     // then these keys.
     const char* typedInto = "";
-    std::vector<op::KeyStroke> keys;
+    std::vector<cashier::KeyStroke> keys;
     // Where the number is found afterwards (the first digits a control
     // takes, for a typed one).
     std::int32_t resultField = 10104;
 };
 
-op::KeyStroke confirm() { return op::KeyStroke::alt('1'); }
+cashier::KeyStroke confirm() { return cashier::KeyStroke::alt('1'); }
 
 // A cheque sale in one installment; an empty `cpf` leaves the customer to
 // be identified by card.
@@ -186,9 +187,10 @@ std::vector<std::pair<std::int32_t, std::string>> chequeSale(const std::string& 
 }
 
 // Keys that type `text` ("\r" is Enter), then `last`.
-std::vector<op::KeyStroke> keys(std::string_view text, op::KeyStroke last) {
-    std::vector<op::KeyStroke> strokes;
-    for (char c : text) strokes.push_back(c == '\r' ? op::KeyStroke::enter() : op::KeyStroke::character({&c, 1}));
+std::vector<cashier::KeyStroke> keys(std::string_view text, cashier::KeyStroke last) {
+    std::vector<cashier::KeyStroke> strokes;
+    for (char c : text)
+        strokes.push_back(c == '\r' ? cashier::KeyStroke::enter() : cashier::KeyStroke::character({&c, 1}));
     strokes.push_back(std::move(last));
     return strokes;
 }
@@ -241,7 +243,7 @@ const std::vector<Transaction>& transactions() {
          {{1105, "000001"}, {1071, "1"}, {1003, "10000"}, {1102, "0042"}, {1077, "020304"}},
          1059,
          "",
-         keys("2000\r8000\r123456\r05032024\r101530\r", op::KeyStroke::enter()),
+         keys("2000\r8000\r123456\r05032024\r101530\r", cashier::KeyStroke::enter()),
          10104},
         {"cheque sale, identified by card, supplied", Source::Supplied, chequeSale(""), 1059, "", {confirm()}, 10104},
         {"installment payment, typed",
@@ -249,21 +251,21 @@ const std::vector<Transaction>& transactions() {
          {{1105, "1"}, {1100, "5"}, {1078, "01"}, {1003, "1500"}},
          0,
          "edCartao",
-         {op::KeyStroke::enter(), confirm()},
+         {cashier::KeyStroke::enter(), confirm()},
          10154},
         {"installment cancellation, typed",
          Source::Typed,
          {{1105, "01"}, {1100, "5"}, {1003, "1500"}, {1013, "99"}, {1020, daysAgo(3)}},
          0,
          "edCartao",
-         {op::KeyStroke::enter(), confirm()},
+         {cashier::KeyStroke::enter(), confirm()},
          10154},
         {"cheque sale, other holder's card typed",
          Source::Typed,
          chequeSale("52998224725"),
          0,
          "edCartaoTerceiro",
-         {op::KeyStroke::enter(), confirm()},
+         {cashier::KeyStroke::enter(), confirm()},
          1201},
     };
     return all;
@@ -300,27 +302,27 @@ TEST_P(CardTrace, NoDigitsOfTheCardAreLeftInMemory) {
     if (t.source == Source::PinPad) setPinPad(0);
     if (t.source == Source::Supplied) setField(t.cardField, number());
 
-    op::Script script(5000ms);
+    cashier::Script script(5000ms);
     script.onFailure([](const std::string& why) { ADD_FAILURE() << why; });
     if (*t.typedInto != '\0') {
         const std::string control = t.typedInto;
-        script.waitFor("focus on " + control, [control] { return op::focusedControl() == control; });
+        script.waitFor("focus on " + control, [control] { return cashier::focusedControl() == control; });
         // One key per digit, each taken from the host's region as it is
         // sent: the test holds no copy of the number.
         for (std::uint32_t i = 0; i < length; ++i) {
             script.then("digit " + std::to_string(i + 1), [i] {
                 const char digit[2] = {region().card[i], '\0'};
-                op::press(op::KeyStroke::character(digit));
+                cashier::press(cashier::KeyStroke::character(digit));
             });
         }
     }
-    for (const op::KeyStroke& key : t.keys) script.press(key);
+    for (const cashier::KeyStroke& key : t.keys) script.press(key);
     script.expectAllClosed();
     QTimer::singleShot(0, [&script] { script.start(); });
 
     module().executaGenerico(0, 0);
     if (!script.finished() && !script.failed()) {
-        op::waitUntil([&script] { return script.finished() || script.failed(); }, 500ms);
+        cashier::waitUntil([&script] { return script.finished() || script.failed(); }, 500ms);
     }
     script.stop();
     settle();

@@ -20,7 +20,7 @@ Operator& Operator::type(const std::string& text) {
     return *this;
 }
 
-Operator& Operator::press(const op::KeyStroke& key) {
+Operator& Operator::press(const cashier::KeyStroke& key) {
     script_.press(key);
     return *this;
 }
@@ -43,25 +43,27 @@ Operator& Operator::dismissMessage(MessageId id) {
 
 Operator& Operator::expectNoMessage(std::chrono::milliseconds quiet) {
     script_.pause(quiet);
-    script_.then("no message box",
-                 [] { EXPECT_FALSE(op::messageBoxUp()) << "unexpected message box: " << op::messageBoxText(); });
+    script_.then("no message box", [] {
+        EXPECT_FALSE(cashier::messageBoxUp()) << "unexpected message box: " << cashier::messageBoxText();
+    });
     return *this;
 }
 
 Operator& Operator::expectText(const std::string& control, const std::string& text) {
-    script_.waitFor(control + " shows \"" + text + "\"", [control, text] { return op::controlText(control) == text; });
+    script_.waitFor(control + " shows \"" + text + "\"",
+                    [control, text] { return cashier::controlText(control) == text; });
     return *this;
 }
 
 Operator& Operator::expectEnabled(const std::string& control, bool enabled) {
     script_.waitFor(control + (enabled ? " enabled" : " disabled"),
-                    [control, enabled] { return op::controlEnabled(control) == enabled; });
+                    [control, enabled] { return cashier::controlEnabled(control) == enabled; });
     return *this;
 }
 
 Operator& Operator::expectVisible(const std::string& control, bool visible) {
     script_.waitFor(control + (visible ? " visible" : " hidden"),
-                    [control, visible] { return op::controlVisible(control) == visible; });
+                    [control, visible] { return cashier::controlVisible(control) == visible; });
     return *this;
 }
 
@@ -72,7 +74,7 @@ Operator& Operator::check(const std::string& what, std::function<void()> body) {
 
 Operator& Operator::focusOn(const std::string& control) {
     return check("focus on " + control, [control] {
-        QWidget* w = op::control(control);
+        QWidget* w = cashier::control(control);
         ASSERT_NE(w, nullptr) << control;
         w->setFocus();
     });
@@ -103,7 +105,7 @@ void Operator::run(const std::function<void()>& body) {
     // Windows closed before the script reached its end: what was left is
     // what the screen did not do.
     if (!script_.finished() && !script_.failed()) {
-        op::waitUntil([this] { return script_.finished() || script_.failed(); }, 200ms);
+        cashier::waitUntil([this] { return script_.finished() || script_.failed(); }, 200ms);
     }
     script_.stop();
     if (!script_.finished() && !script_.failed()) ADD_FAILURE() << "the windows closed before the script ended";

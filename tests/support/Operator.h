@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "cashier/Cashier.h"
 #include "host/HostServices.h"
-#include "operator/Operator.h"
 
 class QDialog;
 class QWidget;
@@ -23,12 +23,12 @@ public:
     explicit Operator(std::chrono::milliseconds stepTimeout = 3000ms);
 
     Operator& type(const std::string& text);
-    Operator& press(const op::KeyStroke& key);
-    Operator& enter() { return press(op::KeyStroke::enter()); }
-    Operator& tab() { return press(op::KeyStroke::tab()); }
-    Operator& backspace() { return press(op::KeyStroke::backspace()); }
-    Operator& escape() { return press(op::KeyStroke::escape()); }
-    Operator& alt(char c) { return press(op::KeyStroke::alt(c)); }
+    Operator& press(const cashier::KeyStroke& key);
+    Operator& enter() { return press(cashier::KeyStroke::enter()); }
+    Operator& tab() { return press(cashier::KeyStroke::tab()); }
+    Operator& backspace() { return press(cashier::KeyStroke::backspace()); }
+    Operator& escape() { return press(cashier::KeyStroke::escape()); }
+    Operator& alt(char c) { return press(cashier::KeyStroke::alt(c)); }
 
     Operator& expectScreen(const std::string& name);
     Operator& expectFocus(const std::string& control);
@@ -55,7 +55,7 @@ public:
     void run(const std::function<void()>& body);
 
 private:
-    op::Script script_;
+    cashier::Script script_;
 };
 
 } // namespace vks::test
