@@ -3,13 +3,13 @@
 // tests pin the rules per field.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "screens/queries/TFrmCBasico_FLivreCPF.h"
 
@@ -133,22 +133,23 @@ TEST(BasicRegistration, SuppliedValuesOnAnInclusion) {
     }
 }
 
-TEST(BasicRegistration, ARefusedWriteStopsThereAndTheScreenStaysOpen) {
-    const Writes all = expectedWrites("2");
-    for (std::size_t refused = 0; refused < all.size(); ++refused) {
-        const auto before = all.begin() + static_cast<long>(refused);
-        if (std::any_of(all.begin(), before, [&](const auto& w) { return w.first == all[refused].first; })) continue;
-        ScopedFakeHost host;
-        supplyRecord(*host, kAlteration);
-        host->refuseWrite = {{all[refused].first, 0}};
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        Operator op;
-        op.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
-        EXPECT_EQ(op.run(*screen), 2) << "refusing " << all[refused].first;
-        EXPECT_EQ(writtenTexts(*host), Writes(all.begin(), before)) << "refusing " << all[refused].first;
-        EXPECT_TRUE(host->authorizations.empty());
-    }
+class RefusedRegistrationWrite : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(RefusedRegistrationWrite, StopsThereAndTheScreenStaysOpen) {
+    const RefusedWrite& refusal = GetParam();
+    ScopedFakeHost host;
+    supplyRecord(*host, kAlteration);
+    refusal.arm(*host);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    Operator op;
+    op.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    EXPECT_TRUE(host->authorizations.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, RefusedRegistrationWrite,
+                         testing::ValuesIn(eachWriteRefused("alteration", expectedWrites("2"))), CaseName());
 
 // The CPF first, then the issue date, then the birth date; each refusal
 // clears and focuses its control, and nothing is written before all pass.

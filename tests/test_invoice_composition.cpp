@@ -3,12 +3,12 @@
 // queries: mandatory, a real date, today at the latest.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include <QDate>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "host/RequestLayouts.h"
 #include "screens/queries/TFrmCompFatura_GenCPF.h"
@@ -51,35 +51,31 @@ void supplyKey(FakeHost& host, const Twin& twin) {
 // With key and date supplied the twins confirm themselves and write in their
 // order (the date's digits, whatever formatting the host gave it); a write
 // the host refuses stops them there, the screen left open.
-TEST(InvoiceComposition, WritesInOrderAndStopsAtARefusedWrite) {
-    for (const Twin& twin : kTwins) {
-        for (std::size_t refused = 0; refused <= twin.writes.size(); ++refused) {
-            const bool confirms = refused == twin.writes.size();
-            const auto before = twin.writes.begin() + static_cast<long>(refused);
-            // The CPF goes out twice; the first write is the one refused.
-            if (!confirms &&
-                std::any_of(twin.writes.begin(), before, [&](const auto& w) { return w.first == before->first; })) {
-                continue;
-            }
-            ScopedFakeHost host;
-            supplyKey(*host, twin);
-            host->set(field::InvoiceDueDate, day(0, "dd/MM/yyyy"));
-            if (!confirms) host->refuseWrite = {{before->first, 0}};
-            auto screen = twin.create();
-            Operator op;
-            if (!confirms) {
-                op.expectOpenThenCancel(*screen);
-            }
-            EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << twin.name << " refusing write " << refused;
-            EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), before))
-                << twin.name << " refusing write " << refused;
-            ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << twin.name;
-            if (confirms) {
-                EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
-            }
-        }
+class InvoiceWrites : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(InvoiceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
+    const RefusedWrite& refusal = GetParam();
+    const Twin& twin = kTwins[refusal.subject];
+    ScopedFakeHost host;
+    supplyKey(*host, twin);
+    host->set(field::InvoiceDueDate, day(0, "dd/MM/yyyy"));
+    refusal.arm(*host);
+    auto screen = twin.create();
+    Operator op;
+    if (refusal.refuses()) {
+        op.expectOpenThenCancel(*screen);
+    }
+    EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    ASSERT_EQ(host->authorizations.size(), refusal.refuses() ? 0u : 1u);
+    if (!refusal.refuses()) {
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
     }
 }
+
+// The CPF goes out twice; the first write is the one refused.
+INSTANTIATE_TEST_SUITE_P(InvoiceComposition, InvoiceWrites,
+                         testing::ValuesIn(eachWriteRefusedOf(kTwins, UnrefusedRun::Included)), CaseName());
 
 // Typed due dates: each refusal empties the field and leaves the focus there.
 TEST(InvoiceComposition, TheDueDateIsMandatoryRealAndNotAhead) {

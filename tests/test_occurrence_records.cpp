@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "host/RequestLayouts.h"
@@ -68,29 +69,29 @@ void supply(FakeHost& host, const Screen& screen) {
 
 // With everything supplied the screens confirm themselves and write in their
 // order; a write the host refuses stops them there, the screen left open.
-TEST(OccurrenceRecords, WriteInOrderAndStopAtARefusedWrite) {
-    for (const Screen* s : kScreens) {
-        for (std::size_t refused = 0; refused <= s->writes.size(); ++refused) {
-            const bool confirms = refused == s->writes.size();
-            ScopedFakeHost host;
-            supply(*host, *s);
-            if (!confirms) host->refuseWrite = {{s->writes[refused].first, 0}};
-            auto screen = s->create();
-            Operator op;
-            if (!confirms) {
-                op.expectOpenThenCancel(*screen);
-            }
-            EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << s->name << " refusing write " << refused;
-            EXPECT_EQ(writtenTexts(*host), Writes(s->writes.begin(), s->writes.begin() + static_cast<long>(refused)))
-                << s->name << " refusing write " << refused;
-            ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << s->name;
-            if (confirms) {
-                EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, s->layout, sizeof(VksRequestLayout)), 0);
-                EXPECT_EQ(state().CodigoConsulta, "007") << s->name;
-            }
-        }
+class OccurrenceWrites : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(OccurrenceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
+    const RefusedWrite& refusal = GetParam();
+    const Screen* s = kScreens[refusal.subject];
+    ScopedFakeHost host;
+    supply(*host, *s);
+    refusal.arm(*host);
+    auto screen = s->create();
+    Operator op;
+    if (refusal.refuses()) {
+        op.expectOpenThenCancel(*screen);
+    }
+    EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    ASSERT_EQ(host->authorizations.size(), refusal.refuses() ? 0u : 1u);
+    if (!refusal.refuses()) {
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, s->layout, sizeof(VksRequestLayout)), 0);
+        EXPECT_EQ(state().CodigoConsulta, "007");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, OccurrenceWrites, testing::ValuesIn(eachWriteRefusedOf(kScreens, UnrefusedRun::Included)), CaseName());
 
 // Coupon, kind, code: each refusal leaves its control ready for the cashier.
 // A key other than the steps "2" and "8" is the list's own, which picks an
