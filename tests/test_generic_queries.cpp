@@ -233,14 +233,12 @@ TEST_P(ScopeOutsideTheList, MustBeChosen) {
     EXPECT_EQ(host->get(field::MiniStatementScope), "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(MiniStatement, ScopeOutsideTheList,
-                         testing::ValuesIn(onTwins(isMiniStatement, {{"five", "5"},
-                                                                     {"letter", "x"},
-                                                                     {"blank", " "},
-                                                                     {"empty", ""},
-                                                                     {"negative", "-1"},
-                                                                     {"two numbers", "1 1"}})),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    MiniStatement, ScopeOutsideTheList,
+    testing::ValuesIn(onTwins(
+        isMiniStatement,
+        {{"five", "5"}, {"letter", "x"}, {"blank", " "}, {"empty", ""}, {"negative", "-1"}, {"two numbers", "1 1"}})),
+    CaseName());
 
 // The start date may be left out, but one that is given must be a real
 // date: a wrong one from the host is opened for the cashier to correct.
@@ -253,7 +251,11 @@ TEST_P(StartDateNoRealDate, IsRefused) {
     host->set(field::MiniStatementStart, GetParam().taken.value);
     auto query = twin.create();
     Operator op;
-    op.dismissMessage(787).expectFocus("edDataInicio").expectText("edDataInicio", "__/__/____").type("29022024").alt('1');
+    op.dismissMessage(787)
+        .expectFocus("edDataInicio")
+        .expectText("edDataInicio", "__/__/____")
+        .type("29022024")
+        .alt('1');
     EXPECT_EQ(op.run(*query), 1);
     EXPECT_EQ(host->get(field::MiniStatementStart), "29022024");
 }

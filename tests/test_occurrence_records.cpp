@@ -91,7 +91,8 @@ TEST_P(OccurrenceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, OccurrenceWrites, testing::ValuesIn(eachWriteRefusedOf(kScreens, UnrefusedRun::Included)), CaseName());
+INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, OccurrenceWrites,
+                         testing::ValuesIn(eachWriteRefusedOf(kScreens, UnrefusedRun::Included)), CaseName());
 
 // Coupon, kind, code: each refusal leaves its control ready for the cashier.
 // A key other than the steps "2" and "8" is the list's own, which picks an

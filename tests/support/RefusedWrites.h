@@ -67,8 +67,10 @@ std::vector<RefusedWrite> eachWriteRefusedOf(const Subjects& subjects, Unrefused
             } else {
                 return item;
             }
-        }();
-        for (auto& row : eachWriteRefused(subject.name, subject.writes, unrefused, index)) rows.push_back(std::move(row));
+        }
+        ();
+        for (auto& row : eachWriteRefused(subject.name, subject.writes, unrefused, index))
+            rows.push_back(std::move(row));
         ++index;
     }
     return rows;
