@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -77,11 +79,30 @@ inline std::string testName(std::string name) {
     return name;
 }
 
-// Name generator for INSTANTIATE_TEST_SUITE_P over cases with a `name`.
+// A case's name: its `name`, or the names of a combination's parts in turn.
+template <class Case>
+std::string caseName(const Case& c) {
+    if constexpr (requires { std::tuple_size<Case>::value; }) {
+        return std::apply(
+            [](const auto&... parts) {
+                std::string joined;
+                ((joined += (joined.empty() ? "" : " ") + caseName(parts)), ...);
+                return joined;
+            },
+            c);
+    } else if constexpr (std::is_pointer_v<Case>) {
+        return caseName(*c);
+    } else {
+        return std::string(c.name);
+    }
+}
+
+// Name generator for INSTANTIATE_TEST_SUITE_P over cases with a `name`, or
+// over testing::Combine of such cases.
 struct CaseName {
     template <class Info>
     std::string operator()(const Info& info) const {
-        return testName(info.param.name);
+        return testName(caseName(info.param));
     }
 };
 
