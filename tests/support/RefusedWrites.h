@@ -25,6 +25,11 @@ struct RefusedWrite {
     bool refuses() const { return at < all.size(); }
     // The writes the screen makes before it stops.
     Writes before() const { return {all.begin(), all.begin() + static_cast<std::ptrdiff_t>(at)}; }
+    std::vector<FieldId> fieldsBefore() const {
+        std::vector<FieldId> fields;
+        for (std::size_t i = 0; i < at; ++i) fields.push_back(all[i].first);
+        return fields;
+    }
     // Has the host refuse this row's write (the first occurrence of its field).
     void arm(FakeHost& host) const {
         if (refuses()) host.refuseWrite = {{all[at].first, 0}};
@@ -52,6 +57,15 @@ inline std::vector<RefusedWrite> eachWriteRefused(std::string_view subjectName, 
         rows.push_back({std::string(subjectName) + " refusing nothing", subject, all, all.size()});
     }
     return rows;
+}
+
+// The same for a subject known by the fields it writes only.
+inline std::vector<RefusedWrite> eachWriteRefused(std::string_view subjectName, const std::vector<FieldId>& fields,
+                                                  UnrefusedRun unrefused = UnrefusedRun::Left,
+                                                  std::size_t subject = 0) {
+    Writes all;
+    for (FieldId field : fields) all.emplace_back(field, "");
+    return eachWriteRefused(subjectName, all, unrefused, subject);
 }
 
 // The rows of several subjects (or pointers to them), each with a `name` and
