@@ -78,47 +78,65 @@ INSTANTIATE_TEST_SUITE_P(InvoiceComposition, InvoiceWrites,
                          testing::ValuesIn(eachWriteRefusedOf(kTwins, UnrefusedRun::Included)), CaseName());
 
 // Typed due dates: each refusal empties the field and leaves the focus there.
-TEST(InvoiceComposition, TheDueDateIsMandatoryRealAndNotAhead) {
-    const struct {
-        std::string typed;
-        bool accepted;
-    } cases[] = {{day(0), true}, {day(-1), true},     {"29022024", true}, {day(1), false},     {day(400), false},
-                 {"", false},    {"31022024", false}, {"010120", false},  {"00000000", false}, {"32012020", false}};
-    for (const Twin& twin : kTwins) {
-        for (const auto& c : cases) {
-            ScopedFakeHost host;
-            supplyKey(*host, twin);
-            auto screen = twin.create();
-            Operator op;
-            op.expectFocus("edDataVenc").type(c.typed).alt('1');
-            if (!c.accepted) {
-                op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
-            }
-            EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << twin.name << " " << c.typed;
-            EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "") << twin.name << " " << c.typed;
-        }
+struct DueDateCase {
+    const char* name;
+    std::string typed;
+    bool accepted;
+};
+const DueDateCase kDueDates[] = {
+    {"today", day(0), true},
+    {"yesterday", day(-1), true},
+    {"29 February 2024", "29022024", true},
+    {"tomorrow", day(1), false},
+    {"in 400 days", day(400), false},
+    {"empty", "", false},
+    {"31 February", "31022024", false},
+    {"six digits", "010120", false},
+    {"zeros", "00000000", false},
+    {"day 32", "32012020", false},
+};
+
+class DueDate : public testing::TestWithParam<std::tuple<Twin, DueDateCase>> {};
+
+TEST_P(DueDate, IsMandatoryRealAndNotAhead) {
+    const auto& [twin, c] = GetParam();
+    ScopedFakeHost host;
+    supplyKey(*host, twin);
+    auto screen = twin.create();
+    Operator op;
+    op.expectFocus("edDataVenc").type(c.typed).alt('1');
+    if (!c.accepted) {
+        op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
     }
+    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "");
 }
+
+INSTANTIATE_TEST_SUITE_P(InvoiceComposition, DueDate,
+                         testing::Combine(testing::ValuesIn(kTwins), testing::ValuesIn(kDueDates)), CaseName());
 
 // The key is checked before the date: the card number, or the entry type
 // and the CPF. A typed card goes out in field 1041 and is then concealed.
-TEST(InvoiceComposition, TheKeyIsCheckedBeforeTheDueDate) {
-    for (const Twin& twin : kTwins) {
-        ScopedFakeHost host;
-        host->set(field::InvoiceDueDate, day(1));
-        auto screen = twin.create();
-        const char* key = twin.byCard ? "edCartao" : "edCPF";
-        Operator op;
-        op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
-        op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
-        op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes.empty()) << twin.name; });
-        op.expectFocus("edDataVenc").type(day(0)).alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << twin.name;
-        EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "") << twin.name;
-        if (twin.byCard) {
-            EXPECT_EQ(shown(*screen, "edCartao"), "603456**********");
-        }
+class InvoiceKey : public testing::TestWithParam<Twin> {};
+
+TEST_P(InvoiceKey, IsCheckedBeforeTheDueDate) {
+    const Twin& twin = GetParam();
+    ScopedFakeHost host;
+    host->set(field::InvoiceDueDate, day(1));
+    auto screen = twin.create();
+    const char* key = twin.byCard ? "edCartao" : "edCPF";
+    Operator op;
+    op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
+    op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
+    op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes.empty()); });
+    op.expectFocus("edDataVenc").type(day(0)).alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "");
+    if (twin.byCard) {
+        EXPECT_EQ(shown(*screen, "edCartao"), "603456**********");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(InvoiceComposition, InvoiceKey, testing::ValuesIn(kTwins), CaseName());
 
 } // namespace
