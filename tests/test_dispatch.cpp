@@ -210,19 +210,28 @@ INSTANTIATE_TEST_SUITE_P(Dispatch, SubOption,
                          testing::Combine(testing::ValuesIn(kInstallmentTypes), testing::ValuesIn(kSubOptions)),
                          CaseName());
 
-TEST_F(Dispatch, RefusedOperatorEndsSilently) {
+// A transaction type by its number.
+struct TypeRow {
+    int type;
+    std::string name = "type " + std::to_string(type);
+};
+
+const TypeRow kOperatorChecked[] = {{2}, {8}, {9}, {19}};
+
+class RefusedOperator : public Dispatch, public testing::WithParamInterface<TypeRow> {};
+
+TEST_P(RefusedOperator, EndsTheTransactionSilently) {
     fake->operatorValid = false;
     fake->set(field::EntryType, "1");
     fake->set(field::CardNumber, "6034567890123456");
-    for (int type : {2, 8, 9, 19}) {
-        fake->operatorChecks.clear();
-        run(type);
-        EXPECT_EQ(fake->operatorChecks, std::vector<VksWindow>{kHostWindow}) << type;
-    }
+    run(GetParam().type);
+    EXPECT_EQ(fake->operatorChecks, std::vector<VksWindow>{kHostWindow});
     EXPECT_TRUE(attempted().empty());
     EXPECT_TRUE(fake->errors.empty());
     EXPECT_EQ(fake->handBacks, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, RefusedOperator, testing::ValuesIn(kOperatorChecked), CaseName());
 
 struct CardTransactionCase {
     int type;
@@ -339,26 +348,40 @@ TEST_P(ChequeIdentification, IsTheCpfOrTheCard) {
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, ChequeIdentification, testing::ValuesIn(kChequeIdentifications), CaseName());
 
-TEST_F(Dispatch, RefusedChequeIdentificationReports1591) {
+const TypeRow kChequeTypes[] = {{18}, {19}};
+
+class RefusedChequeIdentification : public Dispatch, public testing::WithParamInterface<TypeRow> {};
+
+TEST_P(RefusedChequeIdentification, Reports1591) {
     fake->refuseWrite = {{field::Identification, 0}};
-    for (int type : {18, 19}) {
-        fake->errors.clear();
-        run(type);
-        EXPECT_EQ(fake->errorIds(), std::vector<int>{1591}) << type;
-    }
+    run(GetParam().type);
+    EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
     EXPECT_TRUE(attempted().empty());
 }
 
-TEST_F(Dispatch, UnsupportedEntryPointsReport130AndRestoreTheOwner) {
-    for (auto entry : {&ExecutaVenda, &ExecutaFuncaoADM, &ExecutaConsultaCheque, &ExecutaPreAutorizacao}) {
-        fake->errors.clear();
-        state().ownerWindow = kPreviousOwner;
-        entry(kHostWindow, 7);
-        EXPECT_EQ(fake->errorIds(), std::vector<int>{130});
-        EXPECT_EQ(state().ownerWindow, kPreviousOwner);
-    }
+INSTANTIATE_TEST_SUITE_P(Dispatch, RefusedChequeIdentification, testing::ValuesIn(kChequeTypes), CaseName());
+
+struct EntryPoint {
+    const char* name;
+    decltype(&ExecutaVenda) call;
+};
+
+const EntryPoint kUnsupportedEntryPoints[] = {{"sale", &ExecutaVenda},
+                                              {"administrative function", &ExecutaFuncaoADM},
+                                              {"cheque query", &ExecutaConsultaCheque},
+                                              {"pre-authorization", &ExecutaPreAutorizacao}};
+
+class UnsupportedEntryPoint : public Dispatch, public testing::WithParamInterface<EntryPoint> {};
+
+TEST_P(UnsupportedEntryPoint, Reports130AndRestoresTheOwner) {
+    state().ownerWindow = kPreviousOwner;
+    GetParam().call(kHostWindow, 7);
+    EXPECT_EQ(fake->errorIds(), std::vector<int>{130});
+    EXPECT_EQ(state().ownerWindow, kPreviousOwner);
     EXPECT_TRUE(fake->writes.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, UnsupportedEntryPoint, testing::ValuesIn(kUnsupportedEntryPoints), CaseName());
 
 TEST_F(Dispatch, NestedCallDuringATransactionIsRefused) {
     std::size_t writesBefore = 0;
