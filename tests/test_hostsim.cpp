@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BuildInfo.h"
+#include "CaseName.h"
 #include "Catalogue.h"
 #include "Platform.h"
 #include "Simulator.h"
@@ -71,22 +72,35 @@ TEST_F(HostSim, OutputTextToleratesMissingBuffers) {
     EXPECT_EQ(readText([](VksTextOut* out) { LeCampo(out, 4242, 0); }).first, "");
 }
 
-TEST_F(HostSim, LeCampoMaxLenCopiesAtMostCapacityIntoZeroFilledBuffer) {
-    struct Case {
-        std::string value;
-        int32_t capacity;
-        std::string expected;
-    };
-    for (const Case& c : {Case{"abc", 8, "abc"}, Case{"abcdefgh", 8, "abcdefgh"}, Case{"abcdefghij", 8, "abcdefgh"},
-                          Case{"", 4, ""}, Case{"x", 1, "x"}}) {
-        vkssim_set_field(20033, 0, c.value.c_str());
-        std::vector<char> buffer(static_cast<std::size_t>(c.capacity), '#');
-        int32_t length = -1;
-        EXPECT_EQ(KovarLeCampoMaxLen(20033, 0, buffer.data(), &length, c.capacity), 0);
-        EXPECT_EQ(length, static_cast<int32_t>(c.expected.size())) << c.value;
-        EXPECT_EQ(std::string(buffer.data(), c.expected.size()), c.expected);
-        for (std::size_t i = c.expected.size(); i < buffer.size(); ++i) EXPECT_EQ(buffer[i], '\0') << c.value;
-    }
+struct MaxLenCase {
+    const char* name;
+    std::string value;
+    int32_t capacity;
+    std::string expected;
+};
+
+const MaxLenCase kMaxLenCases[] = {{"shorter", "abc", 8, "abc"},
+                                   {"exactly the capacity", "abcdefgh", 8, "abcdefgh"},
+                                   {"longer", "abcdefghij", 8, "abcdefgh"},
+                                   {"empty", "", 4, ""},
+                                   {"one in one", "x", 1, "x"}};
+
+class LeCampoMaxLen : public HostSim, public testing::WithParamInterface<MaxLenCase> {};
+
+TEST_P(LeCampoMaxLen, CopiesAtMostCapacityIntoZeroFilledBuffer) {
+    const MaxLenCase& c = GetParam();
+    vkssim_set_field(20033, 0, c.value.c_str());
+    std::vector<char> buffer(static_cast<std::size_t>(c.capacity), '#');
+    int32_t length = -1;
+    EXPECT_EQ(KovarLeCampoMaxLen(20033, 0, buffer.data(), &length, c.capacity), 0);
+    EXPECT_EQ(length, static_cast<int32_t>(c.expected.size()));
+    EXPECT_EQ(std::string(buffer.data(), c.expected.size()), c.expected);
+    for (std::size_t i = c.expected.size(); i < buffer.size(); ++i) EXPECT_EQ(buffer[i], '\0') << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, LeCampoMaxLen, testing::ValuesIn(kMaxLenCases), vks::test::CaseName());
+
+TEST_F(HostSim, LeCampoMaxLenRefusesAMissingBufferOrLength) {
     int32_t length = 7;
     EXPECT_NE(KovarLeCampoMaxLen(20033, 0, nullptr, &length, 10), 0);
     EXPECT_EQ(length, 0);
@@ -192,18 +206,33 @@ TEST_F(HostSim, ResultJsonStaysValidUtf8ForAnyFieldContent) {
 
 // ---- Text routines ----------------------------------------------------------
 
-TEST_F(HostSim, DollarAndRemoveFormatoRoundTrip) {
-    struct Case {
-        const char* bare;
-        const char* shown;
-    };
-    for (const Case& c : {Case{"1500", "15,00"}, Case{"5", "0,05"}, Case{"0", "0,00"}, Case{"000123", "1,23"},
-                          Case{"123456789", "1234567,89"}, Case{"", ""}, Case{"abc", ""}}) {
-        const auto shown = readText([&](VksTextOut* out) { Dollar(out, c.bare); }).first;
-        EXPECT_EQ(shown, c.shown) << c.bare;
-        const auto bare = readText([&](VksTextOut* out) { RemoveFormato(out, shown.c_str()); }).first;
-        EXPECT_EQ(readText([&](VksTextOut* out) { Dollar(out, bare.c_str()); }).first, shown) << c.bare;
-    }
+struct AmountCase {
+    const char* name;
+    const char* bare;
+    const char* shown;
+};
+
+const AmountCase kAmounts[] = {{"cents", "1500", "15,00"},
+                               {"one digit", "5", "0,05"},
+                               {"zero", "0", "0,00"},
+                               {"leading zeros", "000123", "1,23"},
+                               {"millions", "123456789", "1234567,89"},
+                               {"empty", "", ""},
+                               {"letters", "abc", ""}};
+
+class DollarAndRemoveFormato : public HostSim, public testing::WithParamInterface<AmountCase> {};
+
+TEST_P(DollarAndRemoveFormato, RoundTrip) {
+    const AmountCase& c = GetParam();
+    const auto shown = readText([&](VksTextOut* out) { Dollar(out, c.bare); }).first;
+    EXPECT_EQ(shown, c.shown);
+    const auto bare = readText([&](VksTextOut* out) { RemoveFormato(out, shown.c_str()); }).first;
+    EXPECT_EQ(readText([&](VksTextOut* out) { Dollar(out, bare.c_str()); }).first, shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, DollarAndRemoveFormato, testing::ValuesIn(kAmounts), vks::test::CaseName());
+
+TEST_F(HostSim, RemoveFormatoKeepsDigitsAndDollarTakesNoText) {
     EXPECT_EQ(readText([](VksTextOut* out) { RemoveFormato(out, "05/12/2026"); }).first, "05122026");
     EXPECT_EQ(readText([](VksTextOut* out) { Dollar(out, nullptr); }).first, "");
 }
@@ -216,19 +245,31 @@ TEST_F(HostSim, ReplicateAndZeroPadding) {
     EXPECT_EQ(readText([](VksTextOut* out) { PreencherZerosEsquerda(out, "12345", 4); }).first, "12345");
 }
 
-TEST_F(HostSim, VerificaCpf) {
-    struct Case {
-        const char* cpf;
-        bool valid;
-    };
-    for (const Case& c :
-         {Case{"52998224725", true}, Case{"11144477735", true}, Case{"52998224724", false}, Case{"52998224735", false},
-          Case{"11111111111", false}, Case{"00000000000", false}, Case{"5299822472", false},
-          Case{"529982247250", false}, Case{"529.982.247-25", false}, Case{"5299822472a", false}, Case{"", false}}) {
-        EXPECT_EQ(VerificaCPF(c.cpf) != 0, c.valid) << c.cpf;
-    }
-    EXPECT_EQ(VerificaCPF(nullptr), 0);
-}
+struct CpfCase {
+    const char* name;
+    const char* cpf;
+    bool valid;
+};
+
+const CpfCase kCpfs[] = {{"valid", "52998224725", true},
+                         {"another valid", "11144477735", true},
+                         {"wrong last digit", "52998224724", false},
+                         {"wrong first check digit", "52998224735", false},
+                         {"all ones", "11111111111", false},
+                         {"all zeros", "00000000000", false},
+                         {"ten digits", "5299822472", false},
+                         {"twelve digits", "529982247250", false},
+                         {"formatted", "529.982.247-25", false},
+                         {"a letter", "5299822472a", false},
+                         {"empty", "", false}};
+
+class VerificaCpf : public HostSim, public testing::WithParamInterface<CpfCase> {};
+
+TEST_P(VerificaCpf, TellsValidFromInvalid) { EXPECT_EQ(VerificaCPF(GetParam().cpf) != 0, GetParam().valid); }
+
+INSTANTIATE_TEST_SUITE_P(HostSim, VerificaCpf, testing::ValuesIn(kCpfs), vks::test::CaseName());
+
+TEST_F(HostSim, VerificaCpfRefusesNoText) { EXPECT_EQ(VerificaCPF(nullptr), 0); }
 
 // ---- Keys -------------------------------------------------------------------
 
@@ -270,23 +311,35 @@ struct FakeList {
     static void VKS_HOSTCALL select(void* self, int32_t index) { static_cast<FakeList*>(self)->current = index; }
 };
 
-TEST_F(HostSim, ComboStepsWithTwoAndEightAndConsumesThem) {
-    struct Case {
-        int32_t count, current;
-        const char* key;
-        int32_t selected;
-        const char* keyAfter;
-    };
-    for (const Case& c :
-         {Case{3, -1, "2", 0, ""}, Case{3, 0, "2", 1, ""}, Case{3, 2, "2", 2, ""}, Case{3, 2, "8", 1, ""},
-          Case{3, 0, "8", 0, ""}, Case{0, -1, "2", -1, ""}, Case{3, 1, "5", 1, "5"}}) {
-        FakeList list{c.count, c.current};
-        VksComboBox combo{&list, &FakeList::countOf, &FakeList::currentOf, &FakeList::select};
-        VksKey k = key(c.key);
-        AvancaRetrocedeItemComboBox(&combo, &k);
-        EXPECT_EQ(list.current, c.selected) << c.count << " " << c.current << " " << c.key;
-        EXPECT_STREQ(k.utf8, c.keyAfter);
-    }
+struct ComboCase {
+    const char* name;
+    int32_t count, current;
+    const char* key;
+    int32_t selected;
+    const char* keyAfter;
+};
+
+const ComboCase kComboCases[] = {
+    {"2 with nothing chosen", 3, -1, "2", 0, ""}, {"2 steps down", 3, 0, "2", 1, ""},
+    {"2 on the last item", 3, 2, "2", 2, ""},     {"8 steps up", 3, 2, "8", 1, ""},
+    {"8 on the first item", 3, 0, "8", 0, ""},    {"2 on an empty list", 0, -1, "2", -1, ""},
+    {"another key passes", 3, 1, "5", 1, "5"}};
+
+class ComboSteps : public HostSim, public testing::WithParamInterface<ComboCase> {};
+
+TEST_P(ComboSteps, WithTwoAndEightAndConsumeThem) {
+    const ComboCase& c = GetParam();
+    FakeList list{c.count, c.current};
+    VksComboBox combo{&list, &FakeList::countOf, &FakeList::currentOf, &FakeList::select};
+    VksKey k = key(c.key);
+    AvancaRetrocedeItemComboBox(&combo, &k);
+    EXPECT_EQ(list.current, c.selected);
+    EXPECT_STREQ(k.utf8, c.keyAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, ComboSteps, testing::ValuesIn(kComboCases), vks::test::CaseName());
+
+TEST_F(HostSim, ComboStepWithoutAListConsumesTheKey) {
     VksKey k = key("2");
     AvancaRetrocedeItemComboBox(nullptr, &k);
     EXPECT_STREQ(k.utf8, "");
