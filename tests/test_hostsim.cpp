@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BuildInfo.h"
@@ -427,13 +428,31 @@ std::string buildInfo(const std::string& file) {
     return readText([&](VksTextOut* out) { GetBuildInfo(out, file.c_str()); }).first;
 }
 
-TEST_F(HostSim, BuildInfoReadsTheVersionNoteOfElf32AndElf64) {
-    for (bool is64 : {false, true}) {
-        for (const std::string version : {"1.0.0.1", "12.34.56.789", ""}) {
-            TempFile file(elfWithVersion(is64, version));
-            EXPECT_EQ(buildInfo(file.path()), version) << is64;
-        }
-    }
+struct ElfClass {
+    const char* name;
+    bool is64;
+};
+const ElfClass kElfClasses[] = {{"ELF32", false}, {"ELF64", true}};
+
+struct VersionNote {
+    const char* name;
+    std::string version;
+};
+const VersionNote kVersionNotes[] = {{"short", "1.0.0.1"}, {"wide", "12.34.56.789"}, {"empty", ""}};
+
+class BuildInfoNote : public HostSim, public testing::WithParamInterface<std::tuple<ElfClass, VersionNote>> {};
+
+TEST_P(BuildInfoNote, IsReadFromTheFile) {
+    const auto& [elf, note] = GetParam();
+    TempFile file(elfWithVersion(elf.is64, note.version));
+    EXPECT_EQ(buildInfo(file.path()), note.version);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, BuildInfoNote,
+                         testing::Combine(testing::ValuesIn(kElfClasses), testing::ValuesIn(kVersionNotes)),
+                         vks::test::CaseName());
+
+TEST_F(HostSim, BuildInfoOfAFileGivesWayToTheVersionSet) {
     TempFile file(elfWithVersion(true, "2.0.0.5"));
     vkssim_set_build_version("9.9.9.9");
     EXPECT_EQ(buildInfo(file.path()), "9.9.9.9");
@@ -455,35 +474,41 @@ TEST_F(HostSim, BuildInfoOfBogusFilesIsEmpty) {
     EXPECT_EQ(buildInfo(bigEndian.path()), "");
 }
 
-TEST(HostSimElf, TruncatedOrCorruptedImagesNeverReadOutOfBounds) {
-    for (bool is64 : {false, true}) {
-        const auto image = elfWithVersion(is64, "1.2.3.4");
-        for (std::size_t size = 0; size < image.size(); ++size) {
-            // Exact-size copies so the sanitizer sees any read past the end.
-            const std::vector<std::uint8_t> prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
-            const auto version = vks::sim::versionFromModuleImage(prefix);
-            EXPECT_TRUE(version.empty() || version == "1.2.3.4") << size;
-        }
-        for (std::size_t at = 0; at < image.size(); ++at) {
-            for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7f}, std::uint8_t{0xff}}) {
-                auto corrupted = image;
-                corrupted[at] = value;
-                (void)vks::sim::versionFromModuleImage(corrupted);
-            }
+class ElfImage : public testing::TestWithParam<ElfClass> {};
+
+TEST_P(ElfImage, TruncatedOrCorruptedNeverReadsOutOfBounds) {
+    const bool is64 = GetParam().is64;
+    const auto image = elfWithVersion(is64, "1.2.3.4");
+    for (std::size_t size = 0; size < image.size(); ++size) {
+        // Exact-size copies so the sanitizer sees any read past the end.
+        const std::vector<std::uint8_t> prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
+        const auto version = vks::sim::versionFromModuleImage(prefix);
+        EXPECT_TRUE(version.empty() || version == "1.2.3.4") << size;
+    }
+    for (std::size_t at = 0; at < image.size(); ++at) {
+        for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7f}, std::uint8_t{0xff}}) {
+            auto corrupted = image;
+            corrupted[at] = value;
+            (void)vks::sim::versionFromModuleImage(corrupted);
         }
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(HostSimElf, ElfImage, testing::ValuesIn(kElfClasses), vks::test::CaseName());
+
 // A file cut anywhere before its end loses the section table, kept last.
-TEST_F(HostSim, BuildInfoOfATruncatedFileIsEmpty) {
-    for (bool is64 : {false, true}) {
-        const auto image = elfWithVersion(is64, "1.2.3.4");
-        for (std::size_t size = 0; size < image.size(); ++size) {
-            TempFile file(std::vector<std::uint8_t>(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)));
-            EXPECT_EQ(buildInfo(file.path()), "") << size;
-        }
+class TruncatedFile : public HostSim, public testing::WithParamInterface<ElfClass> {};
+
+TEST_P(TruncatedFile, HasNoBuildInfo) {
+    const bool is64 = GetParam().is64;
+    const auto image = elfWithVersion(is64, "1.2.3.4");
+    for (std::size_t size = 0; size < image.size(); ++size) {
+        TempFile file(std::vector<std::uint8_t>(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)));
+        EXPECT_EQ(buildInfo(file.path()), "") << size;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(HostSim, TruncatedFile, testing::ValuesIn(kElfClasses), vks::test::CaseName());
 
 void patch(std::vector<std::uint8_t>& image, std::size_t at, std::uint64_t value, std::size_t width) {
     for (std::size_t i = 0; i < width; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -602,25 +627,32 @@ TEST_F(HostSim, AuthorizeHookSeesTheRequest) {
 
 // The catalogue sits in the folder of the library's file, whichever separator
 // the system wrote that file's path with.
-TEST(HostSimPlatform, FolderOfAPathSplitsAtThePlatformsSeparators) {
-    struct Case {
-        const char* path;
-        const char* posix;
-        const char* windows;
-    };
-    for (const auto& c : std::initializer_list<Case>{
-             {"/usr/lib/vks/libKovar.so", "/usr/lib/vks", "/usr/lib/vks"},
-             {"C:\\Terminal\\Kovar.dll", ".", "C:\\Terminal"},
-             {"Z:/build/bin\\Kovar.dll", "Z:/build", "Z:/build/bin"},
-             {"Kovar.dll", ".", "."},
-         }) {
+struct PathCase {
+    const char* name;
+    const char* path;
+    const char* posix;
+    const char* windows;
+};
+
+const PathCase kPaths[] = {
+    {"POSIX path", "/usr/lib/vks/libKovar.so", "/usr/lib/vks", "/usr/lib/vks"},
+    {"Windows path", "C:\\Terminal\\Kovar.dll", ".", "C:\\Terminal"},
+    {"mixed separators", "Z:/build/bin\\Kovar.dll", "Z:/build", "Z:/build/bin"},
+    {"file name alone", "Kovar.dll", ".", "."},
+};
+
+class FolderOfAPath : public testing::TestWithParam<PathCase> {};
+
+TEST_P(FolderOfAPath, SplitsAtThePlatformsSeparators) {
+    const PathCase& c = GetParam();
 #ifdef _WIN32
-        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.windows) << c.path;
+    EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.windows);
 #else
-        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.posix) << c.path;
+    EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.posix);
 #endif
-    }
 }
+
+INSTANTIATE_TEST_SUITE_P(HostSimPlatform, FolderOfAPath, testing::ValuesIn(kPaths), vks::test::CaseName());
 
 // ---- Catalogue --------------------------------------------------------------
 
