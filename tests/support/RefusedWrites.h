@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "TestData.h"
@@ -68,6 +68,15 @@ inline std::vector<RefusedWrite> eachWriteRefused(std::string_view subjectName, 
     return eachWriteRefused(subjectName, all, unrefused, subject);
 }
 
+template <class Subject>
+const Subject& subjectOf(const Subject& subject) {
+    return subject;
+}
+template <class Subject>
+const Subject& subjectOf(const Subject* subject) {
+    return *subject;
+}
+
 // The rows of several subjects (or pointers to them), each with a `name` and
 // its `writes`; a row's `subject` is the subject's index.
 template <class Subjects>
@@ -75,14 +84,7 @@ std::vector<RefusedWrite> eachWriteRefusedOf(const Subjects& subjects, Unrefused
     std::vector<RefusedWrite> rows;
     std::size_t index = 0;
     for (const auto& item : subjects) {
-        const auto& subject = [&]() -> const auto& {
-            if constexpr (std::is_pointer_v<std::remove_cvref_t<decltype(item)>>) {
-                return *item;
-            } else {
-                return item;
-            }
-        }
-        ();
+        const auto& subject = subjectOf(item);
         for (auto& row : eachWriteRefused(subject.name, subject.writes, unrefused, index))
             rows.push_back(std::move(row));
         ++index;
