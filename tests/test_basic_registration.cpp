@@ -3,13 +3,13 @@
 // tests pin the rules per field.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "screens/queries/TFrmCBasico_FLivreCPF.h"
 
@@ -69,86 +69,98 @@ Writes expectedWrites(const char* operation) {
 bool isDate(const RecordField& r) { return r.field == field::IdentityIssueDate || r.field == field::BirthDate; }
 
 struct OperationCase {
+    const char* name;
     const char* flags;
     const char* title;
     const char* operation; // field 1058
     bool locksSupplied;
 };
 const OperationCase kOperations[] = {
-    {kInclusion, "Mensagem 508", "1", true},
-    {kAlteration, "Mensagem 509", "2", false},
-    {"000000000000011", "Mensagem 508", "1", true}, // the inclusion flag is read first
+    {"inclusion", kInclusion, "Mensagem 508", "1", true},
+    {"alteration", kAlteration, "Mensagem 509", "2", false},
+    {"both, the inclusion flag read first", "000000000000011", "Mensagem 508", "1", true},
 };
 
-TEST(BasicRegistration, OperationLocksWhatTheHostSuppliedAndTheRecordIsWrittenInOrder) {
-    for (const OperationCase& c : kOperations) {
-        ScopedFakeHost host;
-        supplyRecord(*host, c.flags);
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        EXPECT_EQ(screen->findChild<QLabel*>("lbTitulo")->text().toStdString(), c.title) << c.flags;
-        for (const RecordField& r : kRecord) {
-            const bool locked = c.locksSupplied || isDate(r);
-            EXPECT_EQ(screen->findChild<QWidget*>(r.control)->isEnabled(), !locked) << c.flags << " " << r.control;
-        }
-        // With everything fixed, nothing is left to type: the screen confirms itself.
-        Operator op;
-        if (!c.locksSupplied) op.alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << c.flags;
-        EXPECT_EQ(writtenTexts(*host), expectedWrites(c.operation)) << c.flags;
-        ASSERT_EQ(host->authorizations.size(), 1u);
+class Operation : public testing::TestWithParam<OperationCase> {};
+
+TEST_P(Operation, LocksWhatTheHostSuppliedAndTheRecordIsWrittenInOrder) {
+    const OperationCase& c = GetParam();
+    ScopedFakeHost host;
+    supplyRecord(*host, c.flags);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    EXPECT_EQ(screen->findChild<QLabel*>("lbTitulo")->text().toStdString(), c.title);
+    for (const RecordField& r : kRecord) {
+        const bool locked = c.locksSupplied || isDate(r);
+        EXPECT_EQ(screen->findChild<QWidget*>(r.control)->isEnabled(), !locked) << r.control;
     }
+    // With everything fixed, nothing is left to type: the screen confirms itself.
+    Operator op;
+    if (!c.locksSupplied) op.alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(writtenTexts(*host), expectedWrites(c.operation));
+    ASSERT_EQ(host->authorizations.size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, Operation, testing::ValuesIn(kOperations), CaseName());
 
 // What counts as supplied differs by kind: a list by its field (1083 and
 // 1086 trimmed), an edit by the text it then shows.
-TEST(BasicRegistration, SuppliedValuesOnAnInclusion) {
-    const struct {
-        FieldId field;
-        const char* value;
-        const char* control;
-        bool locked;
-        const char* shown;
-    } cases[] = {
-        {1083, "AC", "cbUFIdentidade", true, ""},
-        {1083, "sp", "cbUFIdentidade", true, ""},
-        {1083, "  ", "cbUFIdentidade", false, ""},
-        {1086, " M", "cbSexo", true, ""},
-        {1092, "  ", "cbUF", true, ""},
-        {1092, "TO", "cbUF", true, "TO"},
-        {1085, " ", "edNascimento", false, "__/__/____"},
-        {1090, "abc", "edCep", false, "_____-___"},
-        {1081, "  ", "edNome", true, "  "},
-        {1044, "", "edIdentidade", false, ""},
-    };
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        host->set(field::EnabledTransactions, kInclusion);
-        host->set(c.field, c.value);
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        auto* control = screen->findChild<QWidget*>(c.control);
-        EXPECT_EQ(control->isEnabled(), !c.locked) << c.control << " '" << c.value << "'";
-        auto* list = qobject_cast<QComboBox*>(control);
-        const QString shown = list ? list->currentText() : static_cast<QLineEdit*>(control)->text();
-        EXPECT_EQ(shown.toStdString(), c.shown) << c.control << " '" << c.value << "'";
-    }
+struct SuppliedOnAnInclusionCase {
+    FieldId field;
+    const char* value;
+    const char* control;
+    bool locked;
+    const char* shown;
+    std::string name =
+        std::string(control) + " " + (std::string(value).find_first_not_of(' ') == std::string::npos ? "blank" : value);
+};
+const SuppliedOnAnInclusionCase kSuppliedOnInclusion[] = {
+    {1083, "AC", "cbUFIdentidade", true, ""},
+    {1083, "sp", "cbUFIdentidade", true, ""},
+    {1083, "  ", "cbUFIdentidade", false, ""},
+    {1086, " M", "cbSexo", true, ""},
+    {1092, "  ", "cbUF", true, ""},
+    {1092, "TO", "cbUF", true, "TO"},
+    {1085, " ", "edNascimento", false, "__/__/____"},
+    {1090, "abc", "edCep", false, "_____-___"},
+    {1081, "  ", "edNome", true, "  "},
+    {1044, "", "edIdentidade", false, ""},
+};
+
+class SuppliedOnAnInclusion : public testing::TestWithParam<SuppliedOnAnInclusionCase> {};
+
+TEST_P(SuppliedOnAnInclusion, AreLockedAndShownByKind) {
+    const SuppliedOnAnInclusionCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EnabledTransactions, kInclusion);
+    host->set(c.field, c.value);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    auto* control = screen->findChild<QWidget*>(c.control);
+    EXPECT_EQ(control->isEnabled(), !c.locked);
+    auto* list = qobject_cast<QComboBox*>(control);
+    const QString shown = list ? list->currentText() : static_cast<QLineEdit*>(control)->text();
+    EXPECT_EQ(shown.toStdString(), c.shown);
 }
 
-TEST(BasicRegistration, ARefusedWriteStopsThereAndTheScreenStaysOpen) {
-    const Writes all = expectedWrites("2");
-    for (std::size_t refused = 0; refused < all.size(); ++refused) {
-        const auto before = all.begin() + static_cast<long>(refused);
-        if (std::any_of(all.begin(), before, [&](const auto& w) { return w.first == all[refused].first; })) continue;
-        ScopedFakeHost host;
-        supplyRecord(*host, kAlteration);
-        host->refuseWrite = {{all[refused].first, 0}};
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        Operator op;
-        op.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
-        EXPECT_EQ(op.run(*screen), 2) << "refusing " << all[refused].first;
-        EXPECT_EQ(writtenTexts(*host), Writes(all.begin(), before)) << "refusing " << all[refused].first;
-        EXPECT_TRUE(host->authorizations.empty());
-    }
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, SuppliedOnAnInclusion, testing::ValuesIn(kSuppliedOnInclusion), CaseName());
+
+class RefusedRegistrationWrite : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(RefusedRegistrationWrite, StopsThereAndTheScreenStaysOpen) {
+    const RefusedWrite& refusal = GetParam();
+    ScopedFakeHost host;
+    supplyRecord(*host, kAlteration);
+    refusal.arm(*host);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    Operator op;
+    op.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    EXPECT_TRUE(host->authorizations.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, RefusedRegistrationWrite,
+                         testing::ValuesIn(eachWriteRefused("alteration", expectedWrites("2"))), CaseName());
 
 // The CPF first, then the issue date, then the birth date; each refusal
 // clears and focuses its control, and nothing is written before all pass.
@@ -170,58 +182,71 @@ TEST(BasicRegistration, ChecksInOrderBeforeAnyWrite) {
     EXPECT_EQ(host->get(field::BirthDate), "00000000");
 }
 
-TEST(BasicRegistration, DatesFromTheHost) {
-    const struct {
-        const char* stored;
-        bool accepted;
-        const char* written;
-    } cases[] = {
-        {"29022024", true, "29022024"}, {"29022023", false, ""},  {"00000000", true, "00000000"},   {"3112", false, ""},
-        {"99999999", false, ""},        {"ab", true, "00000000"}, {"3112202099", true, "31122020"},
-    };
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        host->set(field::EnabledTransactions, kAlteration);
-        host->set(field::Cpf, kValidCpf);
-        host->set(field::BirthDate, c.stored);
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        Operator op;
-        op.alt('1');
-        if (!c.accepted) op.dismissMessage(787).expectFocus("edNascimento").escape();
-        EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << c.stored;
-        EXPECT_EQ(host->get(field::BirthDate), c.accepted ? c.written : c.stored) << c.stored;
-    }
+struct BirthDateFromTheHostCase {
+    const char* stored;
+    bool accepted;
+    const char* written;
+    std::string name = std::string("stored ") + stored;
+};
+const BirthDateFromTheHostCase kBirthDatesFromTheHost[] = {
+    {"29022024", true, "29022024"}, {"29022023", false, ""},  {"00000000", true, "00000000"},   {"3112", false, ""},
+    {"99999999", false, ""},        {"ab", true, "00000000"}, {"3112202099", true, "31122020"},
+};
+
+class BirthDateFromTheHost : public testing::TestWithParam<BirthDateFromTheHostCase> {};
+
+TEST_P(BirthDateFromTheHost, IsCheckedAndWritten) {
+    const BirthDateFromTheHostCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EnabledTransactions, kAlteration);
+    host->set(field::Cpf, kValidCpf);
+    host->set(field::BirthDate, c.stored);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    Operator op;
+    op.alt('1');
+    if (!c.accepted) op.dismissMessage(787).expectFocus("edNascimento").escape();
+    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(host->get(field::BirthDate), c.accepted ? c.written : c.stored);
 }
+
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, BirthDateFromTheHost, testing::ValuesIn(kBirthDatesFromTheHost),
+                         CaseName());
 
 // Where the record keeps names every typed letter shows in upper case,
 // accented ones too; the write then turns only a to z, so a lower-case
 // accent the host supplied stays as it is.
-TEST(BasicRegistration, TypedLettersShowInUpperCase) {
-    const struct {
-        const char* control;
-        FieldId field;
-        const char* shown;
-        const char* written;
-    } cases[] = {
-        {"edNome", 1081, "AÇÃO Z-1 ß", "AÇÃO Z-1 ß"},
-        {"edCidade", 1091, "AÇÃO Z-1 ß", "AÇÃO Z-1 ß"},
-        {"edOrgao", 1082, "aÇão z", "AÇãO Z"},
-        {"edIdentidade", 1044, "aÇão z", "aÇão z"},
-    };
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        host->set(field::EnabledTransactions, kAlteration);
-        host->set(field::Cpf, kValidCpf);
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        Operator op;
-        op.focusOn(c.control)
-            .type(c.field == 1081 || c.field == 1091 ? "aÇão z-1 ß" : "aÇão z")
-            .expectText(c.control, c.shown)
-            .alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << c.control;
-        EXPECT_EQ(host->get(c.field), c.written) << c.control;
-    }
+struct TypedLettersCase {
+    const char* control;
+    FieldId field;
+    const char* shown;
+    const char* written;
+    std::string name = control;
+};
+const TypedLettersCase kTypedLetters[] = {
+    {"edNome", 1081, "AÇÃO Z-1 ß", "AÇÃO Z-1 ß"},
+    {"edCidade", 1091, "AÇÃO Z-1 ß", "AÇÃO Z-1 ß"},
+    {"edOrgao", 1082, "aÇão z", "AÇãO Z"},
+    {"edIdentidade", 1044, "aÇão z", "aÇão z"},
+};
+
+class TypedLetters : public testing::TestWithParam<TypedLettersCase> {};
+
+TEST_P(TypedLetters, ShowInUpperCase) {
+    const TypedLettersCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EnabledTransactions, kAlteration);
+    host->set(field::Cpf, kValidCpf);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    Operator op;
+    op.focusOn(c.control)
+        .type(c.field == 1081 || c.field == 1091 ? "aÇão z-1 ß" : "aÇão z")
+        .expectText(c.control, c.shown)
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(c.field), c.written);
 }
+
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, TypedLetters, testing::ValuesIn(kTypedLetters), CaseName());
 
 // A maximum length limits typing only: longer values from the host are
 // shown and written whole.
@@ -249,24 +274,30 @@ TEST(BasicRegistration, MaximumLengthLimitsTypingOnly) {
     EXPECT_EQ(host->get(field::District), std::string(20, '5'));
 }
 
-TEST(BasicRegistration, ListsStepWithTwoAndEightAndTakeTheirOwnKeys) {
-    const struct {
-        const char* list;
-        const char* keys;
-        const char* shown;
-    } cases[] = {
-        {"cbUF", "8", ""},   {"cbUF", "2", "AL"},  {"cbUF", "28", "AL"}, {"cbUF", "228", "AL"},   {"cbUF", "222", "BA"},
-        {"cbUF", "t", "TO"}, {"cbUF", "t2", "TO"}, {"cbSexo", "m", "M"}, {"cbSexo", "2228", "F"},
-    };
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        host->set(field::EnabledTransactions, kInclusion);
-        host->set(field::Cpf, kValidCpf);
-        auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-        Operator op;
-        op.focusOn(c.list).type(c.keys).expectText(c.list, c.shown).escape();
-        EXPECT_EQ(op.run(*screen), 2) << c.list << " " << c.keys;
-    }
+struct RegistrationListKeysCase {
+    const char* list;
+    const char* keys;
+    const char* shown;
+    std::string name = std::string(list) + " keys " + keys;
+};
+const RegistrationListKeysCase kRegistrationListKeys[] = {
+    {"cbUF", "8", ""},   {"cbUF", "2", "AL"},  {"cbUF", "28", "AL"}, {"cbUF", "228", "AL"},   {"cbUF", "222", "BA"},
+    {"cbUF", "t", "TO"}, {"cbUF", "t2", "TO"}, {"cbSexo", "m", "M"}, {"cbSexo", "2228", "F"},
+};
+
+class RegistrationListKeys : public testing::TestWithParam<RegistrationListKeysCase> {};
+
+TEST_P(RegistrationListKeys, StepWithTwoAndEightAndTakeTheirOwnKeys) {
+    const RegistrationListKeysCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EnabledTransactions, kInclusion);
+    host->set(field::Cpf, kValidCpf);
+    auto screen = createScreen<TFrmCBasico_FLivreCPF>();
+    Operator op;
+    op.focusOn(c.list).type(c.keys).expectText(c.list, c.shown).escape();
+    EXPECT_EQ(op.run(*screen), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(BasicRegistration, RegistrationListKeys, testing::ValuesIn(kRegistrationListKeys), CaseName());
 
 } // namespace

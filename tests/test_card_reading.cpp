@@ -40,30 +40,32 @@ const CardCase kCardCases[] = {
     {"store refused", "6034567890123456", 0, "", true, false, 0, 0, {1591}, ""},
 };
 
-} // namespace
 
-TEST(CardReading, Cases) {
-    for (const CardCase& c : kCardCases) {
-        ScopedFakeHost fake;
-        state().ownerWindow = 0x33;
-        fake->set(field::CardNumber, c.supplied);
-        fake->cardStatus = c.status;
-        fake->cardNumber = c.padNumber;
-        if (c.refuseStore) fake->refuseWrite = {{field::Identification, 0}};
+class CardReading : public testing::TestWithParam<CardCase> {};
 
-        EXPECT_EQ(LeCartaoVKS(517), c.result) << c.name;
-        EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.pinPadReads) << c.name;
-        EXPECT_EQ(fake->handBacks, c.handBacks) << c.name;
-        EXPECT_EQ(fake->errorIds(), c.errors) << c.name;
-        EXPECT_EQ(fake->get(field::Identification), c.identification) << c.name;
-        // 10227 announces a PIN-pad read and nothing else.
-        EXPECT_EQ(fake->has(field::CardReadRequested), c.pinPadReads > 0) << c.name;
-        if (c.pinPadReads > 0) {
-            EXPECT_EQ(fake->cardReads[0].first, 0x33u);
-            EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(517));
-        }
+TEST_P(CardReading, ReadsOrTakesTheCardAndStoresIt) {
+    const CardCase& c = GetParam();
+    ScopedFakeHost fake;
+    state().ownerWindow = 0x33;
+    fake->set(field::CardNumber, c.supplied);
+    fake->cardStatus = c.status;
+    fake->cardNumber = c.padNumber;
+    if (c.refuseStore) fake->refuseWrite = {{field::Identification, 0}};
+
+    EXPECT_EQ(LeCartaoVKS(517), c.result);
+    EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.pinPadReads);
+    EXPECT_EQ(fake->handBacks, c.handBacks);
+    EXPECT_EQ(fake->errorIds(), c.errors);
+    EXPECT_EQ(fake->get(field::Identification), c.identification);
+    // 10227 announces a PIN-pad read and nothing else.
+    EXPECT_EQ(fake->has(field::CardReadRequested), c.pinPadReads > 0);
+    if (c.pinPadReads > 0) {
+        EXPECT_EQ(fake->cardReads[0].first, 0x33u);
+        EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(517));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(CardReading, CardReading, testing::ValuesIn(kCardCases), CaseName());
 
 struct ServiceXCase {
     const char* name;
@@ -202,3 +204,5 @@ TEST_P(CardEditKeys, EditAsTypedAndLeaveNoUndoHistory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CardEdit, CardEditKeys, testing::ValuesIn(kCardKeys), CaseName());
+
+} // namespace

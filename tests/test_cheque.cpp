@@ -125,14 +125,17 @@ const SaleLookCase kSaleLooks[] = {
       {"edPrimeiroValorMilhas", "", true, false}}},
 };
 
-TEST(ChequeSale, ShowsThePaymentPlanAndLocksWhatTheHostSupplied) {
-    for (const SaleLookCase& c : kSaleLooks) {
-        ScopedFakeHost host;
-        supplySale(*host, c.fields);
-        auto screen = createScreen<TFrmVCheque_AutGen>();
-        expectLooks(*screen, c.looks, c.name);
-    }
+class SaleLook : public testing::TestWithParam<SaleLookCase> {};
+
+TEST_P(SaleLook, ShowsThePaymentPlanAndLocksWhatTheHostSupplied) {
+    const SaleLookCase& c = GetParam();
+    ScopedFakeHost host;
+    supplySale(*host, c.fields);
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    expectLooks(*screen, c.looks, c.name);
 }
+
+INSTANTIATE_TEST_SUITE_P(ChequeSale, SaleLook, testing::ValuesIn(kSaleLooks), CaseName());
 
 // --- Checks ----------------------------------------------------------------------------
 
@@ -152,17 +155,20 @@ const CheckCase kChecks[] = {
     {"installments without their cheque numbers", {{field::InstallmentCount, "3"}}, 1025, "edNumChequeEntr"},
 };
 
-TEST(ChequeSale, ChecksShowTheirMessageAndFocusTheControlBeforeAnythingIsWritten) {
-    for (const CheckCase& c : kChecks) {
-        ScopedFakeHost host;
-        supplySale(*host, c.fields);
-        auto screen = createScreen<TFrmVCheque_AutGen>();
-        Operator op;
-        op.alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).escape();
-        EXPECT_EQ(op.run(*screen), 2) << c.name;
-        EXPECT_EQ(host->callCount("GravaCampoString"), 0) << c.name;
-    }
+class SaleCheck : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(SaleCheck, ChecksShowTheirMessageAndFocusTheControlBeforeAnythingIsWritten) {
+    const CheckCase& c = GetParam();
+    ScopedFakeHost host;
+    supplySale(*host, c.fields);
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    Operator op;
+    op.alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(ChequeSale, SaleCheck, testing::ValuesIn(kChecks), CaseName());
 
 // --- Writes -------------------------------------------------------------------------------
 
@@ -216,25 +222,27 @@ const WriteCase kWrites[] = {
      1},
 };
 
-TEST(ChequeSale, ConfirmationWritesThePlanAndTheFinancedAmount) {
-    for (const WriteCase& c : kWrites) {
-        ScopedFakeHost host;
-        supplySale(*host, c.fields);
-        auto screen = createScreen<TFrmVCheque_AutGen>();
-        Operator op;
-        op.alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << c.name;
-        for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << c.name << ": " << field;
-        EXPECT_EQ(std::string(aValorFinanciado), c.financed) << c.name;
-        EXPECT_TRUE(std::find(host->writes.begin(), host->writes.end(),
-                              FakeHost::Write{field::IdentificationWritten, 0, std::nullopt}) != host->writes.end())
-            << c.name;
-        EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, c.installmentsEntry) << c.name;
-        ASSERT_EQ(host->authorizations.size(), 1u) << c.name;
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnVChequeAutGenVKS, sizeof(VksRequestLayout)), 0);
-        EXPECT_EQ(host->handBacks, 1);
-    }
+class SaleWrites : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(SaleWrites, ConfirmationWritesThePlanAndTheFinancedAmount) {
+    const WriteCase& c = GetParam();
+    ScopedFakeHost host;
+    supplySale(*host, c.fields);
+    auto screen = createScreen<TFrmVCheque_AutGen>();
+    Operator op;
+    op.alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << field;
+    EXPECT_EQ(std::string(aValorFinanciado), c.financed);
+    EXPECT_TRUE(std::find(host->writes.begin(), host->writes.end(),
+                          FakeHost::Write{field::IdentificationWritten, 0, std::nullopt}) != host->writes.end());
+    EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, c.installmentsEntry);
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnVChequeAutGenVKS, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->handBacks, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(ChequeSale, SaleWrites, testing::ValuesIn(kWrites), CaseName());
 
 TEST(ChequeSale, ARefusedWriteStopsTheLaterOnesAndNothingIsSent) {
     ScopedFakeHost host;
@@ -350,31 +358,37 @@ INSTANTIATE_TEST_SUITE_P(ChequeSale, ChequeSaleListKeys, testing::ValuesIn(kSale
 // --- Cheque numbers -----------------------------------------------------------------------
 
 struct GridRowsCase {
+    const char* name;
     int cheques;
     std::array<bool, 3> visible;
     std::array<int, 3> rows;
 };
 
-TEST(ChequeNumbers, TheGridsHoldOneRowPerChequeUpToFifteen) {
-    const GridRowsCase cases[] = {{2, {true, false, false}, {2, 5, 5}}, {5, {true, false, false}, {5, 0, 5}},
-                                  {6, {true, true, false}, {5, 1, 5}},  {12, {true, true, true}, {5, 5, 2}},
-                                  {20, {true, true, true}, {5, 5, 5}},  {-4, {true, false, false}, {0, 5, 5}}};
-    for (const GridRowsCase& c : cases) {
-        ScopedFakeHost host;
-        supplySale(*host, {{field::InstallmentCount, std::to_string(c.cheques)}});
-        auto sale = createScreen<TFrmVCheque_AutGen>();
-        auto numbers = createScreen<TFrmNumChq>(sale.get());
-        for (int k = 0; k < 3; ++k) {
-            const auto* grid = numbers->findChild<QTableWidget*>(QStringLiteral("sg_NumChq%1").arg(k + 1));
-            EXPECT_EQ(grid->isVisibleTo(numbers.get()), c.visible[k]) << c.cheques << " grid " << k + 1;
-            EXPECT_EQ(grid->rowCount(), c.rows[k]) << c.cheques << " grid " << k + 1;
-        }
-        if (c.cheques >= 15) {
-            const auto* third = numbers->findChild<QTableWidget*>("sg_NumChq3");
-            EXPECT_EQ(third->verticalHeaderItem(4)->text(), "15ª Mensagem 1020");
-        }
+const GridRowsCase kGridRows[] = {
+    {"2 cheques", 2, {true, false, false}, {2, 5, 5}}, {"5 cheques", 5, {true, false, false}, {5, 0, 5}},
+    {"6 cheques", 6, {true, true, false}, {5, 1, 5}},  {"12 cheques", 12, {true, true, true}, {5, 5, 2}},
+    {"20 cheques", 20, {true, true, true}, {5, 5, 5}}, {"minus 4 cheques", -4, {true, false, false}, {0, 5, 5}}};
+
+class GridRows : public testing::TestWithParam<GridRowsCase> {};
+
+TEST_P(GridRows, HoldOneRowPerChequeUpToFifteen) {
+    const GridRowsCase& c = GetParam();
+    ScopedFakeHost host;
+    supplySale(*host, {{field::InstallmentCount, std::to_string(c.cheques)}});
+    auto sale = createScreen<TFrmVCheque_AutGen>();
+    auto numbers = createScreen<TFrmNumChq>(sale.get());
+    for (int k = 0; k < 3; ++k) {
+        const auto* grid = numbers->findChild<QTableWidget*>(QStringLiteral("sg_NumChq%1").arg(k + 1));
+        EXPECT_EQ(grid->isVisibleTo(numbers.get()), c.visible[k]) << c.cheques << " grid " << k + 1;
+        EXPECT_EQ(grid->rowCount(), c.rows[k]) << c.cheques << " grid " << k + 1;
+    }
+    if (c.cheques >= 15) {
+        const auto* third = numbers->findChild<QTableWidget*>("sg_NumChq3");
+        EXPECT_EQ(third->verticalHeaderItem(4)->text(), "15ª Mensagem 1020");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ChequeNumbers, GridRows, testing::ValuesIn(kGridRows), CaseName());
 
 QString cell(const char* grid, int row) {
     const auto* table = qobject_cast<QTableWidget*>(cashier::control(grid));
@@ -476,73 +490,83 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
 
 // Unlike the sale, the cancellation always shows the operator, with its
 // label greyed when the host supplied none.
-TEST(ChequeCancellation, ShowsTheIdentificationLockedAndTheOperatorAlways) {
-    const SaleLookCase cases[] = {
-        {"nothing supplied",
-         {{field::Identification, "0000000000000000"}},
-         {{"edCartao", "000000**********", false},
-          {"edCPF", "___.___.___-__", false},
-          {"edValor", "", true},
-          {"edNSU", "", true},
-          {"edOperador", "001", false},
-          {"lbOperador", "Mensagem 751", false}}},
-        {"NSU and operator supplied",
-         {{field::Identification, kValidCpf}, {field::Cpf, kValidCpf}, {field::Nsu, "4567"}, {field::Operator, "4321"}},
-         {{"edCartao", "", false},
-          {"edCPF", "529.982.247-25", false},
-          {"edNSU", "4567", false},
-          {"edOperador", "4321", false},
-          {"lbOperador", "Mensagem 751", true}}},
-    };
-    for (const SaleLookCase& c : cases) {
-        ScopedFakeHost host;
-        for (const auto& [field, value] : c.fields) host->set(field, value);
-        auto screen = createScreen<TFrmCancVCheque_AutGen>();
-        expectLooks(*screen, c.looks, c.name);
-    }
+const SaleLookCase kCancellationLooks[] = {
+    {"nothing supplied",
+     {{field::Identification, "0000000000000000"}},
+     {{"edCartao", "000000**********", false},
+      {"edCPF", "___.___.___-__", false},
+      {"edValor", "", true},
+      {"edNSU", "", true},
+      {"edOperador", "001", false},
+      {"lbOperador", "Mensagem 751", false}}},
+    {"NSU and operator supplied",
+     {{field::Identification, kValidCpf}, {field::Cpf, kValidCpf}, {field::Nsu, "4567"}, {field::Operator, "4321"}},
+     {{"edCartao", "", false},
+      {"edCPF", "529.982.247-25", false},
+      {"edNSU", "4567", false},
+      {"edOperador", "4321", false},
+      {"lbOperador", "Mensagem 751", true}}},
+};
+
+class CancellationLook : public testing::TestWithParam<SaleLookCase> {};
+
+TEST_P(CancellationLook, ShowsTheIdentificationLockedAndTheOperatorAlways) {
+    const SaleLookCase& c = GetParam();
+    ScopedFakeHost host;
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = createScreen<TFrmCancVCheque_AutGen>();
+    expectLooks(*screen, c.looks, c.name);
 }
 
-TEST(ChequeCancellation, WritesTheCancellationHeaderAndTheNsu) {
-    const struct {
-        const char* name;
-        Fields fields;
-        Fields written;
-    } cases[] = {
-        {"everything supplied: confirms itself",
-         {{field::Amount, "1500"},
-          {field::Nsu, "4567"},
-          {field::CouponNumber, "12"},
-          {field::CouponDate, "01022024"},
-          {field::CouponTime, "101010"},
-          {field::Identification, "60345678901234567890"}},
-         {{field::ChequeConstant3, "002"},
-          {field::ChequeConstant2, "02"},
-          {field::QueryOutput, "V"},
-          {field::Nsu, "4567"},
-          {field::CardNumber, kCard},
-          {field::Amount, "1500"},
-          {field::Operator, "001"}}},
-        {"query output from the host",
-         {{field::Amount, "1500"},
-          {field::Nsu, "4567"},
-          {field::CouponNumber, "12"},
-          {field::CouponDate, "01022024"},
-          {field::CouponTime, "101010"},
-          {field::QueryOutput, "X"},
-          {field::Identification, kValidCpf},
-          {field::Cpf, kValidCpf}},
-         {{field::QueryOutput, "X"}, {field::Cpf, kValidCpf}, {field::CardNumber, kValidCpf}}},
-    };
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        for (const auto& [field, value] : c.fields) host->set(field, value);
-        auto screen = createScreen<TFrmCancVCheque_AutGen>();
-        EXPECT_EQ(Operator().run(*screen), 1) << c.name;
-        for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << c.name << ": " << field;
-        ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancVChqAutGenVKS, sizeof(VksRequestLayout)), 0);
-    }
+INSTANTIATE_TEST_SUITE_P(ChequeCancellation, CancellationLook, testing::ValuesIn(kCancellationLooks), CaseName());
+
+struct CancellationWriteCase {
+    const char* name;
+    Fields fields;
+    Fields written;
+};
+const CancellationWriteCase kCancellationWriteCases[] = {
+    {"everything supplied: confirms itself",
+     {{field::Amount, "1500"},
+      {field::Nsu, "4567"},
+      {field::CouponNumber, "12"},
+      {field::CouponDate, "01022024"},
+      {field::CouponTime, "101010"},
+      {field::Identification, "60345678901234567890"}},
+     {{field::ChequeConstant3, "002"},
+      {field::ChequeConstant2, "02"},
+      {field::QueryOutput, "V"},
+      {field::Nsu, "4567"},
+      {field::CardNumber, kCard},
+      {field::Amount, "1500"},
+      {field::Operator, "001"}}},
+    {"query output from the host",
+     {{field::Amount, "1500"},
+      {field::Nsu, "4567"},
+      {field::CouponNumber, "12"},
+      {field::CouponDate, "01022024"},
+      {field::CouponTime, "101010"},
+      {field::QueryOutput, "X"},
+      {field::Identification, kValidCpf},
+      {field::Cpf, kValidCpf}},
+     {{field::QueryOutput, "X"}, {field::Cpf, kValidCpf}, {field::CardNumber, kValidCpf}}},
+};
+
+class CancellationWrites : public testing::TestWithParam<CancellationWriteCase> {};
+
+TEST_P(CancellationWrites, WritesTheCancellationHeaderAndTheNsu) {
+    const CancellationWriteCase& c = GetParam();
+    ScopedFakeHost host;
+    for (const auto& [field, value] : c.fields) host->set(field, value);
+    auto screen = createScreen<TFrmCancVCheque_AutGen>();
+    EXPECT_EQ(Operator().run(*screen), 1);
+    for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << field;
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancVChqAutGenVKS, sizeof(VksRequestLayout)), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(ChequeCancellation, CancellationWrites, testing::ValuesIn(kCancellationWriteCases),
+                         CaseName());
 
 TEST(ChequeCancellation, TheNsuIsRequiredAndTakesDigitsAndDecimalMarks) {
     ScopedFakeHost host;

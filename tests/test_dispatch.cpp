@@ -59,57 +59,76 @@ protected:
     ModalDismisser modal;
 };
 
-} // namespace
+struct FlagsCase {
+    const char* name;
+    std::string flags;
+    int type;
+};
 
-TEST(TransactionType, IsThePositionOfTheFirstOneWithinTwentyOnePlaces) {
-    const struct {
-        std::string flags;
-        int type;
-    } cases[] = {
-        {"", 0},
-        {"000000000000000000000", 0},
-        {"1", 1},
-        {"000001000000000000001", 6},
-        {"000000000000000000001", 21},
-        {"00000000000000000000001", 0}, // position 23
-        {"0000000000000000000001", 0},  // position 22
-        {"xx1", 3},
-        {"2221", 4},
-        {std::string(1 << 20, '0') + "1", 0},
-        // Positions are characters: multi-byte ones and stray bytes count once.
-        {"\xc3\xa9"
-         "1",
-         2},
-        {"\xe2\x82\xac\xf0\x9f\x98\x80"
-         "1",
-         3},
-        {"\xff\xfe"
-         "1",
-         3},
-        {"\xe2\x82"
-         "1",
-         3}, // a cut sequence: each byte is one
-        {repeated("\xc3\xa9", 20) + "1", 21},
-        {repeated("\xf0\x9f\x98\x80", 21) + "1", 0},
-        {repeated("\xff", 21) + "1", 0},
-    };
-    for (const auto& c : cases) EXPECT_EQ(transactionTypeOf(c.flags), c.type) << c.flags.substr(0, 30);
+const FlagsCase kFlags[] = {
+    {"empty", "", 0},
+    {"all zeros", "000000000000000000000", 0},
+    {"first", "1", 1},
+    {"sixth before the last", "000001000000000000001", 6},
+    {"last", "000000000000000000001", 21},
+    {"position 23", "00000000000000000000001", 0},
+    {"position 22", "0000000000000000000001", 0},
+    {"after letters", "xx1", 3},
+    {"after other digits", "2221", 4},
+    {"after a megabyte", std::string(1 << 20, '0') + "1", 0},
+    // Positions are characters: multi-byte ones and stray bytes count once.
+    {"after a two byte character",
+     "\xc3\xa9"
+     "1",
+     2},
+    {"after three and four byte characters",
+     "\xe2\x82\xac\xf0\x9f\x98\x80"
+     "1",
+     3},
+    {"after stray bytes",
+     "\xff\xfe"
+     "1",
+     3},
+    {"after a cut sequence, each byte one",
+     "\xe2\x82"
+     "1",
+     3},
+    {"after 20 two byte characters", repeated("\xc3\xa9", 20) + "1", 21},
+    {"after 21 four byte characters", repeated("\xf0\x9f\x98\x80", 21) + "1", 0},
+    {"after 21 stray bytes", repeated("\xff", 21) + "1", 0},
+};
+
+class TransactionFlags : public testing::TestWithParam<FlagsCase> {};
+
+TEST_P(TransactionFlags, GiveThePositionOfTheFirstOneWithinTwentyOnePlaces) {
+    EXPECT_EQ(transactionTypeOf(GetParam().flags), GetParam().type);
 }
 
-TEST_F(Dispatch, TagsTheFieldStoreAndCopiesTheHostCode) {
-    const struct {
-        std::string hostCode;
-        std::string copy;
-    } cases[] = {{"", "0000"}, {"12", "12"}, {"ABCD", "ABCD"}, {"\xff\xfe", "\xff\xfe"}};
-    for (const auto& c : cases) {
-        fake->writes.clear();
-        fake->set(field::HostCode, c.hostCode);
-        runRaw();
-        ASSERT_GE(fake->writes.size(), 2u);
-        EXPECT_EQ(fake->writes[0], (FakeHost::Write{field::ModuleTag, 0, "36"}));
-        EXPECT_EQ(fake->writes[1], (FakeHost::Write{field::HostCodeCopy, 0, c.copy}));
-    }
+INSTANTIATE_TEST_SUITE_P(TransactionType, TransactionFlags, testing::ValuesIn(kFlags), CaseName());
+
+struct HostCodeCase {
+    const char* name;
+    std::string hostCode;
+    std::string copy;
+};
+const HostCodeCase kHostCodes[] = {{"missing", "", "0000"},
+                                   {"two digits", "12", "12"},
+                                   {"letters", "ABCD", "ABCD"},
+                                   {"stray bytes", "\xff\xfe", "\xff\xfe"}};
+
+class HostCode : public Dispatch, public testing::WithParamInterface<HostCodeCase> {};
+
+TEST_P(HostCode, TagsTheFieldStoreAndIsCopied) {
+    const HostCodeCase& c = GetParam();
+    fake->writes.clear();
+    fake->set(field::HostCode, c.hostCode);
+    runRaw();
+    ASSERT_GE(fake->writes.size(), 2u);
+    EXPECT_EQ(fake->writes[0], (FakeHost::Write{field::ModuleTag, 0, "36"}));
+    EXPECT_EQ(fake->writes[1], (FakeHost::Write{field::HostCodeCopy, 0, c.copy}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, HostCode, testing::ValuesIn(kHostCodes), CaseName());
 
 TEST_F(Dispatch, RefusedHostCodeCopyEndsBeforeAnyTransaction) {
     fake->refuseWrite = {{field::HostCodeCopy, 0}};
@@ -127,184 +146,242 @@ TEST_F(Dispatch, NothingEnabledRunsNothing) {
     EXPECT_EQ(fake->writes.size(), 2u);
 }
 
-TEST_F(Dispatch, EachTypeRunsItsScreen) {
-    const struct {
-        int type;
-        const char* screen;
-    } rows[] = {
-        {1, "FrmPagParcBRQ_VKSTrn"},    {2, "FrmPagParcBRQ_CncTrn"},    {3, "FrmValorBRQ_VKSAdc"},
-        {4, "FrmExtrato_CartaoVKS"},    {5, "FrmExtrato_CPFVKS"},       {7, "FrmAquis_MilhasVKS"},
-        {8, "FrmEstVenda_EstVenAquis"}, {9, "FrmEstAquis_EstVenAquis"}, {11, "FrmMilhas_GenCPF"},
-        {12, "FrmMExtrato_GenCartao"},  {13, "FrmMExtrato_GenCPF"},     {14, "FrmCBasico_FLivreCPF"},
-        {15, "FrmCBasico_FLivreCPF"},   {16, "FrmCartao_FLivreCartao"}, {17, "FrmCPF_FLivreCPF"},
-        {18, "FrmVCheque_AutGen"},      {19, "FrmCancVCheque_AutGen"},  {20, "FrmCompFatura_GenCartao"},
-        {21, "FrmCompFatura_GenCPF"},
-    };
-    for (const auto& row : rows) {
-        modal.screens.clear();
-        modal.boxes.clear();
-        fake->errors.clear();
-        fake->set(field::EntryType, "4");
-        fake->set(field::CardNumber, "6034567890123456");
-        run(row.type);
-        EXPECT_EQ(attempted(), std::vector<std::string>{row.screen}) << "type " << row.type;
-        EXPECT_TRUE(fake->errors.empty()) << "type " << row.type;
-    }
+struct EachTypeCase {
+    int type;
+    const char* screen;
+    std::string name = "type " + std::to_string(type);
+};
+const EachTypeCase kTypeScreens[] = {
+    {1, "FrmPagParcBRQ_VKSTrn"},    {2, "FrmPagParcBRQ_CncTrn"},    {3, "FrmValorBRQ_VKSAdc"},
+    {4, "FrmExtrato_CartaoVKS"},    {5, "FrmExtrato_CPFVKS"},       {7, "FrmAquis_MilhasVKS"},
+    {8, "FrmEstVenda_EstVenAquis"}, {9, "FrmEstAquis_EstVenAquis"}, {11, "FrmMilhas_GenCPF"},
+    {12, "FrmMExtrato_GenCartao"},  {13, "FrmMExtrato_GenCPF"},     {14, "FrmCBasico_FLivreCPF"},
+    {15, "FrmCBasico_FLivreCPF"},   {16, "FrmCartao_FLivreCartao"}, {17, "FrmCPF_FLivreCPF"},
+    {18, "FrmVCheque_AutGen"},      {19, "FrmCancVCheque_AutGen"},  {20, "FrmCompFatura_GenCartao"},
+    {21, "FrmCompFatura_GenCPF"},
+};
+
+class EachType : public Dispatch, public testing::WithParamInterface<EachTypeCase> {};
+
+TEST_P(EachType, RunsItsScreen) {
+    const EachTypeCase& row = GetParam();
+    fake->set(field::EntryType, "4");
+    fake->set(field::CardNumber, "6034567890123456");
+    run(row.type);
+    EXPECT_EQ(attempted(), std::vector<std::string>{row.screen});
+    EXPECT_TRUE(fake->errors.empty());
 }
 
-TEST_F(Dispatch, SubOptionAcceptsOnlyOneFourAndFive) {
-    const struct {
-        const char* value;
-        bool accepted;
-    } cases[] = {{"1", true},  {"4", true},   {"0004", true},           {"5", true}, {"", false}, {"abc", false},
-                 {"7", false}, {"4a", false}, {"99999999999999", false}};
-    for (int type : {1, 2}) {
-        for (const auto& c : cases) {
-            modal.screens.clear();
-            modal.boxes.clear();
-            fake->errors.clear();
-            fake->set(field::EntryType, c.value);
-            run(type);
-            EXPECT_EQ(attempted().size(), c.accepted ? 1u : 0u) << type << " / " << c.value;
-            EXPECT_EQ(fake->errorIds(), c.accepted ? std::vector<int>{} : std::vector<int>{823})
-                << type << " / " << c.value;
-        }
-    }
+INSTANTIATE_TEST_SUITE_P(Dispatch, EachType, testing::ValuesIn(kTypeScreens), CaseName());
+
+struct SubOptionCase {
+    const char* name;
+    const char* value;
+    bool accepted;
+};
+const SubOptionCase kSubOptions[] = {
+    {"one", "1", true},
+    {"four", "4", true},
+    {"four with zeros", "0004", true},
+    {"five", "5", true},
+    {"empty", "", false},
+    {"letters", "abc", false},
+    {"seven", "7", false},
+    {"four and a letter", "4a", false},
+    {"too long", "99999999999999", false},
+};
+struct InstallmentType {
+    const char* name;
+    int type;
+};
+const InstallmentType kInstallmentTypes[] = {{"payment", 1}, {"cancellation", 2}};
+
+class SubOption : public Dispatch, public testing::WithParamInterface<std::tuple<InstallmentType, SubOptionCase>> {};
+
+TEST_P(SubOption, AcceptsOnlyOneFourAndFive) {
+    const auto& [installment, c] = GetParam();
+    fake->set(field::EntryType, c.value);
+    run(installment.type);
+    EXPECT_EQ(attempted().size(), c.accepted ? 1u : 0u);
+    EXPECT_EQ(fake->errorIds(), c.accepted ? std::vector<int>{} : std::vector<int>{823});
 }
 
-TEST_F(Dispatch, RefusedOperatorEndsSilently) {
+INSTANTIATE_TEST_SUITE_P(Dispatch, SubOption,
+                         testing::Combine(testing::ValuesIn(kInstallmentTypes), testing::ValuesIn(kSubOptions)),
+                         CaseName());
+
+// A transaction type by its number.
+struct TypeRow {
+    int type;
+    std::string name = "type " + std::to_string(type);
+};
+
+const TypeRow kOperatorChecked[] = {{2}, {8}, {9}, {19}};
+
+class RefusedOperator : public Dispatch, public testing::WithParamInterface<TypeRow> {};
+
+TEST_P(RefusedOperator, EndsTheTransactionSilently) {
     fake->operatorValid = false;
     fake->set(field::EntryType, "1");
     fake->set(field::CardNumber, "6034567890123456");
-    for (int type : {2, 8, 9, 19}) {
-        fake->operatorChecks.clear();
-        run(type);
-        EXPECT_EQ(fake->operatorChecks, std::vector<VksWindow>{kHostWindow}) << type;
-    }
+    run(GetParam().type);
+    EXPECT_EQ(fake->operatorChecks, std::vector<VksWindow>{kHostWindow});
     EXPECT_TRUE(attempted().empty());
     EXPECT_TRUE(fake->errors.empty());
     EXPECT_EQ(fake->handBacks, 0);
 }
 
-TEST_F(Dispatch, CardTransactionsAskThePinPadWithTheirPrompt) {
-    const struct {
-        int type;
-        int prompt;
-    } rows[] = {{4, 517}, {6, 523}, {7, 527}, {8, 520}, {9, 521}, {12, 513}, {16, 431}, {20, 1607}};
+INSTANTIATE_TEST_SUITE_P(Dispatch, RefusedOperator, testing::ValuesIn(kOperatorChecked), CaseName());
+
+struct CardTransactionCase {
+    int type;
+    int prompt;
+    std::string name = "type " + std::to_string(type);
+};
+const CardTransactionCase kCardPrompts[] = {{4, 517}, {6, 523},  {7, 527},  {8, 520},
+                                            {9, 521}, {12, 513}, {16, 431}, {20, 1607}};
+
+class CardTransaction : public Dispatch, public testing::WithParamInterface<CardTransactionCase> {};
+
+TEST_P(CardTransaction, AsksThePinPadWithItsPrompt) {
+    const CardTransactionCase& row = GetParam();
     fake->cardStatus = 3;
-    for (const auto& row : rows) {
-        fake->cardReads.clear();
-        fake->handBacks = 0;
-        run(row.type);
-        ASSERT_EQ(fake->cardReads.size(), 1u) << row.type;
-        EXPECT_EQ(fake->cardReads[0].first, kHostWindow);
-        EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(row.prompt));
-        EXPECT_EQ(fake->handBacks, 1) << row.type;
-    }
+    run(row.type);
+    ASSERT_EQ(fake->cardReads.size(), 1u);
+    EXPECT_EQ(fake->cardReads[0].first, kHostWindow);
+    EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(row.prompt));
+    EXPECT_EQ(fake->handBacks, 1);
     EXPECT_TRUE(attempted().empty());
     EXPECT_TRUE(fake->errors.empty());
 }
 
-TEST_F(Dispatch, MilesSaleChoosesItsScreenByPaymentTerm) {
-    const struct {
-        const char* term;
-        const char* screen; // nullptr: message 1204
-    } cases[] = {{"1", "FrmAVista_VendaCartaoMilhas"},
-                 {"2", "FrmSJuros_ParcMilhas"},
-                 {"03", "FrmCJuros_ParcMilhas"},
-                 {"4", nullptr},
-                 {"", nullptr}};
+INSTANTIATE_TEST_SUITE_P(Dispatch, CardTransaction, testing::ValuesIn(kCardPrompts), CaseName());
+
+struct MilesSaleTermCase {
+    const char* name;
+    const char* term;
+    const char* screen; // nullptr: message 1204
+};
+const MilesSaleTermCase kMilesSaleTerms[] = {{"cash", "1", "FrmAVista_VendaCartaoMilhas"},
+                                             {"no interest", "2", "FrmSJuros_ParcMilhas"},
+                                             {"interest with a leading zero", "03", "FrmCJuros_ParcMilhas"},
+                                             {"unknown", "4", nullptr},
+                                             {"missing", "", nullptr}};
+
+class MilesSaleTerm : public Dispatch, public testing::WithParamInterface<MilesSaleTermCase> {};
+
+TEST_P(MilesSaleTerm, ChoosesTheScreen) {
+    const MilesSaleTermCase& c = GetParam();
     fake->set(field::CardNumber, "6034567890123456");
-    for (const auto& c : cases) {
-        modal.screens.clear();
-        modal.boxes.clear();
-        fake->errors.clear();
-        fake->set(field::PaymentTerm, c.term);
-        run(6);
-        if (c.screen != nullptr) {
-            EXPECT_EQ(attempted(), std::vector<std::string>{c.screen}) << c.term;
-            EXPECT_TRUE(fake->errors.empty());
-        } else {
-            EXPECT_TRUE(attempted().empty()) << c.term;
-            EXPECT_EQ(fake->errorIds(), std::vector<int>{1204}) << c.term;
-        }
-    }
-}
-
-TEST_F(Dispatch, QuerySelectorOfTypeTen) {
-    const struct {
-        const char* selector;
-        const char* screen;
-        int handBacks;
-        int cardReads;
-    } cases[] = {
-        {"0", nullptr, 1, 0},
-        {"2", nullptr, 0, 0},
-        {"abc", nullptr, 1, 0}, // not a number reads as 0
-        {"1", "FrmMilhas_GenCartao", 0, 1},
-        {"9", "FrmIdOcorr_GenRegOcorr", 0, 0},
-        {"10", "FrmCancOcorr_GenRegOcorr", 0, 0},
-    };
-    for (const auto& c : cases) {
-        modal.screens.clear();
-        modal.boxes.clear();
-        fake->handBacks = 0;
-        fake->cardReads.clear();
-        fake->set(field::QueryEntryType, c.selector);
-        run(10);
-        const auto expected = c.screen ? std::vector<std::string>{c.screen} : std::vector<std::string>{};
-        EXPECT_EQ(attempted(), expected) << c.selector;
-        // A screen that opens and is cancelled hands back once more.
-        const int cancelledScreens = static_cast<int>(modal.screens.size());
-        EXPECT_EQ(fake->handBacks - cancelledScreens, c.handBacks) << c.selector;
-        EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.cardReads) << c.selector;
+    fake->set(field::PaymentTerm, c.term);
+    run(6);
+    if (c.screen != nullptr) {
+        EXPECT_EQ(attempted(), std::vector<std::string>{c.screen});
         EXPECT_TRUE(fake->errors.empty());
+    } else {
+        EXPECT_TRUE(attempted().empty());
+        EXPECT_EQ(fake->errorIds(), std::vector<int>{1204});
     }
 }
 
-TEST_F(Dispatch, ChequeIdentification) {
-    const struct {
-        int type;
-        const char* cpf;
-        const char* card;
-        const char* identification;
-    } cases[] = {
-        {18, "529.982.247-25", "6034567890123456", "52998224725"},
-        {18, "   ", "6034567890123456", "6034567890123456"},
-        {18, "", "", "0000000000000000"},
-        {18, "", "   ", "0000000000000000"},
-        {19, "529.982.247-25", "6034567890123456", "6034567890123456"},
-        {19, "529.982.247-25", "", "0000000000000000"},
-    };
-    for (const auto& c : cases) {
-        fake->set(field::Cpf, c.cpf);
-        fake->set(field::CardNumber, c.card);
-        run(c.type);
-        EXPECT_EQ(fake->get(field::Identification), c.identification) << c.type << " " << c.cpf << "/" << c.card;
-    }
+INSTANTIATE_TEST_SUITE_P(Dispatch, MilesSaleTerm, testing::ValuesIn(kMilesSaleTerms), CaseName());
+
+struct QuerySelectorCase {
+    const char* selector;
+    const char* screen;
+    int handBacks;
+    int cardReads;
+    std::string name = std::string("selector ") + selector;
+};
+const QuerySelectorCase kQuerySelectors[] = {
+    {"0", nullptr, 1, 0},
+    {"2", nullptr, 0, 0},
+    {"abc", nullptr, 1, 0}, // not a number reads as 0
+    {"1", "FrmMilhas_GenCartao", 0, 1},
+    {"9", "FrmIdOcorr_GenRegOcorr", 0, 0},
+    {"10", "FrmCancOcorr_GenRegOcorr", 0, 0},
+};
+
+class QuerySelector : public Dispatch, public testing::WithParamInterface<QuerySelectorCase> {};
+
+TEST_P(QuerySelector, OfTypeTenChoosesTheQuery) {
+    const QuerySelectorCase& c = GetParam();
+    fake->set(field::QueryEntryType, c.selector);
+    run(10);
+    const auto expected = c.screen ? std::vector<std::string>{c.screen} : std::vector<std::string>{};
+    EXPECT_EQ(attempted(), expected);
+    // A screen that opens and is cancelled hands back once more.
+    const int cancelledScreens = static_cast<int>(modal.screens.size());
+    EXPECT_EQ(fake->handBacks - cancelledScreens, c.handBacks);
+    EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.cardReads);
     EXPECT_TRUE(fake->errors.empty());
 }
 
-TEST_F(Dispatch, RefusedChequeIdentificationReports1591) {
+INSTANTIATE_TEST_SUITE_P(Dispatch, QuerySelector, testing::ValuesIn(kQuerySelectors), CaseName());
+
+struct ChequeIdentificationCase {
+    const char* name;
+    int type;
+    const char* cpf;
+    const char* card;
+    const char* identification;
+};
+const ChequeIdentificationCase kChequeIdentifications[] = {
+    {"sale by CPF before card", 18, "529.982.247-25", "6034567890123456", "52998224725"},
+    {"sale by card when the CPF is blank", 18, "   ", "6034567890123456", "6034567890123456"},
+    {"sale with neither", 18, "", "", "0000000000000000"},
+    {"sale with a blank card", 18, "", "   ", "0000000000000000"},
+    {"cancellation by card though a CPF is there", 19, "529.982.247-25", "6034567890123456", "6034567890123456"},
+    {"cancellation without a card", 19, "529.982.247-25", "", "0000000000000000"},
+};
+
+class ChequeIdentification : public Dispatch, public testing::WithParamInterface<ChequeIdentificationCase> {};
+
+TEST_P(ChequeIdentification, IsTheCpfOrTheCard) {
+    const ChequeIdentificationCase& c = GetParam();
+    fake->set(field::Cpf, c.cpf);
+    fake->set(field::CardNumber, c.card);
+    run(c.type);
+    EXPECT_EQ(fake->get(field::Identification), c.identification);
+    EXPECT_TRUE(fake->errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, ChequeIdentification, testing::ValuesIn(kChequeIdentifications), CaseName());
+
+const TypeRow kChequeTypes[] = {{18}, {19}};
+
+class RefusedChequeIdentification : public Dispatch, public testing::WithParamInterface<TypeRow> {};
+
+TEST_P(RefusedChequeIdentification, Reports1591) {
     fake->refuseWrite = {{field::Identification, 0}};
-    for (int type : {18, 19}) {
-        fake->errors.clear();
-        run(type);
-        EXPECT_EQ(fake->errorIds(), std::vector<int>{1591}) << type;
-    }
+    run(GetParam().type);
+    EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
     EXPECT_TRUE(attempted().empty());
 }
 
-TEST_F(Dispatch, UnsupportedEntryPointsReport130AndRestoreTheOwner) {
-    for (auto entry : {&ExecutaVenda, &ExecutaFuncaoADM, &ExecutaConsultaCheque, &ExecutaPreAutorizacao}) {
-        fake->errors.clear();
-        state().ownerWindow = kPreviousOwner;
-        entry(kHostWindow, 7);
-        EXPECT_EQ(fake->errorIds(), std::vector<int>{130});
-        EXPECT_EQ(state().ownerWindow, kPreviousOwner);
-    }
+INSTANTIATE_TEST_SUITE_P(Dispatch, RefusedChequeIdentification, testing::ValuesIn(kChequeTypes), CaseName());
+
+struct EntryPoint {
+    const char* name;
+    decltype(&ExecutaVenda) call;
+};
+
+const EntryPoint kUnsupportedEntryPoints[] = {{"sale", &ExecutaVenda},
+                                              {"administrative function", &ExecutaFuncaoADM},
+                                              {"cheque query", &ExecutaConsultaCheque},
+                                              {"pre-authorization", &ExecutaPreAutorizacao}};
+
+class UnsupportedEntryPoint : public Dispatch, public testing::WithParamInterface<EntryPoint> {};
+
+TEST_P(UnsupportedEntryPoint, Reports130AndRestoresTheOwner) {
+    state().ownerWindow = kPreviousOwner;
+    GetParam().call(kHostWindow, 7);
+    EXPECT_EQ(fake->errorIds(), std::vector<int>{130});
+    EXPECT_EQ(state().ownerWindow, kPreviousOwner);
     EXPECT_TRUE(fake->writes.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, UnsupportedEntryPoint, testing::ValuesIn(kUnsupportedEntryPoints), CaseName());
 
 TEST_F(Dispatch, NestedCallDuringATransactionIsRefused) {
     std::size_t writesBefore = 0;
@@ -403,3 +480,5 @@ TEST_F(Dispatch, AScreenThatCannotBeCreatedIsNamedInMessage802) {
     EXPECT_EQ(fake->handBacks, 0);
     EXPECT_TRUE(fake->errors.empty());
 }
+
+} // namespace

@@ -15,34 +15,74 @@
 
 namespace {
 
-const std::string kInvalidUtf8[] = {
-    "\xff",                     // never valid
-    "12\xc3(34",                // a lead byte without its continuation
-    "\x80\xbf",                 // continuations alone
-    "\xe9t\xe9",                // Latin-1 "été"
-    "\xc0\xaf",                 // overlong "/"
-    "\xed\xa0\x80",             // an encoded surrogate
-    "\xf4\x90\x80\x80",         // past U+10FFFF
-    "\xe2\x82",                 // cut short at the end
-    "ok \xf0\x9f\x98\x80 \xfe", // valid four-byte text beside an invalid byte
+struct InvalidBytes {
+    const char* name;
+    std::string bytes;
 };
 
-} // namespace
+const InvalidBytes kInvalidUtf8[] = {
+    {"never valid", "\xff"},
+    {"a lead byte without its continuation", "12\xc3(34"},
+    {"continuations alone", "\x80\xbf"},
+    {"Latin-1 accents", "\xe9t\xe9"},
+    {"overlong slash", "\xc0\xaf"},
+    {"an encoded surrogate", "\xed\xa0\x80"},
+    {"past U+10FFFF", "\xf4\x90\x80\x80"},
+    {"cut short at the end", "\xe2\x82"},
+    {"valid four-byte text beside an invalid byte", "ok \xf0\x9f\x98\x80 \xfe"},
+};
 
-TEST(FieldText, ValidTextConvertsAsUtf8Does) {
-    for (const std::string text : {"", "abc", "Cartão: São Paulo", "€ 1,00", "\xf0\x9f\x98\x80", "\x7f"}) {
-        EXPECT_EQ(fieldText(text), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) << text;
-        EXPECT_EQ(fieldBytes(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))), text) << text;
-    }
+struct ValidText {
+    const char* name;
+    std::string text;
+};
+
+const ValidText kValidTexts[] = {{"empty", ""},
+                                 {"ASCII", "abc"},
+                                 {"accented", "Cartão: São Paulo"},
+                                 {"euro sign", "€ 1,00"},
+                                 {"four bytes", "\xf0\x9f\x98\x80"},
+                                 {"delete", "\x7f"}};
+
+class ValidUtf8 : public testing::TestWithParam<ValidText> {};
+
+TEST_P(ValidUtf8, ConvertsAsUtf8Does) {
+    const std::string& text = GetParam().text;
+    EXPECT_EQ(fieldText(text), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    EXPECT_EQ(fieldBytes(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))), text);
 }
 
-TEST(FieldText, InvalidBytesComeBackAsTheyWent) {
-    for (const std::string& bytes : kInvalidUtf8) {
-        const QString text = fieldText(bytes);
-        EXPECT_FALSE(text.contains(QChar(QChar::ReplacementCharacter))) << bytes;
-        EXPECT_EQ(fieldBytes(text), bytes) << bytes;
-    }
-    // Every single byte, and random byte strings.
+INSTANTIATE_TEST_SUITE_P(FieldText, ValidUtf8, testing::ValuesIn(kValidTexts), CaseName());
+
+class InvalidUtf8 : public testing::TestWithParam<InvalidBytes> {};
+
+TEST_P(InvalidUtf8, ComesBackAsItWent) {
+    const std::string& bytes = GetParam().bytes;
+    const QString text = fieldText(bytes);
+    EXPECT_FALSE(text.contains(QChar(QChar::ReplacementCharacter)));
+    EXPECT_EQ(fieldBytes(text), bytes);
+}
+
+// Values shown on a screen and written back unchanged: the NSU and the
+// document code of an installment cancellation.
+TEST_P(InvalidUtf8, IsWrittenBackUnchangedByAConfirmedScreen) {
+    const std::string& bytes = GetParam().bytes;
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::TransactionDate, today());
+    host->set(field::Nsu, bytes);
+    host->set(field::EntryType, "1");
+    host->set(field::DocumentData, "D" + bytes);
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(host->get(field::Nsu), bytes);
+    EXPECT_EQ(host->get(field::DocumentData), "D" + bytes);
+    EXPECT_EQ(host->get(field::IdentificationWritten), "D" + bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(FieldText, InvalidUtf8, testing::ValuesIn(kInvalidUtf8), CaseName());
+
+TEST(FieldText, EverySingleByteAndRandomBytesComeBackAsTheyWent) {
     for (int b = 1; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(fieldBytes(fieldText(one)), one) << b;
@@ -65,24 +105,6 @@ TEST(FieldText, OtherLoneSurrogatesBecomeTheReplacementCharacter) {
     EXPECT_EQ(fieldBytes(text), "\xef\xbf\xbd"
                                 "x"
                                 "\xef\xbf\xbd");
-}
-
-// Values shown on a screen and written back unchanged: the NSU and the
-// document code of an installment cancellation.
-TEST(FieldText, AConfirmedScreenWritesInvalidUtf8BackUnchanged) {
-    for (const std::string& bytes : kInvalidUtf8) {
-        ScopedFakeHost host;
-        host->set(field::Amount, "1500");
-        host->set(field::TransactionDate, today());
-        host->set(field::Nsu, bytes);
-        host->set(field::EntryType, "1");
-        host->set(field::DocumentData, "D" + bytes);
-        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-        EXPECT_EQ(Operator().run(*screen), 1);
-        EXPECT_EQ(host->get(field::Nsu), bytes);
-        EXPECT_EQ(host->get(field::DocumentData), "D" + bytes);
-        EXPECT_EQ(host->get(field::IdentificationWritten), "D" + bytes);
-    }
 }
 
 // A whole transaction through the entry point: the miles acquisition
@@ -108,3 +130,5 @@ TEST(FieldText, ATransactionCopiesInvalidUtf8BackUnchanged) {
     EXPECT_EQ(written, (std::vector<std::pair<FieldId, std::string>>{{field::CouponNumber, "77" + bytes},
                                                                      {field::Operator, "43" + bytes}}));
 }
+
+} // namespace

@@ -3,13 +3,13 @@
 // same tables; what the scenarios already cover is left to them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "host/RequestLayouts.h"
@@ -104,167 +104,214 @@ void supplyEverything(FakeHost& host, const Twin& twin) {
 
 const char* keyControl(const Twin& twin) { return twin.byCard ? "edCartao" : "edCPF"; }
 
-TEST(GenericQueries, WithTheKeySuppliedConfirmThemselvesAndSendHeaderTagAndKey) {
-    for (const Twin& twin : kTwins) {
-        ScopedFakeHost host;
-        supplyEverything(*host, twin);
-        auto query = twin.create();
-        EXPECT_EQ(query->findChild<QLabel*>("lbTitulo")->text().toStdString(), twin.title) << twin.name;
-        EXPECT_FALSE(query->findChild<QWidget*>(keyControl(twin))->isEnabled()) << twin.name;
-        if (twin.miniStatement) {
-            EXPECT_EQ(query->findChild<QLineEdit*>("edDataInicio")->text(), QStringLiteral("31/12/2023"));
-            EXPECT_EQ(query->findChild<QComboBox*>("cbEscopo")->currentText(), QStringLiteral("1 - Total"));
+// A twin with something for it to take: a name for the row, the value, and
+// what the screen makes of it.
+struct Taken {
+    const char* name;
+    const char* value;
+    const char* expected = "";
+};
+struct TwinCase {
+    std::string name;
+    const Twin* twin;
+    Taken taken;
+};
+
+// One row per twin that `fits` and per value.
+template <class Fits>
+std::vector<TwinCase> onTwins(Fits fits, std::initializer_list<Taken> values) {
+    std::vector<TwinCase> rows;
+    for (const Taken& taken : values) {
+        for (const Twin& twin : kTwins) {
+            if (fits(twin)) rows.push_back({std::string(twin.name) + " " + taken.name, &twin, taken});
         }
-        EXPECT_EQ(Operator().run(*query), 1) << twin.name;
-        EXPECT_EQ(writtenTexts(*host), twin.writes) << twin.name;
-        ASSERT_EQ(host->authorizations.size(), 1u) << twin.name;
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0) << twin.name;
-        EXPECT_EQ(host->handBacks, 1) << twin.name;
     }
+    return rows;
+}
+bool isMiniStatement(const Twin& twin) { return twin.miniStatement; }
+bool isByCard(const Twin& twin) { return twin.byCard; }
+
+class EachTwin : public testing::TestWithParam<Twin> {};
+
+TEST_P(EachTwin, WithTheKeySuppliedConfirmsItselfAndSendsHeaderTagAndKey) {
+    const Twin& twin = GetParam();
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    auto query = twin.create();
+    EXPECT_EQ(query->findChild<QLabel*>("lbTitulo")->text().toStdString(), twin.title);
+    EXPECT_FALSE(query->findChild<QWidget*>(keyControl(twin))->isEnabled());
+    if (twin.miniStatement) {
+        EXPECT_EQ(query->findChild<QLineEdit*>("edDataInicio")->text(), QStringLiteral("31/12/2023"));
+        EXPECT_EQ(query->findChild<QComboBox*>("cbEscopo")->currentText(), QStringLiteral("1 - Total"));
+    }
+    EXPECT_EQ(Operator().run(*query), 1);
+    EXPECT_EQ(writtenTexts(*host), twin.writes);
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->handBacks, 1);
 }
 
-TEST(GenericQueries, ARefusedWriteStopsTheConfirmationThere) {
-    for (const Twin& twin : kTwins) {
-        for (std::size_t refused = 0; refused < twin.writes.size(); ++refused) {
-            const FieldId field = twin.writes[refused].first;
-            // A field written twice is refused the first time.
-            if (std::find_if(twin.writes.begin(), twin.writes.begin() + static_cast<long>(refused), [&](const auto& w) {
-                    return w.first == field;
-                }) != twin.writes.begin() + static_cast<long>(refused)) {
-                continue;
-            }
-            ScopedFakeHost host;
-            supplyEverything(*host, twin);
-            host->refuseWrite = {{field, 0}};
-            auto query = twin.create();
-            Operator op;
-            op.pause(std::chrono::milliseconds(60)).expectEnabled("btRetorna", true).escape();
-            EXPECT_EQ(op.run(*query), 2) << twin.name << " refusing " << field;
-            EXPECT_EQ(writtenTexts(*host),
-                      Writes(twin.writes.begin(), twin.writes.begin() + static_cast<long>(refused)))
-                << twin.name << " refusing " << field;
-            EXPECT_TRUE(host->authorizations.empty());
-        }
-    }
+INSTANTIATE_TEST_SUITE_P(GenericQueries, EachTwin, testing::ValuesIn(kTwins), CaseName());
+
+class RefusedQueryWrite : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(RefusedQueryWrite, StopsTheConfirmationThere) {
+    const RefusedWrite& refusal = GetParam();
+    const Twin& twin = kTwins[refusal.subject];
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    refusal.arm(*host);
+    auto query = twin.create();
+    Operator op;
+    op.pause(std::chrono::milliseconds(60)).expectEnabled("btRetorna", true).escape();
+    EXPECT_EQ(op.run(*query), 2);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    EXPECT_TRUE(host->authorizations.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(GenericQueries, RefusedQueryWrite, testing::ValuesIn(eachWriteRefusedOf(kTwins)), CaseName());
 
 // The card headers always fill the query code to three digits, the module's
 // context included; the free-form CPF header sends it as it stands.
-TEST(GenericQueries, QueryCodeFilledOnlyWhereTheHeaderSaysSo) {
-    const struct {
-        std::size_t twin;
-        const char* code; // field 1060
-        const char* written;
-    } cases[] = {
-        {0, "7", "007"},  {1, "7", "007"},   {2, "12345", "123"},
-        {3, " 9", "0 9"}, {4, "12", "012"},  {5, "12", "12"},
-        {5, "7", "7"},    {5, "   ", "005"}, {0, "\xC3\xA9", "00\xC3\xA9"},
-    };
-    for (const auto& c : cases) {
-        const Twin& twin = kTwins[c.twin];
-        ScopedFakeHost host;
-        supplyEverything(*host, twin);
-        host->set(field::QueryCode, c.code);
-        auto query = twin.create();
-        EXPECT_EQ(Operator().run(*query), 1) << twin.name << " " << c.code;
-        EXPECT_EQ(host->get(field::QueryCode), c.written) << twin.name << " " << c.code;
-        EXPECT_EQ(state().CodigoConsulta, c.written) << twin.name << " " << c.code;
-    }
+struct QueryCodeCase {
+    const char* name;
+    std::size_t twin;
+    const char* code; // field 1060
+    const char* written;
+};
+const QueryCodeCase kQueryCodes[] = {
+    {"miles by card short", 0, "7", "007"},
+    {"miles by CPF short", 1, "7", "007"},
+    {"mini statement by card too long", 2, "12345", "123"},
+    {"mini statement by CPF leading blank", 3, " 9", "0 9"},
+    {"free form by card two digits", 4, "12", "012"},
+    {"free form by CPF two digits", 5, "12", "12"},
+    {"free form by CPF one digit", 5, "7", "7"},
+    {"free form by CPF blank", 5, "   ", "005"},
+    {"miles by card not ASCII", 0, "\xC3\xA9", "00\xC3\xA9"},
+};
+
+class QueryCode : public testing::TestWithParam<QueryCodeCase> {};
+
+TEST_P(QueryCode, IsFilledOnlyWhereTheHeaderSaysSo) {
+    const QueryCodeCase& c = GetParam();
+    const Twin& twin = kTwins[c.twin];
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    host->set(field::QueryCode, c.code);
+    auto query = twin.create();
+    EXPECT_EQ(Operator().run(*query), 1);
+    EXPECT_EQ(host->get(field::QueryCode), c.written);
+    EXPECT_EQ(state().CodigoConsulta, c.written);
 }
+
+INSTANTIATE_TEST_SUITE_P(GenericQueries, QueryCode, testing::ValuesIn(kQueryCodes), CaseName());
 
 // A scope the host supplies outside the list leaves the choice to the
 // cashier; confirming without one is refused. An empty start date is sent as
 // zeros.
-TEST(MiniStatement, ScopeOutsideTheListMustBeChosen) {
-    for (const char* scope : {"5", "x", " ", "", "-1", "1 1"}) {
-        for (const Twin& twin : kTwins) {
-            if (!twin.miniStatement) continue;
-            ScopedFakeHost host;
-            supplyEverything(*host, twin);
-            host->set(field::MiniStatementStart, "  ");
-            host->set(field::MiniStatementScope, scope);
-            auto query = twin.create();
-            EXPECT_TRUE(query->findChild<QComboBox*>("cbEscopo")->isEnabled()) << twin.name << " " << scope;
-            Operator op;
-            op.expectFocus("edDataInicio")
-                .expectText("cbEscopo", "")
-                .alt('1')
-                .dismissMessage(854)
-                .expectFocus("cbEscopo")
-                .type("2")
-                .alt('1');
-            EXPECT_EQ(op.run(*query), 1) << twin.name << " " << scope;
-            EXPECT_EQ(host->get(field::MiniStatementStart), "00000000") << twin.name;
-            EXPECT_EQ(host->get(field::MiniStatementScope), "0") << twin.name;
-        }
-    }
+class ScopeOutsideTheList : public testing::TestWithParam<TwinCase> {};
+
+TEST_P(ScopeOutsideTheList, MustBeChosen) {
+    const Twin& twin = *GetParam().twin;
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    host->set(field::MiniStatementStart, "  ");
+    host->set(field::MiniStatementScope, GetParam().taken.value);
+    auto query = twin.create();
+    EXPECT_TRUE(query->findChild<QComboBox*>("cbEscopo")->isEnabled());
+    Operator op;
+    op.expectFocus("edDataInicio")
+        .expectText("cbEscopo", "")
+        .alt('1')
+        .dismissMessage(854)
+        .expectFocus("cbEscopo")
+        .type("2")
+        .alt('1');
+    EXPECT_EQ(op.run(*query), 1);
+    EXPECT_EQ(host->get(field::MiniStatementStart), "00000000");
+    EXPECT_EQ(host->get(field::MiniStatementScope), "0");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MiniStatement, ScopeOutsideTheList,
+    testing::ValuesIn(onTwins(
+        isMiniStatement,
+        {{"five", "5"}, {"letter", "x"}, {"blank", " "}, {"empty", ""}, {"negative", "-1"}, {"two numbers", "1 1"}})),
+    CaseName());
 
 // The start date may be left out, but one that is given must be a real
 // date: a wrong one from the host is opened for the cashier to correct.
-TEST(MiniStatement, AStartDateThatIsNoRealDateIsRefused) {
-    for (const char* date : {"31022024", "29022023", "15132024", "00122024", "00002024"}) {
-        for (const Twin& twin : kTwins) {
-            if (!twin.miniStatement) continue;
-            ScopedFakeHost host;
-            supplyEverything(*host, twin);
-            host->set(field::MiniStatementStart, date);
-            auto query = twin.create();
-            Operator op;
-            op.dismissMessage(787)
-                .expectFocus("edDataInicio")
-                .expectText("edDataInicio", "__/__/____")
-                .type("29022024")
-                .alt('1');
-            EXPECT_EQ(op.run(*query), 1) << twin.name << " " << date;
-            EXPECT_EQ(host->get(field::MiniStatementStart), "29022024") << twin.name << " " << date;
-        }
-    }
+class StartDateNoRealDate : public testing::TestWithParam<TwinCase> {};
+
+TEST_P(StartDateNoRealDate, IsRefused) {
+    const Twin& twin = *GetParam().twin;
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    host->set(field::MiniStatementStart, GetParam().taken.value);
+    auto query = twin.create();
+    Operator op;
+    op.dismissMessage(787)
+        .expectFocus("edDataInicio")
+        .expectText("edDataInicio", "__/__/____")
+        .type("29022024")
+        .alt('1');
+    EXPECT_EQ(op.run(*query), 1);
+    EXPECT_EQ(host->get(field::MiniStatementStart), "29022024");
 }
+
+INSTANTIATE_TEST_SUITE_P(MiniStatement, StartDateNoRealDate,
+                         testing::ValuesIn(onTwins(isMiniStatement, {{"31 February", "31022024"},
+                                                                     {"29 February 2023", "29022023"},
+                                                                     {"month 13", "15132024"},
+                                                                     {"day 0", "00122024"},
+                                                                     {"day and month 0", "00002024"}})),
+                         CaseName());
 
 // The scope list steps itself: "8" never leaves the first item and, with
 // nothing chosen yet, chooses nothing; the host's step routine is not asked.
-TEST(MiniStatement, TheScopeListStepsItselfWith2And8) {
-    const struct {
-        const char* keys;
-        const char* shown;
-    } cases[] = {{"8", ""},
-                 {"2", "0 - Parcial"},
-                 {"22", "1 - Total"},
-                 {"222", "1 - Total"},
-                 {"228", "0 - Parcial"},
-                 {"2288", "0 - Parcial"}};
-    for (const auto& c : cases) {
-        for (const Twin& twin : kTwins) {
-            if (!twin.miniStatement) continue;
-            ScopedFakeHost host;
-            supplyEverything(*host, twin);
-            host->set(field::MiniStatementScope, "");
-            auto query = twin.create();
-            Operator op;
-            op.expectFocus("cbEscopo").type(c.keys).expectText("cbEscopo", c.shown).escape();
-            EXPECT_EQ(op.run(*query), 2) << twin.name << " " << c.keys;
-            EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0) << twin.name << " " << c.keys;
-        }
-    }
+class ScopeListKeys : public testing::TestWithParam<TwinCase> {};
+
+TEST_P(ScopeListKeys, StepTheListThemselvesWith2And8) {
+    const Twin& twin = *GetParam().twin;
+    const Taken& keys = GetParam().taken;
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    host->set(field::MiniStatementScope, "");
+    auto query = twin.create();
+    Operator op;
+    op.expectFocus("cbEscopo").type(keys.value).expectText("cbEscopo", keys.expected).escape();
+    EXPECT_EQ(op.run(*query), 2);
+    EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(MiniStatement, ScopeListKeys,
+                         testing::ValuesIn(onTwins(isMiniStatement, {{"keys 8", "8", ""},
+                                                                     {"keys 2", "2", "0 - Parcial"},
+                                                                     {"keys 22", "22", "1 - Total"},
+                                                                     {"keys 222", "222", "1 - Total"},
+                                                                     {"keys 228", "228", "0 - Parcial"},
+                                                                     {"keys 2288", "2288", "0 - Parcial"}})),
+                         CaseName());
 
 // Without a card read, every card twin takes a typed number, checked first,
 // and sends it in field 1041.
-TEST(GenericQueries, CardTwinsTakeATypedNumber) {
-    for (const Twin& twin : kTwins) {
-        if (!twin.byCard) continue;
-        ScopedFakeHost host;
-        supplyEverything(*host, twin);
-        host->set(field::Identification, "   ");
-        host->set(field::HostCodeCopy, "0001");
-        auto query = twin.create();
-        Operator op;
-        op.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
-        EXPECT_EQ(op.run(*query), 1) << twin.name;
-        EXPECT_EQ(host->get(field::DocumentData), kCard) << twin.name;
-        EXPECT_FALSE(host->has(field::HostCode)) << twin.name;
-    }
+class CardTwin : public testing::TestWithParam<TwinCase> {};
+
+TEST_P(CardTwin, TakesATypedNumber) {
+    const Twin& twin = *GetParam().twin;
+    ScopedFakeHost host;
+    supplyEverything(*host, twin);
+    host->set(field::Identification, "   ");
+    host->set(field::HostCodeCopy, "0001");
+    auto query = twin.create();
+    Operator op;
+    op.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
+    EXPECT_EQ(op.run(*query), 1);
+    EXPECT_EQ(host->get(field::DocumentData), kCard);
+    EXPECT_FALSE(host->has(field::HostCode));
 }
+
+INSTANTIATE_TEST_SUITE_P(GenericQueries, CardTwin, testing::ValuesIn(onTwins(isByCard, {{"typed", ""}})), CaseName());
 
 } // namespace

@@ -11,9 +11,11 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BuildInfo.h"
+#include "CaseName.h"
 #include "Catalogue.h"
 #include "Platform.h"
 #include "Simulator.h"
@@ -71,22 +73,35 @@ TEST_F(HostSim, OutputTextToleratesMissingBuffers) {
     EXPECT_EQ(readText([](VksTextOut* out) { LeCampo(out, 4242, 0); }).first, "");
 }
 
-TEST_F(HostSim, LeCampoMaxLenCopiesAtMostCapacityIntoZeroFilledBuffer) {
-    struct Case {
-        std::string value;
-        int32_t capacity;
-        std::string expected;
-    };
-    for (const Case& c : {Case{"abc", 8, "abc"}, Case{"abcdefgh", 8, "abcdefgh"}, Case{"abcdefghij", 8, "abcdefgh"},
-                          Case{"", 4, ""}, Case{"x", 1, "x"}}) {
-        vkssim_set_field(20033, 0, c.value.c_str());
-        std::vector<char> buffer(static_cast<std::size_t>(c.capacity), '#');
-        int32_t length = -1;
-        EXPECT_EQ(KovarLeCampoMaxLen(20033, 0, buffer.data(), &length, c.capacity), 0);
-        EXPECT_EQ(length, static_cast<int32_t>(c.expected.size())) << c.value;
-        EXPECT_EQ(std::string(buffer.data(), c.expected.size()), c.expected);
-        for (std::size_t i = c.expected.size(); i < buffer.size(); ++i) EXPECT_EQ(buffer[i], '\0') << c.value;
-    }
+struct MaxLenCase {
+    const char* name;
+    std::string value;
+    int32_t capacity;
+    std::string expected;
+};
+
+const MaxLenCase kMaxLenCases[] = {{"shorter", "abc", 8, "abc"},
+                                   {"exactly the capacity", "abcdefgh", 8, "abcdefgh"},
+                                   {"longer", "abcdefghij", 8, "abcdefgh"},
+                                   {"empty", "", 4, ""},
+                                   {"one in one", "x", 1, "x"}};
+
+class LeCampoMaxLen : public HostSim, public testing::WithParamInterface<MaxLenCase> {};
+
+TEST_P(LeCampoMaxLen, CopiesAtMostCapacityIntoZeroFilledBuffer) {
+    const MaxLenCase& c = GetParam();
+    vkssim_set_field(20033, 0, c.value.c_str());
+    std::vector<char> buffer(static_cast<std::size_t>(c.capacity), '#');
+    int32_t length = -1;
+    EXPECT_EQ(KovarLeCampoMaxLen(20033, 0, buffer.data(), &length, c.capacity), 0);
+    EXPECT_EQ(length, static_cast<int32_t>(c.expected.size()));
+    EXPECT_EQ(std::string(buffer.data(), c.expected.size()), c.expected);
+    for (std::size_t i = c.expected.size(); i < buffer.size(); ++i) EXPECT_EQ(buffer[i], '\0') << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, LeCampoMaxLen, testing::ValuesIn(kMaxLenCases), vks::test::CaseName());
+
+TEST_F(HostSim, LeCampoMaxLenRefusesAMissingBufferOrLength) {
     int32_t length = 7;
     EXPECT_NE(KovarLeCampoMaxLen(20033, 0, nullptr, &length, 10), 0);
     EXPECT_EQ(length, 0);
@@ -192,18 +207,33 @@ TEST_F(HostSim, ResultJsonStaysValidUtf8ForAnyFieldContent) {
 
 // ---- Text routines ----------------------------------------------------------
 
-TEST_F(HostSim, DollarAndRemoveFormatoRoundTrip) {
-    struct Case {
-        const char* bare;
-        const char* shown;
-    };
-    for (const Case& c : {Case{"1500", "15,00"}, Case{"5", "0,05"}, Case{"0", "0,00"}, Case{"000123", "1,23"},
-                          Case{"123456789", "1234567,89"}, Case{"", ""}, Case{"abc", ""}}) {
-        const auto shown = readText([&](VksTextOut* out) { Dollar(out, c.bare); }).first;
-        EXPECT_EQ(shown, c.shown) << c.bare;
-        const auto bare = readText([&](VksTextOut* out) { RemoveFormato(out, shown.c_str()); }).first;
-        EXPECT_EQ(readText([&](VksTextOut* out) { Dollar(out, bare.c_str()); }).first, shown) << c.bare;
-    }
+struct AmountCase {
+    const char* name;
+    const char* bare;
+    const char* shown;
+};
+
+const AmountCase kAmounts[] = {{"cents", "1500", "15,00"},
+                               {"one digit", "5", "0,05"},
+                               {"zero", "0", "0,00"},
+                               {"leading zeros", "000123", "1,23"},
+                               {"millions", "123456789", "1234567,89"},
+                               {"empty", "", ""},
+                               {"letters", "abc", ""}};
+
+class DollarAndRemoveFormato : public HostSim, public testing::WithParamInterface<AmountCase> {};
+
+TEST_P(DollarAndRemoveFormato, RoundTrip) {
+    const AmountCase& c = GetParam();
+    const auto shown = readText([&](VksTextOut* out) { Dollar(out, c.bare); }).first;
+    EXPECT_EQ(shown, c.shown);
+    const auto bare = readText([&](VksTextOut* out) { RemoveFormato(out, shown.c_str()); }).first;
+    EXPECT_EQ(readText([&](VksTextOut* out) { Dollar(out, bare.c_str()); }).first, shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, DollarAndRemoveFormato, testing::ValuesIn(kAmounts), vks::test::CaseName());
+
+TEST_F(HostSim, RemoveFormatoKeepsDigitsAndDollarTakesNoText) {
     EXPECT_EQ(readText([](VksTextOut* out) { RemoveFormato(out, "05/12/2026"); }).first, "05122026");
     EXPECT_EQ(readText([](VksTextOut* out) { Dollar(out, nullptr); }).first, "");
 }
@@ -216,19 +246,31 @@ TEST_F(HostSim, ReplicateAndZeroPadding) {
     EXPECT_EQ(readText([](VksTextOut* out) { PreencherZerosEsquerda(out, "12345", 4); }).first, "12345");
 }
 
-TEST_F(HostSim, VerificaCpf) {
-    struct Case {
-        const char* cpf;
-        bool valid;
-    };
-    for (const Case& c :
-         {Case{"52998224725", true}, Case{"11144477735", true}, Case{"52998224724", false}, Case{"52998224735", false},
-          Case{"11111111111", false}, Case{"00000000000", false}, Case{"5299822472", false},
-          Case{"529982247250", false}, Case{"529.982.247-25", false}, Case{"5299822472a", false}, Case{"", false}}) {
-        EXPECT_EQ(VerificaCPF(c.cpf) != 0, c.valid) << c.cpf;
-    }
-    EXPECT_EQ(VerificaCPF(nullptr), 0);
-}
+struct CpfCase {
+    const char* name;
+    const char* cpf;
+    bool valid;
+};
+
+const CpfCase kCpfs[] = {{"valid", "52998224725", true},
+                         {"another valid", "11144477735", true},
+                         {"wrong last digit", "52998224724", false},
+                         {"wrong first check digit", "52998224735", false},
+                         {"all ones", "11111111111", false},
+                         {"all zeros", "00000000000", false},
+                         {"ten digits", "5299822472", false},
+                         {"twelve digits", "529982247250", false},
+                         {"formatted", "529.982.247-25", false},
+                         {"a letter", "5299822472a", false},
+                         {"empty", "", false}};
+
+class VerificaCpf : public HostSim, public testing::WithParamInterface<CpfCase> {};
+
+TEST_P(VerificaCpf, TellsValidFromInvalid) { EXPECT_EQ(VerificaCPF(GetParam().cpf) != 0, GetParam().valid); }
+
+INSTANTIATE_TEST_SUITE_P(HostSim, VerificaCpf, testing::ValuesIn(kCpfs), vks::test::CaseName());
+
+TEST_F(HostSim, VerificaCpfRefusesNoText) { EXPECT_EQ(VerificaCPF(nullptr), 0); }
 
 // ---- Keys -------------------------------------------------------------------
 
@@ -270,23 +312,35 @@ struct FakeList {
     static void VKS_HOSTCALL select(void* self, int32_t index) { static_cast<FakeList*>(self)->current = index; }
 };
 
-TEST_F(HostSim, ComboStepsWithTwoAndEightAndConsumesThem) {
-    struct Case {
-        int32_t count, current;
-        const char* key;
-        int32_t selected;
-        const char* keyAfter;
-    };
-    for (const Case& c :
-         {Case{3, -1, "2", 0, ""}, Case{3, 0, "2", 1, ""}, Case{3, 2, "2", 2, ""}, Case{3, 2, "8", 1, ""},
-          Case{3, 0, "8", 0, ""}, Case{0, -1, "2", -1, ""}, Case{3, 1, "5", 1, "5"}}) {
-        FakeList list{c.count, c.current};
-        VksComboBox combo{&list, &FakeList::countOf, &FakeList::currentOf, &FakeList::select};
-        VksKey k = key(c.key);
-        AvancaRetrocedeItemComboBox(&combo, &k);
-        EXPECT_EQ(list.current, c.selected) << c.count << " " << c.current << " " << c.key;
-        EXPECT_STREQ(k.utf8, c.keyAfter);
-    }
+struct ComboCase {
+    const char* name;
+    int32_t count, current;
+    const char* key;
+    int32_t selected;
+    const char* keyAfter;
+};
+
+const ComboCase kComboCases[] = {
+    {"2 with nothing chosen", 3, -1, "2", 0, ""}, {"2 steps down", 3, 0, "2", 1, ""},
+    {"2 on the last item", 3, 2, "2", 2, ""},     {"8 steps up", 3, 2, "8", 1, ""},
+    {"8 on the first item", 3, 0, "8", 0, ""},    {"2 on an empty list", 0, -1, "2", -1, ""},
+    {"another key passes", 3, 1, "5", 1, "5"}};
+
+class ComboSteps : public HostSim, public testing::WithParamInterface<ComboCase> {};
+
+TEST_P(ComboSteps, WithTwoAndEightAndConsumeThem) {
+    const ComboCase& c = GetParam();
+    FakeList list{c.count, c.current};
+    VksComboBox combo{&list, &FakeList::countOf, &FakeList::currentOf, &FakeList::select};
+    VksKey k = key(c.key);
+    AvancaRetrocedeItemComboBox(&combo, &k);
+    EXPECT_EQ(list.current, c.selected);
+    EXPECT_STREQ(k.utf8, c.keyAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, ComboSteps, testing::ValuesIn(kComboCases), vks::test::CaseName());
+
+TEST_F(HostSim, ComboStepWithoutAListConsumesTheKey) {
     VksKey k = key("2");
     AvancaRetrocedeItemComboBox(nullptr, &k);
     EXPECT_STREQ(k.utf8, "");
@@ -374,13 +428,31 @@ std::string buildInfo(const std::string& file) {
     return readText([&](VksTextOut* out) { GetBuildInfo(out, file.c_str()); }).first;
 }
 
-TEST_F(HostSim, BuildInfoReadsTheVersionNoteOfElf32AndElf64) {
-    for (bool is64 : {false, true}) {
-        for (const std::string version : {"1.0.0.1", "12.34.56.789", ""}) {
-            TempFile file(elfWithVersion(is64, version));
-            EXPECT_EQ(buildInfo(file.path()), version) << is64;
-        }
-    }
+struct ElfClass {
+    const char* name;
+    bool is64;
+};
+const ElfClass kElfClasses[] = {{"ELF32", false}, {"ELF64", true}};
+
+struct VersionNote {
+    const char* name;
+    std::string version;
+};
+const VersionNote kVersionNotes[] = {{"short", "1.0.0.1"}, {"wide", "12.34.56.789"}, {"empty", ""}};
+
+class BuildInfoNote : public HostSim, public testing::WithParamInterface<std::tuple<ElfClass, VersionNote>> {};
+
+TEST_P(BuildInfoNote, IsReadFromTheFile) {
+    const auto& [elf, note] = GetParam();
+    TempFile file(elfWithVersion(elf.is64, note.version));
+    EXPECT_EQ(buildInfo(file.path()), note.version);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostSim, BuildInfoNote,
+                         testing::Combine(testing::ValuesIn(kElfClasses), testing::ValuesIn(kVersionNotes)),
+                         vks::test::CaseName());
+
+TEST_F(HostSim, BuildInfoOfAFileGivesWayToTheVersionSet) {
     TempFile file(elfWithVersion(true, "2.0.0.5"));
     vkssim_set_build_version("9.9.9.9");
     EXPECT_EQ(buildInfo(file.path()), "9.9.9.9");
@@ -402,35 +474,41 @@ TEST_F(HostSim, BuildInfoOfBogusFilesIsEmpty) {
     EXPECT_EQ(buildInfo(bigEndian.path()), "");
 }
 
-TEST(HostSimElf, TruncatedOrCorruptedImagesNeverReadOutOfBounds) {
-    for (bool is64 : {false, true}) {
-        const auto image = elfWithVersion(is64, "1.2.3.4");
-        for (std::size_t size = 0; size < image.size(); ++size) {
-            // Exact-size copies so the sanitizer sees any read past the end.
-            const std::vector<std::uint8_t> prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
-            const auto version = vks::sim::versionFromModuleImage(prefix);
-            EXPECT_TRUE(version.empty() || version == "1.2.3.4") << size;
-        }
-        for (std::size_t at = 0; at < image.size(); ++at) {
-            for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7f}, std::uint8_t{0xff}}) {
-                auto corrupted = image;
-                corrupted[at] = value;
-                (void)vks::sim::versionFromModuleImage(corrupted);
-            }
+class ElfImage : public testing::TestWithParam<ElfClass> {};
+
+TEST_P(ElfImage, TruncatedOrCorruptedNeverReadsOutOfBounds) {
+    const bool is64 = GetParam().is64;
+    const auto image = elfWithVersion(is64, "1.2.3.4");
+    for (std::size_t size = 0; size < image.size(); ++size) {
+        // Exact-size copies so the sanitizer sees any read past the end.
+        const std::vector<std::uint8_t> prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
+        const auto version = vks::sim::versionFromModuleImage(prefix);
+        EXPECT_TRUE(version.empty() || version == "1.2.3.4") << size;
+    }
+    for (std::size_t at = 0; at < image.size(); ++at) {
+        for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7f}, std::uint8_t{0xff}}) {
+            auto corrupted = image;
+            corrupted[at] = value;
+            (void)vks::sim::versionFromModuleImage(corrupted);
         }
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(HostSimElf, ElfImage, testing::ValuesIn(kElfClasses), vks::test::CaseName());
+
 // A file cut anywhere before its end loses the section table, kept last.
-TEST_F(HostSim, BuildInfoOfATruncatedFileIsEmpty) {
-    for (bool is64 : {false, true}) {
-        const auto image = elfWithVersion(is64, "1.2.3.4");
-        for (std::size_t size = 0; size < image.size(); ++size) {
-            TempFile file(std::vector<std::uint8_t>(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)));
-            EXPECT_EQ(buildInfo(file.path()), "") << size;
-        }
+class TruncatedFile : public HostSim, public testing::WithParamInterface<ElfClass> {};
+
+TEST_P(TruncatedFile, HasNoBuildInfo) {
+    const bool is64 = GetParam().is64;
+    const auto image = elfWithVersion(is64, "1.2.3.4");
+    for (std::size_t size = 0; size < image.size(); ++size) {
+        TempFile file(std::vector<std::uint8_t>(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)));
+        EXPECT_EQ(buildInfo(file.path()), "") << size;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(HostSim, TruncatedFile, testing::ValuesIn(kElfClasses), vks::test::CaseName());
 
 void patch(std::vector<std::uint8_t>& image, std::size_t at, std::uint64_t value, std::size_t width) {
     for (std::size_t i = 0; i < width; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -549,25 +627,32 @@ TEST_F(HostSim, AuthorizeHookSeesTheRequest) {
 
 // The catalogue sits in the folder of the library's file, whichever separator
 // the system wrote that file's path with.
-TEST(HostSimPlatform, FolderOfAPathSplitsAtThePlatformsSeparators) {
-    struct Case {
-        const char* path;
-        const char* posix;
-        const char* windows;
-    };
-    for (const auto& c : std::initializer_list<Case>{
-             {"/usr/lib/vks/libKovar.so", "/usr/lib/vks", "/usr/lib/vks"},
-             {"C:\\Terminal\\Kovar.dll", ".", "C:\\Terminal"},
-             {"Z:/build/bin\\Kovar.dll", "Z:/build", "Z:/build/bin"},
-             {"Kovar.dll", ".", "."},
-         }) {
+struct PathCase {
+    const char* name;
+    const char* path;
+    const char* posix;
+    const char* windows;
+};
+
+const PathCase kPaths[] = {
+    {"POSIX path", "/usr/lib/vks/libKovar.so", "/usr/lib/vks", "/usr/lib/vks"},
+    {"Windows path", "C:\\Terminal\\Kovar.dll", ".", "C:\\Terminal"},
+    {"mixed separators", "Z:/build/bin\\Kovar.dll", "Z:/build", "Z:/build/bin"},
+    {"file name alone", "Kovar.dll", ".", "."},
+};
+
+class FolderOfAPath : public testing::TestWithParam<PathCase> {};
+
+TEST_P(FolderOfAPath, SplitsAtThePlatformsSeparators) {
+    const PathCase& c = GetParam();
 #ifdef _WIN32
-        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.windows) << c.path;
+    EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.windows);
 #else
-        EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.posix) << c.path;
+    EXPECT_EQ(vks::sim::platform::folderOf(c.path), c.posix);
 #endif
-    }
 }
+
+INSTANTIATE_TEST_SUITE_P(HostSimPlatform, FolderOfAPath, testing::ValuesIn(kPaths), vks::test::CaseName());
 
 // ---- Catalogue --------------------------------------------------------------
 

@@ -30,6 +30,7 @@ struct EntryCase {
     const char* shownControl;
     std::string shownText;
     std::string sent; // into `source` and 10154
+    std::string name = std::string("entry type ") + entryType;
 };
 
 const EntryCase kEntryCases[] = {
@@ -40,38 +41,40 @@ const EntryCase kEntryCases[] = {
 
 const char* const kIdentificationControls[] = {"edDadosDocumento", "edCPF", "edCartao"};
 
-TEST(InstallmentCancellation, ShowsTheSuppliedIdentificationLockedAndConfirmsItself) {
-    for (const EntryCase& c : kEntryCases) {
-        ScopedFakeHost host;
-        supplyPayment(*host);
-        host->set(field::EntryType, c.entryType);
-        host->set(c.source, c.supplied);
-        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-        EXPECT_EQ(screen->findChild<QLabel*>("lbTitulo")->text(), "Mensagem 519");
-        EXPECT_EQ(screen->findChild<QLabel*>("lbDadosDocumento")->text(), c.label) << c.entryType;
-        for (const char* name : kIdentificationControls) {
-            const auto* control = screen->findChild<QLineEdit*>(name);
-            EXPECT_EQ(control->isVisibleTo(screen.get()), std::strcmp(name, c.shownControl) == 0) << name;
-        }
-        const auto* shown = screen->findChild<QLineEdit*>(c.shownControl);
-        EXPECT_EQ(shown->text().toStdString(), c.shownText) << c.entryType;
-        EXPECT_FALSE(shown->isEnabled()) << c.entryType;
+class SuppliedIdentification : public testing::TestWithParam<EntryCase> {};
 
-        EXPECT_EQ(Operator().run(*screen), 1) << c.entryType;
-        std::vector<FieldId> written;
-        for (const auto& write : host->writes) written.push_back(write.field);
-        EXPECT_EQ(written, (std::vector<FieldId>{field::Amount, field::TransactionDate, field::Nsu,
-                                                 field::AuthorizerTag, c.source, field::IdentificationWritten}))
-            << c.entryType;
-        EXPECT_EQ(host->get(c.source), c.sent) << c.entryType;
-        EXPECT_EQ(host->get(field::IdentificationWritten), c.sent) << c.entryType;
-        EXPECT_EQ(host->get(field::TransactionDate), today());
-        EXPECT_FALSE(host->has(field::PaymentForm));
-        ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancPagtoParcelaVKS, sizeof(VksRequestLayout)), 0);
-        EXPECT_EQ(host->handBacks, 1);
+TEST_P(SuppliedIdentification, IsShownLockedAndTheScreenConfirmsItself) {
+    const EntryCase& c = GetParam();
+    ScopedFakeHost host;
+    supplyPayment(*host);
+    host->set(field::EntryType, c.entryType);
+    host->set(c.source, c.supplied);
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    EXPECT_EQ(screen->findChild<QLabel*>("lbTitulo")->text(), "Mensagem 519");
+    EXPECT_EQ(screen->findChild<QLabel*>("lbDadosDocumento")->text(), c.label);
+    for (const char* name : kIdentificationControls) {
+        const auto* control = screen->findChild<QLineEdit*>(name);
+        EXPECT_EQ(control->isVisibleTo(screen.get()), std::strcmp(name, c.shownControl) == 0) << name;
     }
+    const auto* shown = screen->findChild<QLineEdit*>(c.shownControl);
+    EXPECT_EQ(shown->text().toStdString(), c.shownText);
+    EXPECT_FALSE(shown->isEnabled());
+
+    EXPECT_EQ(Operator().run(*screen), 1);
+    std::vector<FieldId> written;
+    for (const auto& write : host->writes) written.push_back(write.field);
+    EXPECT_EQ(written, (std::vector<FieldId>{field::Amount, field::TransactionDate, field::Nsu, field::AuthorizerTag,
+                                             c.source, field::IdentificationWritten}));
+    EXPECT_EQ(host->get(c.source), c.sent);
+    EXPECT_EQ(host->get(field::IdentificationWritten), c.sent);
+    EXPECT_EQ(host->get(field::TransactionDate), today());
+    EXPECT_FALSE(host->has(field::PaymentForm));
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancPagtoParcelaVKS, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->handBacks, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(InstallmentCancellation, SuppliedIdentification, testing::ValuesIn(kEntryCases), CaseName());
 
 TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
     ScopedFakeHost host;
@@ -86,33 +89,39 @@ TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
     EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
 }
 
-TEST(InstallmentCancellation, IdentificationFieldsTakeDigitsAndShowTheirHints) {
-    struct KeyCase {
-        const char* entryType;
-        const char* control;
-        MessageId hint;
-        const char* kept; // after typing "a1-b23" and one Backspace
-    };
-    const KeyCase cases[] = {
-        {"1", "edDadosDocumento", 264, "12"},
-        {"4", "edCPF", 67, "12_.___.___-__"},
-        {"5", "edCartao", 233, "12"},
-    };
-    for (const KeyCase& c : cases) {
-        ScopedFakeHost host;
-        supplyPayment(*host);
-        host->set(field::EntryType, c.entryType);
-        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-        Operator op;
-        op.expectFocus(c.control)
-            .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
-            .type("a1-b23")
-            .backspace()
-            .expectText(c.control, c.kept)
-            .escape();
-        EXPECT_EQ(op.run(*screen), 2) << c.control;
-    }
+struct KeyCase {
+    const char* entryType;
+    const char* control;
+    MessageId hint;
+    const char* kept; // after typing "a1-b23" and one Backspace
+    std::string name = control;
+};
+const KeyCase kIdentificationKeys[] = {
+    {"1", "edDadosDocumento", 264, "12"},
+    {"4", "edCPF", 67, "12_.___.___-__"},
+    {"5", "edCartao", 233, "12"},
+};
+
+class IdentificationField : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(IdentificationField, TakesDigitsAndShowsItsHint) {
+    const KeyCase& c = GetParam();
+    ScopedFakeHost host;
+    supplyPayment(*host);
+    host->set(field::EntryType, c.entryType);
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    Operator op;
+    op.expectFocus(c.control)
+        .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
+        .type("a1-b23")
+        .backspace()
+        .expectText(c.control, c.kept)
+        .escape();
+    EXPECT_EQ(op.run(*screen), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(InstallmentCancellation, IdentificationField, testing::ValuesIn(kIdentificationKeys),
+                         CaseName());
 
 struct DateCase {
     const char* name;
@@ -126,26 +135,29 @@ const DateCase kDateCases[] = {
     {"tomorrow", 1, false},
 };
 
-TEST(InstallmentCancellation, TheDateOfTheCancelledPaymentIsTodayAtTheLatest) {
-    for (const DateCase& c : kDateCases) {
-        ScopedFakeHost host;
-        host->set(field::Amount, "1500");
-        host->set(field::Nsu, "77");
-        host->set(field::EntryType, "1");
-        host->set(field::DocumentData, "123");
-        auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-        const QString date = QDate::currentDate().addDays(c.daysFromToday).toString("dd/MM/yyyy");
-        Operator op;
-        op.expectFocus("edDtTransacao").type(date.toStdString()).alt('1');
-        if (!c.accepted) {
-            op.dismissMessage(787).expectFocus("edDtTransacao").expectText("edDtTransacao", "__/__/____").escape();
-        }
-        EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << c.name;
-        EXPECT_EQ(host->authorizations.size(), c.accepted ? 1u : 0u) << c.name;
-        if (c.accepted) {
-            EXPECT_EQ(host->get(field::TransactionDate), host->RemoveFormato(date.toStdString()));
-        }
+class CancelledPaymentDate : public testing::TestWithParam<DateCase> {};
+
+TEST_P(CancelledPaymentDate, IsTodayAtTheLatest) {
+    const DateCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Amount, "1500");
+    host->set(field::Nsu, "77");
+    host->set(field::EntryType, "1");
+    host->set(field::DocumentData, "123");
+    auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
+    const QString date = QDate::currentDate().addDays(c.daysFromToday).toString("dd/MM/yyyy");
+    Operator op;
+    op.expectFocus("edDtTransacao").type(date.toStdString()).alt('1');
+    if (!c.accepted) {
+        op.dismissMessage(787).expectFocus("edDtTransacao").expectText("edDtTransacao", "__/__/____").escape();
+    }
+    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(host->authorizations.size(), c.accepted ? 1u : 0u);
+    if (c.accepted) {
+        EXPECT_EQ(host->get(field::TransactionDate), host->RemoveFormato(date.toStdString()));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(InstallmentCancellation, CancelledPaymentDate, testing::ValuesIn(kDateCases), CaseName());
 
 } // namespace

@@ -3,12 +3,12 @@
 // queries: mandatory, a real date, today at the latest.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include <QDate>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "host/RequestLayouts.h"
 #include "screens/queries/TFrmCompFatura_GenCPF.h"
@@ -51,78 +51,92 @@ void supplyKey(FakeHost& host, const Twin& twin) {
 // With key and date supplied the twins confirm themselves and write in their
 // order (the date's digits, whatever formatting the host gave it); a write
 // the host refuses stops them there, the screen left open.
-TEST(InvoiceComposition, WritesInOrderAndStopsAtARefusedWrite) {
-    for (const Twin& twin : kTwins) {
-        for (std::size_t refused = 0; refused <= twin.writes.size(); ++refused) {
-            const bool confirms = refused == twin.writes.size();
-            const auto before = twin.writes.begin() + static_cast<long>(refused);
-            // The CPF goes out twice; the first write is the one refused.
-            if (!confirms &&
-                std::any_of(twin.writes.begin(), before, [&](const auto& w) { return w.first == before->first; })) {
-                continue;
-            }
-            ScopedFakeHost host;
-            supplyKey(*host, twin);
-            host->set(field::InvoiceDueDate, day(0, "dd/MM/yyyy"));
-            if (!confirms) host->refuseWrite = {{before->first, 0}};
-            auto screen = twin.create();
-            Operator op;
-            if (!confirms) {
-                op.expectOpenThenCancel(*screen);
-            }
-            EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << twin.name << " refusing write " << refused;
-            EXPECT_EQ(writtenTexts(*host), Writes(twin.writes.begin(), before))
-                << twin.name << " refusing write " << refused;
-            ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << twin.name;
-            if (confirms) {
-                EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
-            }
-        }
+class InvoiceWrites : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(InvoiceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
+    const RefusedWrite& refusal = GetParam();
+    const Twin& twin = kTwins[refusal.subject];
+    ScopedFakeHost host;
+    supplyKey(*host, twin);
+    host->set(field::InvoiceDueDate, day(0, "dd/MM/yyyy"));
+    refusal.arm(*host);
+    auto screen = twin.create();
+    Operator op;
+    if (refusal.refuses()) {
+        op.expectOpenThenCancel(*screen);
+    }
+    EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    ASSERT_EQ(host->authorizations.size(), refusal.refuses() ? 0u : 1u);
+    if (!refusal.refuses()) {
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
     }
 }
 
+// The CPF goes out twice; the first write is the one refused.
+INSTANTIATE_TEST_SUITE_P(InvoiceComposition, InvoiceWrites,
+                         testing::ValuesIn(eachWriteRefusedOf(kTwins, UnrefusedRun::Included)), CaseName());
+
 // Typed due dates: each refusal empties the field and leaves the focus there.
-TEST(InvoiceComposition, TheDueDateIsMandatoryRealAndNotAhead) {
-    const struct {
-        std::string typed;
-        bool accepted;
-    } cases[] = {{day(0), true}, {day(-1), true},     {"29022024", true}, {day(1), false},     {day(400), false},
-                 {"", false},    {"31022024", false}, {"010120", false},  {"00000000", false}, {"32012020", false}};
-    for (const Twin& twin : kTwins) {
-        for (const auto& c : cases) {
-            ScopedFakeHost host;
-            supplyKey(*host, twin);
-            auto screen = twin.create();
-            Operator op;
-            op.expectFocus("edDataVenc").type(c.typed).alt('1');
-            if (!c.accepted) {
-                op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
-            }
-            EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2) << twin.name << " " << c.typed;
-            EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "") << twin.name << " " << c.typed;
-        }
+struct DueDateCase {
+    const char* name;
+    std::string typed;
+    bool accepted;
+};
+const DueDateCase kDueDates[] = {
+    {"today", day(0), true},
+    {"yesterday", day(-1), true},
+    {"29 February 2024", "29022024", true},
+    {"tomorrow", day(1), false},
+    {"in 400 days", day(400), false},
+    {"empty", "", false},
+    {"31 February", "31022024", false},
+    {"six digits", "010120", false},
+    {"zeros", "00000000", false},
+    {"day 32", "32012020", false},
+};
+
+class DueDate : public testing::TestWithParam<std::tuple<Twin, DueDateCase>> {};
+
+TEST_P(DueDate, IsMandatoryRealAndNotAhead) {
+    const auto& [twin, c] = GetParam();
+    ScopedFakeHost host;
+    supplyKey(*host, twin);
+    auto screen = twin.create();
+    Operator op;
+    op.expectFocus("edDataVenc").type(c.typed).alt('1');
+    if (!c.accepted) {
+        op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
     }
+    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "");
 }
+
+INSTANTIATE_TEST_SUITE_P(InvoiceComposition, DueDate,
+                         testing::Combine(testing::ValuesIn(kTwins), testing::ValuesIn(kDueDates)), CaseName());
 
 // The key is checked before the date: the card number, or the entry type
 // and the CPF. A typed card goes out in field 1041 and is then concealed.
-TEST(InvoiceComposition, TheKeyIsCheckedBeforeTheDueDate) {
-    for (const Twin& twin : kTwins) {
-        ScopedFakeHost host;
-        host->set(field::InvoiceDueDate, day(1));
-        auto screen = twin.create();
-        const char* key = twin.byCard ? "edCartao" : "edCPF";
-        Operator op;
-        op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
-        op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
-        op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes.empty()) << twin.name; });
-        op.expectFocus("edDataVenc").type(day(0)).alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << twin.name;
-        EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "") << twin.name;
-        if (twin.byCard) {
-            EXPECT_EQ(shown(*screen, "edCartao"), "603456**********");
-        }
+class InvoiceKey : public testing::TestWithParam<Twin> {};
+
+TEST_P(InvoiceKey, IsCheckedBeforeTheDueDate) {
+    const Twin& twin = GetParam();
+    ScopedFakeHost host;
+    host->set(field::InvoiceDueDate, day(1));
+    auto screen = twin.create();
+    const char* key = twin.byCard ? "edCartao" : "edCPF";
+    Operator op;
+    op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
+    op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
+    op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes.empty()); });
+    op.expectFocus("edDataVenc").type(day(0)).alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "");
+    if (twin.byCard) {
+        EXPECT_EQ(shown(*screen, "edCartao"), "603456**********");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(InvoiceComposition, InvoiceKey, testing::ValuesIn(kTwins), CaseName());
 
 } // namespace

@@ -56,26 +56,40 @@ TEST(Lifecycle, UnloadForgetsEverythingAndKeepsTheHostApplication) {
     }
 }
 
-TEST(Version, AfterAScreenItIsTheFileVersionShownInTheTitle) {
-    for (const std::string version : {"2.1.0.7", ""}) {
-        ScopedFakeHost fake;
-        Initialize();
-        fake->buildVersion = version;
-        fake->set(field::EnabledTransactions, "1");
-        fake->set(field::EntryType, "4");
-        {
-            const vks::test::ModalDismisser cancelScreens;
-            ExecutaGenerico(0, 0);
-            ASSERT_EQ(cancelScreens.screens, std::vector<std::string>{"FrmPagParcBRQ_VKSTrn"});
-        }
-        char iface[8];
-        char build[VKS_BUILD_VERSION_MAX];
-        ObtemVersao(iface, build);
-        EXPECT_EQ(build, version);
-        EXPECT_EQ(applicationTitle(), "VKS - v" + version);
-        Finalize();
+namespace {
+
+struct BuildVersionCase {
+    const char* name;
+    std::string version;
+};
+const BuildVersionCase kBuildVersions[] = {{"given", "2.1.0.7"}, {"empty", ""}};
+
+class BuildVersionAfterAScreen : public testing::TestWithParam<BuildVersionCase> {};
+
+} // namespace
+
+TEST_P(BuildVersionAfterAScreen, IsTheFileVersionShownInTheTitle) {
+    const BuildVersionCase& c = GetParam();
+    const std::string& version = c.version;
+    ScopedFakeHost fake;
+    Initialize();
+    fake->buildVersion = version;
+    fake->set(field::EnabledTransactions, "1");
+    fake->set(field::EntryType, "4");
+    {
+        const vks::test::ModalDismisser cancelScreens;
+        ExecutaGenerico(0, 0);
+        ASSERT_EQ(cancelScreens.screens, std::vector<std::string>{"FrmPagParcBRQ_VKSTrn"});
     }
+    char iface[8];
+    char build[VKS_BUILD_VERSION_MAX];
+    ObtemVersao(iface, build);
+    EXPECT_EQ(build, version);
+    EXPECT_EQ(applicationTitle(), "VKS - v" + version);
+    Finalize();
 }
+
+INSTANTIATE_TEST_SUITE_P(Version, BuildVersionAfterAScreen, testing::ValuesIn(kBuildVersions), CaseName());
 
 // The screens belong to the host's user-interface thread: a call from any
 // other thread is refused with an error report and changes nothing.

@@ -173,33 +173,36 @@ const ScreenKind kScreens[] = {
 
 // The coupon from the host shows formatted and locked, with the card
 // concealed, and the screen confirms itself.
-TEST(MilesCoupon, SuppliedCouponIsShownLockedAndTheScreenConfirmsItself) {
-    for (const ScreenKind& kind : kScreens) {
-        ScopedFakeHost host;
-        supply(*host, kind.transaction);
-        supply(*host, {{field::TransactionDate, today()},
-                       {field::CouponNumber, "123"},
-                       {field::CouponDate, "05032007"},
-                       {field::CouponTime, "101112"},
-                       {field::Operator, "4321"}});
-        const auto screen = kind.create();
-        EXPECT_EQ(child<QLabel>(*screen, "lbTitulo").text(), kind.title) << kind.name;
-        for (auto [name, text] : {std::pair{"edCupom", "123"}, std::pair{"edDataCupom", "05/03/2007"},
-                                  std::pair{"edHoraCupom", "10:11:12"}, std::pair{kind.operatorControl, "4321"}}) {
-            auto& control = child<QLineEdit>(*screen, name);
-            EXPECT_EQ(control.text(), text) << kind.name << " " << name;
-            EXPECT_FALSE(control.isEnabled()) << kind.name << " " << name;
-        }
-        if (auto* card = screen->findChild<QLineEdit*>("edCartao")) {
-            EXPECT_EQ(card->text(), kConcealedCard) << kind.name;
-            EXPECT_FALSE(card->isEnabled()) << kind.name;
-        }
-        EXPECT_EQ(Operator().run(*screen), 1) << kind.name;
-        EXPECT_EQ(host->get(field::CouponDate), "05032007") << kind.name;
-        EXPECT_EQ(host->get(field::CouponTime), "101112") << kind.name;
-        EXPECT_EQ(host->get(field::CardNumber), kCard) << kind.name;
+class SuppliedCoupon : public testing::TestWithParam<ScreenKind> {};
+
+TEST_P(SuppliedCoupon, IsShownLockedAndTheScreenConfirmsItself) {
+    const ScreenKind& kind = GetParam();
+    ScopedFakeHost host;
+    supply(*host, kind.transaction);
+    supply(*host, {{field::TransactionDate, today()},
+                   {field::CouponNumber, "123"},
+                   {field::CouponDate, "05032007"},
+                   {field::CouponTime, "101112"},
+                   {field::Operator, "4321"}});
+    const auto screen = kind.create();
+    EXPECT_EQ(child<QLabel>(*screen, "lbTitulo").text(), kind.title);
+    for (auto [name, text] : {std::pair{"edCupom", "123"}, std::pair{"edDataCupom", "05/03/2007"},
+                              std::pair{"edHoraCupom", "10:11:12"}, std::pair{kind.operatorControl, "4321"}}) {
+        auto& control = child<QLineEdit>(*screen, name);
+        EXPECT_EQ(control.text(), text) << name;
+        EXPECT_FALSE(control.isEnabled()) << name;
     }
+    if (auto* card = screen->findChild<QLineEdit*>("edCartao")) {
+        EXPECT_EQ(card->text(), kConcealedCard);
+        EXPECT_FALSE(card->isEnabled());
+    }
+    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(host->get(field::CouponDate), "05032007");
+    EXPECT_EQ(host->get(field::CouponTime), "101112");
+    EXPECT_EQ(host->get(field::CardNumber), kCard);
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesCoupon, SuppliedCoupon, testing::ValuesIn(kScreens), CaseName());
 
 struct CouponCheckCase {
     const char* name;
@@ -228,62 +231,64 @@ const CouponCheckCase kCouponChecks[] = {
     {"29 February of a leap year", "12", "29022008", "235959", 0, "", "29022008", "235959"},
 };
 
-class CouponChecks : public testing::TestWithParam<CouponCheckCase> {};
+class CouponChecks : public testing::TestWithParam<std::tuple<CouponCheckCase, ScreenKind>> {};
 
 TEST_P(CouponChecks, RejectTheFirstFaultOrStoreTheCoupon) {
-    const CouponCheckCase& c = GetParam();
-    for (const ScreenKind& kind : kScreens) {
-        ScopedFakeHost host;
-        supply(*host, kind.transaction);
-        supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}});
-        const auto screen = kind.create();
-        Operator op;
-        op.expectFocus("edCupom").type(c.number).enter().type(c.date).enter().type(c.time).alt('1');
-        if (c.message != 0) {
-            op.dismissMessage(c.message).expectFocus(c.focusAfter).escape();
-        }
-        EXPECT_EQ(op.run(*screen), c.message != 0 ? 2 : 1) << kind.name;
-        if (c.message != 0) {
-            EXPECT_EQ(host->writes.size(), 0u) << kind.name;
-            const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom")       ? ""
-                                                           : c.focusAfter == std::string("edDataCupom") ? "__/__/____"
-                                                                                                        : "__:__:__");
-            EXPECT_EQ(child<QLineEdit>(*screen, c.focusAfter).text(), cleared) << kind.name;
-        } else {
-            EXPECT_EQ(host->get(field::CouponNumber), c.number) << kind.name;
-            EXPECT_EQ(host->get(field::CouponDate), c.storedDate) << kind.name;
-            EXPECT_EQ(host->get(field::CouponTime), c.storedTime) << kind.name;
-        }
+    const auto& [c, kind] = GetParam();
+    ScopedFakeHost host;
+    supply(*host, kind.transaction);
+    supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}});
+    const auto screen = kind.create();
+    Operator op;
+    op.expectFocus("edCupom").type(c.number).enter().type(c.date).enter().type(c.time).alt('1');
+    if (c.message != 0) {
+        op.dismissMessage(c.message).expectFocus(c.focusAfter).escape();
+    }
+    EXPECT_EQ(op.run(*screen), c.message != 0 ? 2 : 1);
+    if (c.message != 0) {
+        EXPECT_EQ(host->writes.size(), 0u);
+        const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom")       ? ""
+                                                       : c.focusAfter == std::string("edDataCupom") ? "__/__/____"
+                                                                                                    : "__:__:__");
+        EXPECT_EQ(child<QLineEdit>(*screen, c.focusAfter).text(), cleared);
+    } else {
+        EXPECT_EQ(host->get(field::CouponNumber), c.number);
+        EXPECT_EQ(host->get(field::CouponDate), c.storedDate);
+        EXPECT_EQ(host->get(field::CouponTime), c.storedTime);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MilesCoupon, CouponChecks, testing::ValuesIn(kCouponChecks), CaseName());
+INSTANTIATE_TEST_SUITE_P(MilesCoupon, CouponChecks,
+                         testing::Combine(testing::ValuesIn(kCouponChecks), testing::ValuesIn(kScreens)), CaseName());
 
 // A locked coupon date the host got wrong is opened again for the cashier.
-TEST(MilesCoupon, AWrongSuppliedDateIsOpenedClearedAndFocused) {
-    for (const ScreenKind& kind : kScreens) {
-        ScopedFakeHost host;
-        supply(*host, kind.transaction);
-        supply(*host, {{field::TransactionDate, today()},
-                       {field::Operator, "4321"},
-                       {field::CouponNumber, "9"},
-                       {field::CouponDate, "31022007"},
-                       {field::CouponTime, "999999"}});
-        const auto screen = kind.create();
-        Operator op;
-        op.dismissMessage(787)
-            .expectFocus("edDataCupom")
-            .expectText("edDataCupom", "__/__/____")
-            .alt('1')
-            .dismissMessage(788)
-            .expectFocus("edHoraCupom")
-            .type("235900")
-            .alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << kind.name;
-        EXPECT_EQ(host->get(field::CouponDate), "00000000") << kind.name;
-        EXPECT_EQ(host->get(field::CouponTime), "235900") << kind.name;
-    }
+class WrongSuppliedCouponDate : public testing::TestWithParam<ScreenKind> {};
+
+TEST_P(WrongSuppliedCouponDate, IsOpenedClearedAndFocused) {
+    const ScreenKind& kind = GetParam();
+    ScopedFakeHost host;
+    supply(*host, kind.transaction);
+    supply(*host, {{field::TransactionDate, today()},
+                   {field::Operator, "4321"},
+                   {field::CouponNumber, "9"},
+                   {field::CouponDate, "31022007"},
+                   {field::CouponTime, "999999"}});
+    const auto screen = kind.create();
+    Operator op;
+    op.dismissMessage(787)
+        .expectFocus("edDataCupom")
+        .expectText("edDataCupom", "__/__/____")
+        .alt('1')
+        .dismissMessage(788)
+        .expectFocus("edHoraCupom")
+        .type("235900")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::CouponDate), "00000000");
+    EXPECT_EQ(host->get(field::CouponTime), "235900");
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesCoupon, WrongSuppliedCouponDate, testing::ValuesIn(kScreens), CaseName());
 
 // --- Acquisition: what is written and sent -------------------------------------------
 
@@ -407,92 +412,103 @@ const ReversalCase kReversals[] = {
     {"acquisition", createScreen<TFrmEstAquis_EstVenAquis>, "12"},
 };
 
-TEST(MilesReversal, WritesTheSameFieldsButTheOperationCode) {
-    for (const ReversalCase& c : kReversals) {
-        ScopedFakeHost host;
-        supply(*host, {{field::Amount, "1500"},
-                       {field::TransactionDate, today()},
-                       {field::Nsu, "987"},
-                       {field::MappingVersion, "12"},
-                       {field::CouponNumber, "77"}});
-        const auto screen = c.create();
-        Operator op;
-        op.expectFocus("edDataCupom")
-            .enter()
-            .enter()
-            .expectFocus("edMatrOper")
-            .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 109); })
-            .type("12x34")
-            .alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << c.name;
-        const Writes expected = {{field::Amount, "1500"},
-                                 {field::TransactionDate, today()},
-                                 {field::Nsu, "987"},
-                                 {field::AuthorizerTag, "36"},
-                                 {field::CardNumber, ""},
-                                 {field::MappingVersion, "12"},
-                                 {field::CouponNumber, "77"},
-                                 {field::CouponDate, "00000000"},
-                                 {field::CouponTime, "000000"},
-                                 {field::Operator, "1234"},
-                                 {field::OperationCode, c.operation}};
-        EXPECT_EQ(writtenTexts(*host), expected) << c.name;
-        ASSERT_EQ(host->authorizations.size(), 1u) << c.name;
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancelamentoVendaAquis, sizeof(VksRequestLayout)),
-                  0);
-    }
+class ReversalWrites : public testing::TestWithParam<ReversalCase> {};
+
+TEST_P(ReversalWrites, AreTheSameFieldsButTheOperationCode) {
+    const ReversalCase& c = GetParam();
+    ScopedFakeHost host;
+    supply(*host, {{field::Amount, "1500"},
+                   {field::TransactionDate, today()},
+                   {field::Nsu, "987"},
+                   {field::MappingVersion, "12"},
+                   {field::CouponNumber, "77"}});
+    const auto screen = c.create();
+    Operator op;
+    op.expectFocus("edDataCupom")
+        .enter()
+        .enter()
+        .expectFocus("edMatrOper")
+        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 109); })
+        .type("12x34")
+        .alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    const Writes expected = {{field::Amount, "1500"},
+                             {field::TransactionDate, today()},
+                             {field::Nsu, "987"},
+                             {field::AuthorizerTag, "36"},
+                             {field::CardNumber, ""},
+                             {field::MappingVersion, "12"},
+                             {field::CouponNumber, "77"},
+                             {field::CouponDate, "00000000"},
+                             {field::CouponTime, "000000"},
+                             {field::Operator, "1234"},
+                             {field::OperationCode, c.operation}};
+    EXPECT_EQ(writtenTexts(*host), expected);
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancelamentoVendaAquis, sizeof(VksRequestLayout)), 0);
 }
 
-TEST(MilesReversal, TheOperatorRegistrationIsRequiredBeforeTheCoupon) {
-    for (const ReversalCase& c : kReversals) {
-        ScopedFakeHost host;
-        supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "987"}});
-        const auto screen = c.create();
-        Operator op;
-        op.alt('1').dismissMessage(803).expectFocus("edMatrOper").type("   ").alt('1').dismissMessage(803);
-        op.type("55").alt('1').dismissMessage(810).expectFocus("edCupom").escape();
-        EXPECT_EQ(op.run(*screen), 2) << c.name;
-        EXPECT_TRUE(host->writes.empty()) << c.name;
-    }
+INSTANTIATE_TEST_SUITE_P(MilesReversal, ReversalWrites, testing::ValuesIn(kReversals), CaseName());
+
+class ReversalOperator : public testing::TestWithParam<ReversalCase> {};
+
+TEST_P(ReversalOperator, IsRequiredBeforeTheCoupon) {
+    const ReversalCase& c = GetParam();
+    ScopedFakeHost host;
+    supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "987"}});
+    const auto screen = c.create();
+    Operator op;
+    op.alt('1').dismissMessage(803).expectFocus("edMatrOper").type("   ").alt('1').dismissMessage(803);
+    op.type("55").alt('1').dismissMessage(810).expectFocus("edCupom").escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_TRUE(host->writes.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesReversal, ReversalOperator, testing::ValuesIn(kReversals), CaseName());
 
 // A refused write stops the confirmation: what was written stays, nothing is
 // sent, and the screen waits for the cashier.
-TEST(MilesReversal, ARefusedWriteStopsTheConfirmation) {
-    for (const ScreenKind& kind : kScreens) {
-        ScopedFakeHost host;
-        supply(*host, kind.transaction);
-        supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "77"}});
-        host->refuseWrite = std::pair{field::CouponDate, 0};
-        const auto screen = kind.create();
-        Operator op;
-        op.alt('1').expectNoMessage().expectEnabled("btConfirma", true).escape();
-        EXPECT_EQ(op.run(*screen), 2) << kind.name;
-        ASSERT_FALSE(host->writes.empty()) << kind.name;
-        EXPECT_EQ(host->writes.back().field, field::CouponNumber) << kind.name;
-        EXPECT_TRUE(host->authorizations.empty()) << kind.name;
-        EXPECT_EQ(host->handBacks, 0) << kind.name;
-    }
+class RefusedCouponDate : public testing::TestWithParam<ScreenKind> {};
+
+TEST_P(RefusedCouponDate, StopsTheConfirmation) {
+    const ScreenKind& kind = GetParam();
+    ScopedFakeHost host;
+    supply(*host, kind.transaction);
+    supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "77"}});
+    host->refuseWrite = std::pair{field::CouponDate, 0};
+    const auto screen = kind.create();
+    Operator op;
+    op.alt('1').expectNoMessage().expectEnabled("btConfirma", true).escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    ASSERT_FALSE(host->writes.empty());
+    EXPECT_EQ(host->writes.back().field, field::CouponNumber);
+    EXPECT_TRUE(host->authorizations.empty());
+    EXPECT_EQ(host->handBacks, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesReversal, RefusedCouponDate, testing::ValuesIn(kScreens), CaseName());
 
 // Coupon fields the host filled with what is no date or time lock the
 // controls and are sent as absent.
-TEST(MilesCoupon, UnreadableSuppliedValuesAreSentAsAbsent) {
+class UnreadableSuppliedValues : public testing::TestWithParam<ScreenKind> {};
+
+TEST_P(UnreadableSuppliedValues, AreSentAsAbsent) {
+    const ScreenKind& kind = GetParam();
     const std::string junk = std::string(1 << 20, '\xff') + "\xc3";
-    for (const ScreenKind& kind : kScreens) {
-        ScopedFakeHost host;
-        for (FieldId id : {field::Identification, field::HostCodeCopy, field::MappingVersion, field::CouponNumber,
-                           field::CouponDate, field::CouponTime, field::Operator, field::PaymentForm, field::MilesValue,
-                           field::OccurrenceKind, field::OccurrenceCode}) {
-            host->set(id, junk);
-        }
-        supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "1"}});
-        const auto screen = kind.create();
-        EXPECT_EQ(Operator().run(*screen), 1) << kind.name;
-        EXPECT_EQ(host->get(field::CouponDate), "00000000") << kind.name;
-        EXPECT_EQ(host->get(field::CouponTime), "000000") << kind.name;
-        EXPECT_TRUE(host->get(field::MappingVersion) == junk.substr(0, 4)) << kind.name; // not printed
+    ScopedFakeHost host;
+    for (FieldId id : {field::Identification, field::HostCodeCopy, field::MappingVersion, field::CouponNumber,
+                       field::CouponDate, field::CouponTime, field::Operator, field::PaymentForm, field::MilesValue,
+                       field::OccurrenceKind, field::OccurrenceCode}) {
+        host->set(id, junk);
     }
+    supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "1"}});
+    const auto screen = kind.create();
+    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(host->get(field::CouponDate), "00000000");
+    EXPECT_EQ(host->get(field::CouponTime), "000000");
+    EXPECT_TRUE(host->get(field::MappingVersion) == junk.substr(0, 4)); // not printed
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesCoupon, UnreadableSuppliedValues, testing::ValuesIn(kScreens), CaseName());
 
 } // namespace

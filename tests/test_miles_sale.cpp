@@ -540,23 +540,35 @@ TEST(MilesSale, UntouchedDatesAndAnEmptyMappingVersionAreWrittenAsZeros) {
 
 // A refused write stops the writes after it; the composed code is not
 // filled when the refusal comes before it.
-TEST(MilesSale, ARefusedWriteStopsTheConfirmation) {
-    // The refused field and the last one written before it.
-    for (const auto& [refused, lastWritten] : {std::pair{field::ForcedSaleAuthorizer, field::SaleKind},
-                                               std::pair{field::CashValue, field::ForcedSaleAuthorizer}}) {
-        ScopedFakeHost host;
-        prepare(*host, kEverythingSupplied, false);
-        host->refuseWrite = {refused, 0};
-        std::memset(pCodigoValorMilhas, '9', CodigoValorMilhasLength);
-        auto screen = createScreen<TFrmAVista_VendaCartaoMilhas>();
-        Operator op;
-        op.expectFocus("edValorAvista").alt('1').expectNoMessage().escape();
-        EXPECT_EQ(op.run(*screen), 2);
-        EXPECT_EQ(host->writes.back().field, lastWritten);
-        EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
-        EXPECT_EQ(std::strlen(pCodigoValorMilhas), refused == field::CashValue ? 30u : 0u) << refused;
-    }
+struct SaleRefusal {
+    const char* name;
+    FieldId refused;
+    FieldId lastWritten; // the last field written before it
+};
+
+const SaleRefusal kSaleRefusals[] = {
+    {"forced sale authorizer", field::ForcedSaleAuthorizer, field::SaleKind},
+    {"cash value", field::CashValue, field::ForcedSaleAuthorizer},
+};
+
+class RefusedSaleWrite : public testing::TestWithParam<SaleRefusal> {};
+
+TEST_P(RefusedSaleWrite, StopsTheConfirmation) {
+    const SaleRefusal& c = GetParam();
+    ScopedFakeHost host;
+    prepare(*host, kEverythingSupplied, false);
+    host->refuseWrite = {c.refused, 0};
+    std::memset(pCodigoValorMilhas, '9', CodigoValorMilhasLength);
+    auto screen = createScreen<TFrmAVista_VendaCartaoMilhas>();
+    Operator op;
+    op.expectFocus("edValorAvista").alt('1').expectNoMessage().escape();
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(host->writes.back().field, c.lastWritten);
+    EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
+    EXPECT_EQ(std::strlen(pCodigoValorMilhas), c.refused == field::CashValue ? 30u : 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesSale, RefusedSaleWrite, testing::ValuesIn(kSaleRefusals), CaseName());
 
 // --- The composed miles code --------------------------------------------------------------
 
@@ -585,40 +597,46 @@ const CodeCase kCodes[] = {
      "00000000123" + std::string(19, '5')},
 };
 
-TEST(MilesSale, ComposedMilesCode) {
-    for (const CodeCase& c : kCodes) {
-        ScopedFakeHost host;
-        for (const auto& [id, value] : c.fields) host->set(id, value);
-        composeCodigoValorMilhas();
-        EXPECT_EQ(std::string(pCodigoValorMilhas), c.code) << c.name;
-        EXPECT_EQ(pCodigoValorMilhas[CodigoValorMilhasLength], '\0');
-    }
+class ComposedMilesCode : public testing::TestWithParam<CodeCase> {};
+
+TEST_P(ComposedMilesCode, IsComposedFromTheHostFields) {
+    const CodeCase& c = GetParam();
+    ScopedFakeHost host;
+    for (const auto& [id, value] : c.fields) host->set(id, value);
+    composeCodigoValorMilhas();
+    EXPECT_EQ(std::string(pCodigoValorMilhas), c.code);
+    EXPECT_EQ(pCodigoValorMilhas[CodigoValorMilhasLength], '\0');
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesSale, ComposedMilesCode, testing::ValuesIn(kCodes), CaseName());
 
 // --- Whatever the fields hold ----------------------------------------------------------------
 
 // --- From the entry point -------------------------------------------------------------------
 
-TEST(MilesSale, TheCardIsReadAndTheTermChoosesTheScreen) {
-    for (const Term* term : {&kCash, &kNoInterest, &kInterest}) {
-        ScopedFakeHost host;
-        host->set(field::EnabledTransactions, "000001");
-        host->set(field::PaymentTerm, term->paymentTerm);
-        host->set(field::Amount, "10000");
-        host->set(field::CouponNumber, "12");
-        host->set(field::DownPayment, "0");
-        host->set(field::InstallmentCount, "2");
-        Operator op;
-        op.check("screen", [] { EXPECT_EQ(cashier::controlText("edCartao"), "603456**********"); })
-            .expectFocus("edValorMilhas")
-            .alt('1');
-        op.run([] { ExecutaGenerico(0, 0); });
-        ASSERT_EQ(host->cardReads.size(), 1u) << term->name;
-        EXPECT_EQ(FakeHost::messageIdOf(host->cardReads[0].second), 523);
-        EXPECT_EQ(host->get(field::PaymentTerm), term->paymentTerm);
-        EXPECT_EQ(host->get(field::CardNumber), kCard);
-        EXPECT_EQ(host->authorizations.size(), 1u);
-    }
+class FromTheEntryPoint : public testing::TestWithParam<const Term*> {};
+
+TEST_P(FromTheEntryPoint, TheCardIsReadAndTheTermChoosesTheScreen) {
+    const Term* term = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EnabledTransactions, "000001");
+    host->set(field::PaymentTerm, term->paymentTerm);
+    host->set(field::Amount, "10000");
+    host->set(field::CouponNumber, "12");
+    host->set(field::DownPayment, "0");
+    host->set(field::InstallmentCount, "2");
+    Operator op;
+    op.check("screen", [] { EXPECT_EQ(cashier::controlText("edCartao"), "603456**********"); })
+        .expectFocus("edValorMilhas")
+        .alt('1');
+    op.run([] { ExecutaGenerico(0, 0); });
+    ASSERT_EQ(host->cardReads.size(), 1u);
+    EXPECT_EQ(FakeHost::messageIdOf(host->cardReads[0].second), 523);
+    EXPECT_EQ(host->get(field::PaymentTerm), term->paymentTerm);
+    EXPECT_EQ(host->get(field::CardNumber), kCard);
+    EXPECT_EQ(host->authorizations.size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(MilesSale, FromTheEntryPoint, testing::Values(&kCash, &kNoInterest, &kInterest), CaseName());
 
 } // namespace

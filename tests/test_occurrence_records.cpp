@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "host/RequestLayouts.h"
@@ -68,29 +69,30 @@ void supply(FakeHost& host, const Screen& screen) {
 
 // With everything supplied the screens confirm themselves and write in their
 // order; a write the host refuses stops them there, the screen left open.
-TEST(OccurrenceRecords, WriteInOrderAndStopAtARefusedWrite) {
-    for (const Screen* s : kScreens) {
-        for (std::size_t refused = 0; refused <= s->writes.size(); ++refused) {
-            const bool confirms = refused == s->writes.size();
-            ScopedFakeHost host;
-            supply(*host, *s);
-            if (!confirms) host->refuseWrite = {{s->writes[refused].first, 0}};
-            auto screen = s->create();
-            Operator op;
-            if (!confirms) {
-                op.expectOpenThenCancel(*screen);
-            }
-            EXPECT_EQ(op.run(*screen), confirms ? 1 : 2) << s->name << " refusing write " << refused;
-            EXPECT_EQ(writtenTexts(*host), Writes(s->writes.begin(), s->writes.begin() + static_cast<long>(refused)))
-                << s->name << " refusing write " << refused;
-            ASSERT_EQ(host->authorizations.size(), confirms ? 1u : 0u) << s->name;
-            if (confirms) {
-                EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, s->layout, sizeof(VksRequestLayout)), 0);
-                EXPECT_EQ(state().CodigoConsulta, "007") << s->name;
-            }
-        }
+class OccurrenceWrites : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(OccurrenceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
+    const RefusedWrite& refusal = GetParam();
+    const Screen* s = kScreens[refusal.subject];
+    ScopedFakeHost host;
+    supply(*host, *s);
+    refusal.arm(*host);
+    auto screen = s->create();
+    Operator op;
+    if (refusal.refuses()) {
+        op.expectOpenThenCancel(*screen);
+    }
+    EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
+    EXPECT_EQ(writtenTexts(*host), refusal.before());
+    ASSERT_EQ(host->authorizations.size(), refusal.refuses() ? 0u : 1u);
+    if (!refusal.refuses()) {
+        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, s->layout, sizeof(VksRequestLayout)), 0);
+        EXPECT_EQ(state().CodigoConsulta, "007");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, OccurrenceWrites,
+                         testing::ValuesIn(eachWriteRefusedOf(kScreens, UnrefusedRun::Included)), CaseName());
 
 // Coupon, kind, code: each refusal leaves its control ready for the cashier.
 // A key other than the steps "2" and "8" is the list's own, which picks an
@@ -117,21 +119,29 @@ TEST(OccurrenceIdentification, ChecksCouponThenKindThenCode) {
 
 // The list takes its keys as typed, not as the host's keyboard routine reads
 // them: "2" steps to the gift list, a letter picks the item it begins.
-TEST(OccurrenceIdentification, TheListReadsItsKeysAsTyped) {
-    const struct {
-        const char* typed;
-        const char* hostReads;
-        const char* shown;
-    } cases[] = {{"2", "x", kGiftList}, {"2", "", kGiftList}, {"p", "9", kGiftList}, {"x", "2", ""}, {"8", "2", ""}};
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        host->keyboard[c.typed] = c.hostReads;
-        auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
-        Operator op;
-        op.expectFocus("cbIdOcorrencia").type(c.typed).expectText("cbIdOcorrencia", c.shown).escape();
-        EXPECT_EQ(op.run(*screen), 2) << c.typed << " read as " << c.hostReads;
-    }
+struct OccurrenceListKeysCase {
+    const char* typed;
+    const char* hostReads;
+    const char* shown;
+    std::string name = std::string(typed) + " read as " + (*hostReads == '\0' ? "nothing" : hostReads);
+};
+const OccurrenceListKeysCase kOccurrenceListKeys[] = {
+    {"2", "x", kGiftList}, {"2", "", kGiftList}, {"p", "9", kGiftList}, {"x", "2", ""}, {"8", "2", ""}};
+
+class OccurrenceListKeys : public testing::TestWithParam<OccurrenceListKeysCase> {};
+
+TEST_P(OccurrenceListKeys, AreReadAsTyped) {
+    const OccurrenceListKeysCase& c = GetParam();
+    ScopedFakeHost host;
+    host->keyboard[c.typed] = c.hostReads;
+    auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
+    Operator op;
+    op.expectFocus("cbIdOcorrencia").type(c.typed).expectText("cbIdOcorrencia", c.shown).escape();
+    EXPECT_EQ(op.run(*screen), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(OccurrenceIdentification, OccurrenceListKeys, testing::ValuesIn(kOccurrenceListKeys),
+                         CaseName());
 
 // Coupon, date, store, point of sale; a date left empty is sent as zeros.
 TEST(OccurrenceCancellation, ChecksCouponThenDateThenStoreThenPointOfSale) {
@@ -157,64 +167,84 @@ TEST(OccurrenceCancellation, ChecksCouponThenDateThenStoreThenPointOfSale) {
 
 // A kind from the host locks the list; only "P" selects its item. A locked
 // list without a selection is refused on confirmation and opened again.
-TEST(OccurrenceIdentification, AKindFromTheHostLocksTheList) {
-    const struct {
-        const char* kind;
-        const char* shown;
-        bool locked;
-    } cases[] = {{"P", kGiftList, true}, {"X", "", true}, {"P ", "", true}, {" ", "", false}};
-    for (const auto& c : cases) {
-        ScopedFakeHost host;
-        supply(*host, kIdentification);
-        host->set(field::OccurrenceKind, c.kind);
-        auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
-        auto& list = child<QComboBox>(*screen, "cbIdOcorrencia");
-        EXPECT_EQ(list.currentText().toStdString(), c.shown) << '"' << c.kind << '"';
-        EXPECT_EQ(list.isEnabled(), !c.locked) << '"' << c.kind << '"';
-        Operator op;
-        if (*c.shown == '\0') {
-            if (c.locked)
-                op.dismissMessage(839); // it confirmed itself
-            else
-                op.alt('1').dismissMessage(839);
-            op.expectFocus("cbIdOcorrencia").expectEnabled("cbIdOcorrencia", true).type("2").alt('1');
-        }
-        EXPECT_EQ(op.run(*screen), 1) << '"' << c.kind << '"';
-        EXPECT_EQ(host->get(field::OccurrenceKind), "P") << '"' << c.kind << '"';
+struct SuppliedOccurrenceKindCase {
+    const char* name;
+    const char* kind;
+    const char* shown;
+    bool locked;
+};
+const SuppliedOccurrenceKindCase kSuppliedOccurrenceKinds[] = {{"gift list", "P", kGiftList, true},
+                                                               {"unknown", "X", "", true},
+                                                               {"with a blank after", "P ", "", true},
+                                                               {"blank", " ", "", false}};
+
+class SuppliedOccurrenceKind : public testing::TestWithParam<SuppliedOccurrenceKindCase> {};
+
+TEST_P(SuppliedOccurrenceKind, LocksTheList) {
+    const SuppliedOccurrenceKindCase& c = GetParam();
+    ScopedFakeHost host;
+    supply(*host, kIdentification);
+    host->set(field::OccurrenceKind, c.kind);
+    auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
+    auto& list = child<QComboBox>(*screen, "cbIdOcorrencia");
+    EXPECT_EQ(list.currentText().toStdString(), c.shown);
+    EXPECT_EQ(list.isEnabled(), !c.locked);
+    Operator op;
+    if (*c.shown == '\0') {
+        if (c.locked)
+            op.dismissMessage(839); // it confirmed itself
+        else
+            op.alt('1').dismissMessage(839);
+        op.expectFocus("cbIdOcorrencia").expectEnabled("cbIdOcorrencia", true).type("2").alt('1');
     }
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(field::OccurrenceKind), "P");
 }
+
+INSTANTIATE_TEST_SUITE_P(OccurrenceIdentification, SuppliedOccurrenceKind, testing::ValuesIn(kSuppliedOccurrenceKinds),
+                         CaseName());
 
 // What the host supplies goes back byte for byte, however long; the declared
 // lengths limit only what is typed.
-TEST(OccurrenceRecords, LengthsLimitTypingOnly) {
-    const struct {
-        const Screen* screen;
-        const char* control;
-        FieldId field;
-        std::size_t limit;
-    } cases[] = {{&kIdentification, "edCupom", field::CouponNumber, 7},
-                 {&kIdentification, "edCodOcorrencia", field::OccurrenceCode, 6},
-                 {&kCancellation, "edLojaOcorrencia", field::StoreNumber, 3},
-                 {&kCancellation, "edPDVOcorrencia", field::PointOfSale, 2}};
-    for (const auto& c : cases) {
-        for (const std::string& value : {std::string("1234567890"), std::string(1 << 20, '7'), std::string("\xFF 1")}) {
-            ScopedFakeHost host;
-            supply(*host, *c.screen);
-            host->set(c.field, value);
-            auto screen = c.screen->create();
-            EXPECT_EQ(Operator().run(*screen), 1) << c.field;
-            EXPECT_EQ(host->get(c.field), value) << c.field;
-        }
+struct LengthCase {
+    const char* name;
+    const Screen* screen;
+    const char* control;
+    FieldId field;
+    std::size_t limit;
+};
+const LengthCase kLengths[] = {
+    {"identification coupon", &kIdentification, "edCupom", field::CouponNumber, 7},
+    {"identification code", &kIdentification, "edCodOcorrencia", field::OccurrenceCode, 6},
+    {"cancellation store", &kCancellation, "edLojaOcorrencia", field::StoreNumber, 3},
+    {"cancellation point of sale", &kCancellation, "edPDVOcorrencia", field::PointOfSale, 2}};
+
+class Length : public testing::TestWithParam<LengthCase> {};
+
+TEST_P(Length, LimitsTypingOnly) {
+    const LengthCase& c = GetParam();
+    for (const std::string& value : {std::string("1234567890"), std::string(1 << 20, '7'), std::string("\xFF 1")}) {
         ScopedFakeHost host;
         supply(*host, *c.screen);
-        host->set(c.field, "");
+        host->set(c.field, value);
         auto screen = c.screen->create();
-        Operator op;
-        op.expectFocus(c.control).type("123456789").alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << c.control;
-        EXPECT_EQ(host->get(c.field), std::string("123456789").substr(0, c.limit)) << c.control;
+        EXPECT_EQ(Operator().run(*screen), 1);
+        EXPECT_EQ(host->get(c.field), value);
     }
-    // Nobody types the hidden entry type either.
+    ScopedFakeHost host;
+    supply(*host, *c.screen);
+    host->set(c.field, "");
+    auto screen = c.screen->create();
+    Operator op;
+    op.expectFocus(c.control).type("123456789").alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(host->get(c.field), std::string("123456789").substr(0, c.limit));
+}
+
+INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, Length, testing::ValuesIn(kLengths), CaseName());
+
+// Nobody types the hidden entry type either.
+TEST(OccurrenceRecords, TheHiddenEntryTypeGoesBackAsSupplied) {
     ScopedFakeHost host;
     supply(*host, kCancellation);
     host->set(field::QueryEntryType, "123");

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "RefusedWrites.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "core/Text.h"
@@ -53,7 +54,11 @@ const LoadCase kLoadCases[] = {
     {"stray continuation bytes", &query::SaidaConsulta, "P" + std::string(50, '\xBF'), "P"},
     {"only stray continuation bytes", &query::TipoConsulta, std::string(1 << 20, '\xBF'), "\xBF\xBF"},
     {"a lead byte without its continuation", &query::CodigoConsulta, "\xC3xyz", "\xC3xy"},
-    {"four-byte characters", &query::CodigoConsulta, "\xF0\x9F\x98\x80\xC3\xA9" "ab", "\xF0\x9F\x98\x80\xC3\xA9" "a"},
+    {"four-byte characters", &query::CodigoConsulta,
+     "\xF0\x9F\x98\x80\xC3\xA9"
+     "ab",
+     "\xF0\x9F\x98\x80\xC3\xA9"
+     "a"},
 };
 
 class QueryContextLoading : public testing::TestWithParam<LoadCase> {};
@@ -83,51 +88,57 @@ TEST(QueryContext, KeepsItsValuesUntilUnload) {
 // --- Value query by document ------------------------------------------------------
 
 struct ValueCase {
+    const char* name;
     const char* entryType; // field 1100
     const char* shownType;
     const char* label;
 };
 
 const ValueCase kValueCases[] = {
-    {"1", "01", "Mensagem 779"},     {"2", "02", "Mensagem 780"},    {"03", "03", "Mensagem 781"},
-    {"7", "07", "Código Resumido:"}, {"", "00", "Código Resumido:"}, {" 2", " 2", "Código Resumido:"},
+    {"one", "1", "01", "Mensagem 779"},
+    {"two", "2", "02", "Mensagem 780"},
+    {"three with a zero", "03", "03", "Mensagem 781"},
+    {"unknown", "7", "07", "Código Resumido:"},
+    {"missing", "", "00", "Código Resumido:"},
+    {"two after a blank", " 2", " 2", "Código Resumido:"},
 };
 
-TEST(ValueQuery, DocumentFromTheHostIsLockedLabelledByEntryTypeAndSentUnchanged) {
-    for (const ValueCase& c : kValueCases) {
-        ScopedFakeHost host;
-        host->set(field::EntryType, c.entryType);
-        host->set(field::DocumentData, " 12.345,67 ");
-        host->set(field::QueryType, "1234");
-        host->set(field::QueryOutput, "X9");
-        auto screen = createScreen<TFrmValorBRQ_VKSAdc>();
-        EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 518");
-        EXPECT_EQ(shown(*screen, "edTipoEntrada"), c.shownType) << c.entryType;
-        EXPECT_EQ(shown(*screen, "lbDadosDocumento"), c.label) << c.entryType;
-        EXPECT_FALSE(screen->findChild<QLineEdit*>("edDadosDocumento")->isEnabled());
+class ValueQueryDocument : public testing::TestWithParam<ValueCase> {};
 
-        // Nothing to type: the screen confirms itself.
-        EXPECT_EQ(Operator().run(*screen), 1) << c.entryType;
-        EXPECT_EQ(writtenFields(*host),
-                  (std::vector<FieldId>{field::QueryEntryType, field::AuthorizerTag, field::QueryType,
-                                        field::QueryOutput, field::EntryType, field::DocumentData}));
-        EXPECT_EQ(host->get(field::QueryEntryType), c.shownType);
-        EXPECT_EQ(host->get(field::EntryType), c.shownType);
-        EXPECT_EQ(host->get(field::DocumentData), " 12.345,67 ");
-        EXPECT_EQ(host->get(field::QueryType), "12");
-        EXPECT_EQ(host->get(field::QueryOutput), "X");
-        ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaValorDocumentoBRQ, sizeof(VksRequestLayout)),
-                  0);
-    }
+TEST_P(ValueQueryDocument, IsLockedLabelledByEntryTypeAndSentUnchanged) {
+    const ValueCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::EntryType, c.entryType);
+    host->set(field::DocumentData, " 12.345,67 ");
+    host->set(field::QueryType, "1234");
+    host->set(field::QueryOutput, "X9");
+    auto screen = createScreen<TFrmValorBRQ_VKSAdc>();
+    EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 518");
+    EXPECT_EQ(shown(*screen, "edTipoEntrada"), c.shownType);
+    EXPECT_EQ(shown(*screen, "lbDadosDocumento"), c.label);
+    EXPECT_FALSE(screen->findChild<QLineEdit*>("edDadosDocumento")->isEnabled());
+
+    // Nothing to type: the screen confirms itself.
+    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::AuthorizerTag, field::QueryType,
+                                                          field::QueryOutput, field::EntryType, field::DocumentData}));
+    EXPECT_EQ(host->get(field::QueryEntryType), c.shownType);
+    EXPECT_EQ(host->get(field::EntryType), c.shownType);
+    EXPECT_EQ(host->get(field::DocumentData), " 12.345,67 ");
+    EXPECT_EQ(host->get(field::QueryType), "12");
+    EXPECT_EQ(host->get(field::QueryOutput), "X");
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaValorDocumentoBRQ, sizeof(VksRequestLayout)), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(ValueQuery, ValueQueryDocument, testing::ValuesIn(kValueCases), CaseName());
 
 // A write the host refuses stops the screen's writes there: nothing after it
 // is written and nothing is sent.
 struct RefusalCase {
-    const char* screen;
+    const char* name;
     std::unique_ptr<QDialog> (*create)();
-    std::vector<FieldId> order;
+    std::vector<FieldId> writes;
 };
 
 const RefusalCase kRefusalCases[] = {
@@ -143,65 +154,64 @@ const RefusalCase kRefusalCases[] = {
      {field::QueryEntryType, field::Cpf, field::AuthorizerTag, field::QueryType, field::QueryOutput}},
 };
 
-TEST(QueryScreens, ARefusedWriteStopsTheConfirmation) {
-    for (const RefusalCase& c : kRefusalCases) {
-        for (std::size_t refused = 0; refused < c.order.size(); ++refused) {
-            ScopedFakeHost host;
-            host->set(field::DocumentData, "123");
-            host->set(field::Identification, kCard);
-            host->set(field::Cpf, kValidCpf);
-            host->refuseWrite = {{c.order[refused], 0}};
-            auto screen = c.create();
-            Operator op;
-            op.expectOpenThenCancel(*screen);
-            EXPECT_EQ(op.run(*screen), 2) << c.screen << " refusing " << c.order[refused];
-            const std::vector<FieldId> before(c.order.begin(), c.order.begin() + static_cast<long>(refused));
-            std::vector<FieldId> written = writtenFields(*host);
-            // The CPF statement writes 1007 twice; only the first one is in the order.
-            EXPECT_EQ(std::vector<FieldId>(written.begin(),
-                                           written.begin() + static_cast<long>(std::min(written.size(), refused))),
-                      before)
-                << c.screen << " refusing " << c.order[refused];
-            EXPECT_EQ(written.size(), refused) << c.screen << " refusing " << c.order[refused];
-            EXPECT_TRUE(host->authorizations.empty());
-            EXPECT_EQ(host->handBacks, 0);
-        }
-    }
+class RefusedQueryScreenWrite : public testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(RefusedQueryScreenWrite, StopsTheConfirmation) {
+    const RefusedWrite& refusal = GetParam();
+    ScopedFakeHost host;
+    host->set(field::DocumentData, "123");
+    host->set(field::Identification, kCard);
+    host->set(field::Cpf, kValidCpf);
+    refusal.arm(*host);
+    auto screen = kRefusalCases[refusal.subject].create();
+    Operator op;
+    op.expectOpenThenCancel(*screen);
+    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(writtenFields(*host), refusal.fieldsBefore());
+    EXPECT_TRUE(host->authorizations.empty());
+    EXPECT_EQ(host->handBacks, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(QueryScreens, RefusedQueryScreenWrite, testing::ValuesIn(eachWriteRefusedOf(kRefusalCases)),
+                         CaseName());
 
 // --- Card base and card statement ------------------------------------------------------
 
 struct CardShownCase {
+    const char* name;
     std::string read; // field 10104
     std::string shownText;
     bool enabled;
 };
 
 const CardShownCase kConcealedCardCases[] = {
-    {kCard, kConcealedCard, false},
-    {"  6034567890123456  ", kConcealedCard, false},
-    {"1234567", "123456*", false},
-    {"123456", "123456", false},
-    {"   ", "", true},
+    {"card", kCard, kConcealedCard, false},
+    {"card between blanks", "  6034567890123456  ", kConcealedCard, false},
+    {"seven digits", "1234567", "123456*", false},
+    {"six digits", "123456", "123456", false},
+    {"blank", "   ", "", true},
 };
 
-TEST(CardQuery, TheReadCardIsShownConcealedAndLocked) {
-    for (const CardShownCase& c : kConcealedCardCases) {
-        ScopedFakeHost host;
-        host->set(field::Identification, c.read);
-        auto screen = createScreen<TFrmCartao_VKSAdc>();
-        auto* card = screen->findChild<QLineEdit*>("edCartao");
-        EXPECT_EQ(card->text().toStdString(), c.shownText) << c.read;
-        EXPECT_EQ(card->isEnabled(), c.enabled) << c.read;
-        // The clear number is on no control of the screen.
-        const std::string clear = trimmed(c.read);
-        if (clear.size() > 6) {
-            for (const QLineEdit* edit : screen->findChildren<QLineEdit*>()) {
-                EXPECT_EQ(edit->text().toStdString().find(clear), std::string::npos);
-            }
+class ReadCard : public testing::TestWithParam<CardShownCase> {};
+
+TEST_P(ReadCard, IsShownConcealedAndLocked) {
+    const CardShownCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Identification, c.read);
+    auto screen = createScreen<TFrmCartao_VKSAdc>();
+    auto* card = screen->findChild<QLineEdit*>("edCartao");
+    EXPECT_EQ(card->text().toStdString(), c.shownText);
+    EXPECT_EQ(card->isEnabled(), c.enabled);
+    // The clear number is on no control of the screen.
+    const std::string clear = trimmed(c.read);
+    if (clear.size() > 6) {
+        for (const QLineEdit* edit : screen->findChildren<QLineEdit*>()) {
+            EXPECT_EQ(edit->text().toStdString().find(clear), std::string::npos);
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(CardQuery, ReadCard, testing::ValuesIn(kConcealedCardCases), CaseName());
 
 TEST(CardQuery, TheCardIsCheckedBeforeTheEntryType) {
     ScopedFakeHost host;
@@ -234,27 +244,30 @@ const CardStatementCase kCardStatementCases[] = {
     {"host code blank", "  ", false},
 };
 
-TEST(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMissing) {
-    for (const CardStatementCase& c : kCardStatementCases) {
-        ScopedFakeHost host;
-        host->set(field::Identification, kCard);
-        host->set(field::HostCodeCopy, c.hostCode);
-        host->set(field::QueryOutput, "X");
-        auto screen = createScreen<TFrmExtrato_CartaoVKS>();
-        EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 517");
-        EXPECT_EQ(Operator().run(*screen), 1) << c.name;
-        EXPECT_EQ(host->get(field::QueryEntryType), "02");
-        EXPECT_EQ(host->get(field::QueryType), "01");
-        EXPECT_EQ(host->get(field::QueryOutput), "X");
-        EXPECT_FALSE(host->has(field::DocumentData)) << c.name; // a read card is not written
-        EXPECT_EQ(host->has(field::HostCode), c.hostCodeWritten) << c.name;
-        if (c.hostCodeWritten) {
-            EXPECT_EQ(host->get(field::HostCode), "0000");
-        }
-        ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)), 0);
+class CardStatement : public testing::TestWithParam<CardStatementCase> {};
+
+TEST_P(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMissing) {
+    const CardStatementCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Identification, kCard);
+    host->set(field::HostCodeCopy, c.hostCode);
+    host->set(field::QueryOutput, "X");
+    auto screen = createScreen<TFrmExtrato_CartaoVKS>();
+    EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 517");
+    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(host->get(field::QueryEntryType), "02");
+    EXPECT_EQ(host->get(field::QueryType), "01");
+    EXPECT_EQ(host->get(field::QueryOutput), "X");
+    EXPECT_FALSE(host->has(field::DocumentData)); // a read card is not written
+    EXPECT_EQ(host->has(field::HostCode), c.hostCodeWritten);
+    if (c.hostCodeWritten) {
+        EXPECT_EQ(host->get(field::HostCode), "0000");
     }
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(CardStatement, CardStatement, testing::ValuesIn(kCardStatementCases), CaseName());
 
 TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
     ScopedFakeHost host;
@@ -322,24 +335,26 @@ const CpfStatementCase kCpfStatementCases[] = {
     {"empty", "", false, ""},
 };
 
-TEST(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
-    for (const CpfStatementCase& c : kCpfStatementCases) {
-        ScopedFakeHost host;
-        host->set(field::Cpf, c.cpf);
-        auto screen = createScreen<TFrmExtrato_CPFVKS>();
-        EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 516");
-        EXPECT_EQ(screen->findChild<QWidget*>("edCPF")->isEnabled(), !c.locked) << c.name;
-        Operator op;
-        if (!c.locked) op.expectFocus("edCPF").alt('1');
-        EXPECT_EQ(op.run(*screen), 1) << c.name;
-        EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::Cpf, field::AuthorizerTag,
-                                                              field::QueryType, field::QueryOutput, field::Cpf}))
-            << c.name;
-        EXPECT_EQ(host->get(field::Cpf), c.sent) << c.name;
-        EXPECT_EQ(host->get(field::QueryEntryType), "02");
-        ASSERT_EQ(host->authorizations.size(), 1u);
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
-    }
+class CpfStatement : public testing::TestWithParam<CpfStatementCase> {};
+
+TEST_P(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
+    const CpfStatementCase& c = GetParam();
+    ScopedFakeHost host;
+    host->set(field::Cpf, c.cpf);
+    auto screen = createScreen<TFrmExtrato_CPFVKS>();
+    EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 516");
+    EXPECT_EQ(screen->findChild<QWidget*>("edCPF")->isEnabled(), !c.locked);
+    Operator op;
+    if (!c.locked) op.expectFocus("edCPF").alt('1');
+    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::Cpf, field::AuthorizerTag,
+                                                          field::QueryType, field::QueryOutput, field::Cpf}));
+    EXPECT_EQ(host->get(field::Cpf), c.sent);
+    EXPECT_EQ(host->get(field::QueryEntryType), "02");
+    ASSERT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(CpfStatement, CpfStatement, testing::ValuesIn(kCpfStatementCases), CaseName());
 
 } // namespace

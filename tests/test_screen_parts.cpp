@@ -10,6 +10,7 @@
 
 #include "FakeHost.h"
 #include "Operator.h"
+#include "TestData.h"
 #include "core/ModuleState.h"
 #include "host/Fields.h"
 #include "screens/ScreenTable.h"
@@ -53,30 +54,33 @@ const PanelKeyCase kPanelKeys[] = {
     {"other keys on a button", Qt::Key_5, Qt::NoModifier, "5", Focus::Confirm, false, 0, 0},
 };
 
-TEST(ButtonPanel, EscapeAltAndTheFocusedButtonsKeysPressTheButtons) {
+class PanelKeys : public testing::TestWithParam<PanelKeyCase> {};
+
+TEST_P(PanelKeys, EscapeAltAndTheFocusedButtonsKeysPressTheButtons) {
+    const PanelKeyCase& c = GetParam();
     ScopedFakeHost host;
-    for (const PanelKeyCase& c : kPanelKeys) {
-        QDialog screen;
-        auto* edit = new QLineEdit(&screen);
-        auto* panel = new ButtonPanel(screen);
-        int confirms = 0;
-        int cancels = 0;
-        QObject::connect(panel->btConfirma, &QPushButton::clicked, [&] { ++confirms; });
-        QObject::connect(panel->btRetorna, &QPushButton::clicked, [&] { ++cancels; });
-        panel->showButtons();
-        panel->btConfirma->setEnabled(c.confirmEnabled);
-        screen.show();
-        QWidget* focus = c.focus == Focus::Edit      ? static_cast<QWidget*>(edit)
-                         : c.focus == Focus::Confirm ? panel->btConfirma
-                                                     : panel->btRetorna;
-        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
-        const QString key = QString::fromLatin1(c.text);
-        const bool used = panel->takeKeyAnywhere(event, key) || panel->takeKeyOnButton(focus, key);
-        EXPECT_EQ(used, c.used) << c.name;
-        EXPECT_EQ(confirms, c.confirms) << c.name;
-        EXPECT_EQ(cancels, c.cancels) << c.name;
-    }
+    QDialog screen;
+    auto* edit = new QLineEdit(&screen);
+    auto* panel = new ButtonPanel(screen);
+    int confirms = 0;
+    int cancels = 0;
+    QObject::connect(panel->btConfirma, &QPushButton::clicked, [&] { ++confirms; });
+    QObject::connect(panel->btRetorna, &QPushButton::clicked, [&] { ++cancels; });
+    panel->showButtons();
+    panel->btConfirma->setEnabled(c.confirmEnabled);
+    screen.show();
+    QWidget* focus = c.focus == Focus::Edit      ? static_cast<QWidget*>(edit)
+                     : c.focus == Focus::Confirm ? panel->btConfirma
+                                                 : panel->btRetorna;
+    const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+    const QString key = QString::fromLatin1(c.text);
+    const bool used = panel->takeKeyAnywhere(event, key) || panel->takeKeyOnButton(focus, key);
+    EXPECT_EQ(used, c.used);
+    EXPECT_EQ(confirms, c.confirms);
+    EXPECT_EQ(cancels, c.cancels);
 }
+
+INSTANTIATE_TEST_SUITE_P(ButtonPanel, PanelKeys, testing::ValuesIn(kPanelKeys), CaseName());
 
 // --- A screen opened by another ---------------------------------------------------------
 

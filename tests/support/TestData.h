@@ -3,12 +3,9 @@
 // What the screen tests share: the sample card and CPF, field lists, filling
 // and reading the fake host, and readable names for parameter cases.
 
-#include <cctype>
-#include <concepts>
 #include <ostream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "CaseName.h"
 #include "FakeHost.h"
 #include "Operator.h"
 #include "host/Fields.h"
@@ -71,31 +69,7 @@ inline std::string shown(const QDialog& screen, const char* control) {
     return "<none>";
 }
 
-// A case name as a test name: letters and digits kept, the rest '_'.
-inline std::string testName(std::string name) {
-    for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) != 0 ? ch : '_';
-    return name;
-}
-
-// Name generator for INSTANTIATE_TEST_SUITE_P over cases with a `name`.
-struct CaseName {
-    template <class Info>
-    std::string operator()(const Info& info) const {
-        return testName(info.param.name);
-    }
-};
-
 } // namespace vks::test
-
-// Parameter cases of the test files (each in its file's unnamed namespace)
-// print as their names instead of as bytes.
-namespace {
-template <class Case>
-requires requires(const Case& c) {
-    { c.name } -> std::convertible_to<std::string_view>;
-}
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-} // namespace
 
 using namespace vks;
 using namespace vks::test;
