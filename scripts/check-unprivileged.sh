@@ -4,6 +4,8 @@
 # although that user cannot write in the program's folder, and must leave
 # nothing in its temporary folder. Exit 77 (skipped) when not run as root or
 # when nobody cannot reach the program at all (a private folder on the way).
+# LD_LIBRARY_PATH is passed on: a package unpacked into a scratch root finds
+# its libraries only through it.
 # usage: check-unprivileged.sh VKS_HOST [SCENARIO.json]
 set -eu
 host=${1:?usage: check-unprivileged.sh VKS_HOST [SCENARIO.json]}
@@ -20,7 +22,8 @@ cp "$scenario" "$work/scenario.json"
 chown -R nobody "$work"
 as_nobody() {
   setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups \
-    env -i PATH=/usr/bin:/bin HOME=/nonexistent QT_QPA_PLATFORM=offscreen TMPDIR="$work/tmp" "$@"
+    env -i PATH=/usr/bin:/bin HOME=/nonexistent QT_QPA_PLATFORM=offscreen TMPDIR="$work/tmp" \
+    ${LD_LIBRARY_PATH:+LD_LIBRARY_PATH="$LD_LIBRARY_PATH"} "$@"
 }
 if ! as_nobody "$host" --version >/dev/null 2>&1; then
   echo "check-unprivileged: skipped: nobody cannot start $host" >&2

@@ -54,7 +54,11 @@ LD_LIBRARY_PATH="$hostsim" "$root/usr/bin/vks-host" run "$root/usr/share/doc/vks
   --offscreen --quiet --out "$root/result.json"
 echo "installed vks-host: installed example passed"
 if [ -f scripts/check-unprivileged.sh ]; then
-  LD_LIBRARY_PATH="$hostsim" bash scripts/check-unprivileged.sh "$root/usr/bin/vks-host"
+  # 77: skipped (not root, or the tree is out of the user's reach), said on
+  # standard error; anything else is a failure.
+  status=0
+  LD_LIBRARY_PATH="$hostsim" bash scripts/check-unprivileged.sh "$root/usr/bin/vks-host" || status=$?
+  [ "$status" = 0 ] || [ "$status" = 77 ] || exit "$status"
 fi
 
 cc -std=c89 -pedantic -Wall -Wextra -Werror -fsyntax-only -I"$root/usr/include" tests/package/headers_c89.c
