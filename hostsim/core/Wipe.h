@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <memory>
 #include <string>
-#include <utility>
 
 // The simulated host holds card numbers and host codes like a real one: every
 // buffer it frees is overwritten first, so nothing a client or the module
@@ -40,21 +39,5 @@ struct WipingAllocator {
 // A text built by the simulator and freed by it: every buffer it grows out
 // of is overwritten too.
 using WipedText = std::basic_string<char, std::char_traits<char>, WipingAllocator<char>>;
-
-// A std::string wiped when it goes: for texts the libraries hold for the
-// length of one call.
-class Scrubbed {
-public:
-    explicit Scrubbed(std::string text)
-        : text_(std::move(text)) {}
-    ~Scrubbed() { wipe(text_); }
-    Scrubbed(const Scrubbed&) = delete;
-    Scrubbed& operator=(const Scrubbed&) = delete;
-    const std::string& operator*() const { return text_; }
-    const std::string* operator->() const { return &text_; }
-
-private:
-    std::string text_;
-};
 
 } // namespace vks::sim
