@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "CaseName.h"
 #include "entry/Dispatch.h"
 #include "host/Fields.h"
 #include "module/Catalogues.h"
@@ -256,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, SummaryMasking,
                                          MaskCase{"CpfStays", "10104", "52998224725", "52998224725"},
                                          MaskCase{"ZerosStay", "1059", "0000000000000000", "0000000000000000"},
                                          MaskCase{"OtherFieldStays", "1003", "4111111111111111", "4111111111111111"}),
-                         [](const testing::TestParamInfo<MaskCase>& info) { return info.param.name; });
+                         vks::test::CaseName{});
 
 TEST(WorkbenchScenario, KeepsAByteOrderMarkThatStartsAText) {
     const vkshost::Scenario scenario = vkshost::parseScenario("\xEF\xBB\xBF{ \"fields\": { \"1102\": \"\xEF\xBB\xBF"

@@ -38,7 +38,7 @@ void postChain(int depth, int& reached) {
     });
 }
 
-TEST(OperatorScript, AStepLooksOnlyAfterEverythingTheActionSetOffWasDelivered) {
+TEST(CashierScript, AStepLooksOnlyAfterEverythingTheActionSetOffWasDelivered) {
     for (const int depth : {1, 3, 10}) {
         int reached = 0;
         cashier::Script script(2000ms);
@@ -50,7 +50,7 @@ TEST(OperatorScript, AStepLooksOnlyAfterEverythingTheActionSetOffWasDelivered) {
     }
 }
 
-TEST(OperatorScript, TimeAloneMovesAWaitingStep) {
+TEST(CashierScript, TimeAloneMovesAWaitingStep) {
     struct Case {
         const char* what;
         bool holds; // the waited-for condition ever holds
@@ -71,7 +71,7 @@ TEST(OperatorScript, TimeAloneMovesAWaitingStep) {
     }
 }
 
-TEST(OperatorScript, AnApplicationThatNeverGoesQuietDoesNotStallTheScript) {
+TEST(CashierScript, AnApplicationThatNeverGoesQuietDoesNotStallTheScript) {
     QTimer busy; // a zero timer delivers an event on every round of the loop
     busy.start(0);
     cashier::Script script(2000ms);
