@@ -42,14 +42,14 @@ QString reasonOf(const QProcess& child, const QByteArray& errors) {
     return reason.size() > 2000 ? reason.left(2000) + "..." : reason;
 }
 
-struct Outcome {
+struct ScenarioReport {
     TestOutcome test;
     QJsonObject result;
 };
 
-QByteArray aggregate(const QList<Outcome>& outcomes) {
+QByteArray aggregate(const QList<ScenarioReport>& reports) {
     QJsonArray scenarios;
-    for (const Outcome& o : outcomes) {
+    for (const ScenarioReport& o : reports) {
         scenarios.append(QJsonObject{{"scenario", o.test.name},
                                      {"passed", o.test.kind == TestOutcome::Kind::Passed},
                                      {"reason", o.test.reason},
@@ -81,12 +81,12 @@ int runFolder(const QString& folder, const QStringList& childOptions, int timeou
     // With a JUnit report each run's summary goes into it.
     const QStringList quiet = options.junitPath.isEmpty() ? QStringList{"--quiet"} : QStringList{};
     const QDateTime started = QDateTime::currentDateTime();
-    QList<Outcome> outcomes;
+    QList<ScenarioReport> reports;
     try {
         const PrivateFolder results;
         for (const QString& file : files) {
-            Outcome outcome;
-            TestOutcome& test = outcome.test;
+            ScenarioReport report;
+            TestOutcome& test = report.test;
             test.name = QFileInfo(file).completeBaseName();
             const QString resultPath = results.filePath(test.name + ".json");
             QElapsedTimer clock;
@@ -113,28 +113,28 @@ int runFolder(const QString& folder, const QStringList& childOptions, int timeou
             }
             if (quiet.isEmpty()) test.systemErr = QString::fromUtf8(errors);
             if (QFile result(resultPath); result.open(QIODevice::ReadOnly))
-                outcome.result = QJsonDocument::fromJson(result.readAll()).object();
+                report.result = QJsonDocument::fromJson(result.readAll()).object();
             if (test.kind == TestOutcome::Kind::Passed)
                 std::printf("PASS %s\n", qPrintable(test.name));
             else
                 std::printf("FAIL %s: %s\n", qPrintable(test.name), qPrintable(test.reason));
             std::fflush(stdout);
-            outcomes << outcome;
+            reports << report;
         }
     } catch (const HostFolderError& error) {
         std::fprintf(stderr, "vks-host: %s\n", error.what());
         return kInvalidScenario;
     }
-    const auto failed = std::count_if(outcomes.begin(), outcomes.end(),
-                                      [](const Outcome& o) { return o.test.kind != TestOutcome::Kind::Passed; });
-    std::printf("%d passed, %d failed\n", int(outcomes.size() - failed), int(failed));
+    const auto failed = std::count_if(reports.begin(), reports.end(),
+                                      [](const ScenarioReport& o) { return o.test.kind != TestOutcome::Kind::Passed; });
+    std::printf("%d passed, %d failed\n", int(reports.size() - failed), int(failed));
     QList<TestOutcome> tests;
-    for (const Outcome& o : outcomes) tests << o.test;
+    for (const ScenarioReport& o : reports) tests << o.test;
     if (!options.junitPath.isEmpty() && !writeWholeFile(options.junitPath, junitReport("vks-host", tests, started))) {
         std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.junitPath));
         return kInvalidScenario;
     }
-    if (!options.outPath.isEmpty() && !writeWholeFile(options.outPath, aggregate(outcomes))) {
+    if (!options.outPath.isEmpty() && !writeWholeFile(options.outPath, aggregate(reports))) {
         std::fprintf(stderr, "vks-host: cannot write %s\n", qPrintable(options.outPath));
         return kInvalidScenario;
     }
