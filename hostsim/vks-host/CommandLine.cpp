@@ -34,8 +34,8 @@ const char kUsage[] = "usage: vks-host run SCENARIO.json|FOLDER [options]\n"
                       "  --every N         only every Nth failure point of each scenario\n"
                       "  --jobs N          runs at once (default 1)\n"
                       "an option a command does not take is refused.\n"
-                      "Each run gets a private copy of vks-host in a new temporary folder, where it writes\n"
-                      "the scenario's VKS.INI; the folder is removed however the run ends.\n"
+                      "A run with a VKS.INI gets a private copy of vks-host in a new temporary folder, where\n"
+                      "it writes the scenario's VKS.INI; the folder is removed however the run ends.\n"
                       "exit status: 0 passed, 1 an expectation failed, 2 invalid scenario or command line,\n"
                       "             3 the module did not return in time, 4 the module cannot be loaded\n";
 

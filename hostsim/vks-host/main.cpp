@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 #include "Catalogue.h"
@@ -68,6 +69,17 @@ int runPrivately(char** argv) {
     }
 }
 
+// A run needs a private host folder only for a VKS.INI: the scenario's own,
+// or one a person left beside this program, which the run must not read.
+// Without either the module finds no such file here as it would there, and
+// the run costs one start of the program instead of two.
+bool needsPrivateFolder(const vkshost::Scenario& scenario) {
+    if (vkshost::PrivateHost::runningHere()) return false;
+    if (scenario.ini) return true;
+    const QFileInfo program(QStringLiteral("/proc/self/exe"));
+    return QFileInfo::exists(QFileInfo(program.canonicalFilePath()).dir().filePath(QStringLiteral("VKS.INI")));
+}
+
 int runFile(CommandLine line, int argc, char** argv) {
     vkshost::Scenario scenario;
     try {
@@ -82,6 +94,7 @@ int runFile(CommandLine line, int argc, char** argv) {
                                                             {}});
         return vkshost::kInvalidScenario;
     }
+    if (needsPrivateFolder(scenario)) return runPrivately(argv);
     QApplication app(argc, argv);
     if (line.options.modulePath.isEmpty()) line.options.modulePath = defaultModule();
     return vkshost::runScenario(scenario, line.options);
@@ -153,6 +166,5 @@ int main(int argc, char** argv) {
         QCoreApplication app(qtArgc, argv);
         return vkshost::runFolder(line->target, line->childOptions, line->options.timeoutMs, line->folder);
     }
-    if (!vkshost::PrivateHost::runningHere()) return runPrivately(argv);
     return runFile(*line, qtArgc, argv);
 }
