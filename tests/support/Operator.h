@@ -20,7 +20,9 @@ using namespace std::chrono_literals;
 
 class Operator {
 public:
-    explicit Operator(std::chrono::milliseconds stepTimeout = 3000ms);
+    // A step waits this long for what it expects: long enough for a loaded
+    // machine running the suites side by side, reached only by a failure.
+    explicit Operator(std::chrono::milliseconds stepTimeout = 10000ms);
 
     Operator& type(const std::string& text);
     Operator& press(const cashier::KeyStroke& key);
