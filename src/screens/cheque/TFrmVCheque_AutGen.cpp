@@ -40,17 +40,6 @@ constexpr MessageId kAgencyMissing = 805;
 constexpr MessageId kAccountMissing = 806;
 constexpr int kColumns = 4;
 
-// How a capture control of the sale starts out.
-enum class Start {
-    AsCreated,
-    Amount, // typed and shown as an amount (edValor is one already)
-    Hidden, // with its label, until the host or the sale kind asks for it
-};
-struct Captured {
-    QWidget* control;
-    Start start = Start::AsCreated;
-};
-
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
                                 QStringLiteral("2-Venda Forçada")};
 const QStringList kAccumulate = {QStringLiteral("0 - Sim"), QStringLiteral("1 - Não")};
@@ -107,43 +96,40 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     makeCompact(*pnCaptura);
     pnCaptura->setGeometry(geometry::kChequeSaleCapturePanel);
     // The capture in the cashier's order, which is also its order on screen.
-    const std::vector<Captured> capture{{edValor},
-                                        {cbVenda},
-                                        {edValorEntrada, Start::Amount},
-                                        {edValorMilhas, Start::Amount},
-                                        {edCodConsulta},
-                                        {cbAcMilhas},
-                                        {edNumParcelas},
-                                        {edJuros, Start::Amount},
-                                        {edCPF},
-                                        {edNumChequeEntr},
-                                        {cbNumChq},
-                                        {edDataPrimCheque},
-                                        {edValorEntradaCh, Start::Amount},
-                                        {edBanco},
-                                        {edAgencia},
-                                        {edConta},
-                                        {edCupom},
-                                        {edDataCupom},
-                                        {edHoraCupom},
-                                        {edOperador, Start::Hidden},
-                                        {edAutorizador, Start::Hidden},
-                                        {edVendedor, Start::Hidden},
-                                        {edCartao},
-                                        {edCartaoTerceiro},
-                                        {edPrimeiroCodMilhas},
-                                        {edPrimeiroValorMilhas, Start::Amount},
-                                        {edSegundoCodMilhas},
-                                        {edSegundoValorMilhas, Start::Amount},
-                                        {edTipoEntrada}};
-    std::vector<QWidget*> order;
+    const CaptureDeclaration capture{{edValor},
+                                     {cbVenda},
+                                     {edValorEntrada, Start::Amount},
+                                     {edValorMilhas, Start::Amount},
+                                     {edCodConsulta},
+                                     {cbAcMilhas},
+                                     {edNumParcelas},
+                                     {edJuros, Start::Amount},
+                                     {edCPF},
+                                     {edNumChequeEntr},
+                                     {cbNumChq},
+                                     {edDataPrimCheque},
+                                     {edValorEntradaCh, Start::Amount},
+                                     {edBanco},
+                                     {edAgencia},
+                                     {edConta},
+                                     {edCupom},
+                                     {edDataCupom},
+                                     {edHoraCupom},
+                                     {edOperador, Start::Hidden},
+                                     {edAutorizador, Start::Hidden},
+                                     {edVendedor, Start::Hidden},
+                                     {edCartao},
+                                     {edCartaoTerceiro},
+                                     {edPrimeiroCodMilhas},
+                                     {edPrimeiroValorMilhas, Start::Amount},
+                                     {edSegundoCodMilhas},
+                                     {edSegundoValorMilhas, Start::Amount},
+                                     {edTipoEntrada}};
+    // The lists shrink to their cells as the edits do.
     for (const Captured& entry : capture) {
-        order.push_back(entry.control);
-        // The lists shrink to their cells as the edits do.
         if (auto* list = qobject_cast<QComboBox*>(entry.control)) list->setMinimumWidth(0);
-        if (entry.start == Start::Amount) handleAsAmount(static_cast<QLineEdit&>(*entry.control));
-        if (entry.start == Start::Hidden) showWithLabel(*entry.control, false);
     }
+    startAsDeclared(capture);
     edNumParcelas->setEnabled(false);
     cbNumChq->setEnabled(false);
     cbNumChq->setMaxVisibleItems(15);
@@ -156,7 +142,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
     ui::onEntry(*edNumChequeEntr, [] { armEnterMovesOn(); });
 
-    orderCapture(std::move(order));
+    orderCapture(controlsOf(capture));
 }
 
 void TFrmVCheque_AutGen::IniciaCamposForm() {

@@ -9,6 +9,7 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/ScreenNames.h"
+#include "screens/base/AmountEdit.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
