@@ -9,7 +9,6 @@
 #include "host/Messages.h"
 #include "host/RequestLayouts.h"
 #include "screens/ScreenNames.h"
-#include "screens/base/AmountEdit.h"
 #include "screens/base/CardNumber.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedControls.h"
@@ -70,11 +69,18 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
                                .maxLength = 7})),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     cbFPPagto->setCurrentIndex(0);
-    edCartao->setEnabled(false);
-    handleAsAmount(*edValorMilhas);
     ui::onCashierExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
-    setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
-                        cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
+    declareCapture({{cbFPPagto},
+                    {edCartao, Start::Disabled},
+                    {edValor},
+                    {edValorMilhas, Start::Amount},
+                    {edCupom},
+                    {edDataCupom},
+                    {edHoraCupom},
+                    {edOperador},
+                    {cbIdOcorrencia},
+                    {edCodOcorrencia},
+                    {edTipoEntrada}});
 }
 
 void TFrmAquis_MilhasVKS::IniciaCamposForm() {
