@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -102,11 +101,11 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
                                      {edValorMilhas, Start::Amount},
                                      {edCodConsulta},
                                      {cbAcMilhas},
-                                     {edNumParcelas},
+                                     {edNumParcelas, Start::Disabled},
                                      {edJuros, Start::Amount},
                                      {edCPF},
                                      {edNumChequeEntr},
-                                     {cbNumChq},
+                                     {cbNumChq, Start::Disabled},
                                      {edDataPrimCheque},
                                      {edValorEntradaCh, Start::Amount},
                                      {edBanco},
@@ -129,9 +128,7 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     for (const Captured& entry : capture) {
         if (auto* list = qobject_cast<QComboBox*>(entry.control)) list->setMinimumWidth(0);
     }
-    startAsDeclared(capture);
-    edNumParcelas->setEnabled(false);
-    cbNumChq->setEnabled(false);
+    declareCapture(capture);
     cbNumChq->setMaxVisibleItems(15);
 
     // Entering the down payment shows the whole total again; leaving it
@@ -141,8 +138,6 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     ui::onExit(*cbVenda, [this] { saleKind_.left(); });
     ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
     ui::onEntry(*edNumChequeEntr, [] { armEnterMovesOn(); });
-
-    orderCapture(controlsOf(capture));
 }
 
 void TFrmVCheque_AutGen::IniciaCamposForm() {
