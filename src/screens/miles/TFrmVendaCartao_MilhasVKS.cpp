@@ -22,7 +22,25 @@
 #include "ui/MaskedEdit.h"
 
 namespace vks {
+
+enum class MilesSalePart {
+    Sale,           // the amounts and the card
+    Installments,   // the installment screens' own
+    Coupon,         // the fiscal coupon
+    ContractNumber, // the contract's number and check digit
+    Authorization,  // who authorized the sale, and where the contract was made
+    Occurrence,     // the occurrence, and the entry type
+};
+
 namespace {
+
+using Part = MilesSalePart;
+
+// The cash sale takes the contract's number before who authorized the sale;
+// the installment sales take it after, and their own part after the sale's.
+constexpr Part kCashTurns[] = {Part::Sale, Part::Coupon, Part::ContractNumber, Part::Authorization, Part::Occurrence};
+constexpr Part kInstallmentTurns[] = {Part::Sale,          Part::Installments,   Part::Coupon,
+                                      Part::Authorization, Part::ContractNumber, Part::Occurrence};
 
 constexpr MessageId kTitle = 523;
 constexpr MessageId kInsuranceCodeMissing = 1611;
@@ -32,24 +50,6 @@ constexpr int kOtherCasesItem = 1;
 constexpr int kForcedSaleItem = 1;
 
 constexpr std::string_view kNoOccurrenceCode = "0000000000";
-
-} // namespace
-
-enum class MilesSalePart {
-    Sale,           // the amounts and the card
-    Installments,   // the installment screens' own
-    Coupon,         // the fiscal coupon
-    ContractNumber, // the contract's number and check digit
-    Authorization,  // who authorized the sale, and where the contract was made
-    Occurrence,     // and the entry type
-};
-
-namespace {
-
-using Part = MilesSalePart;
-constexpr Part kCashTurns[] = {Part::Sale, Part::Coupon, Part::ContractNumber, Part::Authorization, Part::Occurrence};
-constexpr Part kInstallmentTurns[] = {Part::Sale,          Part::Installments,   Part::Coupon,
-                                      Part::Authorization, Part::ContractNumber, Part::Occurrence};
 
 } // namespace
 
