@@ -283,6 +283,15 @@ TEST_P(EveryScreen, ShowsLockedValuesReadablyAndLaysItsRowsOutInTabOrder) {
     screen->hide();
 }
 
+TEST_P(EveryScreen, GivesEachControlOneTurnInTheTabOrder) {
+    ScopedFakeHost host;
+    const std::unique_ptr<QDialog> dialog = GetParam().create();
+    const auto& sequence = dynamic_cast<TFrmMod&>(*dialog).tabSequence();
+    for (auto it = sequence.begin(); it != sequence.end(); ++it) {
+        EXPECT_EQ(std::find(sequence.begin(), it, *it), it) << (*it)->objectName().toStdString() << " twice";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Keyboard, EveryScreen, testing::ValuesIn(screenClasses()),
                          [](const auto& info) { return std::string(info.param.className); });
 

@@ -610,6 +610,43 @@ TEST_P(ComposedMilesCode, IsComposedFromTheHostFields) {
 
 INSTANTIATE_TEST_SUITE_P(MilesSale, ComposedMilesCode, testing::ValuesIn(kCodes), CaseName());
 
+// --- Tab order ------------------------------------------------------------------------------
+
+struct TabOrderCase {
+    const char* name;
+    const Term* term;
+    std::string order; // object names, space-separated
+};
+
+// The installment sales take their own controls after the miles value and
+// the contract number after where it was made.
+const TabOrderCase kTabOrders[] = {
+    {"cash", &kCash,
+     "cbVenda edCartao edValor edValorAvista edValorEntrada edValorMilhas edCupom edDataCupom edHoraCupom "
+     "edNumContrato edDV edMatrAutorizador edOperador edLocalContrato cbIdOcorrencia edCodOcorrencia edTipoEntrada "
+     "btConfirma btRetorna"},
+    {"no interest", &kNoInterest,
+     "cbVenda edCartao edValor edValorAvista edValorEntrada edValorMilhas edNumParc edDtPrimParcela edCupom "
+     "edDataCupom edHoraCupom edMatrAutorizador edOperador edLocalContrato edNumContrato edDV cbIdOcorrencia "
+     "edCodOcorrencia edTipoEntrada btConfirma btRetorna"},
+    {"interest", &kInterest,
+     "cbVenda edCartao edValor edValorAvista edValorEntrada edValorMilhas edNumParc edJuros edDtPrimParcela edCupom "
+     "edDataCupom edHoraCupom edMatrAutorizador edOperador edLocalContrato edNumContrato edDV cbIdOcorrencia "
+     "edCodOcorrencia edTipoEntrada btConfirma btRetorna"},
+};
+
+class MilesSaleTabOrder : public testing::TestWithParam<TabOrderCase> {};
+
+TEST_P(MilesSaleTabOrder, FollowsThePaymentTerm) {
+    ScopedFakeHost host;
+    const std::unique_ptr<QDialog> dialog = GetParam().term->create();
+    QStringList order;
+    for (const QWidget* control : dynamic_cast<TFrmMod&>(*dialog).tabSequence()) order << control->objectName();
+    EXPECT_EQ(order.join(' ').toStdString(), GetParam().order);
+}
+
+INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleTabOrder, testing::ValuesIn(kTabOrders), CaseName());
+
 // --- Whatever the fields hold ----------------------------------------------------------------
 
 // --- From the entry point -------------------------------------------------------------------

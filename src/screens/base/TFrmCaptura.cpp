@@ -16,6 +16,7 @@
 #include "core/Text.h"
 #include "host/Messages.h"
 #include "host/ServiceX.h"
+#include "screens/base/AmountEdit.h"
 #include "screens/base/ButtonPanel.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/ScreenGeometry.h"
@@ -222,6 +223,19 @@ void TFrmCaptura::setCaptureTabOrder(std::vector<QWidget*> controls) {
     captureOrder_ = std::move(controls);
     updateTabOrder();
     arrangeRowsInTabOrder();
+}
+
+void TFrmCaptura::declareCapture(const CaptureDeclaration& capture) {
+    startAsDeclared(capture);
+    setCaptureTabOrder(controlsOf(capture));
+}
+
+void TFrmCaptura::startAsDeclared(const CaptureDeclaration& capture) {
+    for (const auto& [control, start] : capture) {
+        if (startsAs(start, Start::Amount)) handleAsAmount(static_cast<QLineEdit&>(*control));
+        if (startsAs(start, Start::Hidden)) showWithLabel(*control, false);
+        if (startsAs(start, Start::Disabled)) control->setEnabled(false);
+    }
 }
 
 void TFrmCaptura::arrangeRowsInTabOrder() {

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "screens/base/CaptureControls.h"
+#include "screens/base/CaptureDeclaration.h"
 #include "screens/base/TFrmMod.h"
 
 class QGridLayout;
@@ -64,6 +65,14 @@ protected:
     void showWithLabel(QWidget& control, bool shown);
     // Replaces the tab order of the capture controls (the buttons follow).
     void setCaptureTabOrder(std::vector<QWidget*> controls);
+    // Takes the screen's ordered declaration of its capture: each control
+    // starts out as declared, in the declared tab order.
+    void declareCapture(const CaptureDeclaration& capture);
+    // Starts each declared control out as declared; the order stays.
+    void startAsDeclared(const CaptureDeclaration& capture);
+    // The capture controls in tab order, which is also their order on
+    // screen.
+    const std::vector<QWidget*>& captureOrder() const { return captureOrder_; }
 
     // The screen's request layout, handed to the host on confirmation.
     void setRequestLayout(const VksRequestLayout& layout) { layout_ = &layout; }

@@ -6,9 +6,9 @@
 #include "core/FieldText.h"
 #include "core/Text.h"
 #include "host/Messages.h"
+#include "screens/base/AmountEdit.h"
 #include "screens/base/FieldStore.h"
 #include "screens/base/SharedMessages.h"
-#include "ui/KeyFilters.h"
 #include "ui/Pictures.h"
 
 namespace vks {
@@ -36,11 +36,6 @@ bool isPositiveAmount(const QString& text) {
     return digit && nonZero;
 }
 
-QString formattedAmount(const QString& text) {
-    const std::string bare = host().RemoveFormato(fieldBytes(text));
-    return fieldText(host().Dollar(bare));
-}
-
 } // namespace
 
 TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className)
@@ -63,11 +58,6 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string_view className)
     handleAsAmount(*edValor);
 }
 
-void TFrmTrn_Mod::handleAsAmount(QLineEdit& edit) {
-    new ui::CharHandler(edit, [this, &edit](const QString& key) { return edValorKeyPress(edit, key); });
-    connect(&edit, &QLineEdit::textChanged, this, [this, &edit] { edValorChange(edit); });
-}
-
 bool TFrmTrn_Mod::ValidaCamposForm() {
     if (edValor->text().isEmpty()) return rejectInput(msg::kAmountHint, *edValor, Retry::EnableClearFocus);
     if (!isPositiveAmount(edValor->text())) return rejectInput(kAmountInvalid, *edValor, Retry::EnableClearFocus);
@@ -82,24 +72,6 @@ void TFrmTrn_Mod::IniciaCamposForm() {
     TFrmCaptura::IniciaCamposForm();
     edValor->setText(formattedAmount(fieldText(fields::read(field::Amount))));
     edValor->setEnabled(trimmed(fieldBytes(edValor->text())).empty());
-}
-
-// Digits, Backspace, Enter and one decimal separator (typed as "," or ".").
-bool TFrmTrn_Mod::edValorKeyPress(QLineEdit& edit, const QString& key) {
-    if (key == QLatin1String(",") || key == QLatin1String(".")) {
-        const QChar separator = QLatin1Char(kDecimalSeparator);
-        if (!edit.text().contains(separator)) edit.insert(separator);
-        return true;
-    }
-    return !ui::isDigitBackspaceEnter(key);
-}
-
-// The amount is shown formatted as it is typed, the caret at its end.
-void TFrmTrn_Mod::edValorChange(QLineEdit& edit) {
-    if (edit.text().isEmpty()) return;
-    const QString formatted = formattedAmount(edit.text());
-    if (formatted != edit.text()) edit.setText(formatted);
-    edit.setCursorPosition(static_cast<int>(edit.text().size()));
 }
 
 } // namespace vks

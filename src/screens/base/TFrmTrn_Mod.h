@@ -15,19 +15,9 @@ public:
     void IniciaCamposForm() override;
 
 protected:
-    // Gives `edit` the amount key and change handlers of edValor.
-    void handleAsAmount(QLineEdit& edit);
-
     QLabel* Image1;
     QLabel* lbValor;
     QLineEdit* edValor;
-
-private:
-    bool edValorKeyPress(QLineEdit& edit, const QString& key);
-    void edValorChange(QLineEdit& edit);
 };
-
-// The decimal separator the amounts use (that of the host's Dollar format).
-inline constexpr char kDecimalSeparator = ',';
 
 } // namespace vks

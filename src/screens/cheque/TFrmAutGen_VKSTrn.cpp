@@ -1,6 +1,7 @@
 #include "screens/cheque/TFrmAutGen_VKSTrn.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QGridLayout>
 #include <QLabel>
@@ -53,7 +54,7 @@ TFrmAutGen_VKSTrn::TFrmAutGen_VKSTrn(std::string_view className, MessageId cpfHi
       edOperador(addEdit(controls::operatorId("Matr. Operador:", Keys::Any))),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     lbOperador = labelOf(*edOperador);
-    orderCapture({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});
+    setCaptureTabOrder({edValor, edCartao, edTipoEntrada, edCPF, edCupom, edDataCupom, edHoraCupom, edOperador});
 }
 
 void TFrmAutGen_VKSTrn::IniciaCamposForm() {
@@ -114,15 +115,12 @@ bool TFrmAutGen_VKSTrn::storeIdentificationCard() {
     return fields::write(field::CardNumber, card.view());
 }
 
-void TFrmAutGen_VKSTrn::orderCapture(std::vector<QWidget*> controls) {
-    order_ = controls;
-    setCaptureTabOrder(std::move(controls));
-}
-
 void TFrmAutGen_VKSTrn::captureBefore(QWidget& next, QWidget& control) {
-    std::vector<QWidget*> controls = order_;
+    // A control joins the capture order as it is created: it moves.
+    std::vector<QWidget*> controls = captureOrder();
+    std::erase(controls, &control);
     controls.insert(std::ranges::find(controls, &next), &control);
-    orderCapture(std::move(controls));
+    setCaptureTabOrder(std::move(controls));
 }
 
 void TFrmAutGen_VKSTrn::arrangeCapture(int columns) {
@@ -136,7 +134,7 @@ void TFrmAutGen_VKSTrn::arrangeCapture(int columns) {
     const int cellWidth =
         (pnCaptura->width() - margins.left() - margins.right() - grid->horizontalSpacing() * (columns - 1)) / columns;
     int cell = 0;
-    for (QWidget* control : order_) {
+    for (QWidget* control : captureOrder()) {
         QLabel* label = labelOf(*control);
         grid->removeWidget(control);
         if (label != nullptr) grid->removeWidget(label);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "screens/base/FiscalCoupon.h"
 #include "screens/base/SharedMessages.h"
 #include "screens/base/TFrmVKS_TrnMod.h"
@@ -33,9 +31,7 @@ protected:
     // The card part of the identification (its first 16 characters) in 1059.
     static bool storeIdentificationCard();
 
-    // The capture controls' tab order, which is also their order on screen.
-    void orderCapture(std::vector<QWidget*> controls);
-    // Adds `control` to the capture order just before `next`.
+    // Moves `control` in the capture order to just before `next`.
     void captureBefore(QWidget& next, QWidget& control);
     // Lays the shown capture controls out in `columns` columns, in tab
     // order, each under its label; run again when a control appears.
@@ -51,7 +47,6 @@ protected:
 
 private:
     FiscalCoupon coupon_;
-    std::vector<QWidget*> order_;
 };
 
 } // namespace vks

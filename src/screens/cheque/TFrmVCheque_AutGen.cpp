@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,17 +38,6 @@ constexpr MessageId kBankMissing = 804;
 constexpr MessageId kAgencyMissing = 805;
 constexpr MessageId kAccountMissing = 806;
 constexpr int kColumns = 4;
-
-// How a capture control of the sale starts out.
-enum class Start {
-    AsCreated,
-    Amount, // typed and shown as an amount (edValor is one already)
-    Hidden, // with its label, until the host or the sale kind asks for it
-};
-struct Captured {
-    QWidget* control;
-    Start start = Start::AsCreated;
-};
 
 const QStringList kSaleKinds = {QStringLiteral("0-Contingência"), QStringLiteral("1-Venda Normal"),
                                 QStringLiteral("2-Venda Forçada")};
@@ -107,45 +95,40 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     makeCompact(*pnCaptura);
     pnCaptura->setGeometry(geometry::kChequeSaleCapturePanel);
     // The capture in the cashier's order, which is also its order on screen.
-    const std::vector<Captured> capture{{edValor},
-                                        {cbVenda},
-                                        {edValorEntrada, Start::Amount},
-                                        {edValorMilhas, Start::Amount},
-                                        {edCodConsulta},
-                                        {cbAcMilhas},
-                                        {edNumParcelas},
-                                        {edJuros, Start::Amount},
-                                        {edCPF},
-                                        {edNumChequeEntr},
-                                        {cbNumChq},
-                                        {edDataPrimCheque},
-                                        {edValorEntradaCh, Start::Amount},
-                                        {edBanco},
-                                        {edAgencia},
-                                        {edConta},
-                                        {edCupom},
-                                        {edDataCupom},
-                                        {edHoraCupom},
-                                        {edOperador, Start::Hidden},
-                                        {edAutorizador, Start::Hidden},
-                                        {edVendedor, Start::Hidden},
-                                        {edCartao},
-                                        {edCartaoTerceiro},
-                                        {edPrimeiroCodMilhas},
-                                        {edPrimeiroValorMilhas, Start::Amount},
-                                        {edSegundoCodMilhas},
-                                        {edSegundoValorMilhas, Start::Amount},
-                                        {edTipoEntrada}};
-    std::vector<QWidget*> order;
+    const CaptureDeclaration capture{{edValor},
+                                     {cbVenda},
+                                     {edValorEntrada, Start::Amount},
+                                     {edValorMilhas, Start::Amount},
+                                     {edCodConsulta},
+                                     {cbAcMilhas},
+                                     {edNumParcelas, Start::Disabled},
+                                     {edJuros, Start::Amount},
+                                     {edCPF},
+                                     {edNumChequeEntr},
+                                     {cbNumChq, Start::Disabled},
+                                     {edDataPrimCheque},
+                                     {edValorEntradaCh, Start::Amount},
+                                     {edBanco},
+                                     {edAgencia},
+                                     {edConta},
+                                     {edCupom},
+                                     {edDataCupom},
+                                     {edHoraCupom},
+                                     {edOperador, Start::Hidden},
+                                     {edAutorizador, Start::Hidden},
+                                     {edVendedor, Start::Hidden},
+                                     {edCartao},
+                                     {edCartaoTerceiro},
+                                     {edPrimeiroCodMilhas},
+                                     {edPrimeiroValorMilhas, Start::Amount},
+                                     {edSegundoCodMilhas},
+                                     {edSegundoValorMilhas, Start::Amount},
+                                     {edTipoEntrada}};
+    // The lists shrink to their cells as the edits do.
     for (const Captured& entry : capture) {
-        order.push_back(entry.control);
-        // The lists shrink to their cells as the edits do.
         if (auto* list = qobject_cast<QComboBox*>(entry.control)) list->setMinimumWidth(0);
-        if (entry.start == Start::Amount) handleAsAmount(static_cast<QLineEdit&>(*entry.control));
-        if (entry.start == Start::Hidden) showWithLabel(*entry.control, false);
     }
-    edNumParcelas->setEnabled(false);
-    cbNumChq->setEnabled(false);
+    declareCapture(capture);
     cbNumChq->setMaxVisibleItems(15);
 
     // Entering the down payment shows the whole total again; leaving it
@@ -155,8 +138,6 @@ TFrmVCheque_AutGen::TFrmVCheque_AutGen()
     ui::onExit(*cbVenda, [this] { saleKind_.left(); });
     ui::onEntry(*cbNumChq, [this] { cbNumChq->setCurrentIndex(cbNumChq->count() > 0 ? 0 : -1); });
     ui::onEntry(*edNumChequeEntr, [] { armEnterMovesOn(); });
-
-    orderCapture(std::move(order));
 }
 
 void TFrmVCheque_AutGen::IniciaCamposForm() {

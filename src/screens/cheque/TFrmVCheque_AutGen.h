@@ -36,6 +36,8 @@ public:
 protected:
     bool FormKeyPress(QWidget* focus, const QKeyEvent& event, QString& key) override;
 
+    // The sale's own controls, created in the order the cashier tabs
+    // through them.
     QComboBox* cbVenda;
     QLineEdit* edValorEntrada;
     QLineEdit* edValorMilhas;

@@ -69,11 +69,18 @@ TFrmAquis_MilhasVKS::TFrmAquis_MilhasVKS()
                                .maxLength = 7})),
       coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
     cbFPPagto->setCurrentIndex(0);
-    edCartao->setEnabled(false);
-    handleAsAmount(*edValorMilhas);
     ui::onCashierExit(*cbFPPagto, [this] { cbFPPagtoExit(); });
-    setCaptureTabOrder({cbFPPagto, edCartao, edValor, edValorMilhas, edCupom, edDataCupom, edHoraCupom, edOperador,
-                        cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
+    declareCapture({{cbFPPagto},
+                    {edCartao, Start::Disabled},
+                    {edValor},
+                    {edValorMilhas, Start::Amount},
+                    {edCupom},
+                    {edDataCupom},
+                    {edHoraCupom},
+                    {edOperador},
+                    {cbIdOcorrencia},
+                    {edCodOcorrencia},
+                    {edTipoEntrada}});
 }
 
 void TFrmAquis_MilhasVKS::IniciaCamposForm() {

@@ -1,12 +1,12 @@
 #include "screens/miles/TFrmCJuros_ParcMilhas.h"
 
 #include <QLabel>
-
 #include <QLineEdit>
 
 #include "screens/ScreenNames.h"
 #include "screens/base/FieldStore.h"
 #include "screens/miles/MilesSettings.h"
+#include "ui/MaskedEdit.h"
 
 namespace vks {
 namespace {
@@ -22,7 +22,7 @@ TFrmCJuros_ParcMilhas::TFrmCJuros_ParcMilhas()
                        .hint = 297,
                        .maxLength = 8,
                        .keys = Keys::Digits})) {
-    setInstallmentTabOrder(edJuros);
+    captureInstallments({{edJuros}}, edDtPrimParcela);
 }
 
 void TFrmCJuros_ParcMilhas::IniciaCamposForm() {

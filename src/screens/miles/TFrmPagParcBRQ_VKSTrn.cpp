@@ -42,8 +42,7 @@ TFrmPagParcBRQ_VKSTrn::TFrmPagParcBRQ_VKSTrn()
                             .keys = Keys::Digits})),
       cbFPPagto(addList(controls::kPaymentForm, paymentForms())),
       identification_(*edDadosDocumento, *edCPF, *edCartao) {
-    edDadosDocumento->setEnabled(false);
-    setCaptureTabOrder({edValor, edDadosDocumento, edCPF, edCartao, cbFPPagto, edTipoEntrada});
+    declareCapture({{edValor}, {edDadosDocumento, Start::Disabled}, {edCPF}, {edCartao}, {cbFPPagto}, {edTipoEntrada}});
 }
 
 void TFrmPagParcBRQ_VKSTrn::IniciaCamposForm() {

@@ -35,13 +35,7 @@ TFrmParc_VendaCartaoMilhas::TFrmParc_VendaCartaoMilhas(std::string_view classNam
                                      .hint = 33,
                                      .maxLength = 10,
                                      .mask = "!99/99/9999;1;_"})) {
-    setInstallmentTabOrder(nullptr);
-}
-
-void TFrmParc_VendaCartaoMilhas::setInstallmentTabOrder(QWidget* interest) {
-    std::vector<QWidget*> own{edNumParc};
-    if (interest != nullptr) own.push_back(interest);
-    TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::move(own), edDtPrimParcela);
+    captureInstallments({{edNumParc}, {edDtPrimParcela}});
 }
 
 void TFrmParc_VendaCartaoMilhas::IniciaCamposForm() {

@@ -16,10 +16,6 @@ public:
     void IniciaCamposForm() override;
 
 protected:
-    // The installment tab order, with the interest field after the number of
-    // installments when the screen has one.
-    void setInstallmentTabOrder(QWidget* interest);
-
     QLineEdit* edNumParc;
     ui::MaskedEdit* edDtPrimParcela;
 };

@@ -22,7 +22,25 @@
 #include "ui/MaskedEdit.h"
 
 namespace vks {
+
+enum class MilesSalePart {
+    Sale,           // the amounts and the card
+    Installments,   // the installment screens' own
+    Coupon,         // the fiscal coupon
+    ContractNumber, // the contract's number and check digit
+    Authorization,  // who authorized the sale, and where the contract was made
+    Occurrence,     // the occurrence, and the entry type
+};
+
 namespace {
+
+using Part = MilesSalePart;
+
+// The cash sale takes the contract's number before who authorized the sale;
+// the installment sales take it after, and their own part after the sale's.
+constexpr Part kCashTurns[] = {Part::Sale, Part::Coupon, Part::ContractNumber, Part::Authorization, Part::Occurrence};
+constexpr Part kInstallmentTurns[] = {Part::Sale,          Part::Installments,   Part::Coupon,
+                                      Part::Authorization, Part::ContractNumber, Part::Occurrence};
 
 constexpr MessageId kTitle = 523;
 constexpr MessageId kInsuranceCodeMissing = 1611;
@@ -53,35 +71,43 @@ TFrmVendaCartao_MilhasVKS::TFrmVendaCartao_MilhasVKS(std::string_view className)
       cbIdOcorrencia(addList(milesSale::kIdOcorrencia,
                              {QStringLiteral("S - Código do Seguro"), QStringLiteral("0 - Demais casos")})),
       edCodOcorrencia(addEdit(milesSale::kCodOcorrencia)),
-      coupon_(*edCupom, *edDataCupom, *edHoraCupom) {
+      coupon_(*edCupom, *edDataCupom, *edHoraCupom),
+      parts_{
+          {Part::Sale,
+           {{cbVenda},
+            {edCartao, Start::Disabled},
+            {edValor},
+            {edValorAvista, Start::Amount | Start::Hidden},
+            {edValorEntrada, Start::Amount | Start::Disabled},
+            {edValorMilhas, Start::Amount}}},
+          {Part::Coupon, {{edCupom, Start::Disabled}, {edDataCupom}, {edHoraCupom}}},
+          {Part::ContractNumber, {{edNumContrato, Start::Hidden}, {edDV, Start::Hidden}}},
+          {Part::Authorization,
+           {{edMatrAutorizador, Start::Hidden}, {edOperador, Start::Hidden}, {edLocalContrato, Start::Hidden}}},
+          {Part::Occurrence, {{cbIdOcorrencia}, {edCodOcorrencia}, {edTipoEntrada}}},
+      } {
     for (QComboBox* list : {cbVenda, cbIdOcorrencia}) list->setMinimumWidth(150);
-    edCartao->setEnabled(false);
-    edValorEntrada->setEnabled(false);
-    edCupom->setEnabled(false);
-    for (QLineEdit* amount : {edValorAvista, edValorEntrada, edValorMilhas}) handleAsAmount(*amount);
-    for (QWidget* optional : std::initializer_list<QWidget*>{edValorAvista, edNumContrato, edDV, edMatrAutorizador,
-                                                             edOperador, edLocalContrato}) {
-        showWithLabel(*optional, false);
-    }
     cbIdOcorrencia->setCurrentIndex(kInsuranceItem);
     ui::onCashierExit(*cbIdOcorrencia, [this] { cbIdOcorrenciaExit(); });
-    useTabOrder({cbVenda, edCartao, edValor, edValorAvista, edValorEntrada, edValorMilhas, edCupom, edDataCupom,
-                 edHoraCupom, edNumContrato, edDV, edMatrAutorizador, edOperador, edLocalContrato, cbIdOcorrencia,
-                 edCodOcorrencia, edTipoEntrada});
+    declareCapture(inTurns(kCashTurns));
 }
 
-void TFrmVendaCartao_MilhasVKS::useTabOrder(std::vector<QWidget*> order) {
-    tabOrder_ = order;
-    setCaptureTabOrder(std::move(order));
+CaptureDeclaration TFrmVendaCartao_MilhasVKS::inTurns(std::span<const MilesSalePart> turns) const {
+    CaptureDeclaration capture;
+    for (const Part part : turns) {
+        if (const auto it = parts_.find(part); it != parts_.end()) {
+            capture.insert(capture.end(), it->second.begin(), it->second.end());
+        }
+    }
+    return capture;
 }
 
-void TFrmVendaCartao_MilhasVKS::setInstallmentTabOrder(std::vector<QWidget*> installmentControls,
-                                                       QWidget* firstInstallmentDate) {
-    std::vector<QWidget*> order{cbVenda, edCartao, edValor, edValorAvista, edValorEntrada, edValorMilhas};
-    order.insert(order.end(), installmentControls.begin(), installmentControls.end());
-    order.insert(order.end(), {firstInstallmentDate, edCupom, edDataCupom, edHoraCupom, edMatrAutorizador, edOperador,
-                               edLocalContrato, edNumContrato, edDV, cbIdOcorrencia, edCodOcorrencia, edTipoEntrada});
-    useTabOrder(std::move(order));
+void TFrmVendaCartao_MilhasVKS::captureInstallments(const CaptureDeclaration& installments, const QWidget* next) {
+    startAsDeclared(installments);
+    CaptureDeclaration& part = parts_[Part::Installments];
+    const auto at = std::ranges::find(part, next, &Captured::control);
+    part.insert(at, installments.begin(), installments.end());
+    setCaptureTabOrder(controlsOf(inTurns(kInstallmentTurns)));
 }
 
 void TFrmVendaCartao_MilhasVKS::fillSupplied(QLineEdit& edit, std::string_view value) {
@@ -168,7 +194,7 @@ void TFrmVendaCartao_MilhasVKS::cbIdOcorrenciaExit() {
 
 void TFrmVendaCartao_MilhasVKS::FormShow() {
     std::vector<LabelledControl> controls;
-    for (QWidget* control : tabOrder_) controls.emplace_back(labelOf(*control), control);
+    for (QWidget* control : captureOrder()) controls.emplace_back(labelOf(*control), control);
     arrangeInColumns(*pnCaptura, controls);
     TFrmMilhas_VKSTrn::FormShow();
 }

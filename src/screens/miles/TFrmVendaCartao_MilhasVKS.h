@@ -1,7 +1,8 @@
 #pragma once
 
+#include <map>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "screens/base/FiscalCoupon.h"
 #include "screens/miles/TFrmMilhas_VKSTrn.h"
@@ -13,6 +14,10 @@ namespace vks {
 namespace ui {
 class MaskedEdit;
 } // namespace ui
+
+// A part of the miles sale's capture; the cash and the installment sales
+// tab through the parts in orders of their own.
+enum class MilesSalePart;
 
 // Miles sale paid with the VKS card: the sale amount, the value of the
 // miles, the down payment, the fiscal coupon and the occurrence code. Never
@@ -28,9 +33,10 @@ public:
 protected:
     void FormShow() override;
 
-    // The sale's controls in the order the installment screens tab through
-    // them, with theirs inserted after the miles value.
-    void setInstallmentTabOrder(std::vector<QWidget*> installmentControls, QWidget* firstInstallmentDate);
+    // Adds the installment screens' own controls to the capture, in their
+    // part before `next` (at its end when null), and takes the installment
+    // order of the parts.
+    void captureInstallments(const CaptureDeclaration& installments, const QWidget* next = nullptr);
 
     // Puts a value the host supplied into `edit` whole (its maximum length
     // only limits typing); the control is enabled only when it stays empty.
@@ -53,16 +59,15 @@ protected:
     QLineEdit* edCodOcorrencia;
 
 private:
-    void useTabOrder(std::vector<QWidget*> order);
+    // The declared controls, part after part in `turns`.
+    CaptureDeclaration inTurns(std::span<const MilesSalePart> turns) const;
     void initOccurrence();
     void initCard();
     bool storeOccurrence();
     void cbIdOcorrenciaExit();
 
-    // The capture controls in tab order, which is also their order on the
-    // panel.
-    std::vector<QWidget*> tabOrder_;
     FiscalCoupon coupon_;
+    std::map<MilesSalePart, CaptureDeclaration> parts_;
 };
 
 } // namespace vks
