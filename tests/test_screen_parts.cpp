@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "FakeHost.h"
+#include "SimulatedHost.h"
 #include "Operator.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
