@@ -116,7 +116,8 @@ TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("edValor")
-        .check("hint of the amount", [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 26); })
+        .check("hint of the amount",
+               [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 26); })
         .expectVisible("btConfirma", true)
         .expectText("btConfirma", "Mensagem 553")
         .expectText("lbValor", "Mensagem 546")
@@ -574,7 +575,8 @@ TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
     const QString today = QDate::currentDate().toString("ddMMyyyy");
     Operator op;
     op.expectFocus("edDtTransacao")
-        .check("hint of the date", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 37); })
+        .check("hint of the date",
+               [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 37); })
         .type(tomorrow.toStdString())
         .enter()
         .expectFocus("edNumDocumento")

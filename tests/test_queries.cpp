@@ -281,10 +281,7 @@ TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
         .expectFocus("btConfirma");
     // The host refuses 1041 once: the cashier sees the concealed number and
     // confirms again; the clear number is still what is sent.
-    op.check("refuse 1041",
-             [&] {
-                 host->refuseWrite(field::DocumentData, 0);
-             })
+    op.check("refuse 1041", [&] { host->refuseWrite(field::DocumentData, 0); })
         .enter()
         .expectText("edCartao", kConcealedCard)
         .check("accept 1041", [&] { host->acceptWrite(field::DocumentData, 0); })

@@ -62,7 +62,8 @@ int SimulatedHost::callIndex(std::string_view function) const {
 
 std::vector<std::pair<WindowHandle, std::string>> SimulatedHost::cardReads() const {
     std::vector<std::pair<WindowHandle, std::string>> found;
-    for (const sim::CallRecord& call : callsOf({"LerCartaoTamMax"})) found.emplace_back(numberAt<WindowHandle>(call, 0), call.arguments.at(2));
+    for (const sim::CallRecord& call : callsOf({"LerCartaoTamMax"}))
+        found.emplace_back(numberAt<WindowHandle>(call, 0), call.arguments.at(2));
     return found;
 }
 
@@ -74,14 +75,16 @@ std::vector<WindowHandle> SimulatedHost::operatorChecks() const {
 
 std::vector<FieldId> SimulatedHost::reads() const {
     std::vector<FieldId> fields;
-    for (const sim::CallRecord& call : callsOf({"LeCampo", "KovarLeCampoMaxLen"})) fields.push_back(numberAt<FieldId>(call, 0));
+    for (const sim::CallRecord& call : callsOf({"LeCampo", "KovarLeCampoMaxLen"}))
+        fields.push_back(numberAt<FieldId>(call, 0));
     return fields;
 }
 
 std::vector<sim::CallRecord> SimulatedHost::callsOf(std::initializer_list<std::string_view> functions) const {
     std::vector<sim::CallRecord> found;
     for (sim::CallRecord& call : calls()) {
-        if (std::find(functions.begin(), functions.end(), call.function) != functions.end()) found.push_back(std::move(call));
+        if (std::find(functions.begin(), functions.end(), call.function) != functions.end())
+            found.push_back(std::move(call));
     }
     return found;
 }

@@ -16,8 +16,8 @@
 #include <QLineEdit>
 
 #include "CaseName.h"
-#include "SimulatedHost.h"
 #include "Operator.h"
+#include "SimulatedHost.h"
 #include "host/Fields.h"
 #include "screens/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
