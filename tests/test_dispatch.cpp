@@ -1,5 +1,5 @@
 // Entry points and transaction dispatch, driven through the exported C
-// functions with the recording fake host.
+// functions with the simulated host.
 #include <gtest/gtest.h>
 
 #include <cstring>

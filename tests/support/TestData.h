@@ -1,7 +1,7 @@
 #pragma once
 
 // What the screen tests share: the sample card and CPF, field lists, filling
-// and reading the fake host, and readable names for parameter cases.
+// and reading the simulated host, and readable names for parameter cases.
 
 #include <ostream>
 #include <stdexcept>
