@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "FakeHost.h"
+#include "SimulatedHost.h"
 #include "core/WipedString.h"
 #include "entry/Dispatch.h"
 #include "host/Fields.h"
@@ -30,9 +30,7 @@ void BM_ExecutaGenericoPreconditions(benchmark::State& state) {
     fake->set(vks::field::EntryType, "7");
     for (auto _ : state) {
         ExecutaGenerico(0, 0);
-        fake->calls.clear();
-        fake->writes.clear();
-        fake->errors.clear();
+        fake->clearRecords();
     }
 }
 BENCHMARK(BM_ExecutaGenericoPreconditions);

@@ -22,11 +22,11 @@
 
 namespace {
 
-std::string fieldOr(const FakeHost& host, FieldId field) { return host.has(field) ? host.get(field) : "<unset>"; }
+std::string fieldOr(const SimulatedHost& host, FieldId field) { return host.has(field) ? host.get(field) : "<unset>"; }
 
-int writesOf(const FakeHost& host, FieldId field) {
+int writesOf(const SimulatedHost& host, FieldId field) {
     int n = 0;
-    for (const auto& write : host.writes) n += write.field == field ? 1 : 0;
+    for (const auto& write : host.writes()) n += write.field == field ? 1 : 0;
     return n;
 }
 
@@ -45,7 +45,7 @@ TEST(BaseScreen, CreationAndDestructionAreAuditedAndTheVersionIsShown) {
         EXPECT_TRUE(screen->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_TRUE(screen->windowFlags() & Qt::WindowStaysOnTopHint);
     }
-    EXPECT_EQ(host->audit, (std::vector<std::string>{"Criou: FrmTrn_Mod", "Destruiu: FrmTrn_Mod"}));
+    EXPECT_EQ(host->auditLog(), (std::vector<std::string>{"Criou: FrmTrn_Mod", "Destruiu: FrmTrn_Mod"}));
 }
 
 // The pictures are prepared once, at the size shown, for every screen, and
@@ -101,7 +101,7 @@ class BuildVersion : public testing::TestWithParam<std::string> {};
 
 TEST_P(BuildVersion, GivesTheScreenAndTheMessageBoxesTheWholeTitle) {
     ScopedFakeHost host;
-    host->buildVersion = GetParam();
+    host->setBuildVersion(GetParam());
     auto screen = createScreen<TFrmTrn_Mod>();
     const std::string title = "VKS - v" + GetParam();
     EXPECT_EQ(screen->findChild<QLabel*>("lbVersao")->text().toStdString(), title);
@@ -116,7 +116,8 @@ TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("edValor")
-        .check("hint of the amount", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 26); })
+        .check("hint of the amount",
+               [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 26); })
         .expectVisible("btConfirma", true)
         .expectText("btConfirma", "Mensagem 553")
         .expectText("lbValor", "Mensagem 546")
@@ -161,12 +162,12 @@ TEST_P(ConfirmFlow, RunsItsStepsInOrderAndHandsBackOnce) {
     EXPECT_EQ(op.run(*screen), 1);
 
     EXPECT_EQ(host->get(field::Amount), "1500");
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(host->authorizations[0].mode, 0);
-    EXPECT_EQ(host->handBacks, 1);
-    EXPECT_EQ(static_cast<int>(host->receiptCopies.size()), c.receiptCopies);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(host->authorizations()[0].mode, 0);
+    EXPECT_EQ(host->handBackCount(), 1);
+    EXPECT_EQ(static_cast<int>(host->receiptCopies().size()), c.receiptCopies);
     if (c.receiptCopies > 0) {
-        EXPECT_EQ(host->receiptCopies[0], 1);
+        EXPECT_EQ(host->receiptCopies()[0], 1);
     }
     EXPECT_EQ(host->has(field::ServiceXRequest), c.serviceX);
     if (c.serviceX) {
@@ -232,7 +233,7 @@ TEST(BaseScreen, WhileAuthorizingTheButtonsShowLockedAndTheHostsProgressAtOnce) 
     };
     EXPECT_NE(std::find(log->painted.begin(), log->painted.end(), std::pair(QString("btConfirma"), false)),
               log->painted.end());
-    EXPECT_TRUE(painted("Autorizando..."));
+    EXPECT_TRUE(painted("Enviando solicitação..."));
     EXPECT_FALSE(painted("edValor")) << "the controls keep their look: nothing else is repainted";
 }
 
@@ -254,11 +255,11 @@ TEST_P(LockedWhileAuthorizing, TheFocusMovesNowhereAndTheMessageLineKeepsItsText
     QString lineWhenAuthorizing;
     QString lineBeforeConfirm;
     QWidget* focusBeforeConfirm = nullptr;
-    host->onAuthorize = [&] {
+    host->setAuthorizeHook([&](const sim::AuthorizationRecord&) {
         lineWhenAuthorizing = line->text();
         QWidget* now = QApplication::focusWidget();
         EXPECT_TRUE(now == nullptr || now == focusBeforeConfirm) << qPrintable(now->objectName());
-    };
+    });
     Operator op;
     op.expectFocus("edValor").type("15");
     if (!GetParam().confirmFromField) op.enter().expectFocus("btConfirma");
@@ -275,7 +276,7 @@ TEST_P(LockedWhileAuthorizing, TheFocusMovesNowhereAndTheMessageLineKeepsItsText
         op.enter();
     }
     EXPECT_EQ(op.run(*screen), 1);
-    ASSERT_EQ(host->authorizations.size(), 1u);
+    ASSERT_EQ(host->authorizations().size(), 1u);
     EXPECT_EQ(lineWhenAuthorizing, lineBeforeConfirm);
     for (const QString& focused : focusedAfterConfirm) {
         EXPECT_FALSE(focused.startsWith(QLatin1String("ed"))) << qPrintable(focused);
@@ -291,7 +292,7 @@ TEST(BaseScreen, ALockedScreenTakesNoInput) {
     ScopedFakeHost host;
     host->set(field::ConfirmationSwitch, "0");
     host->set(field::ServiceXSwitch, "1");
-    host->refuseWrite = {field::ServiceXRequest, 0};
+    host->refuseWrite(field::ServiceXRequest, 0);
     auto screen = createScreen<TFrmTrn_Mod>();
     auto* amount = screen->findChild<QLineEdit*>("edValor");
     Operator op;
@@ -324,7 +325,7 @@ TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) 
     host->set(field::Amount, "1500");
     host->set(field::ConfirmationSwitch, "0");
     host->set(field::ServiceXSwitch, "1");
-    host->refuseWrite = {field::ServiceXRequest, 0};
+    host->refuseWrite(field::ServiceXRequest, 0);
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("btConfirma")
@@ -334,7 +335,7 @@ TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) 
         .pause(50ms)
         .check("still open, nothing handed back", [&] {
             EXPECT_EQ(cashier::screenName(), "FrmTrn_Mod");
-            EXPECT_EQ(host->handBacks, 0);
+            EXPECT_EQ(host->handBackCount(), 0);
             EXPECT_EQ(host->errorIds(), std::vector<int>{1591});
             cashier::closeAll();
         });
@@ -360,19 +361,19 @@ TEST(BaseScreen, AFailedValidationStopsBeforeAnyWrite) {
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
-    EXPECT_EQ(host->handBacks, 0); // the runner hands a cancelled screen back, not the screen
+    EXPECT_EQ(host->handBackCount(), 0); // the runner hands a cancelled screen back, not the screen
 }
 
 TEST(BaseScreen, ARefusedWriteStopsBeforeAuthorization) {
     ScopedFakeHost host;
     host->set(field::Amount, "1500");
-    host->refuseWrite = {field::Amount, 0};
+    host->refuseWrite(field::Amount, 0);
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("btConfirma").enter().expectNoMessage().expectEnabled("btConfirma", true).alt('9');
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
-    EXPECT_EQ(host->handBacks, 0);
+    EXPECT_EQ(host->handBackCount(), 0);
 }
 
 // --- The keyboard --------------------------------------------------------------------
@@ -404,7 +405,7 @@ TEST(BaseScreen, EnterMovesToTheNextControlAndPressesAButton) {
         .enter()
         .expectFocus("btConfirma")
         .check("hint of the confirm button",
-               [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 46); })
+               [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 46); })
         .tab()
         .expectFocus("btRetorna")
         .enter();
@@ -438,7 +439,7 @@ TEST_P(ButtonKeys, PressTheirButton) {
     for (const cashier::KeyStroke& key : c.keys) op.press(key);
     if (c.result == -1) op.expectText("edValor", "0,51").expectNoMessage().escape();
     EXPECT_EQ(op.run(*screen), c.result == -1 ? 2 : c.result);
-    EXPECT_EQ(host->authorizations.size(), c.result == 1 ? 1u : 0u);
+    EXPECT_EQ(host->authorizations().size(), c.result == 1 ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(BaseScreen, ButtonKeys, testing::ValuesIn(kButtonKeys), CaseName());
@@ -468,8 +469,8 @@ INSTANTIATE_TEST_SUITE_P(BaseScreen, AmountKeys,
 
 TEST(BaseScreen, KeysPassThroughTheHostKeyboardRoutine) {
     ScopedFakeHost host;
-    host->keyboard["a"] = "7"; // the host reads this key as a 7
-    host->keyboard["5"] = "";  // and this one as nothing
+    host->mapKey("a", "7"); // the host reads this key as a 7
+    host->mapKey("5", "");  // and this one as nothing
     auto screen = createScreen<TFrmTrn_Mod>();
     Operator op;
     op.expectFocus("edValor").type("a5a").expectText("edValor", "0,77").escape();
@@ -494,8 +495,8 @@ TEST(SelfConfirm, AScreenWithNothingToTypeConfirmsItselfOnce) {
     auto screen = createScreen<TFrmVKS_TrnMod>();
     Operator op; // no keys at all
     EXPECT_EQ(op.run(*screen), 1);
-    EXPECT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(host->handBacks, 1);
+    EXPECT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 TEST(SelfConfirm, AScreenOpeningOnAnInputFieldWaits) {
@@ -574,7 +575,8 @@ TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
     const QString today = QDate::currentDate().toString("ddMMyyyy");
     Operator op;
     op.expectFocus("edDtTransacao")
-        .check("hint of the date", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 37); })
+        .check("hint of the date",
+               [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 37); })
         .type(tomorrow.toStdString())
         .enter()
         .expectFocus("edNumDocumento")

@@ -50,7 +50,7 @@ const RecordField kRecord[] = {
     {"edMatrConf", 1095, "222222", "222222"},
 };
 
-void supplyRecord(FakeHost& host, const char* flags) {
+void supplyRecord(SimulatedHost& host, const char* flags) {
     host.set(field::EnabledTransactions, flags);
     for (const RecordField& r : kRecord) host.set(r.field, r.supplied);
 }
@@ -98,7 +98,7 @@ TEST_P(Operation, LocksWhatTheHostSuppliedAndTheRecordIsWrittenInOrder) {
     if (!c.locksSupplied) op.alt('1');
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(writtenTexts(*host), expectedWrites(c.operation));
-    ASSERT_EQ(host->authorizations.size(), 1u);
+    ASSERT_EQ(host->authorizations().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(BasicRegistration, Operation, testing::ValuesIn(kOperations), CaseName());
@@ -156,7 +156,7 @@ TEST_P(RefusedRegistrationWrite, StopsThereAndTheScreenStaysOpen) {
     op.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
-    EXPECT_TRUE(host->authorizations.empty());
+    EXPECT_TRUE(host->authorizations().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(BasicRegistration, RefusedRegistrationWrite,
@@ -174,7 +174,7 @@ TEST(BasicRegistration, ChecksInOrderBeforeAnyWrite) {
     Operator op;
     op.alt('1').dismissMessage(803).expectFocus("edCPF").expectText("edCPF", "___.___.___-__").type(kValidCpf);
     op.alt('1').dismissMessage(787).expectFocus("edExpedicao").expectText("edExpedicao", "__/__/____");
-    op.check("nothing written", [&] { EXPECT_TRUE(host->writes.empty()); }).type("30042000");
+    op.check("nothing written", [&] { EXPECT_TRUE(host->writes().empty()); }).type("30042000");
     op.alt('1').dismissMessage(787).expectFocus("edNascimento").expectText("edNascimento", "__/__/____");
     op.alt('1');
     EXPECT_EQ(op.run(*screen), 1);

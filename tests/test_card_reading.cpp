@@ -48,20 +48,19 @@ TEST_P(CardReading, ReadsOrTakesTheCardAndStoresIt) {
     ScopedFakeHost fake;
     state().ownerWindow = 0x33;
     fake->set(field::CardNumber, c.supplied);
-    fake->cardStatus = c.status;
-    fake->cardNumber = c.padNumber;
-    if (c.refuseStore) fake->refuseWrite = {{field::Identification, 0}};
+    fake->setCard(c.status, c.padNumber);
+    if (c.refuseStore) fake->refuseWrite(field::Identification, 0);
 
     EXPECT_EQ(LeCartaoVKS(517), c.result);
-    EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.pinPadReads);
-    EXPECT_EQ(fake->handBacks, c.handBacks);
+    EXPECT_EQ(static_cast<int>(fake->cardReads().size()), c.pinPadReads);
+    EXPECT_EQ(fake->handBackCount(), c.handBacks);
     EXPECT_EQ(fake->errorIds(), c.errors);
     EXPECT_EQ(fake->get(field::Identification), c.identification);
     // 10227 announces a PIN-pad read and nothing else.
     EXPECT_EQ(fake->has(field::CardReadRequested), c.pinPadReads > 0);
     if (c.pinPadReads > 0) {
-        EXPECT_EQ(fake->cardReads[0].first, 0x33u);
-        EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(517));
+        EXPECT_EQ(fake->cardReads()[0].first, 0x33u);
+        EXPECT_EQ(fake->cardReads()[0].second, SimulatedHost::messageText(517));
     }
 }
 
@@ -101,14 +100,14 @@ TEST_P(ServiceXTransfer, CopiesTheTrimmedDataIntoField1099) {
     fake->set(field::ServiceXData, c.data);
     EXPECT_TRUE(TrataServicoX_VKS());
     EXPECT_EQ(fake->get(field::ServiceXRequest), c.stored);
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceX, ServiceXTransfer, testing::ValuesIn(kServiceXCases), CaseName());
 
 TEST(ServiceX, RefusedStoreReports1591) {
     ScopedFakeHost fake;
-    fake->refuseWrite = {{field::ServiceXRequest, 0}};
+    fake->refuseWrite(field::ServiceXRequest, 0);
     EXPECT_FALSE(TrataServicoX_VKS());
     EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
 }

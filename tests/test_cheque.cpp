@@ -20,7 +20,7 @@
 namespace {
 
 // A cash sale of 300,00 by card with the bank data and sale kind supplied.
-void supplySale(FakeHost& host, const Fields& more = {}) {
+void supplySale(SimulatedHost& host, const Fields& more = {}) {
     for (const auto& [field, value] : Fields{{field::Identification, kCard},
                                              {field::Amount, "30000"},
                                              {field::InstallmentCount, "0"},
@@ -234,12 +234,13 @@ TEST_P(SaleWrites, ConfirmationWritesThePlanAndTheFinancedAmount) {
     EXPECT_EQ(op.run(*screen), 1);
     for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << field;
     EXPECT_EQ(std::string(aValorFinanciado), c.financed);
-    EXPECT_TRUE(std::find(host->writes.begin(), host->writes.end(),
-                          FakeHost::Write{field::IdentificationWritten, 0, std::nullopt}) != host->writes.end());
+    const std::vector<SimulatedHost::Write> writes = host->writes();
+    EXPECT_TRUE(std::find(writes.begin(), writes.end(),
+                          SimulatedHost::Write{field::IdentificationWritten, 0, std::nullopt}) != writes.end());
     EXPECT_EQ(TrnVChequeAutGenVKS.entries[ChequeInstallmentsEntry].occurrence, c.installmentsEntry);
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnVChequeAutGenVKS, sizeof(VksRequestLayout)), 0);
-    EXPECT_EQ(host->handBacks, 1);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnVChequeAutGenVKS, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(ChequeSale, SaleWrites, testing::ValuesIn(kWrites), CaseName());
@@ -247,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(ChequeSale, SaleWrites, testing::ValuesIn(kWrites), Cas
 TEST(ChequeSale, ARefusedWriteStopsTheLaterOnesAndNothingIsSent) {
     ScopedFakeHost host;
     supplySale(*host);
-    host->refuseWrite = {field::SaleKind, 0};
+    host->refuseWrite(field::SaleKind, 0);
     auto screen = createScreen<TFrmVCheque_AutGen>();
     Operator op;
     op.alt('1').expectNoMessage().expectEnabled("btRetorna", true).escape();
@@ -398,7 +399,7 @@ QString cell(const char* grid, int row) {
 
 // The cashier reaches the first cheque's number, types `first` and presses
 // Enter; the cheque-number screen opens on the sale in `cheques` installments.
-std::unique_ptr<QDialog> openNumbers(FakeHost& host, Operator& op, int cheques, const std::string& first) {
+std::unique_ptr<QDialog> openNumbers(SimulatedHost& host, Operator& op, int cheques, const std::string& first) {
     supplySale(host, {{field::InstallmentCount, std::to_string(cheques)}, {field::DownPayment, "0"}});
     auto sale = createScreen<TFrmVCheque_AutGen>();
     op.enter().expectFocus("edNumChequeEntr").type(first).enter().expectScreen("FrmNumChq").expectFocus("sg_NumChq1");
@@ -468,7 +469,7 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
         .check("repeated",
                [] {
                    EXPECT_EQ(cell("sg_NumChq1", 1), "");
-                   EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 1022);
+                   EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 1022);
                })
         .enter() // an empty cell becomes 000000, which is not refused here...
         .enter()
@@ -561,8 +562,8 @@ TEST_P(CancellationWrites, WritesTheCancellationHeaderAndTheNsu) {
     auto screen = createScreen<TFrmCancVCheque_AutGen>();
     EXPECT_EQ(Operator().run(*screen), 1);
     for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << field;
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancVChqAutGenVKS, sizeof(VksRequestLayout)), 0);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnCancVChqAutGenVKS, sizeof(VksRequestLayout)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(ChequeCancellation, CancellationWrites, testing::ValuesIn(kCancellationWriteCases),

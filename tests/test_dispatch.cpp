@@ -1,5 +1,5 @@
 // Entry points and transaction dispatch, driven through the exported C
-// functions with the recording fake host.
+// functions with the simulated host.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -35,7 +35,7 @@ std::string flagsFor(int type) {
 // opened and the ones reported missing with message 802.
 std::vector<std::string> attemptedScreens(const ModalDismisser& modal) {
     std::vector<std::string> names = modal.screens;
-    const std::string prefix = FakeHost::messageText(802).substr(0, FakeHost::messageText(802).find("%s"));
+    const std::string prefix = SimulatedHost::messageText(802).substr(0, SimulatedHost::messageText(802).find("%s"));
     for (const std::string& box : modal.boxes) {
         if (box.rfind(prefix, 0) == 0) names.push_back(box.substr(prefix.size()));
     }
@@ -120,30 +120,29 @@ class HostCode : public Dispatch, public testing::WithParamInterface<HostCodeCas
 
 TEST_P(HostCode, TagsTheFieldStoreAndIsCopied) {
     const HostCodeCase& c = GetParam();
-    fake->writes.clear();
     fake->set(field::HostCode, c.hostCode);
     runRaw();
-    ASSERT_GE(fake->writes.size(), 2u);
-    EXPECT_EQ(fake->writes[0], (FakeHost::Write{field::ModuleTag, 0, "36"}));
-    EXPECT_EQ(fake->writes[1], (FakeHost::Write{field::HostCodeCopy, 0, c.copy}));
+    ASSERT_GE(fake->writes().size(), 2u);
+    EXPECT_EQ(fake->writes()[0], (SimulatedHost::Write{field::ModuleTag, 0, "36"}));
+    EXPECT_EQ(fake->writes()[1], (SimulatedHost::Write{field::HostCodeCopy, 0, c.copy}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, HostCode, testing::ValuesIn(kHostCodes), CaseName());
 
 TEST_F(Dispatch, RefusedHostCodeCopyEndsBeforeAnyTransaction) {
-    fake->refuseWrite = {{field::HostCodeCopy, 0}};
+    fake->refuseWrite(field::HostCodeCopy, 0);
     run(5);
     EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
-    EXPECT_EQ(fake->errors.at(0).first, 255);
+    EXPECT_EQ(fake->errors().at(0).code, 255);
     EXPECT_TRUE(attempted().empty());
 }
 
 TEST_F(Dispatch, NothingEnabledRunsNothing) {
     runRaw();
     EXPECT_TRUE(attempted().empty());
-    EXPECT_TRUE(fake->errors.empty());
-    EXPECT_EQ(fake->handBacks, 0);
-    EXPECT_EQ(fake->writes.size(), 2u);
+    EXPECT_TRUE(fake->errors().empty());
+    EXPECT_EQ(fake->handBackCount(), 0);
+    EXPECT_EQ(fake->writes().size(), 2u);
 }
 
 struct EachTypeCase {
@@ -169,7 +168,7 @@ TEST_P(EachType, RunsItsScreen) {
     fake->set(field::CardNumber, "6034567890123456");
     run(row.type);
     EXPECT_EQ(attempted(), std::vector<std::string>{row.screen});
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, EachType, testing::ValuesIn(kTypeScreens), CaseName());
@@ -221,14 +220,14 @@ const TypeRow kOperatorChecked[] = {{2}, {8}, {9}, {19}};
 class RefusedOperator : public Dispatch, public testing::WithParamInterface<TypeRow> {};
 
 TEST_P(RefusedOperator, EndsTheTransactionSilently) {
-    fake->operatorValid = false;
+    fake->setOperatorValid(false);
     fake->set(field::EntryType, "1");
     fake->set(field::CardNumber, "6034567890123456");
     run(GetParam().type);
-    EXPECT_EQ(fake->operatorChecks, std::vector<VksWindow>{kHostWindow});
+    EXPECT_EQ(fake->operatorChecks(), std::vector<VksWindow>{kHostWindow});
     EXPECT_TRUE(attempted().empty());
-    EXPECT_TRUE(fake->errors.empty());
-    EXPECT_EQ(fake->handBacks, 0);
+    EXPECT_TRUE(fake->errors().empty());
+    EXPECT_EQ(fake->handBackCount(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, RefusedOperator, testing::ValuesIn(kOperatorChecked), CaseName());
@@ -245,14 +244,14 @@ class CardTransaction : public Dispatch, public testing::WithParamInterface<Card
 
 TEST_P(CardTransaction, AsksThePinPadWithItsPrompt) {
     const CardTransactionCase& row = GetParam();
-    fake->cardStatus = 3;
+    fake->setCard(3, "");
     run(row.type);
-    ASSERT_EQ(fake->cardReads.size(), 1u);
-    EXPECT_EQ(fake->cardReads[0].first, kHostWindow);
-    EXPECT_EQ(fake->cardReads[0].second, FakeHost::messageText(row.prompt));
-    EXPECT_EQ(fake->handBacks, 1);
+    ASSERT_EQ(fake->cardReads().size(), 1u);
+    EXPECT_EQ(fake->cardReads()[0].first, kHostWindow);
+    EXPECT_EQ(fake->cardReads()[0].second, SimulatedHost::messageText(row.prompt));
+    EXPECT_EQ(fake->handBackCount(), 1);
     EXPECT_TRUE(attempted().empty());
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, CardTransaction, testing::ValuesIn(kCardPrompts), CaseName());
@@ -277,7 +276,7 @@ TEST_P(MilesSaleTerm, ChoosesTheScreen) {
     run(6);
     if (c.screen != nullptr) {
         EXPECT_EQ(attempted(), std::vector<std::string>{c.screen});
-        EXPECT_TRUE(fake->errors.empty());
+        EXPECT_TRUE(fake->errors().empty());
     } else {
         EXPECT_TRUE(attempted().empty());
         EXPECT_EQ(fake->errorIds(), std::vector<int>{1204});
@@ -312,9 +311,9 @@ TEST_P(QuerySelector, OfTypeTenChoosesTheQuery) {
     EXPECT_EQ(attempted(), expected);
     // A screen that opens and is cancelled hands back once more.
     const int cancelledScreens = static_cast<int>(modal.screens.size());
-    EXPECT_EQ(fake->handBacks - cancelledScreens, c.handBacks);
-    EXPECT_EQ(static_cast<int>(fake->cardReads.size()), c.cardReads);
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_EQ(fake->handBackCount() - cancelledScreens, c.handBacks);
+    EXPECT_EQ(static_cast<int>(fake->cardReads().size()), c.cardReads);
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, QuerySelector, testing::ValuesIn(kQuerySelectors), CaseName());
@@ -343,7 +342,7 @@ TEST_P(ChequeIdentification, IsTheCpfOrTheCard) {
     fake->set(field::CardNumber, c.card);
     run(c.type);
     EXPECT_EQ(fake->get(field::Identification), c.identification);
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, ChequeIdentification, testing::ValuesIn(kChequeIdentifications), CaseName());
@@ -353,7 +352,7 @@ const TypeRow kChequeTypes[] = {{18}, {19}};
 class RefusedChequeIdentification : public Dispatch, public testing::WithParamInterface<TypeRow> {};
 
 TEST_P(RefusedChequeIdentification, Reports1591) {
-    fake->refuseWrite = {{field::Identification, 0}};
+    fake->refuseWrite(field::Identification, 0);
     run(GetParam().type);
     EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});
     EXPECT_TRUE(attempted().empty());
@@ -378,7 +377,7 @@ TEST_P(UnsupportedEntryPoint, Reports130AndRestoresTheOwner) {
     GetParam().call(kHostWindow, 7);
     EXPECT_EQ(fake->errorIds(), std::vector<int>{130});
     EXPECT_EQ(state().ownerWindow, kPreviousOwner);
-    EXPECT_TRUE(fake->writes.empty());
+    EXPECT_TRUE(fake->writes().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, UnsupportedEntryPoint, testing::ValuesIn(kUnsupportedEntryPoints), CaseName());
@@ -387,17 +386,17 @@ TEST_F(Dispatch, NestedCallDuringATransactionIsRefused) {
     std::size_t writesBefore = 0;
     std::size_t writesAfter = 0;
     modal.onModal = [&] {
-        writesBefore = fake->writes.size();
+        writesBefore = fake->writes().size();
         ExecutaGenerico(kHostWindow + 1, 0);
         ExecutaVenda(kHostWindow + 1, 0);
-        writesAfter = fake->writes.size();
+        writesAfter = fake->writes().size();
         EXPECT_EQ(state().ownerWindow, kHostWindow);
     };
     // A box counts as well: the nested call happens while the module is modal.
     fake->set(field::EntryType, "4");
     run(1);
     EXPECT_EQ(writesBefore, writesAfter);
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 // Initialize and Finalize from a host callback while a screen is open are
@@ -418,11 +417,11 @@ TEST_F(Dispatch, InitializeAndFinalizeDuringATransactionAreRefused) {
         }();
         const std::string version = state().versaoDoModulo;
         const VksRequestLayout layout = TrnPagtoParcVKS;
-        writesBefore = fake->writes.size();
+        writesBefore = fake->writes().size();
         Initialize();
         Finalize();
         ExecutaGenerico(kHostWindow + 1, 0); // the guard still holds
-        writesAfter = fake->writes.size();
+        writesAfter = fake->writes().size();
         EXPECT_EQ(&state(), during) << "the module state was replaced under the open screen";
         EXPECT_TRUE(state().running);
         EXPECT_EQ(state().ownerWindow, kHostWindow);
@@ -437,7 +436,7 @@ TEST_F(Dispatch, InitializeAndFinalizeDuringATransactionAreRefused) {
     EXPECT_TRUE(checked);
     EXPECT_EQ(modal.screens, std::vector<std::string>{"FrmPagParcBRQ_VKSTrn"}) << "a second screen opened";
     EXPECT_EQ(writesBefore, writesAfter);
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_TRUE(fake->errors().empty());
     EXPECT_FALSE(state().running);
     // Between calls they do their work as before.
     state().TipoConsulta = "02";
@@ -454,7 +453,7 @@ TEST_F(Dispatch, AnyFieldContentIsSurvived) {
                           field::QueryEntryType, field::Cpf, field::CardNumber}) {
             fake->set(f, value);
         }
-        fake->cardStatus = 1;
+        fake->setCard(1, "");
         runRaw();
         fake->set(field::EnabledTransactions, "000001");
         runRaw();
@@ -477,8 +476,8 @@ TEST_F(Dispatch, AScreenThatCannotBeCreatedIsNamedInMessage802) {
     runScreen("TFrmSemClasse");
     EXPECT_EQ(modal.boxes, std::vector<std::string>{"Mensagem 802: FrmSemClasse"});
     EXPECT_TRUE(modal.screens.empty());
-    EXPECT_EQ(fake->handBacks, 0);
-    EXPECT_TRUE(fake->errors.empty());
+    EXPECT_EQ(fake->handBackCount(), 0);
+    EXPECT_TRUE(fake->errors().empty());
 }
 
 } // namespace

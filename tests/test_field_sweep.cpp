@@ -78,7 +78,8 @@ struct Context {
 std::vector<FieldId> fieldsRead(const ScreenClass& screenClass) {
     Context context;
     runBriefly(*screenClass.create());
-    const std::set<FieldId> read(context.host->reads.begin(), context.host->reads.end());
+    const std::vector<FieldId> reads = context.host->reads();
+    const std::set<FieldId> read(reads.begin(), reads.end());
     return {read.begin(), read.end()};
 }
 

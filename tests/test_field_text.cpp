@@ -122,9 +122,9 @@ TEST(FieldText, ATransactionCopiesInvalidUtf8BackUnchanged) {
     host->set(field::CouponTime, "101112");
     host->set(field::Operator, "43" + bytes);
     Operator().run([] { ExecutaGenerico(0, 0); });
-    ASSERT_EQ(host->authorizations.size(), 1u);
+    ASSERT_EQ(host->authorizations().size(), 1u);
     std::vector<std::pair<FieldId, std::string>> written;
-    for (const auto& w : host->writes) {
+    for (const auto& w : host->writes()) {
         if (w.field == field::Operator || w.field == field::CouponNumber) written.emplace_back(w.field, *w.text);
     }
     EXPECT_EQ(written, (std::vector<std::pair<FieldId, std::string>>{{field::CouponNumber, "77" + bytes},

@@ -96,7 +96,7 @@ const Twin kTwins[] = {
 
 // The key as the host supplies it; the mini statement's date and scope
 // too, so that every twin has nothing left to type.
-void supplyEverything(FakeHost& host, const Twin& twin) {
+void supplyEverything(SimulatedHost& host, const Twin& twin) {
     host.set(twin.byCard ? field::Identification : field::Cpf, twin.byCard ? kCard : kValidCpf);
     host.set(field::MiniStatementStart, "31122023");
     host.set(field::MiniStatementScope, "1");
@@ -146,9 +146,9 @@ TEST_P(EachTwin, WithTheKeySuppliedConfirmsItselfAndSendsHeaderTagAndKey) {
     }
     EXPECT_EQ(Operator().run(*query), 1);
     EXPECT_EQ(writtenTexts(*host), twin.writes);
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
-    EXPECT_EQ(host->handBacks, 1);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], twin.layout, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(GenericQueries, EachTwin, testing::ValuesIn(kTwins), CaseName());
@@ -166,7 +166,7 @@ TEST_P(RefusedQueryWrite, StopsTheConfirmationThere) {
     op.pause(std::chrono::milliseconds(60)).expectEnabled("btRetorna", true).escape();
     EXPECT_EQ(op.run(*query), 2);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
-    EXPECT_TRUE(host->authorizations.empty());
+    EXPECT_TRUE(host->authorizations().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(GenericQueries, RefusedQueryWrite, testing::ValuesIn(eachWriteRefusedOf(kTwins)), CaseName());

@@ -132,6 +132,10 @@ TEST_F(HostSim, WritesAreStoredRefusedAndRecordedInOrder) {
     EXPECT_EQ(writes[1].occurrence, 2);
     EXPECT_FALSE(writes[4].text.has_value());
     EXPECT_EQ(vkssim_count("GravaCampoString"), 3);
+
+    simulator().acceptWrite(1007, 0);
+    EXPECT_EQ(GravaCampoString(1007, 0, "12345678909"), 0);
+    EXPECT_EQ(leCampo(1007), "12345678909");
 }
 
 // Each host function that can fail, called three times with its second
@@ -194,6 +198,15 @@ TEST_F(HostSim, HandBacksErrorsAuditAndReceiptCopiesAreRecorded) {
     EXPECT_EQ(json.size(), length);
     EXPECT_NE(json.find("\"handBacks\":2"), std::string::npos);
     EXPECT_NE(json.find("\"messageId\":1591"), std::string::npos);
+
+    // One set-up run again: the records go, the field store stays.
+    vkssim_set_field(1003, 0, "1500");
+    simulator().clearRecords();
+    EXPECT_EQ(vkssim_hand_back_count(), 0);
+    EXPECT_EQ(vkssim_error_count(), 0);
+    EXPECT_TRUE(simulator().calls().empty());
+    EXPECT_TRUE(simulator().receiptCopies().empty());
+    EXPECT_EQ(leCampo(1003), "1500");
 }
 
 TEST_F(HostSim, ResultJsonStaysValidUtf8ForAnyFieldContent) {
@@ -611,15 +624,21 @@ TEST_F(HostSim, RequestWithoutTerminatorStopsAfterAllEntriesAndResultIsConfigure
     EXPECT_EQ(AutorizaTransacao(nullptr, nullptr, 0), 0);
 }
 
-TEST_F(HostSim, AuthorizeHookSeesTheRequest) {
+TEST_F(HostSim, AuthorizeHookSeesTheRequestBeforeAnyProgress) {
     std::string seen;
+    Progress progress;
+    std::size_t progressWhenHooked = 1;
     simulator().setAuthorizeHook([&](const vks::sim::AuthorizationRecord& r) {
         seen = r.request;
+        progressWhenHooked = progress.texts.size();
         simulator().setField(1009, 0, "0"); // a hook may answer through the field store
     });
     const VksRequestLayout layout = layoutOf(64, 1, {{0, 0, 0, 0, 0, "ABC"}});
-    AutorizaTransacao(&layout, nullptr, 0);
+    VksMessageLabel label{&progress, &Progress::set};
+    AutorizaTransacao(&layout, &label, 0);
     EXPECT_EQ(seen, "ABC");
+    EXPECT_EQ(progressWhenHooked, 0u);
+    EXPECT_EQ(progress.texts.size(), 1u);
     EXPECT_EQ(leCampo(1009), "0");
 }
 

@@ -16,7 +16,7 @@
 namespace {
 
 // Amount, date and NSU from the host, so that only the identification is left.
-void supplyPayment(FakeHost& host) {
+void supplyPayment(SimulatedHost& host) {
     host.set(field::Amount, "1500");
     host.set(field::TransactionDate, today());
     host.set(field::Nsu, "123456");
@@ -62,16 +62,16 @@ TEST_P(SuppliedIdentification, IsShownLockedAndTheScreenConfirmsItself) {
 
     EXPECT_EQ(Operator().run(*screen), 1);
     std::vector<FieldId> written;
-    for (const auto& write : host->writes) written.push_back(write.field);
+    for (const auto& write : host->writes()) written.push_back(write.field);
     EXPECT_EQ(written, (std::vector<FieldId>{field::Amount, field::TransactionDate, field::Nsu, field::AuthorizerTag,
                                              c.source, field::IdentificationWritten}));
     EXPECT_EQ(host->get(c.source), c.sent);
     EXPECT_EQ(host->get(field::IdentificationWritten), c.sent);
     EXPECT_EQ(host->get(field::TransactionDate), today());
     EXPECT_FALSE(host->has(field::PaymentForm));
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancPagtoParcelaVKS, sizeof(VksRequestLayout)), 0);
-    EXPECT_EQ(host->handBacks, 1);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnCancPagtoParcelaVKS, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(InstallmentCancellation, SuppliedIdentification, testing::ValuesIn(kEntryCases), CaseName());
@@ -112,7 +112,7 @@ TEST_P(IdentificationField, TakesDigitsAndShowsItsHint) {
     auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
     Operator op;
     op.expectFocus(c.control)
-        .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
+        .check("hint", [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
         .type("a1-b23")
         .backspace()
         .expectText(c.control, c.kept)
@@ -152,7 +152,7 @@ TEST_P(CancelledPaymentDate, IsTodayAtTheLatest) {
         op.dismissMessage(787).expectFocus("edDtTransacao").expectText("edDtTransacao", "__/__/____").escape();
     }
     EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
-    EXPECT_EQ(host->authorizations.size(), c.accepted ? 1u : 0u);
+    EXPECT_EQ(host->authorizations().size(), c.accepted ? 1u : 0u);
     if (c.accepted) {
         EXPECT_EQ(host->get(field::TransactionDate), host->RemoveFormato(date.toStdString()));
     }

@@ -107,7 +107,7 @@ TEST_P(PaymentPanel, IsArrangedByEntryType) {
         } else {
             EXPECT_EQ(cashier::controlEnabled("edDadosDocumento"), false); // as created
         }
-        EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbTitulo")), 522);
+        EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbTitulo")), 522);
     });
     op.escape();
     EXPECT_EQ(op.run(*screen), 2);
@@ -214,7 +214,7 @@ TEST_P(IdentificationKeys, TakeOnlyDigitsBackspaceAndEnter) {
     auto screen = paymentScreen();
     Operator op;
     op.expectFocus(c.control)
-        .check("hint", [&] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
+        .check("hint", [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
         .type("a1-b2 3")
         .backspace()
         .expectText(c.control, c.kept)
@@ -232,7 +232,7 @@ TEST(InstallmentPayment, ThePaymentFormListStepsWithTwoAndEight) {
     auto screen = paymentScreen();
     Operator op;
     op.expectFocus("cbFPPagto")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 15); })
+        .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 15); })
         .type("222x8")
         .expectText("cbFPPagto", "01 - Dinheiro")
         .enter()
@@ -277,7 +277,7 @@ struct WriteCase {
     const char* name;
     std::vector<std::pair<FieldId, std::string>> fields;
     std::string typed;
-    std::vector<FakeHost::Write> writes;
+    std::vector<SimulatedHost::Write> writes;
 };
 
 const WriteCase kWrites[] = {
@@ -310,11 +310,11 @@ TEST_P(PaymentWrites, AreMadeInOrderAndTheLayoutGoesToTheHost) {
     Operator op;
     op.type(c.typed).alt('1');
     EXPECT_EQ(op.run(*screen), 1);
-    EXPECT_EQ(host->writes, c.writes);
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(host->authorizations[0].layout.code, 64);
-    EXPECT_EQ(host->authorizations[0].layout.flag, 1);
-    EXPECT_EQ(host->handBacks, 1);
+    EXPECT_EQ(host->writes(), c.writes);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(host->authorizations()[0].code, 64);
+    EXPECT_EQ(host->authorizations()[0].flag, 1);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites), CaseName());
@@ -325,7 +325,7 @@ TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
     host->set(field::EntryType, "4");
     host->set(field::Cpf, kValidCpf);
     host->set(field::PaymentForm, "01");
-    host->refuseWrite = {field::Cpf, 0};
+    host->refuseWrite(field::Cpf, 0);
     auto screen = paymentScreen();
     Operator op;
     op.expectFocus("btConfirma").expectNoMessage().escape();
@@ -352,9 +352,9 @@ TEST(InstallmentPayment, RunsAsTransactionTypeOneFromTheEntryPoint) {
     op.run([] { ExecutaGenerico(0, 0); });
     EXPECT_EQ(host->get(field::Cpf), kValidCpf);
     EXPECT_EQ(host->get(field::PaymentForm), "01");
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(host->authorizations[0].layout.code, 64);
-    EXPECT_EQ(host->handBacks, 1);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(host->authorizations()[0].code, 64);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 } // namespace

@@ -44,7 +44,7 @@ const Twin kTwins[] = {
       {1113, day(0)}}},
 };
 
-void supplyKey(FakeHost& host, const Twin& twin) {
+void supplyKey(SimulatedHost& host, const Twin& twin) {
     host.set(twin.byCard ? field::Identification : field::Cpf, twin.byCard ? kCard : kValidCpf);
 }
 
@@ -67,9 +67,9 @@ TEST_P(InvoiceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
     }
     EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
-    ASSERT_EQ(host->authorizations.size(), refusal.refuses() ? 0u : 1u);
+    ASSERT_EQ(host->authorizations().size(), refusal.refuses() ? 0u : 1u);
     if (!refusal.refuses()) {
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, twin.layout, sizeof(VksRequestLayout)), 0);
+        EXPECT_EQ(std::memcmp(&host->requestLayouts[0], twin.layout, sizeof(VksRequestLayout)), 0);
     }
 }
 
@@ -128,7 +128,7 @@ TEST_P(InvoiceKey, IsCheckedBeforeTheDueDate) {
     Operator op;
     op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
     op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
-    op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes.empty()); });
+    op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes().empty()); });
     op.expectFocus("edDataVenc").type(day(0)).alt('1');
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "");

@@ -23,7 +23,7 @@
 
 namespace {
 
-int hintShown() { return FakeHost::messageIdOf(cashier::controlText("lbMensagem").value_or("")); }
+int hintShown() { return SimulatedHost::messageIdOf(cashier::controlText("lbMensagem").value_or("")); }
 
 // --- After a message box --------------------------------------------------------
 

@@ -73,7 +73,7 @@ TEST_P(BuildVersionAfterAScreen, IsTheFileVersionShownInTheTitle) {
     const std::string& version = c.version;
     ScopedFakeHost fake;
     Initialize();
-    fake->buildVersion = version;
+    fake->setBuildVersion(version);
     fake->set(field::EnabledTransactions, "1");
     fake->set(field::EntryType, "4");
     {
@@ -106,10 +106,10 @@ TEST(Lifecycle, ACallFromAnotherThreadIsRefusedAndChangesNothing) {
         {"Finalize", [] { Finalize(); }},
     };
     for (const auto& [name, call] : calls) {
-        const std::size_t errorsBefore = fake->errors.size();
+        const std::size_t errorsBefore = fake->errors().size();
         std::thread(call).join();
-        EXPECT_EQ(fake->errors.size(), errorsBefore + 1) << name;
-        EXPECT_TRUE(fake->writes.empty()) << name;
+        EXPECT_EQ(fake->errors().size(), errorsBefore + 1) << name;
+        EXPECT_TRUE(fake->writes().empty()) << name;
         EXPECT_EQ(state().TipoConsulta, "07") << name;
         EXPECT_FALSE(state().running) << name;
     }

@@ -246,7 +246,7 @@ TEST_P(CouponChecks, RejectTheFirstFaultOrStoreTheCoupon) {
     }
     EXPECT_EQ(op.run(*screen), c.message != 0 ? 2 : 1);
     if (c.message != 0) {
-        EXPECT_EQ(host->writes.size(), 0u);
+        EXPECT_EQ(host->writes().size(), 0u);
         const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom")       ? ""
                                                        : c.focusAfter == std::string("edDataCupom") ? "__/__/____"
                                                                                                     : "__:__:__");
@@ -349,10 +349,10 @@ TEST_P(AcquisitionWrites, StoreEveryFieldInOrderAndSendTheAcquisition) {
     Writes expected = {{field::Amount, "1500"}, {field::AuthorizerTag, "36"}};
     expected.insert(expected.end(), c.after10103.begin(), c.after10103.end());
     EXPECT_EQ(writtenTexts(*host), expected);
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnAquisicaoMilhasVKS, sizeof(VksRequestLayout)), 0);
-    EXPECT_EQ(host->authorizations[0].mode, 0);
-    EXPECT_EQ(host->handBacks, 1);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnAquisicaoMilhasVKS, sizeof(VksRequestLayout)), 0);
+    EXPECT_EQ(host->authorizations()[0].mode, 0);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionWrites, testing::ValuesIn(kAcquisitionWrites), CaseName());
@@ -373,7 +373,7 @@ TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
         .expectEnabled("edValorMilhas", false)
         .enter()
         .expectFocus("edValorMilhas")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 31); })
+        .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 31); })
         .type("12a.34")
         .expectText("edValorMilhas", "12,34")
         .alt('1');
@@ -428,7 +428,7 @@ TEST_P(ReversalWrites, AreTheSameFieldsButTheOperationCode) {
         .enter()
         .enter()
         .expectFocus("edMatrOper")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 109); })
+        .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 109); })
         .type("12x34")
         .alt('1');
     EXPECT_EQ(op.run(*screen), 1);
@@ -444,8 +444,8 @@ TEST_P(ReversalWrites, AreTheSameFieldsButTheOperationCode) {
                              {field::Operator, "1234"},
                              {field::OperationCode, c.operation}};
     EXPECT_EQ(writtenTexts(*host), expected);
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnCancelamentoVendaAquis, sizeof(VksRequestLayout)), 0);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnCancelamentoVendaAquis, sizeof(VksRequestLayout)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesReversal, ReversalWrites, testing::ValuesIn(kReversals), CaseName());
@@ -461,7 +461,7 @@ TEST_P(ReversalOperator, IsRequiredBeforeTheCoupon) {
     op.alt('1').dismissMessage(803).expectFocus("edMatrOper").type("   ").alt('1').dismissMessage(803);
     op.type("55").alt('1').dismissMessage(810).expectFocus("edCupom").escape();
     EXPECT_EQ(op.run(*screen), 2);
-    EXPECT_TRUE(host->writes.empty());
+    EXPECT_TRUE(host->writes().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesReversal, ReversalOperator, testing::ValuesIn(kReversals), CaseName());
@@ -475,15 +475,15 @@ TEST_P(RefusedCouponDate, StopsTheConfirmation) {
     ScopedFakeHost host;
     supply(*host, kind.transaction);
     supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "77"}});
-    host->refuseWrite = std::pair{field::CouponDate, 0};
+    host->refuseWrite(field::CouponDate, 0);
     const auto screen = kind.create();
     Operator op;
     op.alt('1').expectNoMessage().expectEnabled("btConfirma", true).escape();
     EXPECT_EQ(op.run(*screen), 2);
-    ASSERT_FALSE(host->writes.empty());
-    EXPECT_EQ(host->writes.back().field, field::CouponNumber);
-    EXPECT_TRUE(host->authorizations.empty());
-    EXPECT_EQ(host->handBacks, 0);
+    ASSERT_FALSE(host->writes().empty());
+    EXPECT_EQ(host->writes().back().field, field::CouponNumber);
+    EXPECT_TRUE(host->authorizations().empty());
+    EXPECT_EQ(host->handBackCount(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesReversal, RefusedCouponDate, testing::ValuesIn(kScreens), CaseName());

@@ -35,7 +35,7 @@ const Term kNoInterest{"no interest", createScreen<TFrmSJuros_ParcMilhas>, 526, 
 const Term kInterest{"interest", createScreen<TFrmCJuros_ParcMilhas>, 525, "3"};
 
 // The card as the dispatcher's card step left it, an amount from the host.
-void prepare(FakeHost& host, const Fields& fields, bool occurrences) {
+void prepare(SimulatedHost& host, const Fields& fields, bool occurrences) {
     host.set(field::Identification, kCard);
     host.set(field::Amount, "10000");
     for (const auto& [id, value] : fields) host.set(id, value);
@@ -158,7 +158,7 @@ TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
     auto screen = c.term->create();
     Operator op;
     op.check("panel", [&] {
-        EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbTitulo")), c.term->title);
+        EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbTitulo")), c.term->title);
         for (const Shown& s : c.shown) {
             if (s.text != "-") {
                 EXPECT_EQ(cashier::controlText(s.control), s.text) << s.control;
@@ -174,7 +174,7 @@ TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
     op.escape();
     EXPECT_EQ(op.run(*screen), 2);
     std::vector<FieldId> cleared;
-    for (const auto& write : host->writes) {
+    for (const auto& write : host->writes()) {
         if (!write.text) cleared.push_back(write.field);
     }
     const std::vector<FieldId> switchedOff{field::OccurrenceCode, field::OccurrenceKind};
@@ -307,14 +307,14 @@ TEST(MilesSale, LeavingTheOccurrenceOnInsuranceAsksForTheCode) {
         .enter()
         .enter()
         .expectFocus("cbIdOcorrencia")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 1613); })
+        .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 1613); })
         .type("22")
         .expectText("cbIdOcorrencia", "0 - Demais casos")
         .type("88")
         .expectText("cbIdOcorrencia", "S - Código do Seguro")
         .enter()
         .expectFocus("edCodOcorrencia")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 1612); })
+        .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 1612); })
         .type("9876543210")
         .enter()
         .expectFocus("btConfirma")
@@ -374,7 +374,7 @@ TEST(MilesSale, AmountsAreFormattedAsTypedAndDigitFieldsTakeOnlyDigits) {
     auto screen = createScreen<TFrmCJuros_ParcMilhas>();
     Operator op;
     op.expectFocus("edValorEntrada")
-        .check("hint", [] { EXPECT_EQ(FakeHost::messageIdOf(*cashier::controlText("lbMensagem")), 30); })
+        .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 30); })
         .type("12a,5")
         .expectText("edValorEntrada", "1,25")
         .enter()
@@ -422,7 +422,7 @@ const Fields kEverythingSupplied{
 };
 
 // The sale's writes with everything above supplied.
-std::vector<FakeHost::Write> saleWrites(bool occurrences) {
+std::vector<SimulatedHost::Write> saleWrites(bool occurrences) {
     return {
         {field::Amount, 0, "10000"},
         {field::AuthorizerTag, 0, "36"},
@@ -451,7 +451,7 @@ std::vector<FakeHost::Write> saleWrites(bool occurrences) {
 struct TermWriteCase {
     const Term* term;
     bool occurrences;
-    std::vector<FakeHost::Write> termWrites; // after the sale's
+    std::vector<SimulatedHost::Write> termWrites; // after the sale's
 };
 
 void PrintTo(const TermWriteCase& c, std::ostream* os) {
@@ -492,15 +492,15 @@ TEST_P(MilesSaleWrites, AreMadeInOrderAndTheComposedCodeGoesWithTheRequest) {
     op.expectFocus("edValorAvista").alt('1');
     EXPECT_EQ(op.run(*screen), 1);
 
-    std::vector<FakeHost::Write> expected = saleWrites(c.occurrences);
+    std::vector<SimulatedHost::Write> expected = saleWrites(c.occurrences);
     if (!c.occurrences) {
         expected.insert(expected.begin(),
                         {{field::OccurrenceCode, 0, std::nullopt}, {field::OccurrenceKind, 0, std::nullopt}});
     }
     expected.insert(expected.end(), c.termWrites.begin(), c.termWrites.end());
-    EXPECT_EQ(host->writes, expected);
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    const VksRequestLayout& layout = host->authorizations[0].layout;
+    EXPECT_EQ(host->writes(), expected);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    const VksRequestLayout& layout = host->requestLayouts[0];
     // Members of the packed record are copied before comparing: a reference
     // to a misaligned member is not allowed.
     const int code = layout.code;
@@ -511,7 +511,7 @@ TEST_P(MilesSaleWrites, AreMadeInOrderAndTheComposedCodeGoesWithTheRequest) {
     EXPECT_EQ(composed, static_cast<const char*>(pCodigoValorMilhas));
     EXPECT_STREQ(pCodigoValorMilhas, "000000001109999888822123456789");
     EXPECT_EQ(state().VersaoMapeamento, "1234");
-    EXPECT_EQ(host->handBacks, 1);
+    EXPECT_EQ(host->handBackCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleWrites, testing::ValuesIn(kTermWrites),
@@ -557,13 +557,13 @@ TEST_P(RefusedSaleWrite, StopsTheConfirmation) {
     const SaleRefusal& c = GetParam();
     ScopedFakeHost host;
     prepare(*host, kEverythingSupplied, false);
-    host->refuseWrite = {c.refused, 0};
+    host->refuseWrite(c.refused, 0);
     std::memset(pCodigoValorMilhas, '9', CodigoValorMilhasLength);
     auto screen = createScreen<TFrmAVista_VendaCartaoMilhas>();
     Operator op;
     op.expectFocus("edValorAvista").alt('1').expectNoMessage().escape();
     EXPECT_EQ(op.run(*screen), 2);
-    EXPECT_EQ(host->writes.back().field, c.lastWritten);
+    EXPECT_EQ(host->writes().back().field, c.lastWritten);
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
     EXPECT_EQ(std::strlen(pCodigoValorMilhas), c.refused == field::CashValue ? 30u : 0u);
 }
@@ -667,11 +667,11 @@ TEST_P(FromTheEntryPoint, TheCardIsReadAndTheTermChoosesTheScreen) {
         .expectFocus("edValorMilhas")
         .alt('1');
     op.run([] { ExecutaGenerico(0, 0); });
-    ASSERT_EQ(host->cardReads.size(), 1u);
-    EXPECT_EQ(FakeHost::messageIdOf(host->cardReads[0].second), 523);
+    ASSERT_EQ(host->cardReads().size(), 1u);
+    EXPECT_EQ(SimulatedHost::messageIdOf(host->cardReads()[0].second), 523);
     EXPECT_EQ(host->get(field::PaymentTerm), term->paymentTerm);
     EXPECT_EQ(host->get(field::CardNumber), kCard);
-    EXPECT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(host->authorizations().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesSale, FromTheEntryPoint, testing::Values(&kCash, &kNoInterest, &kInterest), CaseName());

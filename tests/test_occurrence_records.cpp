@@ -61,7 +61,7 @@ const Screen* const kScreens[] = {&kIdentification, &kCancellation};
 
 // The screen's own fields, the query code 7, and a query type of another
 // family that these screens must not send.
-void supply(FakeHost& host, const Screen& screen) {
+void supply(SimulatedHost& host, const Screen& screen) {
     for (const auto& [id, value] : screen.supplied) host.set(id, value);
     host.set(field::QueryCode, "7");
     host.set(field::QueryType, "01");
@@ -84,9 +84,9 @@ TEST_P(OccurrenceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
     }
     EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
-    ASSERT_EQ(host->authorizations.size(), refusal.refuses() ? 0u : 1u);
+    ASSERT_EQ(host->authorizations().size(), refusal.refuses() ? 0u : 1u);
     if (!refusal.refuses()) {
-        EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, s->layout, sizeof(VksRequestLayout)), 0);
+        EXPECT_EQ(std::memcmp(&host->requestLayouts[0], s->layout, sizeof(VksRequestLayout)), 0);
         EXPECT_EQ(state().CodigoConsulta, "007");
     }
 }
@@ -133,7 +133,7 @@ class OccurrenceListKeys : public testing::TestWithParam<OccurrenceListKeysCase>
 TEST_P(OccurrenceListKeys, AreReadAsTyped) {
     const OccurrenceListKeysCase& c = GetParam();
     ScopedFakeHost host;
-    host->keyboard[c.typed] = c.hostReads;
+    host->mapKey(c.typed, c.hostReads);
     auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
     Operator op;
     op.expectFocus("cbIdOcorrencia").type(c.typed).expectText("cbIdOcorrencia", c.shown).escape();

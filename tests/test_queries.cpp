@@ -24,9 +24,9 @@
 
 namespace {
 
-std::vector<FieldId> writtenFields(const FakeHost& host) {
+std::vector<FieldId> writtenFields(const SimulatedHost& host) {
     std::vector<FieldId> fields;
-    for (const auto& write : host.writes) fields.push_back(write.field);
+    for (const auto& write : host.writes()) fields.push_back(write.field);
     return fields;
 }
 
@@ -127,8 +127,8 @@ TEST_P(ValueQueryDocument, IsLockedLabelledByEntryTypeAndSentUnchanged) {
     EXPECT_EQ(host->get(field::DocumentData), " 12.345,67 ");
     EXPECT_EQ(host->get(field::QueryType), "12");
     EXPECT_EQ(host->get(field::QueryOutput), "X");
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaValorDocumentoBRQ, sizeof(VksRequestLayout)), 0);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnConsultaValorDocumentoBRQ, sizeof(VksRequestLayout)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(ValueQuery, ValueQueryDocument, testing::ValuesIn(kValueCases), CaseName());
@@ -168,8 +168,8 @@ TEST_P(RefusedQueryScreenWrite, StopsTheConfirmation) {
     op.expectOpenThenCancel(*screen);
     EXPECT_EQ(op.run(*screen), 2);
     EXPECT_EQ(writtenFields(*host), refusal.fieldsBefore());
-    EXPECT_TRUE(host->authorizations.empty());
-    EXPECT_EQ(host->handBacks, 0);
+    EXPECT_TRUE(host->authorizations().empty());
+    EXPECT_EQ(host->handBackCount(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(QueryScreens, RefusedQueryScreenWrite, testing::ValuesIn(eachWriteRefusedOf(kRefusalCases)),
@@ -263,8 +263,8 @@ TEST_P(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMi
     if (c.hostCodeWritten) {
         EXPECT_EQ(host->get(field::HostCode), "0000");
     }
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)), 0);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnConsultaExtratoCartao, sizeof(VksRequestLayout)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(CardStatement, CardStatement, testing::ValuesIn(kCardStatementCases), CaseName());
@@ -281,18 +281,15 @@ TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
         .expectFocus("btConfirma");
     // The host refuses 1041 once: the cashier sees the concealed number and
     // confirms again; the clear number is still what is sent.
-    op.check("refuse 1041",
-             [&] {
-                 host->refuseWrite = {{field::DocumentData, 0}};
-             })
+    op.check("refuse 1041", [&] { host->refuseWrite(field::DocumentData, 0); })
         .enter()
         .expectText("edCartao", kConcealedCard)
-        .check("accept 1041", [&] { host->refuseWrite.reset(); })
+        .check("accept 1041", [&] { host->acceptWrite(field::DocumentData, 0); })
         .expectFocus("btConfirma")
         .enter();
     EXPECT_EQ(op.run(*screen), 1);
     EXPECT_EQ(host->get(field::DocumentData), kCard);
-    EXPECT_EQ(host->authorizations.size(), 1u);
+    EXPECT_EQ(host->authorizations().size(), 1u);
 }
 
 // --- CPF base and CPF statement -------------------------------------------------------
@@ -351,8 +348,8 @@ TEST_P(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
                                                           field::QueryType, field::QueryOutput, field::Cpf}));
     EXPECT_EQ(host->get(field::Cpf), c.sent);
     EXPECT_EQ(host->get(field::QueryEntryType), "02");
-    ASSERT_EQ(host->authorizations.size(), 1u);
-    EXPECT_EQ(std::memcmp(&host->authorizations[0].layout, &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
+    ASSERT_EQ(host->authorizations().size(), 1u);
+    EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnConsultaExtratoCPF, sizeof(VksRequestLayout)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(CpfStatement, CpfStatement, testing::ValuesIn(kCpfStatementCases), CaseName());

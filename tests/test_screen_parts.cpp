@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "FakeHost.h"
 #include "Operator.h"
+#include "SimulatedHost.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
 #include "host/Fields.h"

@@ -86,19 +86,20 @@ void Simulator::reset() {
     store_.clear();
     sim::wipe(behaviour_.cardNumber);
     behaviour_ = Behaviour{};
-    wipeRecords();
-    handBacks_ = 0;
-    receiptCopies_.clear();
+    clearRecords();
     failableCounts_.clear();
     failedCalls_.clear();
 }
 
-void Simulator::wipeRecords() {
+void Simulator::clearRecords() {
+    std::scoped_lock lock(mutex_);
     wipeAll(calls_);
     wipeAll(writes_);
     wipeAll(audit_);
     wipeAll(errors_);
     wipeAll(authorizations_);
+    handBacks_ = 0;
+    receiptCopies_.clear();
 }
 
 void Simulator::storeText(FieldKey key, std::string_view text) {
@@ -236,10 +237,10 @@ bool Simulator::authorize(const VksRequestLayout& layout, const VksMessageLabel*
         progress = behaviour_.progressText;
         if (hook) forHook = authorizations_.back();
     }
-    // Callbacks run unlocked: the label or the hook may hand work to
+    // Callbacks run unlocked: the hook or the label may hand work to
     // another thread that uses the simulator.
-    if (label != nullptr && label->set_text != nullptr) label->set_text(label->context, progress.c_str());
     if (hook) hook(forHook);
+    if (label != nullptr && label->set_text != nullptr) label->set_text(label->context, progress.c_str());
     wipe(forHook);
     std::scoped_lock lock(mutex_);
     return behaviour_.authorizeResult;
@@ -275,6 +276,11 @@ void Simulator::setCard(std::int16_t status, std::string_view number) {
 void Simulator::refuseWrite(std::int32_t field, int occurrence, std::int16_t status) {
     std::scoped_lock lock(mutex_);
     behaviour_.refusedWrites[{field, occurrence}] = status == 0 ? std::int16_t{1} : status;
+}
+
+void Simulator::acceptWrite(std::int32_t field, int occurrence) {
+    std::scoped_lock lock(mutex_);
+    behaviour_.refusedWrites.erase({field, occurrence});
 }
 
 void Simulator::setAuthorizeResult(bool result) {

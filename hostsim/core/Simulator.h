@@ -30,6 +30,7 @@ struct FieldWrite {
     std::int32_t field = 0;
     int occurrence = 0;
     std::optional<std::string> text;
+    bool operator==(const FieldWrite&) const = default;
 };
 
 struct ErrorReport {
@@ -80,14 +81,16 @@ struct Behaviour {
     bool authorizeResult = true;
     std::map<std::string, std::string> keyboard; // typed character -> character for ValKeyBoard
     std::string progressText = "Enviando solicitação...";
-    // Runs inside AutorizaTransacao after the request was recorded.
+    // Runs inside AutorizaTransacao after the request was recorded, before
+    // any progress text is shown.
     std::function<void(const AuthorizationRecord&)> onAuthorize;
     std::set<CallIndex> failingCalls;
 };
 
 // The simulated host: field store, catalogue, audit log, records of every
-// host call, and the behaviours the scenario configured. One per process,
-// shared by the five libraries; all methods are safe to call from a
+// host call, and the behaviours the scenario configured. The five libraries
+// share one per process (simulator()); a unit test may make its own. All
+// methods are safe to call from a
 // callback that runs inside a host call. Every text it lets go (a field
 // overwritten or cleared, the records on reset) is overwritten first: the
 // store and the records hold card numbers and host codes. Copies it hands
@@ -99,6 +102,10 @@ public:
     // Clears the field store, audit log, records and behaviours. The
     // catalogue stays loaded.
     void reset();
+    // Clears what the host calls recorded (calls, writes, audit, errors,
+    // hand-backs, receipt copies, authorizations), keeping the field store
+    // and the behaviours: one set-up run many times.
+    void clearRecords();
 
     // ---- Field store (scenario side: not recorded) ----
     void setField(std::int32_t field, int occurrence, std::string_view text);
@@ -143,6 +150,7 @@ public:
     void setOperatorValid(bool valid);
     void setCard(std::int16_t status, std::string_view number);
     void refuseWrite(std::int32_t field, int occurrence, std::int16_t status = 1);
+    void acceptWrite(std::int32_t field, int occurrence); // undoes refuseWrite
     void setAuthorizeResult(bool result);
     void mapKey(std::string from, std::string to);
     void setProgressText(std::string text);
@@ -173,7 +181,6 @@ private:
     using Store = std::map<FieldKey, std::string, std::less<>, WipingAllocator<std::pair<const FieldKey, std::string>>>;
 
     void storeText(FieldKey key, std::string_view text);
-    void wipeRecords();
 
     mutable platform::RecursiveMutex mutex_;
     MessageCatalogue catalogue_;

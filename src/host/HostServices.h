@@ -34,8 +34,8 @@ public:
 };
 
 // One typed method per function of the host's five libraries. Texts are
-// UTF-8. The production implementation calls the libraries; tests use a
-// recording fake.
+// UTF-8. The production implementation calls the libraries; unit tests
+// answer from the simulated host in process.
 class HostServices {
 public:
     virtual ~HostServices() = default;

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeHost.h"
+#include "SimulatedHost.h"
 
 namespace vks::test {
 
@@ -36,7 +36,7 @@ Operator& Operator::expectFocus(const std::string& control) {
 }
 
 Operator& Operator::dismissMessage(MessageId id) {
-    script_.expectMessageBoxText(FakeHost::messageText(id));
+    script_.expectMessageBoxText(SimulatedHost::messageText(id));
     script_.acceptMessageBox();
     return *this;
 }

@@ -31,8 +31,8 @@ struct RefusedWrite {
         return fields;
     }
     // Has the host refuse this row's write (the first occurrence of its field).
-    void arm(FakeHost& host) const {
-        if (refuses()) host.refuseWrite = {{all[at].first, 0}};
+    void arm(SimulatedHost& host) const {
+        if (refuses()) host.refuseWrite(all[at].first, 0);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the screen tests share: the sample card and CPF, field lists, filling
-// and reading the fake host, and readable names for parameter cases.
+// and reading the simulated host, and readable names for parameter cases.
 
 #include <ostream>
 #include <stdexcept>
@@ -16,8 +16,8 @@
 #include <QLineEdit>
 
 #include "CaseName.h"
-#include "FakeHost.h"
 #include "Operator.h"
+#include "SimulatedHost.h"
 #include "host/Fields.h"
 #include "screens/ScreenTable.h"
 #include "screens/base/CreateScreen.h"
@@ -42,14 +42,14 @@ inline std::string day(int fromToday = 0, const char* format = "ddMMyyyy") {
 }
 inline std::string today() { return day(0); }
 
-inline void supply(FakeHost& host, const Fields& fields) {
+inline void supply(SimulatedHost& host, const Fields& fields) {
     for (const auto& [field, value] : fields) host.set(field, value);
 }
 
 // Every write in order, a cleared field as "<cleared>".
-inline Writes writtenTexts(const FakeHost& host) {
+inline Writes writtenTexts(const SimulatedHost& host) {
     Writes written;
-    for (const auto& write : host.writes) written.emplace_back(write.field, write.text.value_or("<cleared>"));
+    for (const auto& write : host.writes()) written.emplace_back(write.field, write.text.value_or("<cleared>"));
     return written;
 }
 
