@@ -15,7 +15,7 @@
 
 namespace {
 
-using vks::test::ScopedFakeHost;
+using vks::test::ScopedSimulatedHost;
 
 void BM_TransactionTypeOfLongFlags(benchmark::State& state) {
     const std::string flags(static_cast<std::size_t>(state.range(0)), '0');
@@ -25,7 +25,7 @@ BENCHMARK(BM_TransactionTypeOfLongFlags)->Arg(21)->Arg(1 << 20);
 
 // A whole call that ends in its preconditions (rejected sub-option).
 void BM_ExecutaGenericoPreconditions(benchmark::State& state) {
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     fake->set(vks::field::EnabledTransactions, "1");
     fake->set(vks::field::EntryType, "7");
     for (auto _ : state) {

@@ -33,7 +33,7 @@ int writesOf(const SimulatedHost& host, FieldId field) {
 // --- Creation -------------------------------------------------------------------
 
 TEST(BaseScreen, CreationAndDestructionAreAuditedAndTheVersionIsShown) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     {
         auto screen = createScreen<TFrmTrn_Mod>();
         EXPECT_EQ(screen->objectName(), "FrmTrn_Mod");
@@ -51,7 +51,7 @@ TEST(BaseScreen, CreationAndDestructionAreAuditedAndTheVersionIsShown) {
 // The pictures are prepared once, at the size shown, for every screen, and
 // look exactly as when each label scaled the originals on its first paint.
 TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto first = createScreen<TFrmTrn_Mod>();
     auto second = createScreen<TFrmTrn_Mod>();
     for (const QString name : {"ImgFundo", "Image1", "ImageLogo"}) {
@@ -84,7 +84,7 @@ TEST(BaseScreen, PicturesAreSharedAndLookAsScaledByTheirLabels) {
 // screen's own, the style drew and cached its controls anew for every screen
 // and memory grew with every transaction.
 TEST(BaseScreen, ScreensShareOnePaletteWithLockedValuesReadable) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto first = createScreen<TFrmTrn_Mod>();
     auto second = createScreen<TFrmTrn_Mod>();
     first->ensurePolished();
@@ -100,7 +100,7 @@ TEST(BaseScreen, ScreensShareOnePaletteWithLockedValuesReadable) {
 class BuildVersion : public testing::TestWithParam<std::string> {};
 
 TEST_P(BuildVersion, GivesTheScreenAndTheMessageBoxesTheWholeTitle) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->setBuildVersion(GetParam());
     auto screen = createScreen<TFrmTrn_Mod>();
     const std::string title = "VKS - v" + GetParam();
@@ -112,17 +112,17 @@ INSTANTIATE_TEST_SUITE_P(BaseScreen, BuildVersion,
                          testing::Values(std::string(), std::string("2.1.0.7"), std::string(200, '9')));
 
 TEST(BaseScreen, ShowingFocusesTheFirstControlAndEmptiesTheMessageLine) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor")
         .check("hint of the amount",
                [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 26); })
         .expectVisible("btConfirma", true)
         .expectText("btConfirma", "Mensagem 553")
         .expectText("lbValor", "Mensagem 546")
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_GE(host->callCount("ColocaJanelaEmPrimeiroPlano"), 1);
 }
 
@@ -152,14 +152,14 @@ class ConfirmFlow : public testing::TestWithParam<FlowCase> {};
 
 TEST_P(ConfirmFlow, RunsItsStepsInOrderAndHandsBackOnce) {
     const FlowCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::ServiceXData, "  dados  ");
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("btConfirma").enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("btConfirma").enter();
+    EXPECT_EQ(cashier.run(*screen), 1);
 
     EXPECT_EQ(host->get(field::Amount), "1500");
     ASSERT_EQ(host->authorizations().size(), 1u);
@@ -213,19 +213,19 @@ protected:
 // host holds the event loop; the other controls keep their look and the
 // focus stays where it was (no exit handler runs).
 TEST(BaseScreen, WhileAuthorizingTheButtonsShowLockedAndTheHostsProgressAtOnce) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     auto screen = createScreen<TFrmTrn_Mod>();
     auto* line = screen->findChild<QLabel*>("lbMensagem");
     auto* confirm = screen->findChild<QWidget*>("btConfirma");
     auto* amount = screen->findChild<QWidget*>("edValor");
-    Operator op;
+    ScriptedCashier cashier;
     std::optional<PaintLog> log;
-    op.expectFocus("btConfirma").check("watch the paints", [&] {
+    cashier.expectFocus("btConfirma").check("watch the paints", [&] {
         log.emplace(std::vector<QWidget*>{line, confirm, amount});
     });
-    op.enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    cashier.enter();
+    EXPECT_EQ(cashier.run(*screen), 1);
     ASSERT_TRUE(log.has_value());
     const auto painted = [&](const QString& what) {
         return std::find_if(log->painted.begin(), log->painted.end(), [&](const auto& p) { return p.first == what; }) !=
@@ -248,7 +248,7 @@ struct LockedFocusCase {
 class LockedWhileAuthorizing : public testing::TestWithParam<LockedFocusCase> {};
 
 TEST_P(LockedWhileAuthorizing, TheFocusMovesNowhereAndTheMessageLineKeepsItsText) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
     auto* line = screen->findChild<QLabel*>("lbMensagem");
     QStringList focusedAfterConfirm;
@@ -260,10 +260,10 @@ TEST_P(LockedWhileAuthorizing, TheFocusMovesNowhereAndTheMessageLineKeepsItsText
         QWidget* now = QApplication::focusWidget();
         EXPECT_TRUE(now == nullptr || now == focusBeforeConfirm) << qPrintable(now->objectName());
     });
-    Operator op;
-    op.expectFocus("edValor").type("15");
-    if (!GetParam().confirmFromField) op.enter().expectFocus("btConfirma");
-    op.check("watch the focus", [&] {
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor").type("15");
+    if (!GetParam().confirmFromField) cashier.enter().expectFocus("btConfirma");
+    cashier.check("watch the focus", [&] {
         lineBeforeConfirm = line->text();
         focusBeforeConfirm = QApplication::focusWidget();
         QObject::connect(qApp, &QApplication::focusChanged, screen.get(), [&](QWidget*, QWidget* now) {
@@ -271,11 +271,11 @@ TEST_P(LockedWhileAuthorizing, TheFocusMovesNowhereAndTheMessageLineKeepsItsText
         });
     });
     if (GetParam().confirmFromField) {
-        op.alt('1');
+        cashier.alt('1');
     } else {
-        op.enter();
+        cashier.enter();
     }
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     ASSERT_EQ(host->authorizations().size(), 1u);
     EXPECT_EQ(lineWhenAuthorizing, lineBeforeConfirm);
     for (const QString& focused : focusedAfterConfirm) {
@@ -289,15 +289,15 @@ INSTANTIATE_TEST_SUITE_P(BaseScreen, LockedWhileAuthorizing, testing::ValuesIn(k
 // While the screen sends its request, or waits for the host after a failed
 // transfer, no key reaches it, though its controls look the same.
 TEST(BaseScreen, ALockedScreenTakesNoInput) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::ConfirmationSwitch, "0");
     host->set(field::ServiceXSwitch, "1");
     host->refuseWrite(field::ServiceXRequest, 0);
     auto screen = createScreen<TFrmTrn_Mod>();
     auto* amount = screen->findChild<QLineEdit*>("edValor");
-    Operator op;
+    ScriptedCashier cashier;
     QString amountShown;
-    op.expectFocus("edValor")
+    cashier.expectFocus("edValor")
         .type("15")
         .enter()
         .expectFocus("btConfirma")
@@ -317,18 +317,18 @@ TEST(BaseScreen, ALockedScreenTakesNoInput) {
             EXPECT_EQ(cashier::screenName(), "FrmTrn_Mod");
             cashier::closeAll();
         });
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::ConfirmationSwitch, "0");
     host->set(field::ServiceXSwitch, "1");
     host->refuseWrite(field::ServiceXRequest, 0);
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("btConfirma")
+    ScriptedCashier cashier;
+    cashier.expectFocus("btConfirma")
         .enter()
         .expectEnabled("btRetorna", false)
         .escape()
@@ -339,15 +339,15 @@ TEST(BaseScreen, AFailedServiceXTransferLeavesTheScreenDisabledWithoutHandBack) 
             EXPECT_EQ(host->errorIds(), std::vector<int>{1591});
             cashier::closeAll();
         });
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("KovarSetaViasCupomModulo"), 0);
 }
 
 TEST(BaseScreen, AFailedValidationStopsBeforeAnyWrite) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor")
         .alt('1')
         .dismissMessage(26)
         .expectFocus("edValor")
@@ -358,20 +358,20 @@ TEST(BaseScreen, AFailedValidationStopsBeforeAnyWrite) {
         .expectFocus("edValor")
         .expectText("edValor", "")
         .alt('9');
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
     EXPECT_EQ(host->handBackCount(), 0); // the runner hands a cancelled screen back, not the screen
 }
 
 TEST(BaseScreen, ARefusedWriteStopsBeforeAuthorization) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->refuseWrite(field::Amount, 0);
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("btConfirma").enter().expectNoMessage().expectEnabled("btConfirma", true).alt('9');
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("btConfirma").enter().expectNoMessage().expectEnabled("btConfirma", true).alt('9');
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
     EXPECT_EQ(host->handBackCount(), 0);
 }
@@ -379,10 +379,10 @@ TEST(BaseScreen, ARefusedWriteStopsBeforeAuthorization) {
 // --- The keyboard --------------------------------------------------------------------
 
 TEST(BaseScreen, TheFirstKeyAfterAFailedConfirmDoesNotMoveTheFocus) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor")
         .alt('1')
         .dismissMessage(26)
         .enter()
@@ -392,15 +392,15 @@ TEST(BaseScreen, TheFirstKeyAfterAFailedConfirmDoesNotMoveTheFocus) {
         .enter()
         .expectFocus("btConfirma")
         .enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::Amount), "005");
 }
 
 TEST(BaseScreen, EnterMovesToTheNextControlAndPressesAButton) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor")
         .type("12")
         .enter()
         .expectFocus("btConfirma")
@@ -409,7 +409,7 @@ TEST(BaseScreen, EnterMovesToTheNextControlAndPressesAButton) {
         .tab()
         .expectFocus("btRetorna")
         .enter();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 struct KeyCase {
@@ -432,13 +432,13 @@ class ButtonKeys : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(ButtonKeys, PressTheirButton) {
     const KeyCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor").type(c.typed);
-    for (const cashier::KeyStroke& key : c.keys) op.press(key);
-    if (c.result == -1) op.expectText("edValor", "0,51").expectNoMessage().escape();
-    EXPECT_EQ(op.run(*screen), c.result == -1 ? 2 : c.result);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor").type(c.typed);
+    for (const cashier::KeyStroke& key : c.keys) cashier.press(key);
+    if (c.result == -1) cashier.expectText("edValor", "0,51").expectNoMessage().escape();
+    EXPECT_EQ(cashier.run(*screen), c.result == -1 ? 2 : c.result);
     EXPECT_EQ(host->authorizations().size(), c.result == 1 ? 1u : 0u);
 }
 
@@ -454,11 +454,11 @@ void PrintTo(const AmountCase& c, std::ostream* os) { *os << testing::PrintToStr
 class AmountKeys : public testing::TestWithParam<AmountCase> {};
 
 TEST_P(AmountKeys, AreFilteredAndTheAmountIsReformattedAsTyped) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor").type(GetParam().typed).expectText("edValor", GetParam().shown).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor").type(GetParam().typed).expectText("edValor", GetParam().shown).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(BaseScreen, AmountKeys,
@@ -468,52 +468,52 @@ INSTANTIATE_TEST_SUITE_P(BaseScreen, AmountKeys,
                                          AmountCase{"xyz", ""}));
 
 TEST(BaseScreen, KeysPassThroughTheHostKeyboardRoutine) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->mapKey("a", "7"); // the host reads this key as a 7
     host->mapKey("5", "");  // and this one as nothing
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("edValor").type("a5a").expectText("edValor", "0,77").escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor").type("a5a").expectText("edValor", "0,77").escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 TEST(BaseScreen, AnAmountFromTheHostIsShownFormattedAndLocked) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1.234,56");
     auto screen = createScreen<TFrmTrn_Mod>();
-    Operator op;
-    op.expectFocus("btConfirma").expectText("edValor", "1234,56").expectEnabled("edValor", false).alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("btConfirma").expectText("edValor", "1234,56").expectEnabled("edValor", false).alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::Amount), "123456");
 }
 
 // --- Self-confirming screens -----------------------------------------------------------
 
 TEST(SelfConfirm, AScreenWithNothingToTypeConfirmsItselfOnce) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     auto screen = createScreen<TFrmVKS_TrnMod>();
-    Operator op; // no keys at all
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier; // no keys at all
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->authorizations().size(), 1u);
     EXPECT_EQ(host->handBackCount(), 1);
 }
 
 TEST(SelfConfirm, AScreenOpeningOnAnInputFieldWaits) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmVKS_TrnMod>();
-    Operator op;
-    op.expectFocus("edValor").pause(100ms).check("not confirmed",
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor").pause(100ms).check("not confirmed",
                                                  [&] { EXPECT_EQ(host->callCount("AutorizaTransacao"), 0); });
-    op.escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    cashier.escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 TEST(SelfConfirm, AQueryScreenStoresItsEntryTypeWithTwoDigits) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmVKS_Adc>();
-    Operator op;
-    op.expectFocus("edTipoEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edTipoEntrada")
         .alt('1')
         .dismissMessage(823)
         .expectFocus("edTipoEntrada")
@@ -521,7 +521,7 @@ TEST(SelfConfirm, AQueryScreenStoresItsEntryTypeWithTwoDigits) {
         .enter()
         .expectFocus("btConfirma")
         .enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::QueryEntryType), "05");
     EXPECT_EQ(writesOf(*host, field::QueryEntryType), 1);
 }
@@ -549,18 +549,18 @@ class CancellationDate : public testing::TestWithParam<DateCase> {};
 // refuses is reported once, and then the screen waits for the cashier.
 TEST_P(CancellationDate, IsCheckedWhenTheScreenConfirmsItself) {
     const DateCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     const std::string date =
         c.fixed != nullptr ? c.fixed : ddmmyyyy(QDate::currentDate().addDays(c.daysFromToday)).toStdString();
     host->set(field::Amount, "990");
     host->set(field::TransactionDate, date);
     host->set(field::Nsu, "123456");
     auto screen = createScreen<TFrmCnc_Trn>();
-    Operator op;
+    ScriptedCashier cashier;
     if (!c.accepted) {
-        op.dismissMessage(787).expectFocus("btConfirma").expectNoMessage(200ms).escape();
+        cashier.dismissMessage(787).expectFocus("btConfirma").expectNoMessage(200ms).escape();
     }
-    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(cashier.run(*screen), c.accepted ? 1 : 2);
     EXPECT_EQ(fieldOr(*host, field::TransactionDate), date);
     EXPECT_EQ(writesOf(*host, field::TransactionDate), c.accepted ? 1 : 0);
 }
@@ -568,13 +568,13 @@ TEST_P(CancellationDate, IsCheckedWhenTheScreenConfirmsItself) {
 INSTANTIATE_TEST_SUITE_P(BaseScreen, CancellationDate, testing::ValuesIn(kDates), CaseName());
 
 TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "990");
     auto screen = createScreen<TFrmCnc_Trn>();
     const QString tomorrow = QDate::currentDate().addDays(1).toString("ddMMyyyy");
     const QString today = QDate::currentDate().toString("ddMMyyyy");
-    Operator op;
-    op.expectFocus("edDtTransacao")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edDtTransacao")
         .check("hint of the date",
                [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 37); })
         .type(tomorrow.toStdString())
@@ -592,7 +592,7 @@ TEST(CancellationScreen, TypedDateAndNsuAreCheckedAndStored) {
         .type("12a34")
         .expectText("edNumDocumento", "1234")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::TransactionDate), today.toStdString());
     EXPECT_EQ(host->get(field::Nsu), "1234");
     EXPECT_EQ(host->get(field::Amount), "990");

@@ -85,7 +85,7 @@ class Operation : public testing::TestWithParam<OperationCase> {};
 
 TEST_P(Operation, LocksWhatTheHostSuppliedAndTheRecordIsWrittenInOrder) {
     const OperationCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyRecord(*host, c.flags);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
     EXPECT_EQ(screen->findChild<QLabel*>("lbTitulo")->text().toStdString(), c.title);
@@ -94,9 +94,9 @@ TEST_P(Operation, LocksWhatTheHostSuppliedAndTheRecordIsWrittenInOrder) {
         EXPECT_EQ(screen->findChild<QWidget*>(r.control)->isEnabled(), !locked) << r.control;
     }
     // With everything fixed, nothing is left to type: the screen confirms itself.
-    Operator op;
-    if (!c.locksSupplied) op.alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    if (!c.locksSupplied) cashier.alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(writtenTexts(*host), expectedWrites(c.operation));
     ASSERT_EQ(host->authorizations().size(), 1u);
 }
@@ -131,7 +131,7 @@ class SuppliedOnAnInclusion : public testing::TestWithParam<SuppliedOnAnInclusio
 
 TEST_P(SuppliedOnAnInclusion, AreLockedAndShownByKind) {
     const SuppliedOnAnInclusionCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, kInclusion);
     host->set(c.field, c.value);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
@@ -148,13 +148,13 @@ class RefusedRegistrationWrite : public testing::TestWithParam<RefusedWrite> {};
 
 TEST_P(RefusedRegistrationWrite, StopsThereAndTheScreenStaysOpen) {
     const RefusedWrite& refusal = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyRecord(*host, kAlteration);
     refusal.arm(*host);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-    Operator op;
-    op.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.alt('1').pause(std::chrono::milliseconds(30)).expectEnabled("btConfirma", true).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
     EXPECT_TRUE(host->authorizations().empty());
 }
@@ -165,19 +165,19 @@ INSTANTIATE_TEST_SUITE_P(BasicRegistration, RefusedRegistrationWrite,
 // The CPF first, then the issue date, then the birth date; each refusal
 // clears and focuses its control, and nothing is written before all pass.
 TEST(BasicRegistration, ChecksInOrderBeforeAnyWrite) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, kAlteration);
     host->set(field::Cpf, "11111111111");
     host->set(field::IdentityIssueDate, "31042000");
     host->set(field::BirthDate, "00132000");
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-    Operator op;
-    op.alt('1').dismissMessage(803).expectFocus("edCPF").expectText("edCPF", "___.___.___-__").type(kValidCpf);
-    op.alt('1').dismissMessage(787).expectFocus("edExpedicao").expectText("edExpedicao", "__/__/____");
-    op.check("nothing written", [&] { EXPECT_TRUE(host->writes().empty()); }).type("30042000");
-    op.alt('1').dismissMessage(787).expectFocus("edNascimento").expectText("edNascimento", "__/__/____");
-    op.alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.alt('1').dismissMessage(803).expectFocus("edCPF").expectText("edCPF", "___.___.___-__").type(kValidCpf);
+    cashier.alt('1').dismissMessage(787).expectFocus("edExpedicao").expectText("edExpedicao", "__/__/____");
+    cashier.check("nothing written", [&] { EXPECT_TRUE(host->writes().empty()); }).type("30042000");
+    cashier.alt('1').dismissMessage(787).expectFocus("edNascimento").expectText("edNascimento", "__/__/____");
+    cashier.alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::IdentityIssueDate), "30042000");
     EXPECT_EQ(host->get(field::BirthDate), "00000000");
 }
@@ -197,15 +197,15 @@ class BirthDateFromTheHost : public testing::TestWithParam<BirthDateFromTheHostC
 
 TEST_P(BirthDateFromTheHost, IsCheckedAndWritten) {
     const BirthDateFromTheHostCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, kAlteration);
     host->set(field::Cpf, kValidCpf);
     host->set(field::BirthDate, c.stored);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-    Operator op;
-    op.alt('1');
-    if (!c.accepted) op.dismissMessage(787).expectFocus("edNascimento").escape();
-    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    ScriptedCashier cashier;
+    cashier.alt('1');
+    if (!c.accepted) cashier.dismissMessage(787).expectFocus("edNascimento").escape();
+    EXPECT_EQ(cashier.run(*screen), c.accepted ? 1 : 2);
     EXPECT_EQ(host->get(field::BirthDate), c.accepted ? c.written : c.stored);
 }
 
@@ -233,16 +233,16 @@ class TypedLetters : public testing::TestWithParam<TypedLettersCase> {};
 
 TEST_P(TypedLetters, ShowInUpperCase) {
     const TypedLettersCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, kAlteration);
     host->set(field::Cpf, kValidCpf);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-    Operator op;
-    op.focusOn(c.control)
+    ScriptedCashier cashier;
+    cashier.focusOn(c.control)
         .type(c.field == 1081 || c.field == 1091 ? "aÇão z-1 ß" : "aÇão z")
         .expectText(c.control, c.shown)
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(c.field), c.written);
 }
 
@@ -255,21 +255,21 @@ TEST(BasicRegistration, MaximumLengthLimitsTypingOnly) {
         {"edIdentidade", 14}, {"edOrgao", 9},    {"edNome", 60},   {"edNomeMae", 60}, {"edEndereco", 60},
         {"edBairro", 20},     {"edCidade", 40},  {"edDDDRes", 4},  {"edRamalRes", 4}, {"edDDDCom", 4},
         {"edRamalCom", 4},    {"edMatrOper", 6}, {"edMatrConf", 6}};
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, kAlteration);
     host->set(field::Cpf, kValidCpf);
     const std::string huge(1 << 20, '7');
     host->set(field::CustomerName, huge);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-    Operator op;
+    ScriptedCashier cashier;
     for (const auto& [control, limit] : limited) {
         if (std::string(control) == "edNome") continue;
-        op.focusOn(control)
+        cashier.focusOn(control)
             .type(std::string(static_cast<std::size_t>(limit) + 3, '5'))
             .expectText(control, std::string(static_cast<std::size_t>(limit), '5'));
     }
-    op.alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    cashier.alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::CustomerName), huge);
     EXPECT_EQ(host->get(field::District), std::string(20, '5'));
 }
@@ -289,13 +289,13 @@ class RegistrationListKeys : public testing::TestWithParam<RegistrationListKeysC
 
 TEST_P(RegistrationListKeys, StepWithTwoAndEightAndTakeTheirOwnKeys) {
     const RegistrationListKeysCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, kInclusion);
     host->set(field::Cpf, kValidCpf);
     auto screen = createScreen<TFrmCBasico_FLivreCPF>();
-    Operator op;
-    op.focusOn(c.list).type(c.keys).expectText(c.list, c.shown).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.focusOn(c.list).type(c.keys).expectText(c.list, c.shown).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(BasicRegistration, RegistrationListKeys, testing::ValuesIn(kRegistrationListKeys), CaseName());

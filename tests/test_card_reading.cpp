@@ -45,7 +45,7 @@ class CardReading : public testing::TestWithParam<CardCase> {};
 
 TEST_P(CardReading, ReadsOrTakesTheCardAndStoresIt) {
     const CardCase& c = GetParam();
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     state().ownerWindow = 0x33;
     fake->set(field::CardNumber, c.supplied);
     fake->setCard(c.status, c.padNumber);
@@ -96,7 +96,7 @@ class ServiceXTransfer : public testing::TestWithParam<ServiceXCase> {};
 
 TEST_P(ServiceXTransfer, CopiesTheTrimmedDataIntoField1099) {
     const ServiceXCase& c = GetParam();
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     fake->set(field::ServiceXData, c.data);
     EXPECT_TRUE(TrataServicoX_VKS());
     EXPECT_EQ(fake->get(field::ServiceXRequest), c.stored);
@@ -106,7 +106,7 @@ TEST_P(ServiceXTransfer, CopiesTheTrimmedDataIntoField1099) {
 INSTANTIATE_TEST_SUITE_P(ServiceX, ServiceXTransfer, testing::ValuesIn(kServiceXCases), CaseName());
 
 TEST(ServiceX, RefusedStoreReports1591) {
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     fake->refuseWrite(field::ServiceXRequest, 0);
     EXPECT_FALSE(TrataServicoX_VKS());
     EXPECT_EQ(fake->errorIds(), std::vector<int>{1591});

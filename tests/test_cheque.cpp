@@ -129,7 +129,7 @@ class SaleLook : public testing::TestWithParam<SaleLookCase> {};
 
 TEST_P(SaleLook, ShowsThePaymentPlanAndLocksWhatTheHostSupplied) {
     const SaleLookCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, c.fields);
     auto screen = createScreen<TFrmVCheque_AutGen>();
     expectLooks(*screen, c.looks, c.name);
@@ -159,12 +159,12 @@ class SaleCheck : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(SaleCheck, ChecksShowTheirMessageAndFocusTheControlBeforeAnythingIsWritten) {
     const CheckCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, c.fields);
     auto screen = createScreen<TFrmVCheque_AutGen>();
-    Operator op;
-    op.alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
@@ -226,12 +226,12 @@ class SaleWrites : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(SaleWrites, ConfirmationWritesThePlanAndTheFinancedAmount) {
     const WriteCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, c.fields);
     auto screen = createScreen<TFrmVCheque_AutGen>();
-    Operator op;
-    op.alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << field;
     EXPECT_EQ(std::string(aValorFinanciado), c.financed);
     const std::vector<SimulatedHost::Write> writes = host->writes();
@@ -246,29 +246,29 @@ TEST_P(SaleWrites, ConfirmationWritesThePlanAndTheFinancedAmount) {
 INSTANTIATE_TEST_SUITE_P(ChequeSale, SaleWrites, testing::ValuesIn(kWrites), CaseName());
 
 TEST(ChequeSale, ARefusedWriteStopsTheLaterOnesAndNothingIsSent) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host);
     host->refuseWrite(field::SaleKind, 0);
     auto screen = createScreen<TFrmVCheque_AutGen>();
-    Operator op;
-    op.alt('1').expectNoMessage().expectEnabled("btRetorna", true).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.alt('1').expectNoMessage().expectEnabled("btRetorna", true).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_TRUE(host->has(field::MilesValue));
     EXPECT_FALSE(host->has(field::ForcedSaleAuthorizer));
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
 }
 
 TEST(ChequeSale, ATypedOtherHolderCardIsWrittenWholeThenConcealed) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, {{field::MilesValue, "100"},
                        {field::FirstChequeNumber, "1"},
                        {field::CouponNumber, "1"},
                        {field::CouponDate, "01012024"},
                        {field::CouponTime, "101010"}});
     auto screen = createScreen<TFrmVCheque_AutGen>();
-    Operator op;
-    op.expectFocus("edCartaoTerceiro").type(kCard).alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCartaoTerceiro").type(kCard).alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::OtherHolderCard), kCard);
     EXPECT_EQ(shown(*screen, "edCartaoTerceiro"), "603456**********");
 }
@@ -276,11 +276,11 @@ TEST(ChequeSale, ATypedOtherHolderCardIsWrittenWholeThenConcealed) {
 // --- Down payment and sale kind ---------------------------------------------------------
 
 TEST(ChequeSale, TheDownPaymentIsTakenFromTheTotalWhenLeft) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, {{field::InstallmentCount, "3"}});
     auto screen = createScreen<TFrmVCheque_AutGen>();
-    Operator op;
-    op.expectFocus("edValorEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorEntrada")
         .type("40000")
         .enter()
         .dismissMessage(800)
@@ -299,15 +299,15 @@ TEST(ChequeSale, TheDownPaymentIsTakenFromTheTotalWhenLeft) {
         .expectText("edValor", "250,00")
         .expectText("edValorEntradaCh", "50,00")
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 TEST(ChequeSale, AForcedSaleChosenByTheCashierAsksForTheAuthorizer) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, {{field::SaleKind, ""}});
     auto screen = createScreen<TFrmVCheque_AutGen>();
-    Operator op;
-    op.expectFocus("cbVenda")
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbVenda")
         .expectText("cbVenda", "1-Venda Normal")
         .expectVisible("edAutorizador", false)
         .type("2")
@@ -315,7 +315,7 @@ TEST(ChequeSale, AForcedSaleChosenByTheCashierAsksForTheAuthorizer) {
         .expectVisible("edAutorizador", true)
         .expectEnabled("edAutorizador", true)
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::SaleKind), "2");
     EXPECT_EQ(host->get(field::ForcedSaleAuthorizer), "1");
 }
@@ -340,17 +340,17 @@ class ChequeSaleListKeys : public testing::TestWithParam<SaleListKeysCase> {};
 
 TEST_P(ChequeSaleListKeys, StepOnlyToAnItemThereIs) {
     const SaleListKeysCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, {{field::SaleKind, ""}, {field::InstallmentCount, "3"}});
     auto screen = createScreen<TFrmVCheque_AutGen>();
     auto* list = screen->findChild<QComboBox*>(c.list);
     ASSERT_NE(list, nullptr);
     list->setEnabled(true);
-    Operator op;
-    op.focusOn(c.list);
-    for (const auto& [keys, item] : c.keysAndItem) op.type(keys).expectText(c.list, item);
-    op.escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.focusOn(c.list);
+    for (const auto& [keys, item] : c.keysAndItem) cashier.type(keys).expectText(c.list, item);
+    cashier.escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
 }
 
@@ -374,7 +374,7 @@ class GridRows : public testing::TestWithParam<GridRowsCase> {};
 
 TEST_P(GridRows, HoldOneRowPerChequeUpToFifteen) {
     const GridRowsCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplySale(*host, {{field::InstallmentCount, std::to_string(c.cheques)}});
     auto sale = createScreen<TFrmVCheque_AutGen>();
     auto numbers = createScreen<TFrmNumChq>(sale.get());
@@ -399,18 +399,18 @@ QString cell(const char* grid, int row) {
 
 // The cashier reaches the first cheque's number, types `first` and presses
 // Enter; the cheque-number screen opens on the sale in `cheques` installments.
-std::unique_ptr<QDialog> openNumbers(SimulatedHost& host, Operator& op, int cheques, const std::string& first) {
+std::unique_ptr<QDialog> openNumbers(SimulatedHost& host, ScriptedCashier& cashier, int cheques, const std::string& first) {
     supplySale(host, {{field::InstallmentCount, std::to_string(cheques)}, {field::DownPayment, "0"}});
     auto sale = createScreen<TFrmVCheque_AutGen>();
-    op.enter().expectFocus("edNumChequeEntr").type(first).enter().expectScreen("FrmNumChq").expectFocus("sg_NumChq1");
+    cashier.enter().expectFocus("edNumChequeEntr").type(first).enter().expectScreen("FrmNumChq").expectFocus("sg_NumChq1");
     return sale;
 }
 
 TEST(ChequeNumbers, EnterOffersTheNextNumberAcrossGridsAndConfirmingFillsTheSaleList) {
-    ScopedFakeHost host;
-    Operator op;
-    auto sale = openNumbers(*host, op, 7, "123");
-    op.expectFocus("sg_NumChq1")
+    ScopedSimulatedHost host;
+    ScriptedCashier cashier;
+    auto sale = openNumbers(*host, cashier, 7, "123");
+    cashier.expectFocus("sg_NumChq1")
         .check("first", [] { EXPECT_EQ(cell("sg_NumChq1", 0), "000123"); })
         .enter()
         .check("offered", [] { EXPECT_EQ(cell("sg_NumChq1", 1), "124"); })
@@ -428,7 +428,7 @@ TEST(ChequeNumbers, EnterOffersTheNextNumberAcrossGridsAndConfirmingFillsTheSale
         .expectFocus("cbNumChq")
         .expectText("cbNumChq", "000123")
         .alt('1');
-    EXPECT_EQ(op.run(*sale), 1);
+    EXPECT_EQ(cashier.run(*sale), 1);
     const std::vector<std::string> expected = {"000123", "000005", "000006", "000007", "000008", "000009", "000010"};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(host->get(field::IdentificationWritten, i), expected[i]) << i;
     EXPECT_EQ(host->get(field::Amount), "000000030000");
@@ -439,10 +439,10 @@ TEST(ChequeNumbers, EnterOffersTheNextNumberAcrossGridsAndConfirmingFillsTheSale
 // Confirming locks the screen without the cashier leaving the down payment:
 // nothing of leaving it (the check against the total) runs then.
 TEST(ChequeNumbers, ConfirmingFromTheDownPaymentDoesNotLeaveIt) {
-    ScopedFakeHost host;
-    Operator op;
-    auto sale = openNumbers(*host, op, 2, "1");
-    op.enter()
+    ScopedSimulatedHost host;
+    ScriptedCashier cashier;
+    auto sale = openNumbers(*host, cashier, 2, "1");
+    cashier.enter()
         .enter()
         .expectFocus("btConfirma")
         .enter()
@@ -453,16 +453,16 @@ TEST(ChequeNumbers, ConfirmingFromTheDownPaymentDoesNotLeaveIt) {
         .type("40000")
         .alt('1')
         .expectNoMessage();
-    EXPECT_EQ(op.run(*sale), 1);
+    EXPECT_EQ(cashier.run(*sale), 1);
     EXPECT_EQ(host->get(field::DownPayment), "40000");
     EXPECT_EQ(host->get(field::Amount), "000000030000");
 }
 
 TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
-    ScopedFakeHost host;
-    Operator op;
-    auto sale = openNumbers(*host, op, 3, "999999");
-    op.enter()
+    ScopedSimulatedHost host;
+    ScriptedCashier cashier;
+    auto sale = openNumbers(*host, cashier, 3, "999999");
+    cashier.enter()
         .check("past six digits", [] { EXPECT_EQ(cell("sg_NumChq1", 1), "1000000"); })
         .type("999999")
         .enter()
@@ -483,7 +483,7 @@ TEST(ChequeNumbers, ARepeatedOrZeroNumberIsRefused) {
         .expectFocus("edNumChequeEntr")
         .expectText("edNumChequeEntr", "999999")
         .escape();
-    EXPECT_EQ(op.run(*sale), 2);
+    EXPECT_EQ(cashier.run(*sale), 2);
     EXPECT_EQ(sale->findChild<QComboBox*>("cbNumChq")->count(), 0);
 }
 
@@ -513,7 +513,7 @@ class CancellationLook : public testing::TestWithParam<SaleLookCase> {};
 
 TEST_P(CancellationLook, ShowsTheIdentificationLockedAndTheOperatorAlways) {
     const SaleLookCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = createScreen<TFrmCancVCheque_AutGen>();
     expectLooks(*screen, c.looks, c.name);
@@ -557,10 +557,10 @@ class CancellationWrites : public testing::TestWithParam<CancellationWriteCase> 
 
 TEST_P(CancellationWrites, WritesTheCancellationHeaderAndTheNsu) {
     const CancellationWriteCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = createScreen<TFrmCancVCheque_AutGen>();
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     for (const auto& [field, value] : c.written) EXPECT_EQ(host->get(field), value) << field;
     ASSERT_EQ(host->authorizations().size(), 1u);
     EXPECT_EQ(std::memcmp(&host->requestLayouts[0], &TrnCancVChqAutGenVKS, sizeof(VksRequestLayout)), 0);
@@ -570,18 +570,18 @@ INSTANTIATE_TEST_SUITE_P(ChequeCancellation, CancellationWrites, testing::Values
                          CaseName());
 
 TEST(ChequeCancellation, TheNsuIsRequiredAndTakesDigitsAndDecimalMarks) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Identification, kCard);
     auto screen = createScreen<TFrmCancVCheque_AutGen>();
-    Operator op;
-    op.expectFocus("edValor")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor")
         .alt('1')
         .dismissMessage(811)
         .expectFocus("edNSU")
         .type("12a,3.x")
         .expectText("edNSU", "12,3.")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::Nsu), "12,3.");
     EXPECT_EQ(host->get(field::Amount), "");
 }

@@ -55,7 +55,7 @@ protected:
     }
     std::vector<std::string> attempted() const { return attemptedScreens(modal); }
 
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     ModalDismisser modal;
 };
 

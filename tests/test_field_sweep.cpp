@@ -72,7 +72,7 @@ int runBriefly(QDialog& screen) {
 // the miles screens read what they can.
 struct Context {
     Context() { state().TrataOcorrencia = "SIM"; }
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
 };
 
 std::vector<FieldId> fieldsRead(const ScreenClass& screenClass) {

@@ -67,14 +67,14 @@ TEST_P(InvalidUtf8, ComesBackAsItWent) {
 // document code of an installment cancellation.
 TEST_P(InvalidUtf8, IsWrittenBackUnchangedByAConfirmedScreen) {
     const std::string& bytes = GetParam().bytes;
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::TransactionDate, today());
     host->set(field::Nsu, bytes);
     host->set(field::EntryType, "1");
     host->set(field::DocumentData, "D" + bytes);
     auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     EXPECT_EQ(host->get(field::Nsu), bytes);
     EXPECT_EQ(host->get(field::DocumentData), "D" + bytes);
     EXPECT_EQ(host->get(field::IdentificationWritten), "D" + bytes);
@@ -112,7 +112,7 @@ TEST(FieldText, OtherLoneSurrogatesBecomeTheReplacementCharacter) {
 // supplied back into the field store.
 TEST(FieldText, ATransactionCopiesInvalidUtf8BackUnchanged) {
     const std::string bytes = "\xe9\xff-\xc3";
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, "000000001");
     host->set(field::Amount, "2500");
     host->set(field::TransactionDate, today());
@@ -121,7 +121,7 @@ TEST(FieldText, ATransactionCopiesInvalidUtf8BackUnchanged) {
     host->set(field::CouponDate, "05032007");
     host->set(field::CouponTime, "101112");
     host->set(field::Operator, "43" + bytes);
-    Operator().run([] { ExecutaGenerico(0, 0); });
+    ScriptedCashier().run([] { ExecutaGenerico(0, 0); });
     ASSERT_EQ(host->authorizations().size(), 1u);
     std::vector<std::pair<FieldId, std::string>> written;
     for (const auto& w : host->writes()) {

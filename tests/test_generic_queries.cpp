@@ -135,7 +135,7 @@ class EachTwin : public testing::TestWithParam<Twin> {};
 
 TEST_P(EachTwin, WithTheKeySuppliedConfirmsItselfAndSendsHeaderTagAndKey) {
     const Twin& twin = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     auto query = twin.create();
     EXPECT_EQ(query->findChild<QLabel*>("lbTitulo")->text().toStdString(), twin.title);
@@ -144,7 +144,7 @@ TEST_P(EachTwin, WithTheKeySuppliedConfirmsItselfAndSendsHeaderTagAndKey) {
         EXPECT_EQ(query->findChild<QLineEdit*>("edDataInicio")->text(), QStringLiteral("31/12/2023"));
         EXPECT_EQ(query->findChild<QComboBox*>("cbEscopo")->currentText(), QStringLiteral("1 - Total"));
     }
-    EXPECT_EQ(Operator().run(*query), 1);
+    EXPECT_EQ(ScriptedCashier().run(*query), 1);
     EXPECT_EQ(writtenTexts(*host), twin.writes);
     ASSERT_EQ(host->authorizations().size(), 1u);
     EXPECT_EQ(std::memcmp(&host->requestLayouts[0], twin.layout, sizeof(VksRequestLayout)), 0);
@@ -158,13 +158,13 @@ class RefusedQueryWrite : public testing::TestWithParam<RefusedWrite> {};
 TEST_P(RefusedQueryWrite, StopsTheConfirmationThere) {
     const RefusedWrite& refusal = GetParam();
     const Twin& twin = kTwins[refusal.subject];
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     refusal.arm(*host);
     auto query = twin.create();
-    Operator op;
-    op.pause(std::chrono::milliseconds(60)).expectEnabled("btRetorna", true).escape();
-    EXPECT_EQ(op.run(*query), 2);
+    ScriptedCashier cashier;
+    cashier.pause(std::chrono::milliseconds(60)).expectEnabled("btRetorna", true).escape();
+    EXPECT_EQ(cashier.run(*query), 2);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
     EXPECT_TRUE(host->authorizations().empty());
 }
@@ -196,11 +196,11 @@ class QueryCode : public testing::TestWithParam<QueryCodeCase> {};
 TEST_P(QueryCode, IsFilledOnlyWhereTheHeaderSaysSo) {
     const QueryCodeCase& c = GetParam();
     const Twin& twin = kTwins[c.twin];
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     host->set(field::QueryCode, c.code);
     auto query = twin.create();
-    EXPECT_EQ(Operator().run(*query), 1);
+    EXPECT_EQ(ScriptedCashier().run(*query), 1);
     EXPECT_EQ(host->get(field::QueryCode), c.written);
     EXPECT_EQ(state().CodigoConsulta, c.written);
 }
@@ -214,21 +214,21 @@ class ScopeOutsideTheList : public testing::TestWithParam<TwinCase> {};
 
 TEST_P(ScopeOutsideTheList, MustBeChosen) {
     const Twin& twin = *GetParam().twin;
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     host->set(field::MiniStatementStart, "  ");
     host->set(field::MiniStatementScope, GetParam().taken.value);
     auto query = twin.create();
     EXPECT_TRUE(query->findChild<QComboBox*>("cbEscopo")->isEnabled());
-    Operator op;
-    op.expectFocus("edDataInicio")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edDataInicio")
         .expectText("cbEscopo", "")
         .alt('1')
         .dismissMessage(854)
         .expectFocus("cbEscopo")
         .type("2")
         .alt('1');
-    EXPECT_EQ(op.run(*query), 1);
+    EXPECT_EQ(cashier.run(*query), 1);
     EXPECT_EQ(host->get(field::MiniStatementStart), "00000000");
     EXPECT_EQ(host->get(field::MiniStatementScope), "0");
 }
@@ -246,17 +246,17 @@ class StartDateNoRealDate : public testing::TestWithParam<TwinCase> {};
 
 TEST_P(StartDateNoRealDate, IsRefused) {
     const Twin& twin = *GetParam().twin;
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     host->set(field::MiniStatementStart, GetParam().taken.value);
     auto query = twin.create();
-    Operator op;
-    op.dismissMessage(787)
+    ScriptedCashier cashier;
+    cashier.dismissMessage(787)
         .expectFocus("edDataInicio")
         .expectText("edDataInicio", "__/__/____")
         .type("29022024")
         .alt('1');
-    EXPECT_EQ(op.run(*query), 1);
+    EXPECT_EQ(cashier.run(*query), 1);
     EXPECT_EQ(host->get(field::MiniStatementStart), "29022024");
 }
 
@@ -275,13 +275,13 @@ class ScopeListKeys : public testing::TestWithParam<TwinCase> {};
 TEST_P(ScopeListKeys, StepTheListThemselvesWith2And8) {
     const Twin& twin = *GetParam().twin;
     const Taken& keys = GetParam().taken;
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     host->set(field::MiniStatementScope, "");
     auto query = twin.create();
-    Operator op;
-    op.expectFocus("cbEscopo").type(keys.value).expectText("cbEscopo", keys.expected).escape();
-    EXPECT_EQ(op.run(*query), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbEscopo").type(keys.value).expectText("cbEscopo", keys.expected).escape();
+    EXPECT_EQ(cashier.run(*query), 2);
     EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
 }
 
@@ -300,14 +300,14 @@ class CardTwin : public testing::TestWithParam<TwinCase> {};
 
 TEST_P(CardTwin, TakesATypedNumber) {
     const Twin& twin = *GetParam().twin;
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyEverything(*host, twin);
     host->set(field::Identification, "   ");
     host->set(field::HostCodeCopy, "0001");
     auto query = twin.create();
-    Operator op;
-    op.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
-    EXPECT_EQ(op.run(*query), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
+    EXPECT_EQ(cashier.run(*query), 1);
     EXPECT_EQ(host->get(field::DocumentData), kCard);
     EXPECT_FALSE(host->has(field::HostCode));
 }

@@ -45,7 +45,7 @@ class SuppliedIdentification : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(SuppliedIdentification, IsShownLockedAndTheScreenConfirmsItself) {
     const EntryCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyPayment(*host);
     host->set(field::EntryType, c.entryType);
     host->set(c.source, c.supplied);
@@ -60,7 +60,7 @@ TEST_P(SuppliedIdentification, IsShownLockedAndTheScreenConfirmsItself) {
     EXPECT_EQ(shown->text().toStdString(), c.shownText);
     EXPECT_FALSE(shown->isEnabled());
 
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     std::vector<FieldId> written;
     for (const auto& write : host->writes()) written.push_back(write.field);
     EXPECT_EQ(written, (std::vector<FieldId>{field::Amount, field::TransactionDate, field::Nsu, field::AuthorizerTag,
@@ -77,13 +77,13 @@ TEST_P(SuppliedIdentification, IsShownLockedAndTheScreenConfirmsItself) {
 INSTANTIATE_TEST_SUITE_P(InstallmentCancellation, SuppliedIdentification, testing::ValuesIn(kEntryCases), CaseName());
 
 TEST(InstallmentCancellation, ATypedCardIsWrittenWholeAndThenShownConcealed) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyPayment(*host);
     host->set(field::EntryType, "5");
     auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-    Operator op;
-    op.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCartao").alt('1').dismissMessage(198).expectFocus("edCartao").type(kCard).alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::CardNumber), kCard);
     EXPECT_EQ(host->get(field::IdentificationWritten), kCard);
     EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
@@ -106,18 +106,18 @@ class IdentificationField : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(IdentificationField, TakesDigitsAndShowsItsHint) {
     const KeyCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyPayment(*host);
     host->set(field::EntryType, c.entryType);
     auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
-    Operator op;
-    op.expectFocus(c.control)
+    ScriptedCashier cashier;
+    cashier.expectFocus(c.control)
         .check("hint", [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
         .type("a1-b23")
         .backspace()
         .expectText(c.control, c.kept)
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(InstallmentCancellation, IdentificationField, testing::ValuesIn(kIdentificationKeys),
@@ -139,19 +139,19 @@ class CancelledPaymentDate : public testing::TestWithParam<DateCase> {};
 
 TEST_P(CancelledPaymentDate, IsTodayAtTheLatest) {
     const DateCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::Nsu, "77");
     host->set(field::EntryType, "1");
     host->set(field::DocumentData, "123");
     auto screen = createScreen<TFrmPagParcBRQ_CncTrn>();
     const QString date = QDate::currentDate().addDays(c.daysFromToday).toString("dd/MM/yyyy");
-    Operator op;
-    op.expectFocus("edDtTransacao").type(date.toStdString()).alt('1');
+    ScriptedCashier cashier;
+    cashier.expectFocus("edDtTransacao").type(date.toStdString()).alt('1');
     if (!c.accepted) {
-        op.dismissMessage(787).expectFocus("edDtTransacao").expectText("edDtTransacao", "__/__/____").escape();
+        cashier.dismissMessage(787).expectFocus("edDtTransacao").expectText("edDtTransacao", "__/__/____").escape();
     }
-    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(cashier.run(*screen), c.accepted ? 1 : 2);
     EXPECT_EQ(host->authorizations().size(), c.accepted ? 1u : 0u);
     if (c.accepted) {
         EXPECT_EQ(host->get(field::TransactionDate), host->RemoveFormato(date.toStdString()));

@@ -86,12 +86,12 @@ class PaymentPanel : public testing::TestWithParam<PanelCase> {};
 
 TEST_P(PaymentPanel, IsArrangedByEntryType) {
     const PanelCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EntryType, c.entryType);
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = paymentScreen();
-    Operator op;
-    op.check("panel", [&] {
+    ScriptedCashier cashier;
+    cashier.check("panel", [&] {
         for (const char* control : {"edDadosDocumento", "edCPF", "edCartao"}) {
             const bool shown = c.shown.empty() || c.shown == control;
             EXPECT_EQ(cashier::controlVisible(control), shown) << control;
@@ -109,8 +109,8 @@ TEST_P(PaymentPanel, IsArrangedByEntryType) {
         }
         EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbTitulo")), 522);
     });
-    op.escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    cashier.escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentPanel, testing::ValuesIn(kPanels), CaseName());
@@ -138,13 +138,13 @@ class PaymentChecks : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(PaymentChecks, ShowTheirMessageAndPlaceTheFocus) {
     const CheckCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = paymentScreen();
-    Operator op;
-    op.type(c.typed).alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).expectNoMessage().escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.type(c.typed).alt('1').dismissMessage(c.message).expectFocus(c.focusAfter).expectNoMessage().escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
@@ -171,19 +171,19 @@ class SuppliedFault : public testing::TestWithParam<SuppliedFaultCase> {};
 
 TEST_P(SuppliedFault, IsReportedOnceThenTheScreenWaits) {
     const SuppliedFaultCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = paymentScreen();
-    Operator op;
-    op.dismissMessage(c.message)
+    ScriptedCashier cashier;
+    cashier.dismissMessage(c.message)
         .expectFocus("btConfirma")
         .expectNoMessage(300ms)
         .enter()
         .dismissMessage(c.message)
         .expectNoMessage(200ms)
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
@@ -207,52 +207,52 @@ class IdentificationKeys : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(IdentificationKeys, TakeOnlyDigitsBackspaceAndEnter) {
     const KeyCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::EntryType, c.entryType);
     host->set(field::PaymentForm, "01");
     auto screen = paymentScreen();
-    Operator op;
-    op.expectFocus(c.control)
+    ScriptedCashier cashier;
+    cashier.expectFocus(c.control)
         .check("hint", [&] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), c.hint); })
         .type("a1-b2 3")
         .backspace()
         .expectText(c.control, c.kept)
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(InstallmentPayment, IdentificationKeys, testing::ValuesIn(kKeyCases), CaseName());
 
 TEST(InstallmentPayment, ThePaymentFormListStepsWithTwoAndEight) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::EntryType, "4");
     host->set(field::Cpf, kValidCpf);
     auto screen = paymentScreen();
-    Operator op;
-    op.expectFocus("cbFPPagto")
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbFPPagto")
         .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 15); })
         .type("222x8")
         .expectText("cbFPPagto", "01 - Dinheiro")
         .enter()
         .expectFocus("btConfirma")
         .enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::PaymentForm), "01");
 }
 
 // --- Confirmation -------------------------------------------------------------------------
 
 TEST(InstallmentPayment, ASuppliedCardIsNeverShownWholeAndIsWrittenWhole) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "2500");
     host->set(field::EntryType, "5");
     host->set(field::CardNumber, kCard);
     host->set(field::PaymentForm, "05");
     auto screen = paymentScreen();
-    Operator op; // nothing to type: the screen confirms itself
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier; // nothing to type: the screen confirms itself
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
     EXPECT_EQ(host->get(field::CardNumber), kCard);
     EXPECT_EQ(host->get(field::IdentificationWritten), kCard);
@@ -260,14 +260,14 @@ TEST(InstallmentPayment, ASuppliedCardIsNeverShownWholeAndIsWrittenWhole) {
 }
 
 TEST(InstallmentPayment, ATypedCardIsVisibleWhileTypedAndConcealedOnceConfirmed) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "2500");
     host->set(field::EntryType, "5");
     host->set(field::PaymentForm, "05");
     auto screen = paymentScreen();
-    Operator op;
-    op.expectFocus("edCartao").type(kCard).expectText("edCartao", kCard).enter().expectFocus("btConfirma").enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCartao").type(kCard).expectText("edCartao", kCard).enter().expectFocus("btConfirma").enter();
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(screen->findChild<QLineEdit*>("edCartao")->text(), "603456**********");
     EXPECT_EQ(host->get(field::CardNumber), kCard);
     EXPECT_EQ(host->get(field::IdentificationWritten), kCard);
@@ -303,13 +303,13 @@ class PaymentWrites : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(PaymentWrites, AreMadeInOrderAndTheLayoutGoesToTheHost) {
     const WriteCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     for (const auto& [field, value] : c.fields) host->set(field, value);
     auto screen = paymentScreen();
-    Operator op;
-    op.type(c.typed).alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.type(c.typed).alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->writes(), c.writes);
     ASSERT_EQ(host->authorizations().size(), 1u);
     EXPECT_EQ(host->authorizations()[0].code, 64);
@@ -320,16 +320,16 @@ TEST_P(PaymentWrites, AreMadeInOrderAndTheLayoutGoesToTheHost) {
 INSTANTIATE_TEST_SUITE_P(InstallmentPayment, PaymentWrites, testing::ValuesIn(kWrites), CaseName());
 
 TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500");
     host->set(field::EntryType, "4");
     host->set(field::Cpf, kValidCpf);
     host->set(field::PaymentForm, "01");
     host->refuseWrite(field::Cpf, 0);
     auto screen = paymentScreen();
-    Operator op;
-    op.expectFocus("btConfirma").expectNoMessage().escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("btConfirma").expectNoMessage().escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_FALSE(host->has(field::IdentificationWritten));
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
 }
@@ -337,19 +337,19 @@ TEST(InstallmentPayment, ARefusedIdentificationWriteStopsTheLaterWrites) {
 // --- From the entry point ---------------------------------------------------------------------
 
 TEST(InstallmentPayment, RunsAsTransactionTypeOneFromTheEntryPoint) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, "100000000000000000000");
     host->set(field::EntryType, "4");
     host->set(field::PaymentForm, "01");
     host->set(field::Amount, "1500");
-    Operator op;
-    op.expectFocus("edCPF")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCPF")
         .check("screen", [] { EXPECT_EQ(cashier::screenName(), "FrmPagParcBRQ_VKSTrn"); })
         .type(kValidCpf)
         .enter()
         .expectFocus("btConfirma")
         .enter();
-    op.run([] { ExecutaGenerico(0, 0); });
+    cashier.run([] { ExecutaGenerico(0, 0); });
     EXPECT_EQ(host->get(field::Cpf), kValidCpf);
     EXPECT_EQ(host->get(field::PaymentForm), "01");
     ASSERT_EQ(host->authorizations().size(), 1u);

@@ -56,16 +56,16 @@ class InvoiceWrites : public testing::TestWithParam<RefusedWrite> {};
 TEST_P(InvoiceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
     const RefusedWrite& refusal = GetParam();
     const Twin& twin = kTwins[refusal.subject];
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyKey(*host, twin);
     host->set(field::InvoiceDueDate, day(0, "dd/MM/yyyy"));
     refusal.arm(*host);
     auto screen = twin.create();
-    Operator op;
+    ScriptedCashier cashier;
     if (refusal.refuses()) {
-        op.expectOpenThenCancel(*screen);
+        cashier.expectOpenThenCancel(*screen);
     }
-    EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
+    EXPECT_EQ(cashier.run(*screen), refusal.refuses() ? 2 : 1);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
     ASSERT_EQ(host->authorizations().size(), refusal.refuses() ? 0u : 1u);
     if (!refusal.refuses()) {
@@ -100,15 +100,15 @@ class DueDate : public testing::TestWithParam<std::tuple<Twin, DueDateCase>> {};
 
 TEST_P(DueDate, IsMandatoryRealAndNotAhead) {
     const auto& [twin, c] = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supplyKey(*host, twin);
     auto screen = twin.create();
-    Operator op;
-    op.expectFocus("edDataVenc").type(c.typed).alt('1');
+    ScriptedCashier cashier;
+    cashier.expectFocus("edDataVenc").type(c.typed).alt('1');
     if (!c.accepted) {
-        op.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
+        cashier.dismissMessage(787).expectFocus("edDataVenc").expectText("edDataVenc", "__/__/____").escape();
     }
-    EXPECT_EQ(op.run(*screen), c.accepted ? 1 : 2);
+    EXPECT_EQ(cashier.run(*screen), c.accepted ? 1 : 2);
     EXPECT_EQ(host->get(field::InvoiceDueDate), c.accepted ? c.typed : "");
 }
 
@@ -121,16 +121,16 @@ class InvoiceKey : public testing::TestWithParam<Twin> {};
 
 TEST_P(InvoiceKey, IsCheckedBeforeTheDueDate) {
     const Twin& twin = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::InvoiceDueDate, day(1));
     auto screen = twin.create();
     const char* key = twin.byCard ? "edCartao" : "edCPF";
-    Operator op;
-    op.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
-    op.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
-    op.check("nothing written yet", [&] { EXPECT_TRUE(host->writes().empty()); });
-    op.expectFocus("edDataVenc").type(day(0)).alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus(key).type(twin.byCard ? "" : "11111111111").alt('1').dismissMessage(twin.byCard ? 198 : 803);
+    cashier.expectFocus(key).type(twin.byCard ? kCard : kValidCpf).alt('1').dismissMessage(787);
+    cashier.check("nothing written yet", [&] { EXPECT_TRUE(host->writes().empty()); });
+    cashier.expectFocus("edDataVenc").type(day(0)).alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::DocumentData), twin.byCard ? kCard : "");
     if (twin.byCard) {
         EXPECT_EQ(shown(*screen, "edCartao"), "603456**********");

@@ -28,10 +28,10 @@ int hintShown() { return SimulatedHost::messageIdOf(cashier::controlText("lbMens
 // --- After a message box --------------------------------------------------------
 
 TEST(Keyboard, AfterARefusedConfirmationTheScreenHoldsTheKeyboardAndTheHintFollows) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmCnc_Trn>();
-    Operator op;
-    op.expectFocus("edValor")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValor")
         .type("100")
         .alt('1')
         .dismissMessage(787) // no date
@@ -47,12 +47,12 @@ TEST(Keyboard, AfterARefusedConfirmationTheScreenHoldsTheKeyboardAndTheHintFollo
         .check("the NSU's hint", [] { EXPECT_EQ(hintShown(), 52); })
         .type("77")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::Nsu), "77");
 }
 
 TEST(Keyboard, AKeyForAScreenThatIsNotActiveIsLostAndFailsTheScriptNamingIt) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmCnc_Trn>();
     QWidget elsewhere;
     elsewhere.setObjectName("elsewhere");
@@ -113,11 +113,11 @@ class ListKeys : public testing::TestWithParam<ListCase> {};
 
 TEST_P(ListKeys, StepWithTwoAndEightAndPassEveryOtherKeyToTheList) {
     const ListCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<KeyboardScreen>();
     QComboBox* list = screen->findChild<QComboBox*>(c.list);
-    Operator op;
-    op.expectFocus("edTipoEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edTipoEntrada")
         .focusOn(c.list)
         .expectFocus(c.list)
         .type(c.keys)
@@ -125,13 +125,13 @@ TEST_P(ListKeys, StepWithTwoAndEightAndPassEveryOtherKeyToTheList) {
         .expectNoMessage(50ms)
         .check("no pop-up", [&] { EXPECT_FALSE(list->view()->isVisible()); })
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, ListKeys, testing::ValuesIn(kListCases), CaseName());
 
 TEST(Keyboard, AMaximumLengthLimitsTypingButNotTheProgramsText) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<KeyboardScreen>();
     auto* edShort = screen->findChild<QLineEdit*>("edShort");
     edShort->setText("0123456789");
@@ -140,8 +140,8 @@ TEST(Keyboard, AMaximumLengthLimitsTypingButNotTheProgramsText) {
     edShort->setText(huge);
     EXPECT_EQ(edShort->text(), huge);
     edShort->clear();
-    Operator op;
-    op.focusOn("edShort")
+    ScriptedCashier cashier;
+    cashier.focusOn("edShort")
         .expectFocus("edShort")
         .type("abcdef")
         .expectText("edShort", "abc")
@@ -153,7 +153,7 @@ TEST(Keyboard, AMaximumLengthLimitsTypingButNotTheProgramsText) {
         .type("xy")
         .expectText("edShort", "Zbx")
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 // Keys that type no character (Delete, Home) are the field's own, also in
@@ -176,22 +176,22 @@ class EditKeys : public testing::TestWithParam<EditKeyCase> {};
 
 TEST_P(EditKeys, ReachTheFieldWhateverItFilters) {
     const EditKeyCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     std::unique_ptr<QDialog> screen;
     if (c.amountScreen) {
         screen = createScreen<TFrmCnc_Trn>();
     } else {
         screen = createScreen<KeyboardScreen>();
     }
-    Operator op;
-    op.focusOn(c.field)
+    ScriptedCashier cashier;
+    cashier.focusOn(c.field)
         .expectFocus(c.field)
         .type(c.typed)
         .press({Qt::Key_Home, Qt::NoModifier, ""})
         .press({Qt::Key_Delete, Qt::NoModifier, "\x7f"}) // the text X11 gives the key
         .expectText(c.field, c.shown)
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, EditKeys, testing::ValuesIn(kEditKeyCases), CaseName());
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, EditKeys, testing::ValuesIn(kEditKeyCases), C
 QWidget* focusFrame(QWidget& screen) { return screen.findChild<QWidget*>("focusCue"); }
 
 TEST(Keyboard, TheFocusedControlIsFramedWhereverTheFocusCameFrom) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<KeyboardScreen>();
     auto framing = [&](const char* name) {
         return [&screen, name] {
@@ -213,8 +213,8 @@ TEST(Keyboard, TheFocusedControlIsFramedWhereverTheFocusCameFrom) {
             EXPECT_EQ(frame->parentWidget(), control->parentWidget()) << name;
         };
     };
-    Operator op;
-    op.expectFocus("edTipoEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edTipoEntrada")
         .check("framed on opening", framing("edTipoEntrada"))
         .type("1")
         .enter()
@@ -232,7 +232,7 @@ TEST(Keyboard, TheFocusedControlIsFramedWhereverTheFocusCameFrom) {
                    screen->setEnabled(true);
                })
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 double luminance(const QColor& c) {
@@ -248,7 +248,7 @@ double contrast(const QColor& a, const QColor& b) {
 class EveryScreen : public testing::TestWithParam<ScreenClass> {};
 
 TEST_P(EveryScreen, ShowsLockedValuesReadablyAndLaysItsRowsOutInTabOrder) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Amount, "1500"); // a locked amount where the screen has one
     std::unique_ptr<QDialog> dialog = GetParam().create();
     auto* screen = dynamic_cast<TFrmMod*>(dialog.get());
@@ -284,7 +284,7 @@ TEST_P(EveryScreen, ShowsLockedValuesReadablyAndLaysItsRowsOutInTabOrder) {
 }
 
 TEST_P(EveryScreen, GivesEachControlOneTurnInTheTabOrder) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     const std::unique_ptr<QDialog> dialog = GetParam().create();
     const auto& sequence = dynamic_cast<TFrmMod&>(*dialog).tabSequence();
     for (auto it = sequence.begin(); it != sequence.end(); ++it) {

@@ -14,7 +14,7 @@
 #include "vks/vks.h"
 
 TEST(Version, BeforeAnyScreenTheBuildVersionIsEmpty) {
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     Initialize();
     char iface[8];
     char build[VKS_BUILD_VERSION_MAX];
@@ -27,7 +27,7 @@ TEST(Version, BeforeAnyScreenTheBuildVersionIsEmpty) {
 }
 
 TEST(Version, ReportsTheVersionTheScreensPublish) {
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     Initialize();
     state().versaoDoModulo = std::string(500, '7'); // longer than any buffer promise
     char iface[8];
@@ -41,7 +41,7 @@ TEST(Lifecycle, UnloadForgetsEverythingAndKeepsTheHostApplication) {
     QCoreApplication* hostApplication = QCoreApplication::instance();
     ASSERT_NE(hostApplication, nullptr);
     for (int i = 0; i < 3; ++i) {
-        ScopedFakeHost fake;
+        ScopedSimulatedHost fake;
         Initialize();
         state().versaoDoModulo = "9.9";
         state().TipoConsulta = "02";
@@ -71,7 +71,7 @@ class BuildVersionAfterAScreen : public testing::TestWithParam<BuildVersionCase>
 TEST_P(BuildVersionAfterAScreen, IsTheFileVersionShownInTheTitle) {
     const BuildVersionCase& c = GetParam();
     const std::string& version = c.version;
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     Initialize();
     fake->setBuildVersion(version);
     fake->set(field::EnabledTransactions, "1");
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Version, BuildVersionAfterAScreen, testing::ValuesIn(kB
 // The screens belong to the host's user-interface thread: a call from any
 // other thread is refused with an error report and changes nothing.
 TEST(Lifecycle, ACallFromAnotherThreadIsRefusedAndChangesNothing) {
-    ScopedFakeHost fake;
+    ScopedSimulatedHost fake;
     Initialize();
     fake->set(field::EnabledTransactions, "1");
     fake->set(field::EntryType, "4");

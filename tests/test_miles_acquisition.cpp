@@ -114,7 +114,7 @@ class AcquisitionPanel : public testing::TestWithParam<AcquisitionPanelCase> {};
 
 TEST_P(AcquisitionPanel, ShowsAndLocksWhatTheHostSupplies) {
     const AcquisitionPanelCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, c.fields);
     state().TrataOcorrencia = c.occurrences ? "SIM" : "NAO";
     const auto screen = createScreen<TFrmAquis_MilhasVKS>();
@@ -177,7 +177,7 @@ class SuppliedCoupon : public testing::TestWithParam<ScreenKind> {};
 
 TEST_P(SuppliedCoupon, IsShownLockedAndTheScreenConfirmsItself) {
     const ScreenKind& kind = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, kind.transaction);
     supply(*host, {{field::TransactionDate, today()},
                    {field::CouponNumber, "123"},
@@ -196,7 +196,7 @@ TEST_P(SuppliedCoupon, IsShownLockedAndTheScreenConfirmsItself) {
         EXPECT_EQ(card->text(), kConcealedCard);
         EXPECT_FALSE(card->isEnabled());
     }
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     EXPECT_EQ(host->get(field::CouponDate), "05032007");
     EXPECT_EQ(host->get(field::CouponTime), "101112");
     EXPECT_EQ(host->get(field::CardNumber), kCard);
@@ -235,16 +235,16 @@ class CouponChecks : public testing::TestWithParam<std::tuple<CouponCheckCase, S
 
 TEST_P(CouponChecks, RejectTheFirstFaultOrStoreTheCoupon) {
     const auto& [c, kind] = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, kind.transaction);
     supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}});
     const auto screen = kind.create();
-    Operator op;
-    op.expectFocus("edCupom").type(c.number).enter().type(c.date).enter().type(c.time).alt('1');
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCupom").type(c.number).enter().type(c.date).enter().type(c.time).alt('1');
     if (c.message != 0) {
-        op.dismissMessage(c.message).expectFocus(c.focusAfter).escape();
+        cashier.dismissMessage(c.message).expectFocus(c.focusAfter).escape();
     }
-    EXPECT_EQ(op.run(*screen), c.message != 0 ? 2 : 1);
+    EXPECT_EQ(cashier.run(*screen), c.message != 0 ? 2 : 1);
     if (c.message != 0) {
         EXPECT_EQ(host->writes().size(), 0u);
         const QString cleared = QString::fromStdString(c.focusAfter == std::string("edCupom")       ? ""
@@ -266,7 +266,7 @@ class WrongSuppliedCouponDate : public testing::TestWithParam<ScreenKind> {};
 
 TEST_P(WrongSuppliedCouponDate, IsOpenedClearedAndFocused) {
     const ScreenKind& kind = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, kind.transaction);
     supply(*host, {{field::TransactionDate, today()},
                    {field::Operator, "4321"},
@@ -274,8 +274,8 @@ TEST_P(WrongSuppliedCouponDate, IsOpenedClearedAndFocused) {
                    {field::CouponDate, "31022007"},
                    {field::CouponTime, "999999"}});
     const auto screen = kind.create();
-    Operator op;
-    op.dismissMessage(787)
+    ScriptedCashier cashier;
+    cashier.dismissMessage(787)
         .expectFocus("edDataCupom")
         .expectText("edDataCupom", "__/__/____")
         .alt('1')
@@ -283,7 +283,7 @@ TEST_P(WrongSuppliedCouponDate, IsOpenedClearedAndFocused) {
         .expectFocus("edHoraCupom")
         .type("235900")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::CouponDate), "00000000");
     EXPECT_EQ(host->get(field::CouponTime), "235900");
 }
@@ -334,7 +334,7 @@ class AcquisitionWrites : public testing::TestWithParam<AcquisitionWriteCase> {}
 
 TEST_P(AcquisitionWrites, StoreEveryFieldInOrderAndSendTheAcquisition) {
     const AcquisitionWriteCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, {{field::Amount, "1500"},
                    {field::Identification, kCard},
                    {field::CouponNumber, "77"},
@@ -342,9 +342,9 @@ TEST_P(AcquisitionWrites, StoreEveryFieldInOrderAndSendTheAcquisition) {
     supply(*host, c.fields);
     state().TrataOcorrencia = c.occurrences ? "SIM" : "NAO";
     const auto screen = createScreen<TFrmAquis_MilhasVKS>();
-    Operator op;
-    op.alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
 
     Writes expected = {{field::Amount, "1500"}, {field::AuthorizerTag, "36"}};
     expected.insert(expected.end(), c.after10103.begin(), c.after10103.end());
@@ -359,11 +359,11 @@ INSTANTIATE_TEST_SUITE_P(MilesAcquisition, AcquisitionWrites, testing::ValuesIn(
 
 // Stepping the open list to miles and leaving it opens the miles value.
 TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, {{field::Amount, "1500"}, {field::CouponNumber, "77"}, {field::Identification, kCard}});
     const auto screen = createScreen<TFrmAquis_MilhasVKS>();
-    Operator op;
-    op.expectFocus("cbFPPagto")
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbFPPagto")
         .type("2222222222")
         .type("2")
         .expectText("cbFPPagto", "11- Milhas")
@@ -377,7 +377,7 @@ TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
         .type("12a.34")
         .expectText("edValorMilhas", "12,34")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::PaymentForm), "11");
     EXPECT_EQ(host->get(field::MilesValue), "000000001234");
 }
@@ -385,18 +385,18 @@ TEST(MilesAcquisition, LeavingTheListOnMilesOpensTheirValue) {
 // A rejected check focuses the control it names, even when the cashier
 // confirmed from the list left on miles.
 TEST(MilesAcquisition, ACheckConfirmedFromTheListOnMilesFocusesItsControl) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, {{field::Amount, "1500"}, {field::Identification, kCard}});
     const auto screen = createScreen<TFrmAquis_MilhasVKS>();
-    Operator op;
-    op.expectFocus("cbFPPagto")
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbFPPagto")
         .type(std::string(10, '2'))
         .alt('1')
         .dismissMessage(810)
         .expectFocus("edCupom")
         .expectEnabled("edValorMilhas", false)
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 // --- Reversals -------------------------------------------------------------------------
@@ -416,22 +416,22 @@ class ReversalWrites : public testing::TestWithParam<ReversalCase> {};
 
 TEST_P(ReversalWrites, AreTheSameFieldsButTheOperationCode) {
     const ReversalCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, {{field::Amount, "1500"},
                    {field::TransactionDate, today()},
                    {field::Nsu, "987"},
                    {field::MappingVersion, "12"},
                    {field::CouponNumber, "77"}});
     const auto screen = c.create();
-    Operator op;
-    op.expectFocus("edDataCupom")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edDataCupom")
         .enter()
         .enter()
         .expectFocus("edMatrOper")
         .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 109); })
         .type("12x34")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     const Writes expected = {{field::Amount, "1500"},
                              {field::TransactionDate, today()},
                              {field::Nsu, "987"},
@@ -454,13 +454,13 @@ class ReversalOperator : public testing::TestWithParam<ReversalCase> {};
 
 TEST_P(ReversalOperator, IsRequiredBeforeTheCoupon) {
     const ReversalCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "987"}});
     const auto screen = c.create();
-    Operator op;
-    op.alt('1').dismissMessage(803).expectFocus("edMatrOper").type("   ").alt('1').dismissMessage(803);
-    op.type("55").alt('1').dismissMessage(810).expectFocus("edCupom").escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.alt('1').dismissMessage(803).expectFocus("edMatrOper").type("   ").alt('1').dismissMessage(803);
+    cashier.type("55").alt('1').dismissMessage(810).expectFocus("edCupom").escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_TRUE(host->writes().empty());
 }
 
@@ -472,14 +472,14 @@ class RefusedCouponDate : public testing::TestWithParam<ScreenKind> {};
 
 TEST_P(RefusedCouponDate, StopsTheConfirmation) {
     const ScreenKind& kind = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, kind.transaction);
     supply(*host, {{field::TransactionDate, today()}, {field::Operator, "4321"}, {field::CouponNumber, "77"}});
     host->refuseWrite(field::CouponDate, 0);
     const auto screen = kind.create();
-    Operator op;
-    op.alt('1').expectNoMessage().expectEnabled("btConfirma", true).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.alt('1').expectNoMessage().expectEnabled("btConfirma", true).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     ASSERT_FALSE(host->writes().empty());
     EXPECT_EQ(host->writes().back().field, field::CouponNumber);
     EXPECT_TRUE(host->authorizations().empty());
@@ -495,7 +495,7 @@ class UnreadableSuppliedValues : public testing::TestWithParam<ScreenKind> {};
 TEST_P(UnreadableSuppliedValues, AreSentAsAbsent) {
     const ScreenKind& kind = GetParam();
     const std::string junk = std::string(1 << 20, '\xff') + "\xc3";
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     for (FieldId id : {field::Identification, field::HostCodeCopy, field::MappingVersion, field::CouponNumber,
                        field::CouponDate, field::CouponTime, field::Operator, field::PaymentForm, field::MilesValue,
                        field::OccurrenceKind, field::OccurrenceCode}) {
@@ -503,7 +503,7 @@ TEST_P(UnreadableSuppliedValues, AreSentAsAbsent) {
     }
     supply(*host, {{field::Amount, "1500"}, {field::TransactionDate, today()}, {field::Nsu, "1"}});
     const auto screen = kind.create();
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     EXPECT_EQ(host->get(field::CouponDate), "00000000");
     EXPECT_EQ(host->get(field::CouponTime), "000000");
     EXPECT_TRUE(host->get(field::MappingVersion) == junk.substr(0, 4)); // not printed

@@ -153,11 +153,11 @@ class MilesSalePanel : public testing::TestWithParam<PanelCase> {};
 
 TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
     const PanelCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, c.fields, c.occurrences);
     auto screen = c.term->create();
-    Operator op;
-    op.check("panel", [&] {
+    ScriptedCashier cashier;
+    cashier.check("panel", [&] {
         EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbTitulo")), c.term->title);
         for (const Shown& s : c.shown) {
             if (s.text != "-") {
@@ -171,8 +171,8 @@ TEST_P(MilesSalePanel, ShowsAndLocksWhatTheHostSupplies) {
             }
         }
     });
-    op.escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    cashier.escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     std::vector<FieldId> cleared;
     for (const auto& write : host->writes()) {
         if (!write.text) cleared.push_back(write.field);
@@ -265,12 +265,12 @@ class MilesSaleChecks : public testing::TestWithParam<CheckCase> {};
 
 // The range of the installments message is filled in, so its text is
 // compared whole.
-void acknowledge(Operator& op, MessageId message) {
+void acknowledge(ScriptedCashier& cashier, MessageId message) {
     if (message != 319) {
-        op.dismissMessage(message);
+        cashier.dismissMessage(message);
         return;
     }
-    op.check("message 319 with its range", [] {
+    cashier.check("message 319 with its range", [] {
         ASSERT_TRUE(cashier::waitUntil([] { return cashier::messageBoxUp(); }, 2000ms));
         EXPECT_EQ(cashier::messageBoxText(), "Mensagem 319 de 1 a 99");
         EXPECT_TRUE(cashier::acceptMessageBox());
@@ -279,16 +279,16 @@ void acknowledge(Operator& op, MessageId message) {
 
 TEST_P(MilesSaleChecks, ShowTheirMessageAndPlaceTheFocus) {
     const CheckCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, c.fields, c.occurrences);
     auto screen = c.term->create();
-    Operator op;
-    op.expectFocus("edValorMilhas");
-    for (int i = 0; i < c.enters; ++i) op.enter();
-    op.type(c.typed).alt('1');
-    acknowledge(op, c.message);
-    op.expectFocus(c.focusAfter).expectText(c.focusAfter, c.textAfter).expectNoMessage().escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorMilhas");
+    for (int i = 0; i < c.enters; ++i) cashier.enter();
+    cashier.type(c.typed).alt('1');
+    acknowledge(cashier, c.message);
+    cashier.expectFocus(c.focusAfter).expectText(c.focusAfter, c.textAfter).expectNoMessage().escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->callCount("GravaCampoString"), 0);
 }
 
@@ -297,11 +297,11 @@ INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleChecks, testing::ValuesIn(kChecks),
 // --- Typing --------------------------------------------------------------------------------
 
 TEST(MilesSale, LeavingTheOccurrenceOnInsuranceAsksForTheCode) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, {{field::CouponNumber, "77"}, {field::DownPayment, "0"}, {field::MilesValue, "1"}}, true);
     auto screen = createScreen<TFrmAVista_VendaCartaoMilhas>();
-    Operator op;
-    op.expectFocus("edValorMilhas")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorMilhas")
         .enter()
         .expectFocus("edDataCupom")
         .enter()
@@ -319,7 +319,7 @@ TEST(MilesSale, LeavingTheOccurrenceOnInsuranceAsksForTheCode) {
         .enter()
         .expectFocus("btConfirma")
         .enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::OccurrenceKind), "S");
     EXPECT_EQ(host->get(field::OccurrenceCode), "9876543210");
 }
@@ -356,24 +356,24 @@ class MilesListKeys : public testing::TestWithParam<ListKeysCase> {};
 
 TEST_P(MilesListKeys, StepOnlyToAnItemThereIs) {
     const ListKeysCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, {{field::OccurrenceKind, "X"}}, true);
     auto screen = c.create();
-    Operator op;
-    op.focusOn(c.list);
-    for (const auto& [keys, item] : c.keysAndItem) op.type(keys).expectText(c.list, item);
-    op.escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.focusOn(c.list);
+    for (const auto& [keys, item] : c.keysAndItem) cashier.type(keys).expectText(c.list, item);
+    cashier.escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(MilesSale, MilesListKeys, testing::ValuesIn(kListKeys), CaseName());
 
 TEST(MilesSale, AmountsAreFormattedAsTypedAndDigitFieldsTakeOnlyDigits) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, {{field::CouponNumber, "77"}}, false);
     auto screen = createScreen<TFrmCJuros_ParcMilhas>();
-    Operator op;
-    op.expectFocus("edValorEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorEntrada")
         .check("hint", [] { EXPECT_EQ(SimulatedHost::messageIdOf(*cashier::controlText("lbMensagem")), 30); })
         .type("12a,5")
         .expectText("edValorEntrada", "1,25")
@@ -390,7 +390,7 @@ TEST(MilesSale, AmountsAreFormattedAsTypedAndDigitFieldsTakeOnlyDigits) {
         .type("1,5%")
         .expectText("edJuros", "15")
         .escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 // --- What is written ---------------------------------------------------------------------
@@ -485,12 +485,12 @@ class MilesSaleWrites : public testing::TestWithParam<TermWriteCase> {};
 // on the button.
 TEST_P(MilesSaleWrites, AreMadeInOrderAndTheComposedCodeGoesWithTheRequest) {
     const TermWriteCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, kEverythingSupplied, c.occurrences);
     auto screen = c.term->create();
-    Operator op;
-    op.expectFocus("edValorAvista").alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorAvista").alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
 
     std::vector<SimulatedHost::Write> expected = saleWrites(c.occurrences);
     if (!c.occurrences) {
@@ -518,18 +518,18 @@ INSTANTIATE_TEST_SUITE_P(MilesSale, MilesSaleWrites, testing::ValuesIn(kTermWrit
                          [](const auto& info) { return testName(info.param.term->name); });
 
 TEST(MilesSale, UntouchedDatesAndAnEmptyMappingVersionAreWrittenAsZeros) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, {{field::CouponNumber, "1"}, {field::DownPayment, "0"}, {field::MappingVersion, "  "}}, false);
     auto screen = createScreen<TFrmSJuros_ParcMilhas>();
-    Operator op;
-    op.expectFocus("edValorMilhas")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorMilhas")
         .enter()
         .expectFocus("edNumParc")
         .type("1")
         .enter()
         .expectFocus("edDtPrimParcela")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::CouponDate), "00000000");
     EXPECT_EQ(host->get(field::CouponTime), "000000");
     EXPECT_EQ(host->get(field::FirstInstallmentDate), "00000000");
@@ -555,14 +555,14 @@ class RefusedSaleWrite : public testing::TestWithParam<SaleRefusal> {};
 
 TEST_P(RefusedSaleWrite, StopsTheConfirmation) {
     const SaleRefusal& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     prepare(*host, kEverythingSupplied, false);
     host->refuseWrite(c.refused, 0);
     std::memset(pCodigoValorMilhas, '9', CodigoValorMilhasLength);
     auto screen = createScreen<TFrmAVista_VendaCartaoMilhas>();
-    Operator op;
-    op.expectFocus("edValorAvista").alt('1').expectNoMessage().escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edValorAvista").alt('1').expectNoMessage().escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(host->writes().back().field, c.lastWritten);
     EXPECT_EQ(host->callCount("AutorizaTransacao"), 0);
     EXPECT_EQ(std::strlen(pCodigoValorMilhas), c.refused == field::CashValue ? 30u : 0u);
@@ -601,7 +601,7 @@ class ComposedMilesCode : public testing::TestWithParam<CodeCase> {};
 
 TEST_P(ComposedMilesCode, IsComposedFromTheHostFields) {
     const CodeCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     for (const auto& [id, value] : c.fields) host->set(id, value);
     composeCodigoValorMilhas();
     EXPECT_EQ(std::string(pCodigoValorMilhas), c.code);
@@ -638,7 +638,7 @@ const TabOrderCase kTabOrders[] = {
 class MilesSaleTabOrder : public testing::TestWithParam<TabOrderCase> {};
 
 TEST_P(MilesSaleTabOrder, FollowsThePaymentTerm) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     const std::unique_ptr<QDialog> dialog = GetParam().term->create();
     QStringList order;
     for (const QWidget* control : dynamic_cast<TFrmMod&>(*dialog).tabSequence()) order << control->objectName();
@@ -655,18 +655,18 @@ class FromTheEntryPoint : public testing::TestWithParam<const Term*> {};
 
 TEST_P(FromTheEntryPoint, TheCardIsReadAndTheTermChoosesTheScreen) {
     const Term* term = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EnabledTransactions, "000001");
     host->set(field::PaymentTerm, term->paymentTerm);
     host->set(field::Amount, "10000");
     host->set(field::CouponNumber, "12");
     host->set(field::DownPayment, "0");
     host->set(field::InstallmentCount, "2");
-    Operator op;
-    op.check("screen", [] { EXPECT_EQ(cashier::controlText("edCartao"), "603456**********"); })
+    ScriptedCashier cashier;
+    cashier.check("screen", [] { EXPECT_EQ(cashier::controlText("edCartao"), "603456**********"); })
         .expectFocus("edValorMilhas")
         .alt('1');
-    op.run([] { ExecutaGenerico(0, 0); });
+    cashier.run([] { ExecutaGenerico(0, 0); });
     ASSERT_EQ(host->cardReads().size(), 1u);
     EXPECT_EQ(SimulatedHost::messageIdOf(host->cardReads()[0].second), 523);
     EXPECT_EQ(host->get(field::PaymentTerm), term->paymentTerm);

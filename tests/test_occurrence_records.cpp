@@ -74,15 +74,15 @@ class OccurrenceWrites : public testing::TestWithParam<RefusedWrite> {};
 TEST_P(OccurrenceWrites, AreMadeInOrderAndStopAtARefusedWrite) {
     const RefusedWrite& refusal = GetParam();
     const Screen* s = kScreens[refusal.subject];
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, *s);
     refusal.arm(*host);
     auto screen = s->create();
-    Operator op;
+    ScriptedCashier cashier;
     if (refusal.refuses()) {
-        op.expectOpenThenCancel(*screen);
+        cashier.expectOpenThenCancel(*screen);
     }
-    EXPECT_EQ(op.run(*screen), refusal.refuses() ? 2 : 1);
+    EXPECT_EQ(cashier.run(*screen), refusal.refuses() ? 2 : 1);
     EXPECT_EQ(writtenTexts(*host), refusal.before());
     ASSERT_EQ(host->authorizations().size(), refusal.refuses() ? 0u : 1u);
     if (!refusal.refuses()) {
@@ -98,14 +98,14 @@ INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, OccurrenceWrites,
 // A key other than the steps "2" and "8" is the list's own, which picks an
 // item by its first letter.
 TEST(OccurrenceIdentification, ChecksCouponThenKindThenCode) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
-    Operator op;
-    op.expectFocus("cbIdOcorrencia").alt('1').dismissMessage(810).expectFocus("edCupom");
-    op.type("1234567").alt('1').dismissMessage(839).expectFocus("cbIdOcorrencia");
-    op.type("P").expectText("cbIdOcorrencia", kGiftList);
-    op.alt('1').dismissMessage(828).expectFocus("edCodOcorrencia").type("42").alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbIdOcorrencia").alt('1').dismissMessage(810).expectFocus("edCupom");
+    cashier.type("1234567").alt('1').dismissMessage(839).expectFocus("cbIdOcorrencia");
+    cashier.type("P").expectText("cbIdOcorrencia", kGiftList);
+    cashier.alt('1').dismissMessage(828).expectFocus("edCodOcorrencia").type("42").alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->callCount("AvancaRetrocedeItemComboBox"), 0);
     EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "09"},
                                            {1050, "1234567"},
@@ -132,12 +132,12 @@ class OccurrenceListKeys : public testing::TestWithParam<OccurrenceListKeysCase>
 
 TEST_P(OccurrenceListKeys, AreReadAsTyped) {
     const OccurrenceListKeysCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->mapKey(c.typed, c.hostReads);
     auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
-    Operator op;
-    op.expectFocus("cbIdOcorrencia").type(c.typed).expectText("cbIdOcorrencia", c.shown).escape();
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectFocus("cbIdOcorrencia").type(c.typed).expectText("cbIdOcorrencia", c.shown).escape();
+    EXPECT_EQ(cashier.run(*screen), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(OccurrenceIdentification, OccurrenceListKeys, testing::ValuesIn(kOccurrenceListKeys),
@@ -145,15 +145,15 @@ INSTANTIATE_TEST_SUITE_P(OccurrenceIdentification, OccurrenceListKeys, testing::
 
 // Coupon, date, store, point of sale; a date left empty is sent as zeros.
 TEST(OccurrenceCancellation, ChecksCouponThenDateThenStoreThenPointOfSale) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmCancOcorr_GenRegOcorr>();
-    Operator op;
-    op.expectFocus("edCupom").enter().type("31022024").alt('1').dismissMessage(810).expectFocus("edCupom");
-    op.type("1234567").alt('1').dismissMessage(787).expectFocus("edDataOcorrencia");
-    op.expectText("edDataOcorrencia", "__/__/____");
-    op.alt('1').dismissMessage(844).expectFocus("edLojaOcorrencia").type("12");
-    op.alt('1').dismissMessage(845).expectFocus("edPDVOcorrencia").type("3").alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCupom").enter().type("31022024").alt('1').dismissMessage(810).expectFocus("edCupom");
+    cashier.type("1234567").alt('1').dismissMessage(787).expectFocus("edDataOcorrencia");
+    cashier.expectText("edDataOcorrencia", "__/__/____");
+    cashier.alt('1').dismissMessage(844).expectFocus("edLojaOcorrencia").type("12");
+    cashier.alt('1').dismissMessage(845).expectFocus("edPDVOcorrencia").type("3").alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(writtenTexts(*host), (Writes{{1061, "10"},
                                            {1050, "1234567"},
                                            {1056, "04"},
@@ -182,22 +182,22 @@ class SuppliedOccurrenceKind : public testing::TestWithParam<SuppliedOccurrenceK
 
 TEST_P(SuppliedOccurrenceKind, LocksTheList) {
     const SuppliedOccurrenceKindCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, kIdentification);
     host->set(field::OccurrenceKind, c.kind);
     auto screen = createScreen<TFrmIdOcorr_GenRegOcorr>();
     auto& list = child<QComboBox>(*screen, "cbIdOcorrencia");
     EXPECT_EQ(list.currentText().toStdString(), c.shown);
     EXPECT_EQ(list.isEnabled(), !c.locked);
-    Operator op;
+    ScriptedCashier cashier;
     if (*c.shown == '\0') {
         if (c.locked)
-            op.dismissMessage(839); // it confirmed itself
+            cashier.dismissMessage(839); // it confirmed itself
         else
-            op.alt('1').dismissMessage(839);
-        op.expectFocus("cbIdOcorrencia").expectEnabled("cbIdOcorrencia", true).type("2").alt('1');
+            cashier.alt('1').dismissMessage(839);
+        cashier.expectFocus("cbIdOcorrencia").expectEnabled("cbIdOcorrencia", true).type("2").alt('1');
     }
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::OccurrenceKind), "P");
 }
 
@@ -224,20 +224,20 @@ class Length : public testing::TestWithParam<LengthCase> {};
 TEST_P(Length, LimitsTypingOnly) {
     const LengthCase& c = GetParam();
     for (const std::string& value : {std::string("1234567890"), std::string(1 << 20, '7'), std::string("\xFF 1")}) {
-        ScopedFakeHost host;
+        ScopedSimulatedHost host;
         supply(*host, *c.screen);
         host->set(c.field, value);
         auto screen = c.screen->create();
-        EXPECT_EQ(Operator().run(*screen), 1);
+        EXPECT_EQ(ScriptedCashier().run(*screen), 1);
         EXPECT_EQ(host->get(c.field), value);
     }
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, *c.screen);
     host->set(c.field, "");
     auto screen = c.screen->create();
-    Operator op;
-    op.expectFocus(c.control).type("123456789").alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    cashier.expectFocus(c.control).type("123456789").alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(c.field), std::string("123456789").substr(0, c.limit));
 }
 
@@ -245,11 +245,11 @@ INSTANTIATE_TEST_SUITE_P(OccurrenceRecords, Length, testing::ValuesIn(kLengths),
 
 // Nobody types the hidden entry type either.
 TEST(OccurrenceRecords, TheHiddenEntryTypeGoesBackAsSupplied) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     supply(*host, kCancellation);
     host->set(field::QueryEntryType, "123");
     auto screen = kCancellation.create();
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     EXPECT_EQ(host->get(field::QueryEntryType), "123");
 }
 

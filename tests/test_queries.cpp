@@ -65,7 +65,7 @@ class QueryContextLoading : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(QueryContextLoading, TakesItsLengthInCharactersAndSendsWhatItTook) {
     const LoadCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     if (c.field) host->set(c.value->field, *c.field);
     query::load(*c.value);
     EXPECT_EQ(query::valueOf(*c.value), c.loaded);
@@ -76,7 +76,7 @@ TEST_P(QueryContextLoading, TakesItsLengthInCharactersAndSendsWhatItTook) {
 INSTANTIATE_TEST_SUITE_P(QueryContext, QueryContextLoading, testing::ValuesIn(kLoadCases), CaseName());
 
 TEST(QueryContext, KeepsItsValuesUntilUnload) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::QueryType, "07");
     query::load(query::TipoConsulta);
     host->set(field::QueryType, "99");
@@ -107,7 +107,7 @@ class ValueQueryDocument : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(ValueQueryDocument, IsLockedLabelledByEntryTypeAndSentUnchanged) {
     const ValueCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::EntryType, c.entryType);
     host->set(field::DocumentData, " 12.345,67 ");
     host->set(field::QueryType, "1234");
@@ -119,7 +119,7 @@ TEST_P(ValueQueryDocument, IsLockedLabelledByEntryTypeAndSentUnchanged) {
     EXPECT_FALSE(screen->findChild<QLineEdit*>("edDadosDocumento")->isEnabled());
 
     // Nothing to type: the screen confirms itself.
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::AuthorizerTag, field::QueryType,
                                                           field::QueryOutput, field::EntryType, field::DocumentData}));
     EXPECT_EQ(host->get(field::QueryEntryType), c.shownType);
@@ -158,15 +158,15 @@ class RefusedQueryScreenWrite : public testing::TestWithParam<RefusedWrite> {};
 
 TEST_P(RefusedQueryScreenWrite, StopsTheConfirmation) {
     const RefusedWrite& refusal = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::DocumentData, "123");
     host->set(field::Identification, kCard);
     host->set(field::Cpf, kValidCpf);
     refusal.arm(*host);
     auto screen = kRefusalCases[refusal.subject].create();
-    Operator op;
-    op.expectOpenThenCancel(*screen);
-    EXPECT_EQ(op.run(*screen), 2);
+    ScriptedCashier cashier;
+    cashier.expectOpenThenCancel(*screen);
+    EXPECT_EQ(cashier.run(*screen), 2);
     EXPECT_EQ(writtenFields(*host), refusal.fieldsBefore());
     EXPECT_TRUE(host->authorizations().empty());
     EXPECT_EQ(host->handBackCount(), 0);
@@ -196,7 +196,7 @@ class ReadCard : public testing::TestWithParam<CardShownCase> {};
 
 TEST_P(ReadCard, IsShownConcealedAndLocked) {
     const CardShownCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Identification, c.read);
     auto screen = createScreen<TFrmCartao_VKSAdc>();
     auto* card = screen->findChild<QLineEdit*>("edCartao");
@@ -214,10 +214,10 @@ TEST_P(ReadCard, IsShownConcealedAndLocked) {
 INSTANTIATE_TEST_SUITE_P(CardQuery, ReadCard, testing::ValuesIn(kConcealedCardCases), CaseName());
 
 TEST(CardQuery, TheCardIsCheckedBeforeTheEntryType) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmCartao_VKSAdc>();
-    Operator op;
-    op.expectFocus("edTipoEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edTipoEntrada")
         .alt('1')
         .dismissMessage(198)
         .expectFocus("edCartao")
@@ -227,7 +227,7 @@ TEST(CardQuery, TheCardIsCheckedBeforeTheEntryType) {
         .expectFocus("edTipoEntrada")
         .type("7")
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::QueryEntryType), "07");
     EXPECT_FALSE(host->has(field::DocumentData)); // the base sends only the entry type
 }
@@ -248,13 +248,13 @@ class CardStatement : public testing::TestWithParam<CardStatementCase> {};
 
 TEST_P(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMissing) {
     const CardStatementCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Identification, kCard);
     host->set(field::HostCodeCopy, c.hostCode);
     host->set(field::QueryOutput, "X");
     auto screen = createScreen<TFrmExtrato_CartaoVKS>();
     EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 517");
-    EXPECT_EQ(Operator().run(*screen), 1);
+    EXPECT_EQ(ScriptedCashier().run(*screen), 1);
     EXPECT_EQ(host->get(field::QueryEntryType), "02");
     EXPECT_EQ(host->get(field::QueryType), "01");
     EXPECT_EQ(host->get(field::QueryOutput), "X");
@@ -270,24 +270,24 @@ TEST_P(CardStatement, ConfirmsItselfWithTheReadCardAndFillsTheHostCodeOnlyWhenMi
 INSTANTIATE_TEST_SUITE_P(CardStatement, CardStatement, testing::ValuesIn(kCardStatementCases), CaseName());
 
 TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::HostCodeCopy, "0001");
     auto screen = createScreen<TFrmExtrato_CartaoVKS>();
-    Operator op;
-    op.expectFocus("edCartao")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edCartao")
         .type("60a34567890123456")
         .expectText("edCartao", kCard)
         .enter()
         .expectFocus("btConfirma");
     // The host refuses 1041 once: the cashier sees the concealed number and
     // confirms again; the clear number is still what is sent.
-    op.check("refuse 1041", [&] { host->refuseWrite(field::DocumentData, 0); })
+    cashier.check("refuse 1041", [&] { host->refuseWrite(field::DocumentData, 0); })
         .enter()
         .expectText("edCartao", kConcealedCard)
         .check("accept 1041", [&] { host->acceptWrite(field::DocumentData, 0); })
         .expectFocus("btConfirma")
         .enter();
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(host->get(field::DocumentData), kCard);
     EXPECT_EQ(host->authorizations().size(), 1u);
 }
@@ -295,11 +295,11 @@ TEST(CardStatement, ATypedCardGoesToField1041AndIsThenShownConcealed) {
 // --- CPF base and CPF statement -------------------------------------------------------
 
 TEST(CpfQuery, TheEntryTypeThenTheCpfAreChecked) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     auto screen = createScreen<TFrmCPF_VKSAdc>();
     EXPECT_EQ(shown(*screen, "lbCPF"), "Mensagem 589");
-    Operator op;
-    op.expectFocus("edTipoEntrada")
+    ScriptedCashier cashier;
+    cashier.expectFocus("edTipoEntrada")
         .alt('1')
         .dismissMessage(823)
         .type("4")
@@ -312,7 +312,7 @@ TEST(CpfQuery, TheEntryTypeThenTheCpfAreChecked) {
         .expectText("edCPF", "___.___.___-__")
         .type(kValidCpf)
         .alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::Cpf}));
     EXPECT_EQ(host->get(field::QueryEntryType), "04");
     EXPECT_EQ(host->get(field::Cpf), kValidCpf);
@@ -336,14 +336,14 @@ class CpfStatement : public testing::TestWithParam<CpfStatementCase> {};
 
 TEST_P(CpfStatement, SendsTheCpfAsItStandsWithoutChecks) {
     const CpfStatementCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     host->set(field::Cpf, c.cpf);
     auto screen = createScreen<TFrmExtrato_CPFVKS>();
     EXPECT_EQ(shown(*screen, "lbTitulo"), "Mensagem 516");
     EXPECT_EQ(screen->findChild<QWidget*>("edCPF")->isEnabled(), !c.locked);
-    Operator op;
-    if (!c.locked) op.expectFocus("edCPF").alt('1');
-    EXPECT_EQ(op.run(*screen), 1);
+    ScriptedCashier cashier;
+    if (!c.locked) cashier.expectFocus("edCPF").alt('1');
+    EXPECT_EQ(cashier.run(*screen), 1);
     EXPECT_EQ(writtenFields(*host), (std::vector<FieldId>{field::QueryEntryType, field::Cpf, field::AuthorizerTag,
                                                           field::QueryType, field::QueryOutput, field::Cpf}));
     EXPECT_EQ(host->get(field::Cpf), c.sent);

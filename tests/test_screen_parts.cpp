@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "Operator.h"
+#include "ScriptedCashier.h"
 #include "SimulatedHost.h"
 #include "TestData.h"
 #include "core/ModuleState.h"
@@ -19,8 +19,8 @@
 #include "screens/cheque/TFrmVCheque_AutGen.h"
 
 using namespace vks;
-using vks::test::Operator;
-using vks::test::ScopedFakeHost;
+using vks::test::ScriptedCashier;
+using vks::test::ScopedSimulatedHost;
 
 namespace {
 
@@ -58,7 +58,7 @@ class PanelKeys : public testing::TestWithParam<PanelKeyCase> {};
 
 TEST_P(PanelKeys, EscapeAltAndTheFocusedButtonsKeysPressTheButtons) {
     const PanelKeyCase& c = GetParam();
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     QDialog screen;
     auto* edit = new QLineEdit(&screen);
     auto* panel = new ButtonPanel(screen);
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(ButtonPanel, PanelKeys, testing::ValuesIn(kPanelKeys), 
 // without the module holding a reference to the sale, and is known by its
 // own reference name only while it exists.
 TEST(ChequeNumbers, OpenedByASaleTheScreenNumbersThatSale) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     for (auto [field, value] : {std::pair{field::Identification, "6034567890123456"},
                                 {field::Amount, "30000"},
                                 {field::InstallmentCount, "6"},
@@ -97,8 +97,8 @@ TEST(ChequeNumbers, OpenedByASaleTheScreenNumbersThatSale) {
     }
     auto sale = createScreen<TFrmVCheque_AutGen>();
     state().screens.erase("FrmVCheque_AutGen");
-    Operator op;
-    op.expectFocus("sg_NumChq1")
+    ScriptedCashier cashier;
+    cashier.expectFocus("sg_NumChq1")
         .check("reference", [] { EXPECT_EQ(state().screens.count("FrmNumChq"), 1u); })
         .enter()
         .enter()
@@ -110,7 +110,7 @@ TEST(ChequeNumbers, OpenedByASaleTheScreenNumbersThatSale) {
         .expectFocus("btConfirma")
         .alt('1');
     int result = 0;
-    op.run([&] {
+    cashier.run([&] {
         ReferencedScreen numbers("TFrmNumChq", sale.get());
         if (numbers) result = numbers.runModal(nullptr);
     });
@@ -128,7 +128,7 @@ class ScreenTableRow : public testing::TestWithParam<ScreenClass> {};
 // The row's name is the one the screen goes by: its object name and audit
 // entries are its reference name.
 TEST_P(ScreenTableRow, CreatesTheScreenItNames) {
-    ScopedFakeHost host;
+    ScopedSimulatedHost host;
     const std::unique_ptr<QDialog> screen = GetParam().create();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->objectName().toStdString(), referenceNameOf(GetParam().className));

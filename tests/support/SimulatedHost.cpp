@@ -219,12 +219,12 @@ void SimulatedHost::ColocaJanelaEmPrimeiroPlano(WindowHandle window) {
     recordCall("ColocaJanelaEmPrimeiroPlano", {number(window)});
 }
 
-ScopedFakeHost::ScopedFakeHost() {
+ScopedSimulatedHost::ScopedSimulatedHost() {
     resetModuleState();
     setHostServices(&host_);
 }
 
-ScopedFakeHost::~ScopedFakeHost() {
+ScopedSimulatedHost::~ScopedSimulatedHost() {
     setHostServices(nullptr);
     resetModuleState();
 }

@@ -71,10 +71,10 @@ private:
 
 // Installs a fresh SimulatedHost and a fresh module state for one test, and
 // restores the production binding afterwards.
-class ScopedFakeHost {
+class ScopedSimulatedHost {
 public:
-    ScopedFakeHost();
-    ~ScopedFakeHost();
+    ScopedSimulatedHost();
+    ~ScopedSimulatedHost();
     SimulatedHost& operator*() { return host_; }
     SimulatedHost* operator->() { return &host_; }
 

@@ -16,7 +16,7 @@
 #include <QLineEdit>
 
 #include "CaseName.h"
-#include "Operator.h"
+#include "ScriptedCashier.h"
 #include "SimulatedHost.h"
 #include "host/Fields.h"
 #include "screens/ScreenTable.h"

@@ -1,4 +1,4 @@
-#include "Operator.h"
+#include "ScriptedCashier.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -10,38 +10,38 @@
 
 namespace vks::test {
 
-Operator::Operator(std::chrono::milliseconds stepTimeout)
+ScriptedCashier::ScriptedCashier(std::chrono::milliseconds stepTimeout)
     : script_(stepTimeout) {
     script_.onFailure([](const std::string& why) { ADD_FAILURE() << why; });
 }
 
-Operator& Operator::type(const std::string& text) {
+ScriptedCashier& ScriptedCashier::type(const std::string& text) {
     script_.type(text);
     return *this;
 }
 
-Operator& Operator::press(const cashier::KeyStroke& key) {
+ScriptedCashier& ScriptedCashier::press(const cashier::KeyStroke& key) {
     script_.press(key);
     return *this;
 }
 
-Operator& Operator::expectScreen(const std::string& name) {
+ScriptedCashier& ScriptedCashier::expectScreen(const std::string& name) {
     script_.expectScreen(name);
     return *this;
 }
 
-Operator& Operator::expectFocus(const std::string& control) {
+ScriptedCashier& ScriptedCashier::expectFocus(const std::string& control) {
     script_.expectFocus(control);
     return *this;
 }
 
-Operator& Operator::dismissMessage(MessageId id) {
+ScriptedCashier& ScriptedCashier::dismissMessage(MessageId id) {
     script_.expectMessageBoxText(SimulatedHost::messageText(id));
     script_.acceptMessageBox();
     return *this;
 }
 
-Operator& Operator::expectNoMessage(std::chrono::milliseconds quiet) {
+ScriptedCashier& ScriptedCashier::expectNoMessage(std::chrono::milliseconds quiet) {
     script_.pause(quiet);
     script_.then("no message box", [] {
         EXPECT_FALSE(cashier::messageBoxUp()) << "unexpected message box: " << cashier::messageBoxText();
@@ -49,30 +49,30 @@ Operator& Operator::expectNoMessage(std::chrono::milliseconds quiet) {
     return *this;
 }
 
-Operator& Operator::expectText(const std::string& control, const std::string& text) {
+ScriptedCashier& ScriptedCashier::expectText(const std::string& control, const std::string& text) {
     script_.waitFor(control + " shows \"" + text + "\"",
                     [control, text] { return cashier::controlText(control) == text; });
     return *this;
 }
 
-Operator& Operator::expectEnabled(const std::string& control, bool enabled) {
+ScriptedCashier& ScriptedCashier::expectEnabled(const std::string& control, bool enabled) {
     script_.waitFor(control + (enabled ? " enabled" : " disabled"),
                     [control, enabled] { return cashier::controlEnabled(control) == enabled; });
     return *this;
 }
 
-Operator& Operator::expectVisible(const std::string& control, bool visible) {
+ScriptedCashier& ScriptedCashier::expectVisible(const std::string& control, bool visible) {
     script_.waitFor(control + (visible ? " visible" : " hidden"),
                     [control, visible] { return cashier::controlVisible(control) == visible; });
     return *this;
 }
 
-Operator& Operator::check(const std::string& what, std::function<void()> body) {
+ScriptedCashier& ScriptedCashier::check(const std::string& what, std::function<void()> body) {
     script_.then(what, std::move(body));
     return *this;
 }
 
-Operator& Operator::focusOn(const std::string& control) {
+ScriptedCashier& ScriptedCashier::focusOn(const std::string& control) {
     return check("focus on " + control, [control] {
         QWidget* w = cashier::control(control);
         ASSERT_NE(w, nullptr) << control;
@@ -80,25 +80,25 @@ Operator& Operator::focusOn(const std::string& control) {
     });
 }
 
-Operator& Operator::expectOpenThenCancel(const QWidget& screen) {
+ScriptedCashier& ScriptedCashier::expectOpenThenCancel(const QWidget& screen) {
     pause(std::chrono::milliseconds(60));
     check("still open", [&screen] { EXPECT_TRUE(screen.isVisible()); });
     expectEnabled("btRetorna", true);
     return escape();
 }
 
-Operator& Operator::pause(std::chrono::milliseconds duration) {
+ScriptedCashier& ScriptedCashier::pause(std::chrono::milliseconds duration) {
     script_.pause(duration);
     return *this;
 }
 
-int Operator::run(QDialog& screen) {
+int ScriptedCashier::run(QDialog& screen) {
     int result = -1;
     run([&] { result = screen.exec(); });
     return result;
 }
 
-void Operator::run(const std::function<void()>& body) {
+void ScriptedCashier::run(const std::function<void()>& body) {
     script_.expectAllClosed();
     QTimer::singleShot(0, [this] { script_.start(); });
     body();
