@@ -101,6 +101,16 @@ TEST_P(LeCampoMaxLen, CopiesAtMostCapacityIntoZeroFilledBuffer) {
 
 INSTANTIATE_TEST_SUITE_P(HostSim, LeCampoMaxLen, testing::ValuesIn(kMaxLenCases), vks::test::CaseName());
 
+// Under the sanitizers this also proves nothing is copied from an unset
+// field's empty text.
+TEST_F(HostSim, LeCampoMaxLenOfAnUnsetFieldIsEmpty) {
+    char buffer[4] = {'#', '#', '#', '#'};
+    int32_t length = -1;
+    EXPECT_EQ(KovarLeCampoMaxLen(20999, 0, buffer, &length, 4), 0);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(std::string(buffer, 4), std::string(4, '\0'));
+}
+
 TEST_F(HostSim, LeCampoMaxLenRefusesAMissingBufferOrLength) {
     int32_t length = 7;
     EXPECT_NE(KovarLeCampoMaxLen(20033, 0, nullptr, &length, 10), 0);

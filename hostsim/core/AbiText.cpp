@@ -36,7 +36,8 @@ std::string number(std::int64_t value) { return std::to_string(value); }
 void putKey(VksKey* key, std::string_view character) {
     if (key == nullptr) return;
     std::memset(key->utf8, 0, sizeof key->utf8);
-    if (character.size() < sizeof key->utf8) std::memcpy(key->utf8, character.data(), character.size());
+    if (!character.empty() && character.size() < sizeof key->utf8)
+        std::memcpy(key->utf8, character.data(), character.size());
 }
 
 } // namespace vks::sim::abi

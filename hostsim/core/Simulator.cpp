@@ -128,7 +128,9 @@ void Simulator::withField(std::int32_t field, int occurrence,
                           const std::function<void(std::string_view)>& use) const {
     std::scoped_lock lock(mutex_);
     const auto found = store_.find({field, occurrence});
-    use(found == store_.end() ? std::string_view() : std::string_view(found->second));
+    // An unset field reads as an empty text that still points somewhere, so a
+    // caller may copy from it as from any other.
+    use(found == store_.end() ? std::string_view("") : std::string_view(found->second));
 }
 
 std::int16_t Simulator::writeField(std::int32_t field, int occurrence, std::string_view text) {

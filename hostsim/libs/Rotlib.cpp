@@ -51,7 +51,7 @@ VKS_HOST_API int32_t VKS_HOSTCALL KovarLeCampoMaxLen(VksFieldId field, int32_t z
     simulator().withField(field, 0, [&](std::string_view value) {
         const std::size_t copied = std::min(value.size(), static_cast<std::size_t>(capacity));
         std::memset(buffer, 0, static_cast<std::size_t>(capacity));
-        std::memcpy(buffer, value.data(), copied);
+        if (copied > 0) std::memcpy(buffer, value.data(), copied);
         if (length != nullptr) *length = static_cast<int32_t>(copied);
     });
     return 0;
