@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDir>
 #include <QFileInfo>
 
 #include "Catalogue.h"
@@ -18,6 +17,7 @@
 #include "batch/PrivateFolder.h"
 #include "batch/Sweep.h"
 #include "module/ModuleLibrary.h"
+#include "run/ScenarioIni.h"
 #include "run/ScenarioRun.h"
 #include "window/ClientWindow.h"
 
@@ -69,17 +69,6 @@ int runPrivately(char** argv) {
     }
 }
 
-// A run needs a private host folder only for a VKS.INI: the scenario's own,
-// or one a person left beside this program, which the run must not read.
-// Without either the module finds no such file here as it would there, and
-// the run costs one start of the program instead of two.
-bool needsPrivateFolder(const vkshost::Scenario& scenario) {
-    if (vkshost::PrivateHost::runningHere()) return false;
-    if (scenario.ini) return true;
-    const QFileInfo program(QStringLiteral("/proc/self/exe"));
-    return QFileInfo::exists(QFileInfo(program.canonicalFilePath()).dir().filePath(QStringLiteral("VKS.INI")));
-}
-
 int runFile(CommandLine line, int argc, char** argv) {
     vkshost::Scenario scenario;
     try {
@@ -94,7 +83,8 @@ int runFile(CommandLine line, int argc, char** argv) {
                                                             {}});
         return vkshost::kInvalidScenario;
     }
-    if (needsPrivateFolder(scenario)) return runPrivately(argv);
+    // Without a VKS.INI the run costs one start of the program, not two.
+    if (vkshost::ScenarioIni::needsPrivateFolder(scenario.ini)) return runPrivately(argv);
     QApplication app(argc, argv);
     if (line.options.modulePath.isEmpty()) line.options.modulePath = defaultModule();
     return vkshost::runScenario(scenario, line.options);

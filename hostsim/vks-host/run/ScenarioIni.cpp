@@ -1,15 +1,30 @@
 #include "ScenarioIni.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "batch/PrivateFolder.h"
 
 namespace vkshost {
+namespace {
+
+// Where the module looks for VKS.INI: beside the running program. Known
+// before the application object exists.
+QString iniBesideProgram() {
+    const QFileInfo program(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
+    return program.dir().filePath(QStringLiteral("VKS.INI"));
+}
+
+} // namespace
+
+bool ScenarioIni::needsPrivateFolder(const std::optional<QByteArray>& content) {
+    if (PrivateHost::runningHere()) return false;
+    return content.has_value() || QFileInfo::exists(iniBesideProgram());
+}
 
 ScenarioIni::ScenarioIni(const std::optional<QByteArray>& content)
-    : path_(QDir(QCoreApplication::applicationDirPath()).filePath("VKS.INI")) {
+    : path_(iniBesideProgram()) {
     QFile file(path_);
     // Outside a private host folder a VKS.INI there is a person's: never
     // read by a run, never replaced, never removed.

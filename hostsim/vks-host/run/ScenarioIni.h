@@ -17,6 +17,12 @@ public:
     ScenarioIni(const ScenarioIni&) = delete;
     ScenarioIni& operator=(const ScenarioIni&) = delete;
 
+    // A run needs a private host folder (PrivateHost) only for a VKS.INI:
+    // the scenario's own, or one a person left beside this program, which
+    // the run must not read. Without either the module finds no such file
+    // here as it would there.
+    static bool needsPrivateFolder(const std::optional<QByteArray>& content);
+
     const QString& path() const { return path_; }
     // Why the file could not be written or removed ("" when it was): the
     // module would read something else than the scenario says.
